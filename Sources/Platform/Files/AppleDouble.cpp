@@ -1,0 +1,134 @@
+#include "AppleDouble.h"
+
+#include "NodeTable.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <unistd.h>
+
+namespace platform::files {
+
+namespace {
+
+constexpr UInt32 kMagic = 0x00051607;
+constexpr UInt32 kVersion = 0x00020000;
+constexpr size_t kHeaderSize = 26; // magic, version, 16 filler bytes, entry count
+constexpr size_t kEntryDescriptorSize = 12;
+
+UInt32 ReadBig32(const UInt8* p) {
+    return (UInt32(p[0]) << 24) | (UInt32(p[1]) << 16) | (UInt32(p[2]) << 8) | UInt32(p[3]);
+}
+
+void AppendBig32(std::vector<UInt8>& out, UInt32 value) {
+    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(UInt8(value >> shift));
+}
+
+std::vector<UInt8> ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::vector<UInt8>(std::istreambuf_iterator<char>(in), {});
+}
+
+} // namespace
+
+std::vector<UInt8>
+AppleDouble::Encode(const std::vector<std::pair<UInt32, std::vector<UInt8>>>& entries) {
+    std::vector<UInt8> out;
+    AppendBig32(out, kMagic);
+    AppendBig32(out, kVersion);
+    out.resize(out.size() + 16, 0);
+    out.push_back(UInt8(entries.size() >> 8));
+    out.push_back(UInt8(entries.size()));
+    UInt32 offset = UInt32(kHeaderSize + kEntryDescriptorSize * entries.size());
+    for (const auto& [id, bytes] : entries) {
+        AppendBig32(out, id);
+        AppendBig32(out, offset);
+        AppendBig32(out, UInt32(bytes.size()));
+        offset += UInt32(bytes.size());
+    }
+    for (const auto& entry : entries) out.insert(out.end(), entry.second.begin(), entry.second.end());
+    return out;
+}
+
+std::optional<std::vector<std::pair<UInt32, std::vector<UInt8>>>>
+AppleDouble::Decode(const std::vector<UInt8>& bytes) {
+    if (bytes.size() < kHeaderSize || ReadBig32(&bytes[0]) != kMagic ||
+        ReadBig32(&bytes[4]) != kVersion)
+        return std::nullopt;
+    size_t count = (size_t(bytes[24]) << 8) | bytes[25];
+    if (kHeaderSize + count * kEntryDescriptorSize > bytes.size()) return std::nullopt;
+    std::vector<std::pair<UInt32, std::vector<UInt8>>> entries;
+    for (size_t i = 0; i < count; ++i) {
+        const UInt8* descriptor = &bytes[kHeaderSize + i * kEntryDescriptorSize];
+        UInt64 offset = ReadBig32(descriptor + 4), length = ReadBig32(descriptor + 8);
+        if (offset + length > bytes.size()) return std::nullopt;
+        entries.emplace_back(ReadBig32(descriptor),
+                             std::vector<UInt8>(bytes.begin() + offset,
+                                                bytes.begin() + offset + length));
+    }
+    return entries;
+}
+
+AppleDouble AppleDouble::Load(const std::string& itemPath) {
+    AppleDouble sidecar;
+    if (auto entries = Decode(ReadWholeFile(SidecarPath(itemPath)))) sidecar.entries_ = *entries;
+    return sidecar;
+}
+
+bool AppleDouble::Save(const std::string& itemPath) const {
+    std::string path = SidecarPath(itemPath);
+    std::string temporary = path + ".new";
+    std::vector<UInt8> bytes = Encode(entries_);
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+        if (!out.flush()) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool AppleDouble::Has(UInt32 id) const { return Entry(id) != nullptr; }
+
+const std::vector<UInt8>* AppleDouble::Entry(UInt32 id) const {
+    for (const auto& entry : entries_)
+        if (entry.first == id) return &entry.second;
+    return nullptr;
+}
+
+void AppleDouble::SetEntry(UInt32 id, std::vector<UInt8> bytes) {
+    for (auto& entry : entries_)
+        if (entry.first == id) {
+            entry.second = std::move(bytes);
+            return;
+        }
+    entries_.emplace_back(id, std::move(bytes));
+}
+
+AppleDouble::FinderInfo AppleDouble::GetFinderInfo() const {
+    FinderInfo info{};
+    if (const auto* bytes = Entry(kAppleDoubleFinderInfo))
+        std::copy_n(bytes->begin(), std::min(bytes->size(), info.size()), info.begin());
+    return info;
+}
+
+void AppleDouble::SetFinderInfo(const FinderInfo& info) {
+    SetEntry(kAppleDoubleFinderInfo, std::vector<UInt8>(info.begin(), info.end()));
+}
+
+std::string SidecarPath(const std::string& itemPath) {
+    return JoinPath(ParentPath(itemPath), "._" + LeafName(itemPath));
+}
+
+bool IsSidecarName(const std::string& name) { return name.size() > 2 && name.rfind("._", 0) == 0; }
+
+void RemoveSidecar(const std::string& itemPath) { unlink(SidecarPath(itemPath).c_str()); }
+
+} // namespace platform::files

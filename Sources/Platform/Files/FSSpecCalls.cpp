@@ -1,0 +1,76 @@
+// The FSSpec calls: naming, creating, deleting, locking and describing files.
+#include "CatalogEntry.h"
+#include "ItemOperations.h"
+#include "Location.h"
+#include "NodeTable.h"
+#include "Platform/Files.h"
+#include "Platform/MacErrors.h"
+
+#include <cstring>
+
+using namespace platform::files;
+
+OSErr FSMakeFSSpec(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fileName, FSSpec* spec) {
+    if (!spec) return paramErr;
+    Located item = LocateItem(vRefNum, dirID, fileName);
+    if (item.err) return item.err;
+    std::string leaf = NameFromPascal(fileName);
+    if (leaf.empty()) return MakeSpec(item.path, spec); // the folder itself
+    if (leaf.size() > 63) return bdNamErr;
+    spec->vRefNum = Volumes().VolumeForPath(ParentPath(item.path));
+    spec->parID = FolderIdOf(ParentPath(item.path));
+    spec->name[0] = UInt8(leaf.size());
+    std::memcpy(spec->name + 1, leaf.data(), leaf.size());
+    CatalogEntry entry;
+    return ReadCatalogEntry(item.path, &entry) == noErr ? noErr : fnfErr;
+}
+
+OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, ScriptCode) {
+    Located item = LocateSpec(spec);
+    if (!item.err && spec->name[0] == 0) item.err = bdNamErr;
+    if (item.err) return item.err;
+    if (OSErr err = CreateEmptyFile(item.path)) return err;
+    AppleDouble::FinderInfo info{};
+    FInfoToBytes(FInfo{fileType, creator, 0, {0, 0}, 0}, info.data());
+    return WriteFinderInfo(item.path, info);
+}
+
+OSErr FSpDelete(const FSSpec* spec) {
+    Located item = LocateSpec(spec);
+    if (!item.err && spec->name[0] == 0) item.err = bdNamErr;
+    return item.err ? item.err : DeleteItem(item.path);
+}
+
+OSErr FSpSetFLock(const FSSpec* spec) {
+    Located item = LocateSpec(spec);
+    return item.err ? item.err : SetLocked(item.path, true);
+}
+
+OSErr FSpRstFLock(const FSSpec* spec) {
+    Located item = LocateSpec(spec);
+    return item.err ? item.err : SetLocked(item.path, false);
+}
+
+// The FSSpec forms describe and change a file through the same parameter-block calls.
+static HParamBlockRec FileParamsFor(const FSSpec* spec) {
+    HParamBlockRec pb{};
+    pb.fileParam.ioVRefNum = spec->vRefNum;
+    pb.fileParam.ioDirID = spec->parID;
+    pb.fileParam.ioNamePtr = const_cast<StringPtr>(spec->name);
+    return pb;
+}
+
+OSErr FSpGetFInfo(const FSSpec* spec, FInfo* fndrInfo) {
+    if (!spec || !fndrInfo) return paramErr;
+    HParamBlockRec pb = FileParamsFor(spec);
+    OSErr err = PBHGetFInfoSync(&pb);
+    if (err == noErr) *fndrInfo = pb.fileParam.ioFlFndrInfo;
+    return err;
+}
+
+OSErr FSpSetFInfo(const FSSpec* spec, const FInfo* fndrInfo) {
+    if (!spec || !fndrInfo) return paramErr;
+    HParamBlockRec pb = FileParamsFor(spec);
+    pb.fileParam.ioFlFndrInfo = *fndrInfo;
+    return PBHSetFInfoSync(&pb);
+}

@@ -1,0 +1,42 @@
+// Test support: File Manager names for paths in a temporary folder.
+#pragma once
+
+#include "Platform/Files.h"
+
+#include <cstring>
+#include <string>
+
+namespace testsupport {
+
+struct FolderLocation {
+    SInt16 vRefNum = 0;
+    SInt32 dirID = 0;
+};
+
+inline FolderLocation LocateFolderPath(const std::string& path) {
+    FSRef ref{};
+    FSCatalogInfo info{};
+    FolderLocation location;
+    if (FSPathMakeRef(reinterpret_cast<const UInt8*>(path.c_str()), &ref, nullptr) == noErr &&
+        FSGetCatalogInfo(&ref, kFSCatInfoVolume | kFSCatInfoNodeID, &info, nullptr, nullptr,
+                         nullptr) == noErr)
+        location = {info.volume, SInt32(info.nodeID)};
+    return location;
+}
+
+inline void SetPascal(unsigned char* pascal, const std::string& text) {
+    pascal[0] = static_cast<unsigned char>(text.size());
+    std::memcpy(pascal + 1, text.data(), text.size());
+}
+
+// An FSSpec for name in the folder at folderPath; the file need not exist.
+inline FSSpec SpecIn(const std::string& folderPath, const std::string& name) {
+    FolderLocation folder = LocateFolderPath(folderPath);
+    FSSpec spec{};
+    spec.vRefNum = folder.vRefNum;
+    spec.parID = folder.dirID;
+    SetPascal(spec.name, name);
+    return spec;
+}
+
+} // namespace testsupport

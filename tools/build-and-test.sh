@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Builds the project and runs every test. Usage: tools/build-and-test.sh [build folder]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${1:-build}
+
+tools/install-build-deps.sh
+cmake -S . -B "$dir" -DKORVANE_SANITIZE="${KORVANE_SANITIZE:-OFF}" >/dev/null
+cmake --build "$dir" -j "$(nproc)"
+ctest --test-dir "$dir" --output-on-failure -j "$(nproc)"
