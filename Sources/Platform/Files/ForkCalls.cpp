@@ -134,9 +134,10 @@ OSErr PBGetFCBInfoSync(FCBPBPtr pb) {
     if (!open) return pb->ioResult = (pb->ioFCBIndx > 0 ? fnOpnErr : rfNumErr);
     std::string name = LeafName(open->path);
     if (pb->ioNamePtr) {
-        size_t length = std::min<size_t>(name.size(), 63);
-        pb->ioNamePtr[0] = UInt8(length);
-        std::memcpy(pb->ioNamePtr + 1, name.data(), length);
+        // The name goes into an FSSpec-sized buffer; a cut name would name another file.
+        if (name.size() > 63) return pb->ioResult = bdNamErr;
+        pb->ioNamePtr[0] = UInt8(name.size());
+        std::memcpy(pb->ioNamePtr + 1, name.data(), name.size());
     }
     SInt64 length = 0;
     open->fork->GetLength(&length);
