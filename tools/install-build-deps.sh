@@ -2,7 +2,7 @@
 # Installs the Debian packages that the build and the tests need, when any is missing.
 set -euo pipefail
 
-packages=(g++ cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+packages=(g++ clang libclang-rt-14-dev cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libicu-dev libncurses-dev libpugixml-dev tmux)
 
 missing=()

@@ -1,0 +1,34 @@
+// The classic resource file format (header, resource data, resource map with type list,
+// reference lists and name list, all big-endian), as a whole-file image. Shared by the
+// Resource Manager and the resource compiler so both write the same bytes.
+#pragma once
+
+#include "Platform/MacTypes.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform::resources {
+
+struct ResourceEntry {
+    ResType type = 0;
+    SInt16 id = 0;
+    std::optional<std::string> name; // at most 255 bytes; none when the resource has no name
+    UInt8 attributes = 0;
+    std::vector<UInt8> data;
+};
+
+struct ResourceFileImage {
+    UInt16 fileAttributes = 0;
+    std::vector<ResourceEntry> entries; // in the order the map lists them
+};
+
+// Reads a whole resource file. A damaged or truncated image gives an error code
+// (mapReadErr, -199) and leaves image unspecified; it never reads out of bounds.
+OSErr ParseResourceFile(const std::vector<UInt8>& bytes, ResourceFileImage* image);
+
+// The bytes of a resource file holding the image; an empty image gives a valid empty file.
+std::vector<UInt8> SerializeResourceFile(const ResourceFileImage& image);
+
+} // namespace platform::resources
