@@ -12,7 +12,8 @@ std::string Environment(const char* name) {
 }
 
 std::string WithoutTrailingSlash(std::string path) {
-    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
     return path;
 }
 
@@ -34,6 +35,8 @@ std::string UserPreferencesFolder() {
     return WithoutTrailingSlash(ProcessHomeFolder()) + "/.config";
 }
 
-std::string ProcessHomeFolder() { return Environment("HOME"); }
+std::string ProcessHomeFolder() {
+    return Environment("HOME");
+}
 
 } // namespace platform

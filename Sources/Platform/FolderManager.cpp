@@ -20,8 +20,10 @@ std::optional<std::string> PreferencesFolderOf(SInt16 domain) {
         if (folder.empty() || folder[0] != '/') return std::nullopt;
         return folder;
     }
-    case kLocalDomain: return LocalDomainLibrary() + "/Preferences";
-    default: return std::nullopt;
+    case kLocalDomain:
+        return LocalDomainLibrary() + "/Preferences";
+    default:
+        return std::nullopt;
     }
 }
 

@@ -18,16 +18,20 @@ struct PtrHeader {
 
 constexpr size_t kPtrHeaderSize = offsetof(PtrHeader, data);
 
-PtrHeader* HeaderOf(Ptr p) { return reinterpret_cast<PtrHeader*>(p - kPtrHeaderSize); }
+PtrHeader* HeaderOf(Ptr p) {
+    return reinterpret_cast<PtrHeader*>(p - kPtrHeaderSize);
+}
 
 struct HandleBlock {
-    Ptr master;       // must stay first: a Handle points here
+    Ptr master; // must stay first: a Handle points here
     Size size;
     Size capacity;
     UInt8 flags;
 };
 
-HandleBlock* BlockOf(Handle h) { return reinterpret_cast<HandleBlock*>(h); }
+HandleBlock* BlockOf(Handle h) {
+    return reinterpret_cast<HandleBlock*>(h);
+}
 
 Ptr AllocatePtr(Size byteCount, bool clear) {
     if (byteCount < 0) {
@@ -53,8 +57,8 @@ Handle AllocateHandle(Size byteCount, bool clear) {
     }
     auto* block = static_cast<HandleBlock*>(std::calloc(1, sizeof(HandleBlock)));
     // Room for at least one byte, so a zero-sized handle still has a master pointer.
-    void* data = clear ? std::calloc(1, byteCount ? byteCount : 1)
-                       : std::malloc(byteCount ? byteCount : 1);
+    void* data =
+        clear ? std::calloc(1, byteCount ? byteCount : 1) : std::malloc(byteCount ? byteCount : 1);
     if (!block || !data) {
         std::free(block);
         std::free(data);
@@ -70,8 +74,12 @@ Handle AllocateHandle(Size byteCount, bool clear) {
 
 } // namespace
 
-Ptr NewPtr(Size byteCount) { return AllocatePtr(byteCount, false); }
-Ptr NewPtrClear(Size byteCount) { return AllocatePtr(byteCount, true); }
+Ptr NewPtr(Size byteCount) {
+    return AllocatePtr(byteCount, false);
+}
+Ptr NewPtrClear(Size byteCount) {
+    return AllocatePtr(byteCount, true);
+}
 
 void DisposePtr(Ptr p) {
     if (p) std::free(HeaderOf(p));
@@ -87,8 +95,12 @@ Size GetPtrSize(Ptr p) {
     return HeaderOf(p)->size;
 }
 
-Handle NewHandle(Size byteCount) { return AllocateHandle(byteCount, false); }
-Handle NewHandleClear(Size byteCount) { return AllocateHandle(byteCount, true); }
+Handle NewHandle(Size byteCount) {
+    return AllocateHandle(byteCount, false);
+}
+Handle NewHandleClear(Size byteCount) {
+    return AllocateHandle(byteCount, true);
+}
 
 void DisposeHandle(Handle h) {
     gMemError = noErr;
@@ -165,7 +177,9 @@ OSErr PtrToHand(const void* srcPtr, Handle* dstHndl, Size size) {
     return noErr;
 }
 
-OSErr MemError() { return gMemError; }
+OSErr MemError() {
+    return gMemError;
+}
 
 void BlockMoveData(const void* srcPtr, void* destPtr, Size byteCount) {
     if (byteCount > 0) std::memmove(destPtr, srcPtr, size_t(byteCount));

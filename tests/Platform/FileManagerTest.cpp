@@ -76,8 +76,9 @@ TEST(FileManager, SidecarHoldsFinderInfoAndResourceForkAndFollowsItsFile) {
     EXPECT_EQ(Big32(sidecar, entries[9].first), FOUR_CHAR_CODE("TEXT"));
     EXPECT_EQ(Big32(sidecar, entries[9].first + 4), FOUR_CHAR_CODE("ttxt"));
     ASSERT_EQ(entries.count(2), 1u);
-    EXPECT_EQ(std::string(sidecar.begin() + entries[2].first, sidecar.begin() + entries[2].first + 5),
-              "RSRC!");
+    EXPECT_EQ(
+        std::string(sidecar.begin() + entries[2].first, sidecar.begin() + entries[2].first + 5),
+        "RSRC!");
 
     // The catalog reports the resource fork's length from the sidecar.
     HParamBlockRec pb{};
@@ -101,7 +102,8 @@ TEST(FileManager, RewritingASidecarKeepsUnknownEntriesAndSurvivesDamage) {
     // A sidecar written elsewhere with a real-name entry (3) that this layer does not use.
     std::vector<UInt8> foreign = {0, 5, 0x16, 7, 0, 2, 0, 0};
     foreign.resize(24, 0);
-    foreign.insert(foreign.end(), {0, 1, 0, 0, 0, 3, 0, 0, 0, 38, 0, 0, 0, 5, 'N', 'o', 't', 'e', 's'});
+    foreign.insert(foreign.end(),
+                   {0, 1, 0, 0, 0, 3, 0, 0, 0, 38, 0, 0, 0, 5, 'N', 'o', 't', 'e', 's'});
     std::ofstream(temp / "._Notes", std::ios::binary)
         .write(reinterpret_cast<const char*>(foreign.data()), std::streamsize(foreign.size()));
 
@@ -118,8 +120,9 @@ TEST(FileManager, RewritingASidecarKeepsUnknownEntriesAndSurvivesDamage) {
     std::vector<UInt8> sidecar = ReadBytes(temp / "._Notes");
     auto entries = SidecarEntries(sidecar);
     ASSERT_EQ(entries.count(3), 1u);
-    EXPECT_EQ(std::string(sidecar.begin() + entries[3].first, sidecar.begin() + entries[3].first + 5),
-              "Notes");
+    EXPECT_EQ(
+        std::string(sidecar.begin() + entries[3].first, sidecar.begin() + entries[3].first + 5),
+        "Notes");
 
     // A truncated sidecar reads as none; it is never trusted past its end.
     WriteFile(temp / "._Notes", std::string("\0\5\x16\7\0\2\0\0", 8) + std::string(18, '\0') +
@@ -189,8 +192,10 @@ TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
     EXPECT_EQ(std::string(reinterpret_cast<char*>(path)), temp / "Sub");
 
     FSRef none{};
-    EXPECT_EQ(FSGetCatalogInfo(&none, kFSCatInfoNone, nullptr, nullptr, nullptr, nullptr), paramErr);
-    EXPECT_EQ(FSPathMakeRef(reinterpret_cast<const UInt8*>("relative/path"), &ref, nullptr), fnfErr);
+    EXPECT_EQ(FSGetCatalogInfo(&none, kFSCatInfoNone, nullptr, nullptr, nullptr, nullptr),
+              paramErr);
+    EXPECT_EQ(FSPathMakeRef(reinterpret_cast<const UInt8*>("relative/path"), &ref, nullptr),
+              fnfErr);
 }
 
 TEST(FileManager, ForksReadWriteAndPositionAsTheOriginalDid) {
@@ -300,9 +305,11 @@ TEST(FileManager, ReferencesCreateWriteAndDeleteNamedFiles) {
 
     FSCatalogInfo info{};
     ASSERT_EQ(FSGetCatalogInfo(&file, kFSCatInfoFinderInfo | kFSCatInfoDataSizes, &info, nullptr,
-                               nullptr, nullptr), noErr);
+                               nullptr, nullptr),
+              noErr);
     EXPECT_EQ(info.dataLogicalSize, 5u);
-    info.finderInfo[0] = 'T', info.finderInfo[1] = 'E', info.finderInfo[2] = 'X', info.finderInfo[3] = 'T';
+    info.finderInfo[0] = 'T', info.finderInfo[1] = 'E', info.finderInfo[2] = 'X',
+    info.finderInfo[3] = 'T';
     info.finderInfo[8] = kIsStationery >> 8;
     ASSERT_EQ(FSSetCatalogInfo(&file, kFSCatInfoFinderInfo, &info), noErr);
     FInfo finder{};

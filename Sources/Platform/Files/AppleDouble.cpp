@@ -22,7 +22,8 @@ UInt32 ReadBig32(const UInt8* p) {
 }
 
 void AppendBig32(std::vector<UInt8>& out, UInt32 value) {
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(UInt8(value >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+        out.push_back(UInt8(value >> shift));
 }
 
 std::vector<UInt8> ReadWholeFile(const std::string& path) {
@@ -47,7 +48,8 @@ AppleDouble::Encode(const std::vector<std::pair<UInt32, std::vector<UInt8>>>& en
         AppendBig32(out, UInt32(bytes.size()));
         offset += UInt32(bytes.size());
     }
-    for (const auto& entry : entries) out.insert(out.end(), entry.second.begin(), entry.second.end());
+    for (const auto& entry : entries)
+        out.insert(out.end(), entry.second.begin(), entry.second.end());
     return out;
 }
 
@@ -63,9 +65,9 @@ AppleDouble::Decode(const std::vector<UInt8>& bytes) {
         const UInt8* descriptor = &bytes[kHeaderSize + i * kEntryDescriptorSize];
         UInt64 offset = ReadBig32(descriptor + 4), length = ReadBig32(descriptor + 8);
         if (offset + length > bytes.size()) return std::nullopt;
-        entries.emplace_back(ReadBig32(descriptor),
-                             std::vector<UInt8>(bytes.begin() + offset,
-                                                bytes.begin() + offset + length));
+        entries.emplace_back(
+            ReadBig32(descriptor),
+            std::vector<UInt8>(bytes.begin() + offset, bytes.begin() + offset + length));
     }
     return entries;
 }
@@ -95,7 +97,9 @@ bool AppleDouble::Save(const std::string& itemPath) const {
     return true;
 }
 
-bool AppleDouble::Has(UInt32 id) const { return Entry(id) != nullptr; }
+bool AppleDouble::Has(UInt32 id) const {
+    return Entry(id) != nullptr;
+}
 
 const std::vector<UInt8>* AppleDouble::Entry(UInt32 id) const {
     for (const auto& entry : entries_)
@@ -127,8 +131,12 @@ std::string SidecarPath(const std::string& itemPath) {
     return JoinPath(ParentPath(itemPath), "._" + LeafName(itemPath));
 }
 
-bool IsSidecarName(const std::string& name) { return name.size() > 2 && name.rfind("._", 0) == 0; }
+bool IsSidecarName(const std::string& name) {
+    return name.size() > 2 && name.rfind("._", 0) == 0;
+}
 
-void RemoveSidecar(const std::string& itemPath) { unlink(SidecarPath(itemPath).c_str()); }
+void RemoveSidecar(const std::string& itemPath) {
+    unlink(SidecarPath(itemPath).c_str());
+}
 
 } // namespace platform::files

@@ -96,8 +96,10 @@ OSErr PBGetCatInfoSync(CInfoPBPtr pb) {
     if (err) return pb->hFileInfo.ioResult = err;
     if (pb->hFileInfo.ioFDirIndex != 0) StoreName(item.path, pb->hFileInfo.ioNamePtr);
     pb->hFileInfo.ioFRefNum = 0;
-    if (entry.isFolder) FillFolderInfo(entry, pb->dirInfo);
-    else FillFileInfo(entry, pb->hFileInfo);
+    if (entry.isFolder)
+        FillFolderInfo(entry, pb->dirInfo);
+    else
+        FillFileInfo(entry, pb->hFileInfo);
     return pb->hFileInfo.ioResult = noErr;
 }
 

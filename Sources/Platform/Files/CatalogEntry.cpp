@@ -16,10 +16,16 @@ namespace {
 
 constexpr SInt64 kMacEpochOffset = 2082844800; // 1904-01-01 to 1970-01-01
 
-UInt32 MacSeconds(time_t unixSeconds) { return UInt32(SInt64(unixSeconds) + kMacEpochOffset); }
+UInt32 MacSeconds(time_t unixSeconds) {
+    return UInt32(SInt64(unixSeconds) + kMacEpochOffset);
+}
 
-UInt16 Big16(const UInt8* p) { return UInt16((p[0] << 8) | p[1]); }
-UInt32 Big32(const UInt8* p) { return (UInt32(Big16(p)) << 16) | Big16(p + 2); }
+UInt16 Big16(const UInt8* p) {
+    return UInt16((p[0] << 8) | p[1]);
+}
+UInt32 Big32(const UInt8* p) {
+    return (UInt32(Big16(p)) << 16) | Big16(p + 2);
+}
 void PutBig16(UInt8* p, UInt16 v) {
     p[0] = UInt8(v >> 8);
     p[1] = UInt8(v);
@@ -28,11 +34,15 @@ void PutBig32(UInt8* p, UInt32 v) {
     PutBig16(p, UInt16(v >> 16));
     PutBig16(p + 2, UInt16(v));
 }
-Point PointFromBytes(const UInt8* p) { return Point{SInt16(Big16(p)), SInt16(Big16(p + 2))}; }
+Point PointFromBytes(const UInt8* p) {
+    return Point{SInt16(Big16(p)), SInt16(Big16(p + 2))};
+}
 
 } // namespace
 
-SInt32 PhysicalLength(SInt64 logical) { return SInt32((logical + 511) / 512 * 512); }
+SInt32 PhysicalLength(SInt64 logical) {
+    return SInt32((logical + 511) / 512 * 512);
+}
 
 OSErr ReadCatalogEntry(const std::string& path, CatalogEntry* entry) {
     struct stat info;
@@ -46,7 +56,8 @@ OSErr ReadCatalogEntry(const std::string& path, CatalogEntry* entry) {
     entry->dataPhysical = entry->isFolder ? 0 : SInt64(info.st_blocks) * 512;
     entry->created = MacSeconds(info.st_ctime);
     entry->modified = MacSeconds(info.st_mtime);
-    entry->folderItems = entry->isFolder ? UInt16(std::min<size_t>(ListFolder(path).size(), 65535)) : 0;
+    entry->folderItems =
+        entry->isFolder ? UInt16(std::min<size_t>(ListFolder(path).size(), 65535)) : 0;
     AppleDouble sidecar = AppleDouble::Load(path);
     entry->finderInfo = sidecar.GetFinderInfo();
     const std::vector<UInt8>* rsrc = sidecar.Entry(kAppleDoubleResourceFork);
@@ -67,7 +78,8 @@ std::vector<std::string> ListFolder(const std::string& path) {
 }
 
 FInfo FInfoFromBytes(const UInt8* b) {
-    return FInfo{Big32(b), Big32(b + 4), Big16(b + 8), PointFromBytes(b + 10), SInt16(Big16(b + 14))};
+    return FInfo{Big32(b), Big32(b + 4), Big16(b + 8), PointFromBytes(b + 10),
+                 SInt16(Big16(b + 14))};
 }
 
 void FInfoToBytes(const FInfo& info, UInt8* b) {
@@ -82,7 +94,8 @@ void FInfoToBytes(const FInfo& info, UInt8* b) {
 FXInfo FXInfoFromBytes(const UInt8* b) {
     FXInfo info{};
     info.fdIconID = SInt16(Big16(b));
-    for (int i = 0; i < 3; ++i) info.fdReserved[i] = SInt16(Big16(b + 2 + 2 * i));
+    for (int i = 0; i < 3; ++i)
+        info.fdReserved[i] = SInt16(Big16(b + 2 + 2 * i));
     info.fdScript = SInt8(b[8]);
     info.fdXFlags = SInt8(b[9]);
     info.fdComment = SInt16(Big16(b + 10));
@@ -92,7 +105,8 @@ FXInfo FXInfoFromBytes(const UInt8* b) {
 
 void FXInfoToBytes(const FXInfo& info, UInt8* b) {
     PutBig16(b, UInt16(info.fdIconID));
-    for (int i = 0; i < 3; ++i) PutBig16(b + 2 + 2 * i, UInt16(info.fdReserved[i]));
+    for (int i = 0; i < 3; ++i)
+        PutBig16(b + 2 + 2 * i, UInt16(info.fdReserved[i]));
     b[8] = UInt8(info.fdScript);
     b[9] = UInt8(info.fdXFlags);
     PutBig16(b + 10, UInt16(info.fdComment));
@@ -105,8 +119,8 @@ DInfo DInfoFromBytes(const UInt8* b) {
 }
 
 DXInfo DXInfoFromBytes(const UInt8* b) {
-    return DXInfo{PointFromBytes(b), SInt32(Big32(b + 4)), SInt8(b[8]), SInt8(b[9]),
-                  SInt16(Big16(b + 10)), SInt32(Big32(b + 12))};
+    return DXInfo{PointFromBytes(b), SInt32(Big32(b + 4)),  SInt8(b[8]),
+                  SInt8(b[9]),       SInt16(Big16(b + 10)), SInt32(Big32(b + 12))};
 }
 
 OSErr WriteFinderInfo(const std::string& path, const AppleDouble::FinderInfo& info) {

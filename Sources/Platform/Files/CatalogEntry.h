@@ -17,7 +17,7 @@ struct CatalogEntry {
     SInt64 dataLength = 0;
     SInt64 dataPhysical = 0;
     SInt64 rsrcLength = 0;
-    UInt32 created = 0;  // seconds since 1904, as the original platform counted
+    UInt32 created = 0; // seconds since 1904, as the original platform counted
     UInt32 modified = 0;
     UInt16 folderItems = 0;
     AppleDouble::FinderInfo finderInfo{};

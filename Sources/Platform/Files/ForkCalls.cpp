@@ -19,10 +19,17 @@ OSErr PositionMark(OpenFork& open, UInt16 posMode, SInt64 offset) {
     if (OSErr err = open.fork->GetLength(&length)) return err;
     SInt64 position;
     switch (posMode & 3) {
-    case fsAtMark: return noErr;
-    case fsFromStart: position = offset; break;
-    case fsFromLEOF: position = length + offset; break;
-    default: position = open.mark + offset; break;
+    case fsAtMark:
+        return noErr;
+    case fsFromStart:
+        position = offset;
+        break;
+    case fsFromLEOF:
+        position = length + offset;
+        break;
+    default:
+        position = open.mark + offset;
+        break;
     }
     if (position < 0) return posErr;
     if (position > length) {
@@ -71,7 +78,9 @@ OSErr FSWrite(SInt16 refNum, SInt32* count, const void* buffPtr) {
     return err;
 }
 
-OSErr FSClose(SInt16 refNum) { return Forks().Close(refNum); }
+OSErr FSClose(SInt16 refNum) {
+    return Forks().Close(refNum);
+}
 
 OSErr SetFPos(SInt16 refNum, SInt16 posMode, SInt32 posOff) {
     OpenFork* open = Forks().Find(refNum);
@@ -118,15 +127,22 @@ static OSErr OpenByParamBlock(HParmBlkPtr pb, bool resourceFork) {
     HIOParam& io = pb->ioParam;
     io.ioRefNum = 0;
     Located item = LocateItem(io.ioVRefNum, io.ioDirID, io.ioNamePtr);
-    OSErr err = item.err ? item.err : Forks().Open(item.path, resourceFork, io.ioPermssn, &io.ioRefNum);
+    OSErr err =
+        item.err ? item.err : Forks().Open(item.path, resourceFork, io.ioPermssn, &io.ioRefNum);
     if (err != noErr && err != opWrErr) io.ioRefNum = 0;
     return io.ioResult = err;
 }
 
-OSErr PBHOpenSync(HParmBlkPtr pb) { return OpenByParamBlock(pb, false); }
-OSErr PBHOpenRFSync(HParmBlkPtr pb) { return OpenByParamBlock(pb, true); }
+OSErr PBHOpenSync(HParmBlkPtr pb) {
+    return OpenByParamBlock(pb, false);
+}
+OSErr PBHOpenRFSync(HParmBlkPtr pb) {
+    return OpenByParamBlock(pb, true);
+}
 
-OSErr PBCloseSync(ParmBlkPtr pb) { return pb->ioParam.ioResult = FSClose(pb->ioParam.ioRefNum); }
+OSErr PBCloseSync(ParmBlkPtr pb) {
+    return pb->ioParam.ioResult = FSClose(pb->ioParam.ioRefNum);
+}
 
 OSErr PBGetFCBInfoSync(FCBPBPtr pb) {
     SInt16 refNum = pb->ioFCBIndx > 0 ? Forks().RefNumAt(pb->ioFCBIndx) : pb->ioRefNum;

@@ -160,7 +160,8 @@ OSErr ForkTable::Open(const std::string& path, bool resourceFork, SInt8 permissi
         open.fork = std::make_unique<DataFork>(fd);
     }
     SInt16 number = 2;
-    while (forks_.count(number)) ++number;
+    while (forks_.count(number))
+        ++number;
     if (number <= 0) return tmfoErr;
     forks_.emplace(number, std::move(open));
     *refNum = number;

@@ -86,6 +86,8 @@ void MakeRef(const std::string& path, FSRef* ref) {
     std::memcpy(ref->hidden + 4, &id, 4);
 }
 
-SInt32 FolderIdOf(const std::string& path) { return Nodes().IdForPath(path); }
+SInt32 FolderIdOf(const std::string& path) {
+    return Nodes().IdForPath(path);
+}
 
 } // namespace platform::files

@@ -1,14 +1,14 @@
 #include "NodeTable.h"
 
+#include "Platform/Files.h"
+
 #include <filesystem>
 #include <sys/stat.h>
 
 namespace platform::files {
 
-NodeTable::NodeTable() {
-    ids_["/"] = 2;
-    paths_[2] = "/";
-}
+
+NodeTable::NodeTable() : ids_{{"/", fsRtDirID}}, paths_{{fsRtDirID, "/"}} {}
 
 SInt32 NodeTable::IdForPath(const std::string& path) {
     auto found = ids_.find(path);
@@ -73,7 +73,8 @@ VolumeTable& Volumes() {
 
 std::string NormalPath(const std::string& path) {
     std::string normal = std::filesystem::path(path).lexically_normal().string();
-    while (normal.size() > 1 && normal.back() == '/') normal.pop_back();
+    while (normal.size() > 1 && normal.back() == '/')
+        normal.pop_back();
     return normal;
 }
 

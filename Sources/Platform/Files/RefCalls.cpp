@@ -23,7 +23,8 @@ Located ChildOf(const FSRef* parentRef, UniCharCount nameLength, const UniChar* 
     Located folder = LocateRef(parentRef);
     if (folder.err) return folder;
     if (!name && nameLength) return {paramErr, {}};
-    auto leaf = Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(name), nameLength));
+    auto leaf =
+        Utf16ToUtf8(std::u16string_view(reinterpret_cast<const char16_t*>(name), nameLength));
     if (!leaf || !IsValidLeafName(*leaf)) return {bdNamErr, {}};
     return {noErr, JoinPath(folder.path, *leaf)};
 }
@@ -68,16 +69,17 @@ OSErr ApplyCatalogInfo(const std::string& path, FSCatalogInfoBitmap which,
         if (which & kFSCatInfoFinderXInfo) std::memcpy(finder.data() + 16, info->extFinderInfo, 16);
         if (OSErr err = WriteFinderInfo(path, finder)) return err;
     }
-    if (which & kFSCatInfoNodeFlags)
-        return SetLocked(path, info->nodeFlags & kFSNodeLockedMask);
+    if (which & kFSCatInfoNodeFlags) return SetLocked(path, info->nodeFlags & kFSNodeLockedMask);
     return noErr;
 }
 
 OpenFork* PositionedFork(SInt16 refNum, UInt16 mode, SInt64 offset) {
     OpenFork* open = Forks().Find(refNum);
     if (!open) return nullptr;
-    if ((mode & 3) == fsFromStart) open->mark = offset;
-    else if ((mode & 3) == fsFromMark) open->mark += offset;
+    if ((mode & 3) == fsFromStart)
+        open->mark = offset;
+    else if ((mode & 3) == fsFromMark)
+        open->mark += offset;
     else if ((mode & 3) == fsFromLEOF) {
         SInt64 length = 0;
         open->fork->GetLength(&length);
@@ -170,34 +172,40 @@ OSErr FSOpenFork(const FSRef* ref, UniCharCount forkNameLength, const UniChar* f
                  SInt8 permissions, SInt16* forkRefNum) {
     Located item = LocateRef(ref);
     if (item.err) return item.err;
-    std::u16string_view fork(reinterpret_cast<const char16_t*>(forkName), forkName ? forkNameLength : 0);
+    std::u16string_view fork(reinterpret_cast<const char16_t*>(forkName),
+                             forkName ? forkNameLength : 0);
     bool resource = fork == kResourceForkName;
     if (!fork.empty() && !resource) return paramErr;
     return Forks().Open(item.path, resource, permissions, forkRefNum);
 }
 
-OSErr FSWriteFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
-                  ByteCount requestCount, const void* buffer, ByteCount* actualCount) {
+// The fork calls that take a position move the mark, then read or write as FSRead/FSWrite do.
+template <typename Buffer, typename Transfer>
+static OSErr TransferAtPosition(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
+                                ByteCount requestCount, Buffer buffer, ByteCount* actualCount,
+                                Transfer transfer) {
     if (actualCount) *actualCount = 0;
     OpenFork* open = PositionedFork(forkRefNum, positionMode, positionOffset);
     if (!open) return rfNumErr;
     if (open->mark < 0) return posErr;
     SInt32 count = SInt32(requestCount);
-    OSErr err = FSWrite(forkRefNum, &count, buffer);
+    OSErr err = transfer(forkRefNum, &count, buffer);
     if (actualCount) *actualCount = ByteCount(count);
     return err;
+}
+
+OSErr FSWriteFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
+                  ByteCount requestCount, const void* buffer, ByteCount* actualCount) {
+    return TransferAtPosition(forkRefNum, positionMode, positionOffset, requestCount, buffer,
+                              actualCount, FSWrite);
 }
 
 OSErr FSReadFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
                  ByteCount requestCount, void* buffer, ByteCount* actualCount) {
-    if (actualCount) *actualCount = 0;
-    OpenFork* open = PositionedFork(forkRefNum, positionMode, positionOffset);
-    if (!open) return rfNumErr;
-    if (open->mark < 0) return posErr;
-    SInt32 count = SInt32(requestCount);
-    OSErr err = FSRead(forkRefNum, &count, buffer);
-    if (actualCount) *actualCount = ByteCount(count);
-    return err;
+    return TransferAtPosition(forkRefNum, positionMode, positionOffset, requestCount, buffer,
+                              actualCount, FSRead);
 }
 
-OSErr FSCloseFork(SInt16 forkRefNum) { return FSClose(forkRefNum); }
+OSErr FSCloseFork(SInt16 forkRefNum) {
+    return FSClose(forkRefNum);
+}

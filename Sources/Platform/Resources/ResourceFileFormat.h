@@ -29,6 +29,10 @@ struct ResourceFileImage {
 OSErr ParseResourceFile(const std::vector<UInt8>& bytes, ResourceFileImage* image);
 
 // The bytes of a resource file holding the image; an empty image gives a valid empty file.
+// An image the format cannot hold (data past 16 MB, a map past 64 KB, a name over 255 bytes)
+// gives an empty vector.
 std::vector<UInt8> SerializeResourceFile(const ResourceFileImage& image);
+// The same, telling whether the image fits; bytes are unspecified when it does not.
+bool SerializeResourceFile(const ResourceFileImage& image, std::vector<UInt8>* bytes);
 
 } // namespace platform::resources
