@@ -176,7 +176,7 @@ TEST(FindPreferencesFolder, CreatesTheFolderAndNamesIt) {
     EXPECT_EQ(GetFoldersNameAndParDirID(&spec, &parID), noErr);
     EXPECT_EQ(spec.parID, dirID);
     EXPECT_EQ(GetFoldersNameAndParDirID(&spec), noErr);
-    EXPECT_EQ(spec.parID, parID); // the spec now names the folder itself
+    EXPECT_EQ(spec.parID, parID); // the FSSpec now names the folder itself
     EXPECT_EQ(TextOf(spec.name), "user-preferences");
     EXPECT_EQ(FindNamedFile(&spec), dupFNErr);
 }

@@ -1,0 +1,58 @@
+// Hooks with which tests put the platform layer into a known state. Not for the application.
+#pragma once
+
+#include "Platform/MacTypes.h"
+
+// Makes the bundle at path the main bundle, read afresh; null goes back to the executable's.
+void PlatformSetMainBundlePath(const char* path);
+
+// Closes every open resource file (writing what changed), so that the next Resource Manager
+// call opens the main bundle's resource files afresh.
+void PlatformResetResourceChain();
+
+// Makes Gestalt report this system version instead of the running kernel's.
+void PlatformSetSystemVersion(SInt32 major, SInt32 minor, SInt32 patch);
+void PlatformClearSystemVersion();
+
+// How many times NSApplicationLoad has been called in this process.
+unsigned long PlatformApplicationLoadCount();
+
+// Core Foundation objects alive in this process, constants included.
+long PlatformLiveObjectCount();
+
+// The main bundle and the system version for the life of a test's scope.
+class PlatformScopedMainBundle {
+  public:
+    explicit PlatformScopedMainBundle(const char* path) { PlatformSetMainBundlePath(path); }
+    ~PlatformScopedMainBundle() { PlatformSetMainBundlePath(nullptr); }
+    PlatformScopedMainBundle(const PlatformScopedMainBundle&) = delete;
+    PlatformScopedMainBundle& operator=(const PlatformScopedMainBundle&) = delete;
+};
+
+class PlatformScopedSystemVersion {
+  public:
+    PlatformScopedSystemVersion(SInt32 major, SInt32 minor, SInt32 patch) {
+        PlatformSetSystemVersion(major, minor, patch);
+    }
+    ~PlatformScopedSystemVersion() { PlatformClearSystemVersion(); }
+    PlatformScopedSystemVersion(const PlatformScopedSystemVersion&) = delete;
+    PlatformScopedSystemVersion& operator=(const PlatformScopedSystemVersion&) = delete;
+};
+
+// Called with the argument vector of every privileged tool once it has started: the tool's path
+// as found, then its arguments, null-terminated. A null observer stops the calls.
+typedef void (*PlatformToolObserver)(char* const* argv, void* refCon);
+void PlatformSetPrivilegedToolObserver(PlatformToolObserver observer, void* refCon);
+
+// Fork writes succeed for bytes more bytes in all, then write no further and fail with err, as a
+// disk that fills up would.
+void PlatformFailWritesAfter(SInt64 bytes, OSErr err);
+void PlatformClearWriteFailure();
+
+class PlatformScopedWriteFailure {
+  public:
+    PlatformScopedWriteFailure(SInt64 bytes, OSErr err) { PlatformFailWritesAfter(bytes, err); }
+    ~PlatformScopedWriteFailure() { PlatformClearWriteFailure(); }
+    PlatformScopedWriteFailure(const PlatformScopedWriteFailure&) = delete;
+    PlatformScopedWriteFailure& operator=(const PlatformScopedWriteFailure&) = delete;
+};

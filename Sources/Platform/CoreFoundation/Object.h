@@ -1,0 +1,46 @@
+// The common base of every Core Foundation object: a type and a retain count.
+#pragma once
+
+#include "Platform/CoreFoundation.h"
+
+#include <atomic>
+
+namespace platform::cf {
+
+enum TypeID : CFTypeID { kStringTypeID = 1, kDictionaryTypeID, kURLTypeID, kBundleTypeID };
+
+class Object {
+  public:
+    explicit Object(CFTypeID type);
+    virtual ~Object();
+    Object(const Object&) = delete;
+    Object& operator=(const Object&) = delete;
+
+    CFTypeID type() const { return type_; }
+    void retain() const;
+    // Deletes the object when the last reference goes.
+    void release() const;
+    CFIndex retainCount() const;
+    // Constants live as long as the process; retain and release leave them alone.
+    void makeImmortal() { immortal_ = true; }
+
+  private:
+    CFTypeID type_;
+    mutable std::atomic<CFIndex> count_{1};
+    bool immortal_ = false;
+};
+
+// Objects alive in the process, for tests that look for leaks.
+long LiveObjectCount();
+
+// The object behind a reference when it has the type of T, else null.
+template <class T> const T* As(CFTypeRef ref) {
+    const auto* object = static_cast<const Object*>(ref);
+    return object && object->type() == T::kTypeID ? static_cast<const T*>(object) : nullptr;
+}
+
+template <class Ref> Ref ToRef(const Object* object) {
+    return reinterpret_cast<Ref>(const_cast<Object*>(object));
+}
+
+} // namespace platform::cf

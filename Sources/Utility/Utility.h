@@ -1,0 +1,43 @@
+// Where things are on this platform: standard folders of the local domain, the temporary folder,
+// the bundle's identifier and localized names, the sandbox test, a file search in a folder and
+// the conversion of POSIX paths into FSSpec records. Only plain types cross this interface.
+//
+// Folder and bundle functions that fill a caller's buffer do so only when the whole text with
+// its terminator fits; otherwise they answer false and leave the buffer as it was. Functions
+// that return text through a char** hand over a malloc'ed string (length + 2 bytes) that the
+// caller frees.
+#pragma once
+
+#include "Platform/Files.h"
+#include "Platform/MacTypes.h"
+
+// Loads the object layer, except on 10.9.0 and 10.9.1. Answers whether it was loaded.
+Boolean InitNSApp(void);
+
+Boolean GetLocalCachesDirPath(char* buffer, unsigned long bufferSize);
+Boolean GetPPDFolderPath(char* buffer, unsigned long bufferSize);
+Boolean GetPreferencesFolderPathLocalDomain(char* buffer, unsigned long bufferSize);
+Boolean GetLocalApplicationSupportDirPath(char* buffer, unsigned long bufferSize);
+Boolean GetTmpDirPath(char* buffer, unsigned long bufferSize);
+Boolean GetBundleIdentifier(char* buffer, unsigned long bufferSize);
+
+// Values of the main bundle's localized information dictionary.
+Boolean GetCFBundleName(char** name);
+Boolean GetLocalizedName(const char* key, char** value);
+
+// True when the home folder the process sees differs from the one the password database records
+// for its user; false when either is unknown.
+Boolean IsSandboxed(void);
+
+// How searchDirectorySub matches names; any other value matches like compareEqual.
+enum compareMethod : int { compareEqual = 0, compareSuffix = 1, comparePrefix = 2 };
+
+// Finds the first file (not folder) directly inside directory, in listing order, whose name
+// matches; *foundPath receives its full path. A failed allocation sets *foundPath to null.
+Boolean searchDirectorySub(const char* directory, const char* name, compareMethod method,
+                           char** foundPath);
+
+// Fills spec for an existing item, or for a missing file whose folder exists. paramErr for
+// null arguments, fnfErr when the folder is missing or the name does not fit an FSSpec,
+// memFullErr when the path cannot be taken apart.
+OSErr PathToFSSpec(const char* path, FSSpec* spec);
