@@ -267,6 +267,11 @@ OSErr FSpSetFLock(const FSSpec* spec);
 OSErr FSpRstFLock(const FSSpec* spec);
 OSErr FSpGetFInfo(const FSSpec* spec, FInfo* fndrInfo);
 OSErr FSpSetFInfo(const FSSpec* spec, const FInfo* fndrInfo);
+// Swaps the contents of two closed files on one volume, data fork and sidecar alike; the names
+// stay where they are. Both files' data reach the disk first, and each name holds one whole
+// version at every moment. fnfErr when either is missing, notAFileErr for a folder, fBsyErr
+// while either is open, diffVolErr across volumes.
+OSErr FSpExchangeFiles(const FSSpec* source, const FSSpec* dest);
 
 // Open forks.
 OSErr FSRead(SInt16 refNum, SInt32* count, void* buffPtr);

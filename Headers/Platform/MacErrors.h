@@ -35,5 +35,6 @@ constexpr OSErr resAttrErr = -198;
 constexpr OSErr mapReadErr = -199;
 constexpr OSErr afpAccessDenied = -5000;
 constexpr OSErr notAFileErr = -1302;
+constexpr OSErr diffVolErr = -1303;
 constexpr OSErr gestaltUndefSelectorErr = -5551;
 constexpr OSErr eventNotHandledErr = -9874;

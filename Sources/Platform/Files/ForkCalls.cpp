@@ -5,7 +5,9 @@
 #include "NodeTable.h"
 #include "Platform/Files.h"
 #include "Platform/MacErrors.h"
+#include "Platform/PlatformTesting.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace platform::files;
@@ -49,13 +51,28 @@ OSErr ReadAtMark(OpenFork& open, SInt64 count, void* buffer, SInt64* done) {
     return err != noErr ? err : (*done < count ? eofErr : noErr);
 }
 
+// A write failure that tests arm: the bytes still allowed, and the error after them.
+struct InjectedWriteFailure {
+    bool armed = false;
+    SInt64 bytesLeft = 0;
+    OSErr err = noErr;
+};
+
+InjectedWriteFailure& WriteFailure() {
+    static InjectedWriteFailure failure;
+    return failure;
+}
+
 OSErr WriteAtMark(OpenFork& open, SInt64 count, const void* buffer, SInt64* done) {
     *done = 0;
     if (!open.canWrite) return wrPermErr;
     if (count < 0) return paramErr;
-    OSErr err = open.fork->Write(open.mark, buffer, count, done);
+    InjectedWriteFailure& failure = WriteFailure();
+    SInt64 allowed = failure.armed ? std::min(count, failure.bytesLeft) : count;
+    OSErr err = open.fork->Write(open.mark, buffer, allowed, done);
     open.mark += *done;
-    return err;
+    if (failure.armed) failure.bytesLeft -= *done;
+    return err == noErr && allowed < count ? failure.err : err;
 }
 
 } // namespace
@@ -167,4 +184,12 @@ OSErr PBGetFCBInfoSync(FCBPBPtr pb) {
     pb->ioFCBVRefNum = Volumes().VolumeForPath(open->path);
     pb->ioFCBParID = Nodes().IdForPath(ParentPath(open->path));
     return pb->ioResult = noErr;
+}
+
+void PlatformFailWritesAfter(SInt64 bytes, OSErr err) {
+    WriteFailure() = {true, bytes, err};
+}
+
+void PlatformClearWriteFailure() {
+    WriteFailure() = {};
 }

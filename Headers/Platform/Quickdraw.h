@@ -1,0 +1,95 @@
+// QuickDraw: graphics ports, rectangles, regions and the drawing calls the program makes.
+// Text metrics are fixed: every character is 8 pixels wide, a line 16 pixels high (ascent 12).
+// Drawing is recorded in the port's window; the display backend renders the window model.
+#pragma once
+
+#include "Platform/MacTypes.h"
+
+typedef struct OpaqueGrafPtr* GrafPtr;
+typedef GrafPtr CGrafPtr;
+typedef CGrafPtr GWorldPtr;
+// Regions are handles whose block starts with the region's size and bounding box.
+typedef Handle RgnHandle;
+
+struct BitMap {
+    Ptr baseAddr;
+    SInt16 rowBytes;
+    Rect bounds;
+};
+
+struct PenState {
+    Point pnLoc;
+    Point pnSize;
+    SInt16 pnMode;
+    UInt8 pnPat[8];
+};
+
+struct FontInfo {
+    SInt16 ascent;
+    SInt16 descent;
+    SInt16 widMax;
+    SInt16 leading;
+};
+
+struct GDevice {
+    SInt16 gdRefNum;
+    SInt16 gdID;
+    SInt16 gdType;
+    Rect gdRect;
+};
+typedef GDevice* GDPtr;
+typedef GDPtr* GDHandle;
+
+typedef UInt8 Style;
+constexpr Style normal = 0, bold = 1, italic = 2, underline = 4;
+constexpr SInt16 kFontCharWidth = 8, kFontLineHeight = 16, kFontAscent = 12;
+constexpr SInt16 systemFont = 0, applFont = 1;
+
+// Ports.
+void GetPort(GrafPtr* port);
+void SetPort(GrafPtr port);
+Rect* GetPortBounds(CGrafPtr port, Rect* rect);
+RgnHandle GetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn);
+void LocalToGlobal(Point* pt);
+void GlobalToLocal(Point* pt);
+BitMap* GetQDGlobalsScreenBits(BitMap* screenBits);
+GDHandle GetMainDevice();
+
+// Regions.
+RgnHandle NewRgn();
+void DisposeRgn(RgnHandle rgn);
+void RectRgn(RgnHandle rgn, const Rect* r);
+void SetEmptyRgn(RgnHandle rgn);
+Boolean EmptyRgn(RgnHandle rgn);
+void GetRegionBounds(RgnHandle rgn, Rect* bounds);
+
+// Rectangles and points.
+void SetRect(Rect* r, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom);
+void OffsetRect(Rect* r, SInt16 dh, SInt16 dv);
+void InsetRect(Rect* r, SInt16 dh, SInt16 dv);
+Boolean SectRect(const Rect* a, const Rect* b, Rect* dst);
+Boolean PtInRect(Point pt, const Rect* r);
+Boolean EqualRect(const Rect* a, const Rect* b);
+Boolean EmptyRect(const Rect* r);
+
+// Pen and text state.
+void PenNormal();
+void PenSize(SInt16 width, SInt16 height);
+void GetPenState(PenState* state);
+void SetPenState(const PenState* state);
+void MoveTo(SInt16 h, SInt16 v);
+void Move(SInt16 dh, SInt16 dv);
+void TextFont(SInt16 font);
+void TextFace(Style face);
+void TextSize(SInt16 size);
+void GetFontInfo(FontInfo* info);
+Boolean RealFont(SInt16 fontNum, SInt16 size);
+SInt16 StringWidth(ConstStr255Param s);
+SInt16 TextWidth(const void* textBuf, SInt16 firstByte, SInt16 byteCount);
+
+// Drawing.
+void FrameRect(const Rect* r);
+void EraseRect(const Rect* r);
+void FrameRoundRect(const Rect* r, SInt16 ovalWidth, SInt16 ovalHeight);
+void DrawString(ConstStr255Param s);
+void DrawText(const void* textBuf, SInt16 firstByte, SInt16 byteCount);

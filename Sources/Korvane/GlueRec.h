@@ -1,0 +1,40 @@
+// The application context: one per run, allocated zero-filled and handed to nearly every routine.
+// Plain data: zero bytes are its empty state.
+#pragma once
+
+#include "Platform/Dialogs.h"
+#include "Platform/Events.h"
+#include "Platform/Files.h"
+#include "Platform/MacTypes.h"
+#include "Platform/MacWindows.h"
+#include "Platform/Menus.h"
+#include "Platform/Navigation.h"
+
+struct SettingPrivateRec;
+
+constexpr size_t kJAFolderPathSize = 100;
+constexpr size_t kJAFilePathSize = 102;
+
+struct GlueRec {
+    DialogRef jobAccountDialog;
+    EventRecord theEvent;
+    Handle menuBar;
+    MenuHandle editMenu;
+    FSSpec appFileSpec;
+    FSSpec prefsFileSpec;
+    FSSpec tempFileSpec;
+    SInt16 appResRefNum;
+    SettingPrivateRec* settingPrivate;
+    SInt32 tempTextLength;
+    SInt32 importFileLength;
+    FSSpec jaFileSpec;
+    Ptr textOut;
+    Ptr lineBuffer;
+    Ptr importFileText;
+    Ptr tempText;
+    WindowRef exportParentWindow;
+    NavDialogRef navDialog;
+    FSRef exportFileRef;
+    char jaFolderPath[kJAFolderPathSize];
+    char jaFilePath[kJAFilePathSize];
+};

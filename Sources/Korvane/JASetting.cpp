@@ -1,0 +1,7 @@
+#include "Korvane/JASetting.h"
+
+#include "MorrowCommon_2/MyPStrings.h"
+
+Boolean SameJAAccount(const JASetting* a, const JASetting* b) {
+    return MyPStrCompare(a->loginName, b->loginName) == 0;
+}

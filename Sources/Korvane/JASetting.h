@@ -1,0 +1,27 @@
+// One job-accounting entry and the fixed block that holds the entry list. All bytes: records are
+// copied and moved whole.
+#pragma once
+
+#include "Platform/MacTypes.h"
+
+constexpr SInt16 kJASettingSlots = 5100; // room in a block; the extra slots serve the import
+constexpr SInt16 kJAMaxEntries = 5000;   // most entries the list holds
+constexpr SInt16 kJAEntriesPerPage = 1000;
+
+struct JASetting {
+    Str255 loginName; // the key of the list
+    Str255 userName;
+    Str255 accountID; // decimal digits
+    Boolean duplicateFlag;
+    Boolean invalidFlag;
+};
+
+struct JASettingBlock {
+    SInt16 entryCount;
+    JASetting records[kJASettingSlots];
+    Ptr importText;
+    UInt32 importTextLength;
+};
+
+// Two entries are the same account when their login names have the same bytes.
+Boolean SameJAAccount(const JASetting* a, const JASetting* b);

@@ -1,0 +1,18 @@
+// The administrator right that the commit holds in myAuthorizationRef, and the tools run with it.
+#pragma once
+
+#include "Platform/MacTypes.h"
+
+// Obtains the right, releasing any reference held before; runs "/usr/bin/id" "-un" with it,
+// its output copied to standard output; and sets AUTH_CREATEL_Flag, whether or not the tool
+// started. 0, or the low 16 bits of the failing call's status, with *refused set when the
+// request was made but not granted (the right is then not held).
+OSErr ObtainJARight(Boolean* refused);
+
+// Releases the right, if one is held.
+void ReleaseJARight();
+
+// Runs a tool with the right and waits for it by reading its output to the end. With
+// copyOutput the output goes to standard output unchanged, in pieces of at most 128 bytes.
+// 0 once the tool started, otherwise the low 16 bits of the status.
+OSErr RunPrivilegedTool(const char* toolPath, const char* const* arguments, Boolean copyOutput);

@@ -1,0 +1,25 @@
+// Whether the process gets the administrator right, and how its tools then run as the superuser.
+#pragma once
+
+#include "Platform/Authorization.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform::authorization {
+
+// Root runs tools itself; any other user through the privilege tool that checked the password.
+enum class PrivilegeRoute { Direct, Sudo, Pkexec };
+
+// Root is granted without asking unless KORVANE_ASK_AS_ROOT=1. Otherwise the prompt asks (which
+// the flags must allow); the answer must name the process's own user, and unless the process
+// is root its password is checked once by sudo (pkexec where there is no sudo).
+OSStatus GrantAdministrator(AuthorizationFlags flags, PrivilegeRoute* route);
+
+// The command that runs the tool's argument vector by the route, non-interactively; nothing when
+// the route's privilege tool cannot be found.
+std::optional<std::vector<std::string>> RoutedCommand(PrivilegeRoute route,
+                                                      const std::vector<std::string>& tool);
+
+} // namespace platform::authorization

@@ -1,0 +1,113 @@
+// Test support for the job-accounting data store: a context as start-up leaves it, with the
+// user's and the local domain's folders in a temporary folder.
+#pragma once
+
+#include "Korvane/Globals.h"
+#include "Korvane/GlueRec.h"
+#include "Korvane/JALocations.h"
+#include "Korvane/PrivilegedTools.h"
+#include "Korvane/SettingPrivateRec.h"
+#include "MorrowCommon_2/MyFindFolder.h"
+#include "Platform/MacMemory.h"
+#include "Platform/PlatformTesting.h"
+#include "TestSupport/AuthorizationSupport.h"
+#include "TestSupport/TempFolder.h"
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
+namespace testsupport {
+
+inline std::string ReadText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteText(const std::string& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+inline void SetField(unsigned char* field, const std::string& text) {
+    field[0] = static_cast<unsigned char>(text.size());
+    std::memcpy(field + 1, text.data(), text.size());
+}
+
+inline std::string FieldText(const unsigned char* field) {
+    return std::string(reinterpret_cast<const char*>(field + 1), field[0]);
+}
+
+inline JASetting Entry(const std::string& login, const std::string& id, const std::string& user) {
+    JASetting entry{};
+    SetField(entry.loginName, login);
+    SetField(entry.accountID, id);
+    SetField(entry.userName, user);
+    return entry;
+}
+
+// The context, the list's state record and its entry block, the working copy "QZJA.temp" in the
+// user's Preferences folder, and the job-accounting paths composed from the build's bundle.
+class StoreContext {
+  public:
+    StoreContext() : bundle_(KORVANE_BUILD_BUNDLE) {
+        ResetGlobals();
+        context = reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)));
+        setting = reinterpret_cast<SettingPrivateRec*>(NewPtrClear(sizeof(SettingPrivateRec)));
+        entries = reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
+        context->settingPrivate = setting;
+        setting->entries = entries;
+        FSSpec& temp = context->tempFileSpec;
+        FindPreferencesFolder(&temp.vRefNum, &temp.parID);
+        SetField(temp.name, "QZJA.temp");
+        FSpCreate(&temp, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), -1);
+        locationsErr = SetJAFileLocations(context);
+    }
+    ~StoreContext() {
+        ReleaseJARight();
+        DisposePtr(reinterpret_cast<Ptr>(entries));
+        DisposePtr(reinterpret_cast<Ptr>(setting));
+        DisposePtr(reinterpret_cast<Ptr>(context));
+        ResetGlobals();
+    }
+    StoreContext(const StoreContext&) = delete;
+    StoreContext& operator=(const StoreContext&) = delete;
+
+    std::string WorkingCopyPath() const { return domains_.userPreferences() + "/QZJA.temp"; }
+    std::string LocalPreferences() const { return domains_.localRoot() + "/Library/Preferences"; }
+    std::string FolderPath() const { return LocalPreferences() + "/Korvane"; }
+    std::string FilePath() const { return FolderPath() + "/JobAccounting"; }
+    const TempFolder& Temp() const { return domains_.temp(); }
+
+    void SetEntries(const std::vector<JASetting>& list) {
+        for (size_t i = 0; i < list.size(); ++i)
+            entries->records[i] = list[i];
+        entries->entryCount = SInt16(list.size());
+    }
+
+    GlueRec* context;
+    SettingPrivateRec* setting;
+    JASettingBlock* entries;
+    OSErr locationsErr;
+
+  private:
+    static void ResetGlobals() { gquit = SAVE_BUTTON_Flag = AUTH_CREATEL_Flag = false; }
+
+    ScopedDomains domains_;
+    PlatformScopedMainBundle bundle_;
+};
+
+class ScopedUmask {
+  public:
+    explicit ScopedUmask(mode_t mask) : old_(umask(mask)) {}
+    ~ScopedUmask() { umask(old_); }
+    ScopedUmask(const ScopedUmask&) = delete;
+    ScopedUmask& operator=(const ScopedUmask&) = delete;
+
+  private:
+    mode_t old_;
+};
+
+} // namespace testsupport

@@ -1,0 +1,151 @@
+// Authorization services as root, with the prompt forced where a test needs to answer it. The
+// tools started are the system's own.
+#include "Platform/Authorization.h"
+#include "TestSupport/AuthorizationSupport.h"
+#include "TestSupport/TempFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <string>
+#include <unistd.h>
+
+using namespace testsupport;
+
+namespace {
+
+AuthorizationItem adminItem = {kAuthorizationRightExecute, 0, nullptr, 0};
+AuthorizationRights adminRight = {1, &adminItem};
+constexpr AuthorizationFlags kAsk = kAuthorizationFlagInteractionAllowed |
+                                    kAuthorizationFlagExtendRights | kAuthorizationFlagPreAuthorize;
+
+OSStatus Request(AuthorizationRef ref, AuthorizationFlags flags = kAsk) {
+    return AuthorizationCopyRights(ref, &adminRight, nullptr, flags, nullptr);
+}
+
+// A reference holding the right, granted as root without asking.
+class GrantedRef {
+  public:
+    GrantedRef() { AuthorizationCreate(&adminRight, nullptr, kAsk, &ref); }
+    ~GrantedRef() { AuthorizationFree(ref, kAuthorizationFlagDefaults); }
+    GrantedRef(const GrantedRef&) = delete;
+    GrantedRef& operator=(const GrantedRef&) = delete;
+    AuthorizationRef ref = nullptr;
+};
+
+std::string ReadAll(FILE* pipe) {
+    std::string text;
+    char piece[64];
+    size_t got;
+    while ((got = fread(piece, 1, sizeof piece, pipe)) > 0)
+        text.append(piece, got);
+    fclose(pipe);
+    return text;
+}
+
+class Authorization : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_EQ(geteuid(), 0u) << "authorization tests run as root"; }
+    ScopedPrompt prompt{true};
+    ScopedToolRecorder tools;
+};
+
+} // namespace
+
+TEST_F(Authorization, RootHoldsTheRightWithoutBeingAsked) {
+    ScopedEnv dontAsk("KORVANE_ASK_AS_ROOT", "0");
+    AuthorizationRef ref = nullptr;
+    ASSERT_EQ(AuthorizationCreate(nullptr, nullptr, kAuthorizationFlagDefaults, &ref),
+              errAuthorizationSuccess);
+    EXPECT_EQ(Request(ref, kAuthorizationFlagExtendRights), errAuthorizationSuccess);
+    EXPECT_EQ(prompt.asked, 0);
+    EXPECT_EQ(AuthorizationFree(ref, kAuthorizationFlagDefaults), errAuthorizationSuccess);
+    EXPECT_EQ(AuthorizationFree(ref, kAuthorizationFlagDefaults), errAuthorizationInvalidRef);
+    EXPECT_EQ(Request(ref), errAuthorizationInvalidRef);
+}
+
+TEST_F(Authorization, AskingAsRootFollowsThePromptOncePerRequest) {
+    ScopedEnv ask("KORVANE_ASK_AS_ROOT", "1");
+    AuthorizationRef ref = nullptr;
+    ASSERT_EQ(AuthorizationCreate(nullptr, nullptr, 0, &ref), errAuthorizationSuccess);
+    EXPECT_EQ(Request(ref, kAuthorizationFlagExtendRights), errAuthorizationInteractionNotAllowed);
+    EXPECT_EQ(Request(ref, kAuthorizationFlagInteractionAllowed), errAuthorizationDenied);
+    EXPECT_EQ(prompt.asked, 0);
+
+    prompt.grant = false;
+    EXPECT_EQ(Request(ref), errAuthorizationCanceled);
+    prompt.grant = true;
+    prompt.answerUser = "nobody"; // only the process's own user can be vouched for
+    EXPECT_EQ(Request(ref), errAuthorizationDenied);
+    prompt.answerUser.clear();
+    EXPECT_EQ(Request(ref), errAuthorizationSuccess);
+    EXPECT_EQ(Request(ref), errAuthorizationSuccess); // held: not asked again
+    EXPECT_EQ(prompt.asked, 3);
+
+    AuthorizationFree(ref, kAuthorizationFlagDefaults);
+
+    // Creating with the right asks at once; with no prompt installed the request is cancelled.
+    GrantedRef granted;
+    EXPECT_NE(granted.ref, nullptr);
+    EXPECT_EQ(prompt.asked, 4);
+    PlatformSetAuthorizationPrompt(nullptr);
+    GrantedRef unanswered;
+    EXPECT_EQ(unanswered.ref, nullptr);
+}
+
+TEST_F(Authorization, ToolsRunFromArgumentVectorsWithTheirOutputOnThePipe) {
+    GrantedRef granted;
+    FILE* pipe = nullptr;
+    char* idArguments[] = {const_cast<char*>("-un"), nullptr};
+    ASSERT_EQ(AuthorizationExecuteWithPrivileges(granted.ref, "/usr/bin/id", 0, idArguments, &pipe),
+              errAuthorizationSuccess);
+    EXPECT_EQ(ReadAll(pipe), "root\n");
+
+    // No shell sees the arguments: the odd name is one file name as it stands.
+    TempFolder temp;
+    std::string odd = temp / "a b;touch $(echo x)*";
+    char* touchArguments[] = {odd.data(), nullptr};
+    ASSERT_EQ(AuthorizationExecuteWithPrivileges(granted.ref, "/usr/bin/touch", 0, touchArguments,
+                                                 nullptr),
+              errAuthorizationSuccess);
+    EXPECT_TRUE(std::filesystem::exists(odd)); // without a pipe the call waited for the tool
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()), {}), 1);
+
+    // A path of the original platform that is not here is run by name from the system folders.
+    char* chownArguments[] = {const_cast<char*>("root"), odd.data(), nullptr};
+    ASSERT_EQ(AuthorizationExecuteWithPrivileges(granted.ref, "/usr/sbin/chown", 0, chownArguments,
+                                                 &pipe),
+              errAuthorizationSuccess);
+    EXPECT_EQ(ReadAll(pipe), "");
+    bool original = std::filesystem::exists("/usr/sbin/chown");
+    EXPECT_EQ(tools.toolPaths.back(), original ? "/usr/sbin/chown" : "/usr/bin/chown");
+    EXPECT_EQ(tools.calls.size(), 3u);
+}
+
+TEST_F(Authorization, ToolsThatCannotStartGiveAnErrorStatus) {
+    GrantedRef granted;
+    TempFolder temp;
+    std::string notExecutable = temp / "script";
+    std::ofstream(notExecutable) << "#!/bin/sh\n";
+    FILE* pipe = nullptr;
+    for (const char* path : {"/usr/bin/korvane-no-such-tool", notExecutable.c_str(), "id", ""})
+        EXPECT_EQ(AuthorizationExecuteWithPrivileges(granted.ref, path, 0, nullptr, &pipe),
+                  errAuthorizationToolExecuteFailure)
+            << path;
+    EXPECT_EQ(pipe, nullptr);
+    EXPECT_EQ(AuthorizationExecuteWithPrivileges(granted.ref, "/usr/bin/id", 1, nullptr, &pipe),
+              errAuthorizationInvalidFlags);
+    EXPECT_EQ(AuthorizationExecuteWithPrivileges(nullptr, "/usr/bin/id", 0, nullptr, &pipe),
+              errAuthorizationInvalidRef);
+
+    // A reference without the right asks for it first; refused, nothing runs.
+    ScopedEnv ask("KORVANE_ASK_AS_ROOT", "1");
+    prompt.grant = false;
+    AuthorizationRef bare = nullptr;
+    AuthorizationCreate(nullptr, nullptr, 0, &bare);
+    EXPECT_EQ(AuthorizationExecuteWithPrivileges(bare, "/usr/bin/id", 0, nullptr, &pipe),
+              errAuthorizationCanceled);
+    EXPECT_EQ(prompt.asked, 1);
+    EXPECT_TRUE(tools.calls.empty());
+    AuthorizationFree(bare, 0);
+}

@@ -1,0 +1,61 @@
+// Test support for authorization services: answers for the administrator prompt and a record of
+// the privileged tools started.
+#pragma once
+
+#include "AuthorizationPrompt.h"
+#include "Platform/PlatformTesting.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Answers the administrator prompt: grants as the proposed user, or cancels. Counts the asks.
+class ScopedPrompt {
+  public:
+    explicit ScopedPrompt(bool grant) : grant(grant) {
+        PlatformSetAuthorizationPrompt(
+            [this](const std::string&,
+                   const std::string& user) -> std::optional<platform::AdministratorCredentials> {
+                ++asked;
+                if (!this->grant) return std::nullopt;
+                return platform::AdministratorCredentials{answerUser.empty() ? user : answerUser,
+                                                          "secret"};
+            });
+    }
+    ~ScopedPrompt() { PlatformSetAuthorizationPrompt(nullptr); }
+    ScopedPrompt(const ScopedPrompt&) = delete;
+    ScopedPrompt& operator=(const ScopedPrompt&) = delete;
+
+    bool grant;
+    std::string answerUser; // empty: the user proposed
+    int asked = 0;
+};
+
+// Records every privileged tool started.
+class ScopedToolRecorder {
+  public:
+    ScopedToolRecorder() { PlatformSetPrivilegedToolObserver(&Observe, this); }
+    ~ScopedToolRecorder() { PlatformSetPrivilegedToolObserver(nullptr, nullptr); }
+    ScopedToolRecorder(const ScopedToolRecorder&) = delete;
+    ScopedToolRecorder& operator=(const ScopedToolRecorder&) = delete;
+
+    std::vector<std::vector<std::string>> calls; // the tool's file name, then its arguments
+    std::vector<std::string> toolPaths;          // the file each tool was run from
+    std::function<void(const std::vector<std::string>&)> onTool;
+
+  private:
+    static void Observe(char* const* argv, void* refCon) {
+        auto* self = static_cast<ScopedToolRecorder*>(refCon);
+        std::vector<std::string> call;
+        for (char* const* argument = argv; *argument; ++argument)
+            call.emplace_back(*argument);
+        self->toolPaths.push_back(call[0]);
+        call[0] = call[0].substr(call[0].rfind('/') + 1);
+        self->calls.push_back(call);
+        if (self->onTool) self->onTool(call);
+    }
+};
+
+} // namespace testsupport
