@@ -1,0 +1,39 @@
+// The seam between the platform's window model and a display: a backend yields raw input,
+// keeps the clock and renders the model when it changes. The headless backend reads a script
+// on a virtual clock; the terminal backend serves a person.
+#pragma once
+
+#include "Platform/MacTypes.h"
+
+#include <memory>
+#include <optional>
+
+namespace platform::display {
+
+struct RawInput {
+    enum class Kind { MouseDown, MouseUp, MouseMove, Key, Suspend, Resume, Quit };
+    Kind kind = Kind::MouseMove;
+    Point where{};        // global pixels
+    UInt16 modifiers = 0; // cmdKey, shiftKey, optionKey, controlKey
+    UInt8 charCode = 0;
+};
+
+class Backend {
+  public:
+    virtual ~Backend() = default;
+    // The next input, waiting at most ticks for it; nothing when the time passed without input.
+    virtual std::optional<RawInput> NextInput(UInt32 ticks) = 0;
+    // Sixtieths of a second since the backend started.
+    virtual UInt32 Ticks() const = 0;
+    virtual void Sleep(UInt32 ticks) = 0;
+    virtual Rect ScreenBounds() const = 0;
+    // The model changed; a backend that shows it redraws what changed.
+    virtual void ModelChanged() {}
+    virtual void Beep() {}
+};
+
+// The backend in use; with none installed, one with no input on the real clock.
+Backend& CurrentBackend();
+void InstallBackend(std::unique_ptr<Backend> backend);
+
+} // namespace platform::display

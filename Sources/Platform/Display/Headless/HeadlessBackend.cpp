@@ -1,0 +1,198 @@
+#include "Display/Headless/HeadlessBackend.h"
+
+#include "Display/ModelPrinter.h"
+#include "Display/ModelView.h"
+#include "Platform/Events.h"
+#include "Windows/Window.h"
+
+#include <cstdlib>
+
+namespace platform::display {
+
+namespace {
+
+constexpr UInt8 kReturn = 13, kTab = 9, kEscape = 27;
+
+Point Centre(const Rect& r) {
+    return Point{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
+}
+
+} // namespace
+
+HeadlessBackend::HeadlessBackend(HeadlessScript script, std::ostream& out, std::ostream& messages)
+    : script_(std::move(script)), out_(out), messages_(messages) {}
+
+std::optional<RawInput> HeadlessBackend::NextInput(UInt32 ticks) {
+    while (pending_.empty() && !ended_)
+        if (!ExpandNextCommand()) break;
+    if (pending_.empty()) {
+        if (ended_) return AfterTheEnd();
+        clock_ += ticks;
+        return std::nullopt;
+    }
+    const Timed& next = pending_.front();
+    if (next.at > clock_ && next.at - clock_ > ticks) {
+        clock_ += ticks;
+        return std::nullopt;
+    }
+    clock_ = std::max(clock_, next.at);
+    RawInput input = next.input;
+    pending_.pop_front();
+    pointer_ = input.where;
+    return input;
+}
+
+void HeadlessBackend::Beep() {
+    out_ << "beep at tick " << clock_ << "\n";
+}
+
+bool HeadlessBackend::ExpandNextCommand() {
+    if (nextCommand_ >= script_.commands.size()) {
+        ended_ = true;
+        messages_ << "The script ended before the program did: open dialogs are cancelled, "
+                     "nothing is committed, and the program quits.\n";
+        return false;
+    }
+    const ScriptCommand& command = script_.commands[nextCommand_++];
+    start_ = std::max(clock_, start_) + (command.verb == ScriptVerb::Print ? 0 : kCommandSpacing);
+    return Expand(command);
+}
+
+bool HeadlessBackend::Expand(const ScriptCommand& command) {
+    Point where{};
+    switch (command.verb) {
+    case ScriptVerb::Click:
+    case ScriptVerb::DoubleClick:
+        return ResolveClick(command, &where) &&
+               Click(where, command.modifiers, command.verb == ScriptVerb::DoubleClick);
+    case ScriptVerb::Drag:
+        Push(0, RawInput::Kind::MouseDown, command.point);
+        Push(1, RawInput::Kind::MouseMove, command.to);
+        Push(2, RawInput::Kind::MouseUp, command.to);
+        return true;
+    case ScriptVerb::Hold:
+        Push(0, RawInput::Kind::MouseDown, command.point);
+        Push(UInt32(command.number), RawInput::Kind::MouseUp, command.point);
+        return true;
+    case ScriptVerb::Type:
+        Keys(command.text);
+        return true;
+    case ScriptVerb::Key:
+        if (command.hasPoint) Push(0, RawInput::Kind::MouseMove, command.point);
+        Key(command.charCode, command.modifiers, 1);
+        return true;
+    case ScriptVerb::Menu: {
+        auto locate = TheModelView().menuItem;
+        auto points = locate ? locate(command.text, command.text2) : std::nullopt;
+        if (!points)
+            return Fail(command, "there is no menu item \"" + command.text2 + "\" in \"" +
+                                     command.text + "\"");
+        Push(0, RawInput::Kind::MouseDown, points->first);
+        Push(1, RawInput::Kind::MouseMove, points->second);
+        Push(2, RawInput::Kind::MouseUp, points->second);
+        return true;
+    }
+    case ScriptVerb::Quit:
+        Push(0, RawInput::Kind::Quit, pointer_);
+        return true;
+    case ScriptVerb::Suspend:
+        Push(0, RawInput::Kind::Suspend, pointer_);
+        return true;
+    case ScriptVerb::Resume:
+        Push(0, RawInput::Kind::Resume, pointer_);
+        return true;
+    case ScriptVerb::Wait:
+        start_ += UInt32(command.number);
+        return true;
+    // The choosers and the administrator prompt open with their first field's text selected,
+    // so typed text replaces it.
+    case ScriptVerb::Choose:
+        Keys(command.text + char(kReturn));
+        return true;
+    case ScriptVerb::Cancel:
+        Keys(std::string(1, char(kEscape)));
+        return true;
+    case ScriptVerb::Admin:
+        Keys(command.text.empty() && command.text2.empty()
+                 ? std::string(1, char(kEscape))
+                 : command.text + char(kTab) + command.text2 + char(kReturn));
+        return true;
+    case ScriptVerb::Print:
+        PrintModel(out_, std::max(start_, clock_));
+        return true;
+    }
+    return true;
+}
+
+bool HeadlessBackend::ResolveClick(const ScriptCommand& command, Point* where) {
+    WindowRef front = FrontWindow();
+    const ModelView& view = TheModelView();
+    std::optional<Point> point;
+    switch (command.target) {
+    case ScriptTarget::Point:
+        point = command.point;
+        break;
+    case ScriptTarget::CloseBox:
+        if (front && front->hasCloseBox) point = Centre(windows::CloseBoxBounds(front));
+        break;
+    case ScriptTarget::TitleBar:
+        if (front) {
+            Rect bar = windows::TitleBarBounds(front);
+            point = Point{bar.top, SInt16(bar.left + kCloseBoxWidth + kWindowBorderWidth * 2)};
+        }
+        break;
+    case ScriptTarget::Item:
+        if (front && view.itemCenter) point = view.itemCenter(front, SInt16(command.number));
+        break;
+    case ScriptTarget::Row:
+        if (front && view.listCell) point = view.listCell(front, command.number, command.column);
+        break;
+    }
+    if (!point) return Fail(command, "the front window has no such place to click");
+    *where = *point;
+    return true;
+}
+
+bool HeadlessBackend::Click(Point where, UInt16 modifiers, bool twice) {
+    for (UInt32 i = 0; i < (twice ? 2u : 1u); ++i) {
+        Push(2 * i, RawInput::Kind::MouseDown, where, modifiers);
+        Push(2 * i + 1, RawInput::Kind::MouseUp, where, modifiers);
+    }
+    return true;
+}
+
+void HeadlessBackend::Keys(const std::string& keys) {
+    for (size_t i = 0; i < keys.size(); ++i)
+        Key(UInt8(keys[i]), 0, UInt32(i));
+}
+
+void HeadlessBackend::Key(UInt8 charCode, UInt16 modifiers, UInt32 at) {
+    Push(at + 1, RawInput::Kind::Key, pointer_, modifiers, charCode);
+}
+
+void HeadlessBackend::Push(UInt32 delay, RawInput::Kind kind, Point where, UInt16 modifiers,
+                           UInt8 charCode) {
+    if (kind != RawInput::Kind::Key) pointer_ = where;
+    pending_.push_back(Timed{start_ + delay, RawInput{kind, where, modifiers, charCode}});
+}
+
+bool HeadlessBackend::Fail(const ScriptCommand& command, const std::string& why) {
+    messages_ << "line " << command.line << ": " << why << "\n";
+    nextCommand_ = script_.commands.size();
+    return true;
+}
+
+// Once the script is over, every modal dialog is cancelled and the program is asked to quit,
+// again and again; a program that will not end is stopped.
+std::optional<RawInput> HeadlessBackend::AfterTheEnd() {
+    if (++inputsAfterEnd_ > kInputsAfterEnd) {
+        messages_ << "The program did not quit after the script ended; it is stopped.\n";
+        messages_.flush();
+        std::_Exit(4);
+    }
+    ++clock_;
+    if (inputsAfterEnd_ % 2) return RawInput{RawInput::Kind::Quit, pointer_, 0, 0};
+    return RawInput{RawInput::Kind::Key, pointer_, 0, kEscape};
+}
+
+} // namespace platform::display

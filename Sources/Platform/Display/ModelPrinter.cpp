@@ -1,0 +1,53 @@
+#include "Display/ModelPrinter.h"
+
+#include "Display/ModelView.h"
+#include "Windows/Window.h"
+
+namespace platform::display {
+
+namespace {
+
+const char* KindName(SInt16 kind) {
+    switch (kind) {
+    case kDialogWindowKind:
+        return "dialog";
+    case kApplicationWindowKind:
+        return "application window";
+    default:
+        return "window";
+    }
+}
+
+void PrintDrawnTexts(std::ostream& out, WindowRef window) {
+    for (const auto& op : window->port.drawn)
+        if (op.kind == quickdraw::DrawOp::Kind::Text)
+            out << "  drawn \"" << op.text << "\" at " << op.rect.left << "," << op.rect.top
+                << "\n";
+}
+
+void PrintWindow(std::ostream& out, WindowRef window, bool front) {
+    Rect content = windows::ContentBounds(window);
+    out << "window \"" << window->title << "\" " << KindName(window->kind)
+        << (front ? " front" : "") << (window->hasCloseBox ? " closable" : "") << " at "
+        << content.left << "," << content.top << " size " << (content.right - content.left) << "x"
+        << (content.bottom - content.top) << "\n";
+    if (TheModelView().describeWindow) TheModelView().describeWindow(out, window);
+    PrintDrawnTexts(out, window);
+}
+
+} // namespace
+
+void PrintModel(std::ostream& out, unsigned long ticks) {
+    out << "--- screen at tick " << ticks << " ---\n";
+    if (TheModelView().describeMenuBar) TheModelView().describeMenuBar(out);
+    bool front = true;
+    for (WindowRef window : windows::WindowList()) {
+        if (!window->visible) continue;
+        PrintWindow(out, window, front);
+        front = false;
+    }
+    out << "---\n";
+    out.flush();
+}
+
+} // namespace platform::display

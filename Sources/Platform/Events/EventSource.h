@@ -1,0 +1,44 @@
+// What the other managers need of the Event Manager: the pointer and button as the raw input
+// left them, the tracking loops' view of the input, modal loops, and the filters through which
+// the Menu Manager sees key equivalents and the Apple Event Manager sees high-level events.
+#pragma once
+
+#include "Platform/Events.h"
+#include "Platform/MacWindows.h"
+
+#include <functional>
+
+namespace platform::events {
+
+Point MousePosition(); // global
+bool ButtonIsDown();
+
+// For tracking loops: waits for the pointer to move or the button to come up. Returns true
+// with the new position while the button is held, false (with the release point) once it is up.
+bool NextTrackingPoint(Point* where);
+
+// Modal loops hold back the quit Apple event and key equivalents until they end.
+class ModalScope {
+  public:
+    ModalScope();
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+};
+bool InModalLoop();
+
+// Called with every key-down and auto-key event with the Command key before the application
+// sees it (outside modal loops); true swallows the key.
+void SetKeyEquivalentFilter(std::function<bool(const EventRecord&)> filter);
+
+// A window that goes away is never the subject of an activate event afterwards.
+void ForgetWindow(WindowRef window);
+
+// The last mouse-down, for double clicks.
+struct ClickRecord {
+    UInt32 when = 0;
+    Point where{};
+};
+ClickRecord LastMouseDown();
+
+} // namespace platform::events

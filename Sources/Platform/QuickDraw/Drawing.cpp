@@ -1,0 +1,92 @@
+// Pen, text and the shapes drawn into the current port.
+#include "QuickDraw/Port.h"
+
+#include <algorithm>
+
+using namespace platform::quickdraw;
+
+void PenNormal() {
+    GrafPtr port = CurrentPort();
+    Point location = port->pen.pnLoc;
+    InitPort(port);
+    port->pen.pnLoc = location;
+}
+
+void PenSize(SInt16 width, SInt16 height) {
+    CurrentPort()->pen.pnSize = Point{height, width};
+}
+void GetPenState(PenState* state) {
+    *state = CurrentPort()->pen;
+}
+void SetPenState(const PenState* state) {
+    CurrentPort()->pen = *state;
+}
+void MoveTo(SInt16 h, SInt16 v) {
+    CurrentPort()->pen.pnLoc = Point{v, h};
+}
+
+void Move(SInt16 dh, SInt16 dv) {
+    Point& location = CurrentPort()->pen.pnLoc;
+    location = Point{SInt16(location.v + dv), SInt16(location.h + dh)};
+}
+
+void TextFont(SInt16 font) {
+    CurrentPort()->txFont = font;
+}
+void TextFace(Style face) {
+    CurrentPort()->txFace = face;
+}
+void TextSize(SInt16 size) {
+    CurrentPort()->txSize = size;
+}
+
+void GetFontInfo(FontInfo* info) {
+    *info = FontInfo{kFontAscent, kFontLineHeight - kFontAscent, kFontCharWidth, 0};
+}
+
+// One fixed font serves every font number and size.
+Boolean RealFont(SInt16, SInt16) {
+    return true;
+}
+
+SInt16 StringWidth(ConstStr255Param s) {
+    return SInt16(s[0] * kFontCharWidth);
+}
+SInt16 TextWidth(const void*, SInt16, SInt16 byteCount) {
+    return SInt16(std::max<SInt16>(byteCount, 0) * kFontCharWidth);
+}
+
+void FrameRect(const Rect* r) {
+    Record({DrawOp::Kind::Frame, *r, {}, normal});
+}
+void FrameRoundRect(const Rect* r, SInt16, SInt16) {
+    Record({DrawOp::Kind::RoundFrame, *r, {}, normal});
+}
+
+// Erasing forgets every shape that lay wholly inside the erased area.
+void EraseRect(const Rect* r) {
+    auto& drawn = CurrentPort()->drawn;
+    drawn.erase(std::remove_if(drawn.begin(), drawn.end(),
+                               [&](const DrawOp& op) {
+                                   Rect inside;
+                                   return SectRect(&op.rect, r, &inside) &&
+                                          EqualRect(&inside, &op.rect);
+                               }),
+                drawn.end());
+}
+
+void DrawText(const void* textBuf, SInt16 firstByte, SInt16 byteCount) {
+    if (byteCount <= 0) return;
+    GrafPtr port = CurrentPort();
+    Point at = port->pen.pnLoc; // the baseline's left end
+    std::string text(static_cast<const char*>(textBuf) + firstByte, size_t(byteCount));
+    SInt16 width = SInt16(byteCount * kFontCharWidth);
+    Rect box{SInt16(at.v - kFontAscent), at.h, SInt16(at.v - kFontAscent + kFontLineHeight),
+             SInt16(at.h + width)};
+    Record({DrawOp::Kind::Text, box, text, port->txFace});
+    port->pen.pnLoc.h = SInt16(at.h + width);
+}
+
+void DrawString(ConstStr255Param s) {
+    DrawText(s + 1, 0, s[0]);
+}

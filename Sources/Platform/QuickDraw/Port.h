@@ -1,0 +1,46 @@
+// A graphics port: its bounds, its place on screen, pen and text state, and what has been drawn
+// into it, kept as a list of shapes and texts that a display backend can render.
+#pragma once
+
+#include "Platform/Quickdraw.h"
+
+#include <string>
+#include <vector>
+
+struct OpaqueWindowPtr;
+
+namespace platform::quickdraw {
+
+struct DrawOp {
+    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame };
+    Kind kind = Kind::Text;
+    Rect rect{};      // local coordinates; for text, the box the text covers
+    std::string text; // Text only
+    Style face = normal;
+};
+
+} // namespace platform::quickdraw
+
+struct OpaqueGrafPtr {
+    Rect portRect{}; // local coordinates
+    Point origin{};  // global position of local (0, 0)
+    PenState pen{};
+    SInt16 txFont = systemFont;
+    SInt16 txSize = 12;
+    Style txFace = normal;
+    OpaqueWindowPtr* window = nullptr; // the window whose port this is, if any
+    std::vector<platform::quickdraw::DrawOp> drawn;
+};
+
+namespace platform::quickdraw {
+
+// The current port; never null: a screen port stands in when nothing else is current.
+GrafPtr CurrentPort();
+// Forgets a port that is going away, so that it is never current afterwards.
+void ForgetPort(GrafPtr port);
+// Resets pen and text state as a new port starts.
+void InitPort(GrafPtr port);
+// Records a shape in the current port, replacing whatever lay wholly under an erased area.
+void Record(const DrawOp& op);
+
+} // namespace platform::quickdraw

@@ -1,0 +1,82 @@
+#include "Display/Backend.h"
+#include "QuickDraw/Port.h"
+
+#include <algorithm>
+
+namespace platform::quickdraw {
+
+namespace {
+
+OpaqueGrafPtr& ScreenPort() {
+    static OpaqueGrafPtr screen = [] {
+        OpaqueGrafPtr port;
+        port.portRect = display::CurrentBackend().ScreenBounds();
+        InitPort(&port);
+        return port;
+    }();
+    return screen;
+}
+
+GrafPtr gCurrent = nullptr;
+
+} // namespace
+
+GrafPtr CurrentPort() {
+    return gCurrent ? gCurrent : &ScreenPort();
+}
+
+void ForgetPort(GrafPtr port) {
+    if (gCurrent == port) gCurrent = nullptr;
+}
+
+void InitPort(GrafPtr port) {
+    port->pen = PenState{{0, 0}, {1, 1}, 8, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+    port->txFont = systemFont;
+    port->txSize = 12;
+    port->txFace = normal;
+}
+
+void Record(const DrawOp& op) {
+    CurrentPort()->drawn.push_back(op);
+}
+
+} // namespace platform::quickdraw
+
+using namespace platform::quickdraw;
+
+void GetPort(GrafPtr* port) {
+    if (port) *port = gCurrent ? gCurrent : &ScreenPort();
+}
+
+void SetPort(GrafPtr port) {
+    gCurrent = port == &ScreenPort() ? nullptr : port;
+}
+
+Rect* GetPortBounds(CGrafPtr port, Rect* rect) {
+    *rect = port ? port->portRect : Rect{};
+    return rect;
+}
+
+void LocalToGlobal(Point* pt) {
+    GrafPtr port = CurrentPort();
+    pt->h = SInt16(pt->h + port->origin.h);
+    pt->v = SInt16(pt->v + port->origin.v);
+}
+
+void GlobalToLocal(Point* pt) {
+    GrafPtr port = CurrentPort();
+    pt->h = SInt16(pt->h - port->origin.h);
+    pt->v = SInt16(pt->v - port->origin.v);
+}
+
+BitMap* GetQDGlobalsScreenBits(BitMap* screenBits) {
+    *screenBits = BitMap{nullptr, 0, platform::display::CurrentBackend().ScreenBounds()};
+    return screenBits;
+}
+
+GDHandle GetMainDevice() {
+    static GDevice device;
+    static GDPtr master = &device;
+    device.gdRect = platform::display::CurrentBackend().ScreenBounds();
+    return &master;
+}
