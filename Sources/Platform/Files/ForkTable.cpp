@@ -72,8 +72,9 @@ class DataFork : public Fork {
 class ResourceFork : public Fork {
   public:
     explicit ResourceFork(std::string path) : path_(std::move(path)) {
-        if (const auto* bytes = AppleDouble::Load(path_).Entry(kAppleDoubleResourceFork))
-            bytes_ = *bytes;
+        // The sidecar must outlive the entry it lends.
+        const AppleDouble sidecar = AppleDouble::Load(path_);
+        if (const auto* bytes = sidecar.Entry(kAppleDoubleResourceFork)) bytes_ = *bytes;
     }
 
     OSErr Read(SInt64 offset, void* buffer, SInt64 count, SInt64* done) override {
@@ -102,7 +103,9 @@ class ResourceFork : public Fork {
         return noErr;
     }
 
-    OSErr Close() override {
+    OSErr Close() override { return Flush(); }
+
+    OSErr Flush() override {
         if (!dirty_) return noErr;
         AppleDouble sidecar = AppleDouble::Load(path_);
         sidecar.SetEntry(kAppleDoubleResourceFork, bytes_);
@@ -166,6 +169,12 @@ OSErr ForkTable::Open(const std::string& path, bool resourceFork, SInt8 permissi
     forks_.emplace(number, std::move(open));
     *refNum = number;
     return noErr;
+}
+
+OSErr ForkTable::OpenDataAsResourceFork(const std::string& path, SInt8 permission, SInt16* refNum) {
+    OSErr err = Open(path, false, permission, refNum);
+    if (err == noErr) forks_.at(*refNum).resourceFork = true;
+    return err;
 }
 
 OSErr ForkTable::Close(SInt16 refNum) {

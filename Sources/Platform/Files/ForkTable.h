@@ -18,6 +18,8 @@ class Fork {
     virtual OSErr Write(SInt64 offset, const void* buffer, SInt64 count, SInt64* done) = 0;
     virtual OSErr GetLength(SInt64* length) = 0;
     virtual OSErr SetLength(SInt64 length) = 0;
+    // Puts what was written on disk without closing.
+    virtual OSErr Flush() { return noErr; }
     virtual OSErr Close() = 0;
 };
 
@@ -34,6 +36,9 @@ class ForkTable {
   public:
     // Opens a fork with the original platform's permissions; the reference number is positive.
     OSErr Open(const std::string& path, bool resourceFork, SInt8 permission, SInt16* refNum);
+    // Opens the data fork of a plain file that holds a resource file (the application's own):
+    // the Resource Manager reads it whole, and the fork reports as a resource fork.
+    OSErr OpenDataAsResourceFork(const std::string& path, SInt8 permission, SInt16* refNum);
     OSErr Close(SInt16 refNum);
     OpenFork* Find(SInt16 refNum);
     // The refNum of the index-th open fork (1-based), 0 when there is none.

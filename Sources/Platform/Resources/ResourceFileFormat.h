@@ -17,11 +17,15 @@ struct ResourceEntry {
     std::optional<std::string> name; // at most 255 bytes; none when the resource has no name
     UInt8 attributes = 0;
     std::vector<UInt8> data;
+
+    bool operator==(const ResourceEntry&) const = default;
 };
 
 struct ResourceFileImage {
     UInt16 fileAttributes = 0;
     std::vector<ResourceEntry> entries; // in the order the map lists them
+
+    bool operator==(const ResourceFileImage&) const = default;
 };
 
 // Reads a whole resource file. A damaged or truncated image gives an error code

@@ -1,0 +1,76 @@
+// Test support: resource files made from images, in resource forks or in a main bundle.
+#pragma once
+
+#include "Platform/Files.h"
+#include "Platform/PlatformTesting.h"
+#include "Resources/ResourceFileFormat.h"
+#include "TestSupport/TempFolder.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+namespace testsupport {
+
+using platform::resources::ResourceEntry;
+using platform::resources::ResourceFileImage;
+
+inline std::vector<UInt8> BytesOf(std::string_view text) {
+    return {text.begin(), text.end()};
+}
+
+// A length-prefixed string as resource data ('STR ').
+inline std::vector<UInt8> PascalBytes(std::string_view text) {
+    std::vector<UInt8> bytes{UInt8(text.size())};
+    bytes.insert(bytes.end(), text.begin(), text.end());
+    return bytes;
+}
+
+inline std::vector<UInt8> ReadFileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void WriteFileBytes(const std::string& path, const std::vector<UInt8>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+// Puts the bytes into the resource fork of the file, which is made when missing.
+inline void WriteResourceForkBytes(const FSSpec& spec, const std::vector<UInt8>& bytes) {
+    FSpCreate(&spec, 0, 0, 0);
+    SInt16 refNum = 0;
+    SInt32 count = SInt32(bytes.size());
+    FSpOpenRF(&spec, fsRdWrPerm, &refNum);
+    FSWrite(refNum, &count, bytes.data());
+    FSClose(refNum);
+}
+
+// A main bundle in a temporary folder whose Contents/Resources holds the system and the
+// application resource files given (none for nullopt). The Resource Manager opens them afresh,
+// and goes back to the executable's bundle at the end.
+class ScopedResourceBundle {
+  public:
+    ScopedResourceBundle(const std::optional<std::vector<UInt8>>& systemFile,
+                         const std::optional<std::vector<UInt8>>& applicationFile)
+        : bundle_((temp_.path() / "Korvane.app").c_str()) {
+        std::filesystem::create_directories(resources());
+        if (systemFile) WriteFileBytes(resources() + "/System.rsrc", *systemFile);
+        if (applicationFile) WriteFileBytes(applicationPath(), *applicationFile);
+        PlatformResetResourceChain();
+    }
+    ~ScopedResourceBundle() { PlatformResetResourceChain(); }
+    ScopedResourceBundle(const ScopedResourceBundle&) = delete;
+    ScopedResourceBundle& operator=(const ScopedResourceBundle&) = delete;
+
+    std::string resources() const { return temp_ / "Korvane.app/Contents/Resources"; }
+    std::string applicationPath() const { return resources() + "/Korvane.rsrc"; }
+
+  private:
+    TempFolder temp_;
+    PlatformScopedMainBundle bundle_;
+};
+
+} // namespace testsupport
