@@ -14,6 +14,10 @@ void PlatformResetResourceChain();
 void PlatformSetSystemVersion(SInt32 major, SInt32 minor, SInt32 patch);
 void PlatformClearSystemVersion();
 
+// Makes Gestalt give response for selector, as a system with or without that service would.
+void PlatformSetGestaltAnswer(OSType selector, SInt32 response);
+void PlatformClearGestaltAnswers();
+
 // How many times NSApplicationLoad has been called in this process.
 unsigned long PlatformApplicationLoadCount();
 
@@ -37,6 +41,16 @@ class PlatformScopedSystemVersion {
     ~PlatformScopedSystemVersion() { PlatformClearSystemVersion(); }
     PlatformScopedSystemVersion(const PlatformScopedSystemVersion&) = delete;
     PlatformScopedSystemVersion& operator=(const PlatformScopedSystemVersion&) = delete;
+};
+
+class PlatformScopedGestaltAnswer {
+  public:
+    PlatformScopedGestaltAnswer(OSType selector, SInt32 response) {
+        PlatformSetGestaltAnswer(selector, response);
+    }
+    ~PlatformScopedGestaltAnswer() { PlatformClearGestaltAnswers(); }
+    PlatformScopedGestaltAnswer(const PlatformScopedGestaltAnswer&) = delete;
+    PlatformScopedGestaltAnswer& operator=(const PlatformScopedGestaltAnswer&) = delete;
 };
 
 // Called with the argument vector of every privileged tool once it has started: the tool's path

@@ -40,6 +40,12 @@ struct GDevice {
 typedef GDevice* GDPtr;
 typedef GDPtr* GDHandle;
 
+struct RGBColor {
+    UInt16 red;
+    UInt16 green;
+    UInt16 blue;
+};
+
 typedef UInt8 Style;
 constexpr Style normal = 0, bold = 1, italic = 2, underline = 4;
 constexpr SInt16 kFontCharWidth = 8, kFontLineHeight = 16, kFontAscent = 12;

@@ -14,8 +14,7 @@ AuthorizationPrompt& InstalledPrompt() {
 std::optional<AdministratorCredentials> AskForAdministrator(const std::string& right,
                                                             const std::string& proposedUser) {
     const AuthorizationPrompt& prompt = InstalledPrompt();
-    if (!prompt) return std::nullopt;
-    return prompt(right, proposedUser);
+    return prompt ? prompt(right, proposedUser) : AskWithPromptDialog(right, proposedUser);
 }
 
 } // namespace platform

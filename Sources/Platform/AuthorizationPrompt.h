@@ -1,5 +1,5 @@
-// The administrator prompt of authorization services. The dialog platform installs the real
-// dialog; tests install their own answers. With none installed every request is cancelled.
+// The administrator prompt of authorization services: the platform's own dialog, shown through
+// the display, unless another prompt is installed (tests install their own answers).
 #pragma once
 
 #include <functional>
@@ -18,11 +18,17 @@ struct AdministratorCredentials {
 using AuthorizationPrompt = std::function<std::optional<AdministratorCredentials>(
     const std::string& right, const std::string& proposedUser)>;
 
-// Asks through the installed prompt; nothing when none is installed or the person cancels.
+// Asks through the installed prompt, or the dialog when there is none; nothing when the person
+// cancels.
 std::optional<AdministratorCredentials> AskForAdministrator(const std::string& right,
+                                                            const std::string& proposedUser);
+
+// The dialog: the proposed user's name selected, the password shown as bullets. Nothing when
+// the person cancels or the dialog's resources are missing.
+std::optional<AdministratorCredentials> AskWithPromptDialog(const std::string& right,
                                                             const std::string& proposedUser);
 
 } // namespace platform
 
-// Installs the prompt; an empty function removes it.
+// Installs the prompt; an empty function goes back to the dialog.
 void PlatformSetAuthorizationPrompt(platform::AuthorizationPrompt prompt);

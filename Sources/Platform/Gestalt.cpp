@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <map>
 #include <optional>
 #include <sys/utsname.h>
 
@@ -14,6 +15,7 @@ namespace {
 using Version = std::array<SInt32, 3>;
 
 std::optional<Version> overriddenVersion;
+std::map<OSType, SInt32> overriddenAnswers;
 
 // Missing numbers read as 0.
 Version KernelVersion() {
@@ -35,6 +37,8 @@ Version SystemVersion() {
 }
 
 std::optional<SInt32> Answer(OSType selector) {
+    if (auto overridden = overriddenAnswers.find(selector); overridden != overriddenAnswers.end())
+        return overridden->second;
     switch (selector) {
     case gestaltSystemVersionMajor:
         return SystemVersion()[0];
@@ -59,6 +63,14 @@ void PlatformSetSystemVersion(SInt32 major, SInt32 minor, SInt32 patch) {
 
 void PlatformClearSystemVersion() {
     overriddenVersion.reset();
+}
+
+void PlatformSetGestaltAnswer(OSType selector, SInt32 response) {
+    overriddenAnswers[selector] = response;
+}
+
+void PlatformClearGestaltAnswers() {
+    overriddenAnswers.clear();
 }
 
 OSErr Gestalt(OSType selector, SInt32* response) {

@@ -1,6 +1,8 @@
 #include "Display/ModelPrinter.h"
 
 #include "Display/ModelView.h"
+#include "Lists/ListDescription.h"
+#include "TextEdit/TextEditDescription.h"
 #include "Windows/Window.h"
 
 namespace platform::display {
@@ -32,6 +34,8 @@ void PrintWindow(std::ostream& out, WindowRef window, bool front) {
         << content.left << "," << content.top << " size " << (content.right - content.left) << "x"
         << (content.bottom - content.top) << "\n";
     if (TheModelView().describeWindow) TheModelView().describeWindow(out, window);
+    lists::DescribeLists(out, window);
+    textedit::DescribeTextEdits(out, window);
     PrintDrawnTexts(out, window);
 }
 

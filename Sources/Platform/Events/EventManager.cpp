@@ -106,12 +106,9 @@ void Enqueue(const RawInput& input) {
             Stamp(osEvt, (suspendResumeMessage << 24) | (resume ? resumeFlag : 0), 0));
         break;
     }
-    case RawInput::Kind::Quit: {
-        EventRecord quit = Stamp(kHighLevelEvent, kAppleEventClass, 0);
-        quit.where = Point{SInt16(kQuitEventID >> 16), SInt16(kQuitEventID & 0xFFFF)};
-        state.queue.push_back(quit);
+    case RawInput::Kind::Quit:
+        PostHighLevelEvent(kAppleEventClass, kQuitEventID);
         break;
-    }
     case RawInput::Kind::MouseMove:
         break;
     }
@@ -184,6 +181,12 @@ bool InModalLoop() {
 
 void SetKeyEquivalentFilter(std::function<bool(const EventRecord&)> filter) {
     State().keyFilter = std::move(filter);
+}
+
+void PostHighLevelEvent(UInt32 eventClass, UInt32 eventID) {
+    EventRecord event = Stamp(kHighLevelEvent, eventClass, 0);
+    event.where = Point{SInt16(eventID >> 16), SInt16(eventID & 0xFFFF)};
+    State().queue.push_back(event);
 }
 
 void ForgetWindow(WindowRef window) {

@@ -31,6 +31,9 @@ bool InModalLoop();
 // sees it (outside modal loops); true swallows the key.
 void SetKeyEquivalentFilter(std::function<bool(const EventRecord&)> filter);
 
+// Queues a high-level event: the class in the message, the ID in where (high word in v).
+void PostHighLevelEvent(UInt32 eventClass, UInt32 eventID);
+
 // A window that goes away is never the subject of an activate event afterwards.
 void ForgetWindow(WindowRef window);
 

@@ -49,11 +49,16 @@ Boolean RealFont(SInt16, SInt16) {
     return true;
 }
 
-SInt16 StringWidth(ConstStr255Param s) {
-    return SInt16(s[0] * kFontCharWidth);
+// Text is UTF-8: a character, not a byte, is 8 pixels wide.
+SInt16 TextWidth(const void* textBuf, SInt16 firstByte, SInt16 byteCount) {
+    const auto* bytes = static_cast<const UInt8*>(textBuf) + firstByte;
+    SInt16 characters = 0;
+    for (SInt16 i = 0; i < byteCount; ++i)
+        if ((bytes[i] & 0xC0) != 0x80) ++characters;
+    return SInt16(characters * kFontCharWidth);
 }
-SInt16 TextWidth(const void*, SInt16, SInt16 byteCount) {
-    return SInt16(std::max<SInt16>(byteCount, 0) * kFontCharWidth);
+SInt16 StringWidth(ConstStr255Param s) {
+    return TextWidth(s, 1, s[0]);
 }
 
 void FrameRect(const Rect* r) {
@@ -80,7 +85,7 @@ void DrawText(const void* textBuf, SInt16 firstByte, SInt16 byteCount) {
     GrafPtr port = CurrentPort();
     Point at = port->pen.pnLoc; // the baseline's left end
     std::string text(static_cast<const char*>(textBuf) + firstByte, size_t(byteCount));
-    SInt16 width = SInt16(byteCount * kFontCharWidth);
+    SInt16 width = TextWidth(textBuf, firstByte, byteCount);
     Rect box{SInt16(at.v - kFontAscent), at.h, SInt16(at.v - kFontAscent + kFontLineHeight),
              SInt16(at.h + width)};
     Record({DrawOp::Kind::Text, box, text, port->txFace});

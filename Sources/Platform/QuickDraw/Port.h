@@ -12,7 +12,8 @@ struct OpaqueWindowPtr;
 namespace platform::quickdraw {
 
 struct DrawOp {
-    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame };
+    // Highlight: a selected area (a list cell), shown inverted.
+    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame, Highlight };
     Kind kind = Kind::Text;
     Rect rect{};      // local coordinates; for text, the box the text covers
     std::string text; // Text only

@@ -36,8 +36,14 @@ void InitPort(GrafPtr port) {
     port->txFace = normal;
 }
 
+// The same shape drawn again at the same place only comes back on top.
 void Record(const DrawOp& op) {
-    CurrentPort()->drawn.push_back(op);
+    auto& drawn = CurrentPort()->drawn;
+    std::erase_if(drawn, [&](const DrawOp& old) {
+        return old.kind == op.kind && EqualRect(&old.rect, &op.rect) && old.text == op.text &&
+               old.face == op.face;
+    });
+    drawn.push_back(op);
 }
 
 } // namespace platform::quickdraw

@@ -148,7 +148,10 @@ bool HeadlessBackend::ResolveClick(const ScriptCommand& command, Point* where) {
         if (front && view.listCell) point = view.listCell(front, command.number, command.column);
         break;
     }
-    if (!point) return Fail(command, "the front window has no such place to click");
+    if (!point) {
+        Fail(command, "the front window has no such place to click");
+        return false; // and no click anywhere
+    }
     *where = *point;
     return true;
 }

@@ -1,0 +1,7 @@
+// Centres a 'DLOG' or 'ALRT' template across the main screen, in memory only, so that the next
+// dialog or alert made from it opens in the middle. Top and bottom stay; other types are ignored.
+#pragma once
+
+#include "Platform/MacTypes.h"
+
+void MyAlignDialog(ResType type, SInt16 id);

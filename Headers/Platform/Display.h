@@ -1,0 +1,13 @@
+// Choosing the display the program runs on, before it starts.
+#pragma once
+
+// The headless display: input comes from the script at scriptPath, on a virtual clock, and the
+// script's printouts go to standard output. A script that cannot be read or parsed is reported
+// on standard error ("PATH: line N: reason") and the process ends at once with status 2, before
+// anything has run. When the script ends before the program does, open dialogs are cancelled
+// and the program is asked to quit; when it then ends, the process exits with status 3 and says
+// so on standard error, and a program that will not end is stopped with status 4.
+void PlatformUseHeadlessDisplay(const char* scriptPath);
+
+constexpr int kHeadlessScriptErrorStatus = 2;
+constexpr int kHeadlessScriptEndedEarlyStatus = 3;

@@ -1,0 +1,44 @@
+// The control record and what the Dialog Manager and the display need of the Control Manager.
+#pragma once
+
+#include "Platform/Controls.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct OpaqueControlRef {
+    WindowRef window = nullptr;
+    Rect bounds{}; // the window's local coordinates
+    std::string title;
+    SInt16 value = 0;
+    SInt16 minimum = 0;
+    SInt16 maximum = 0;
+    SInt16 procID = 0;
+    bool visible = true;
+    UInt8 hilite = 0; // 0 active, a part code while pressed, 255 inactive
+    SRefCon refCon = 0;
+};
+
+namespace platform::controls {
+
+enum class Kind { Button, CheckBox, RadioButton, ScrollBar, Popup };
+
+Kind KindOf(ControlRef control);
+bool IsActive(ControlRef control);
+// The part under a local point, whatever the control's state.
+ControlPartCode PartAt(ControlRef control, Point local);
+// A control made from 'CNTL' resourceID, in bounds when they are given; null when the
+// template is missing or short.
+ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect* bounds);
+// Every control of the window, front-most first.
+std::vector<ControlRef> ControlsOf(WindowRef window);
+// How the control reads in the screen model, e.g. `button "OK" active`.
+std::string Describe(ControlRef control);
+// Length-prefixed strings; null reads as empty, and a longer text is cut at 255 bytes.
+std::string FromPascal(ConstStr255Param text);
+void ToPascal(std::string_view text, Str255 pascal);
+// A text in double quotes, with quotes and backslashes escaped and line breaks as spaces.
+std::string Quoted(const std::string& text);
+
+} // namespace platform::controls

@@ -1,0 +1,100 @@
+// The dialog record: its window, its items as the item list made them, and the state of its
+// edit fields; and what the Dialog Manager's files share.
+#pragma once
+
+#include "Platform/Dialogs.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct DialogItem {
+    DialogItemType type = 0; // kind, with itemDisable when the item is disabled
+    Handle handle = nullptr; // ControlRef, text handle or UserItemUPP, by kind
+    Rect box{};              // local coordinates
+};
+
+enum class AlertKind { None, Plain, Stop, Note, Caution };
+
+struct OpaqueDialogPtr {
+    WindowRef window = nullptr;
+    std::vector<DialogItem> items; // item N at N - 1
+    DialogItemIndex defaultItem = 0;
+    DialogItemIndex cancelItem = 0;
+    // The current edit field, 0 when there is none, and its selection.
+    DialogItemIndex editField = 0;
+    SInt16 selStart = 0;
+    SInt16 selEnd = 0;
+    AlertKind alert = AlertKind::None;
+};
+
+namespace platform::dialogs {
+
+constexpr UInt8 kEnter = 3, kBackspace = 8, kTab = 9, kReturn = 13, kEscape = 27, kLeftArrow = 28,
+                kRightArrow = 29, kUpArrow = 30, kDownArrow = 31, kForwardDelete = 127;
+
+// The item, or null when the dialog has no such item.
+DialogItem* ItemOf(DialogRef dialog, DialogItemIndex item);
+inline DialogItemType KindOf(const DialogItem& item) {
+    return DialogItemType(item.type & ~itemDisable);
+}
+inline bool IsEnabled(const DialogItem& item) {
+    return !(item.type & itemDisable);
+}
+inline bool IsControlItem(const DialogItem& item) {
+    return KindOf(item) >= ctrlItem && KindOf(item) <= ctrlItem + resCtrl;
+}
+inline bool IsTextItem(const DialogItem& item) {
+    return KindOf(item) == statText || KindOf(item) == editText;
+}
+inline ControlRef ControlOf(const DialogItem& item) {
+    return reinterpret_cast<ControlRef>(item.handle);
+}
+// Enabled, and for a control item, an active control.
+bool IsActiveItem(DialogRef dialog, DialogItemIndex item);
+// The first item whose box holds the local point; 0 when there is none.
+DialogItemIndex ItemAt(DialogRef dialog, Point local);
+DialogRef FrontDialog();
+Point LocalPoint(DialogRef dialog, Point global);
+
+// The text of a text item's handle.
+std::string HandleText(Handle text);
+void SetHandleText(Handle text, std::string_view bytes);
+// A static text as shown, with ^0 to ^3 replaced by the parameters of ParamText.
+std::string ShownText(std::string_view text);
+
+// Edit fields: the current field's text and selection.
+void Focus(DialogRef dialog, DialogItemIndex field, SInt16 selStart, SInt16 selEnd);
+std::string SelectedText(DialogRef dialog);
+void ReplaceSelection(DialogRef dialog, std::string_view bytes);
+// A key typed into the current field.
+void TypeKey(DialogRef dialog, UInt8 charCode);
+// A click in an edit field: it becomes current, and the selection follows the pointer.
+void ClickField(DialogRef dialog, DialogItemIndex field, Point local);
+
+// Dialogs from templates.
+struct WindowTemplate {
+    Rect bounds{}; // global
+    std::string title;
+    SInt16 procID = 0;
+    bool visible = true;
+    bool closeBox = false;
+    SRefCon refCon = 0;
+    SInt16 itemsID = 0;
+    UInt16 placement = 0;
+};
+// The dialog's window and items; null when the item list is missing or damaged.
+DialogRef CreateDialog(const WindowTemplate& window, WindowRef behind);
+
+// Runs the dialog modally until an item is hit: Return, Enter, Escape and Command-period,
+// clicks and keys, after the filter has seen each event.
+DialogItemIndex RunModal(DialogRef dialog, ModalFilterUPP filter);
+// Return and Enter choose the default item, Escape and Command-period the cancel item. True
+// when the key was one of them and its item is set: itemHit is the item when it is active,
+// 0 when the key is swallowed.
+bool StandardKeys(DialogRef dialog, const EventRecord& event, DialogItemIndex* itemHit);
+
+// The screen model's view of dialogs, installed with the first dialog.
+void InstallModelView();
+
+} // namespace platform::dialogs

@@ -1,0 +1,97 @@
+// Dialogs in the screen model: where a script's items lie, and how each item reads.
+#include "Controls/Control.h"
+#include "Dialogs/Dialog.h"
+#include "Display/ModelView.h"
+#include "Windows/Window.h"
+
+using namespace platform;
+
+namespace platform::dialogs {
+
+namespace {
+
+const char* AlertName(AlertKind kind) {
+    switch (kind) {
+    case AlertKind::Stop:
+        return "alert stop";
+    case AlertKind::Note:
+        return "alert note";
+    case AlertKind::Caution:
+        return "alert caution";
+    default:
+        return "alert";
+    }
+}
+
+void DescribeEditField(std::ostream& out, DialogRef dialog, DialogItemIndex itemNo) {
+    out << "edit " << controls::Quoted(HandleText(ItemOf(dialog, itemNo)->handle));
+    if (dialog->editField != itemNo) return;
+    out << " focus";
+    if (dialog->selStart == dialog->selEnd)
+        out << " caret " << dialog->selStart;
+    else
+        out << " selection " << dialog->selStart << "-" << dialog->selEnd;
+}
+
+void DescribeKind(std::ostream& out, DialogRef dialog, DialogItemIndex itemNo) {
+    const DialogItem& item = *ItemOf(dialog, itemNo);
+    if (IsControlItem(item)) {
+        out << controls::Describe(ControlOf(item));
+        return;
+    }
+    switch (KindOf(item)) {
+    case statText:
+        out << "static " << controls::Quoted(ShownText(HandleText(item.handle)));
+        break;
+    case editText:
+        DescribeEditField(out, dialog, itemNo);
+        break;
+    case iconItem:
+        out << "icon";
+        break;
+    case picItem:
+        out << "picture";
+        break;
+    default:
+        out << "user";
+    }
+}
+
+// Placeholders (disabled user items without a box) keep the numbering and show nothing.
+bool IsPlaceholder(const DialogItem& item) {
+    return KindOf(item) == userItem && !IsEnabled(item) && EmptyRect(&item.box);
+}
+
+void DescribeDialog(std::ostream& out, DialogRef dialog) {
+    if (dialog->alert != AlertKind::None) out << "  " << AlertName(dialog->alert) << "\n";
+    for (DialogItemIndex i = 1; i <= DialogItemIndex(dialog->items.size()); ++i) {
+        const DialogItem& item = *ItemOf(dialog, i);
+        if (IsPlaceholder(item)) continue;
+        out << "  item " << i << " ";
+        DescribeKind(out, dialog, i);
+        out << (dialog->defaultItem == i ? " default" : "")
+            << (dialog->cancelItem == i ? " cancel" : "") << (IsEnabled(item) ? "" : " disabled")
+            << "\n";
+    }
+}
+
+std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {
+    DialogRef dialog = windows::IsWindow(window) ? window->dialog : nullptr;
+    const DialogItem* item = ItemOf(dialog, itemNo);
+    if (!item) return std::nullopt;
+    const Point& origin = window->port.origin;
+    return Point{SInt16(origin.v + (item->box.top + item->box.bottom) / 2),
+                 SInt16(origin.h + (item->box.left + item->box.right) / 2)};
+}
+
+} // namespace
+
+void InstallModelView() {
+    display::ModelView& view = display::TheModelView();
+    view.itemCenter = ItemCenter;
+    view.describeWindow = [](std::ostream& out, WindowRef window) {
+        if (window->dialog) DescribeDialog(out, window->dialog);
+    };
+}
+
+} // namespace platform::dialogs

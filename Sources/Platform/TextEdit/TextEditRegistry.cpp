@@ -1,0 +1,32 @@
+#include "Support/HandleRegistry.h"
+#include "TextEdit/TextEditRecord.h"
+
+namespace platform::textedit {
+
+namespace {
+
+HandleRegistry<TextEdit>& TextEdits() {
+    static HandleRegistry<TextEdit> edits;
+    return edits;
+}
+
+} // namespace
+
+TextEdit* Find(TEHandle handle) {
+    return TextEdits().Find(handle);
+}
+
+TextEdit& Register(std::unique_ptr<TextEdit> edit) {
+    return TextEdits().Add(std::move(edit));
+}
+
+void Forget(TEHandle handle) {
+    TextEdits().Remove(handle);
+}
+
+std::vector<TextEdit*> TextEditsIn(WindowRef window) {
+    return TextEdits().Where(
+        [&](const TextEdit& edit) { return window && edit.rec.inPort == GetWindowPort(window); });
+}
+
+} // namespace platform::textedit

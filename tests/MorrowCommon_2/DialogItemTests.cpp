@@ -1,0 +1,73 @@
+#include "DialogTemplates.h"
+#include "Display/ModelPrinter.h"
+#include "MorrowCommon_2/MyControlHilite.h"
+#include "MorrowCommon_2/MyDialogItems.h"
+#include "PString.h"
+#include "TestSupport/HeadlessDriver.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+constexpr SInt16 kDialogID = 800;
+enum : short { kButton = 1, kField };
+
+class DialogItems : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dialog = GetNewDialog(kDialogID, nullptr, WindowRef(-1));
+        ASSERT_NE(dialog, nullptr);
+    }
+
+    static std::vector<ResourceEntry> Templates() {
+        ItemList items;
+        items.Text(4, "OK").Text(16, "Name");
+        return {Resource("DITL", kDialogID, items.bytes()),
+                Resource("DLOG", kDialogID, DialogTemplate(64, 640, kDialogID))};
+    }
+
+    HeadlessDriver display;
+    ScopedTemplateFile file{Templates()};
+    DialogRef dialog = nullptr;
+};
+
+} // namespace
+
+TEST_F(DialogItems, FlashingAButtonTakesTenTicksAndLeavesItActive) {
+    const UInt32 start = display.Ticks();
+    MyHiliteControl10Ticks(dialog, kButton);
+    EXPECT_EQ(display.Ticks() - start, 10u);
+    EXPECT_EQ(MyGetControlHilite(dialog, kButton), 0);
+    MySetControlInactive(dialog, kButton);
+    EXPECT_EQ(MyGetControlHilite(dialog, kButton), 255);
+}
+
+TEST_F(DialogItems, SelectingTheWholeTextLeavesTheCurrentPort) {
+    MySetIText(dialog, kField, PString("Ann Lee"));
+    GrafPtr before, after;
+    GetPort(&before);
+    MySelectWholeText(dialog, kField);
+    GetPort(&after);
+    EXPECT_EQ(after, before);
+    EXPECT_NE(after, GetDialogPort(dialog));
+    std::ostringstream model;
+    platform::display::PrintModel(model, 0);
+    EXPECT_NE(model.str().find("edit \"Ann Lee\" focus selection 0-7"), std::string::npos)
+        << model.str();
+}
+
+TEST_F(DialogItems, NewBoxesAndHandlesKeepTheRestOfTheItem) {
+    const Rect box = {0, 0, 16, 40};
+    ControlRef button = GetDialogItemControlHandle(dialog, kButton);
+    SetDialogItemBox(dialog, kButton, &box);
+    SetDialogItemControlHandle(dialog, kButton, button);
+    DialogItemType type;
+    Handle handle;
+    Rect got;
+    GetDialogItem(dialog, kButton, &type, &handle, &got);
+    EXPECT_EQ(type, ctrlItem + btnCtrl);
+    EXPECT_EQ(handle, reinterpret_cast<Handle>(button));
+    EXPECT_TRUE(EqualRect(&got, &box));
+}

@@ -1,0 +1,112 @@
+#include "DialogTemplates.h"
+#include "MorrowCommon_2/ChangeDITLToAppearanceSavvy.h"
+#include "MorrowCommon_2/MyAlignDialog.h"
+#include "Platform/Gestalt.h"
+#include "Platform/MacMemory.h"
+
+#include <gtest/gtest.h>
+
+using namespace testsupport;
+
+namespace {
+
+constexpr SInt16 kItemListID = 500;
+constexpr SInt16 kFirstControlID = 600;
+
+// One control of each case, behind a button and a static text of odd length, which the walk
+// must step over with its pad byte.
+std::vector<ResourceEntry> TemplatesFor(const std::vector<SInt16>& procIDs) {
+    ItemList items;
+    items.Text(4, "OK").Text(8, "Odd");
+    std::vector<ResourceEntry> entries;
+    for (size_t i = 0; i < procIDs.size(); ++i) {
+        const SInt16 id = SInt16(kFirstControlID + i);
+        items.Control(id);
+        entries.push_back(Resource("CNTL", id, ControlTemplate(procIDs[i])));
+    }
+    entries.push_back(Resource("DITL", kItemListID, items.bytes()));
+    return entries;
+}
+
+std::vector<SInt16> ProcIDsOnDisk(const ScopedTemplateFile& file) {
+    std::vector<SInt16> procIDs;
+    for (const ResourceEntry& entry : file.OnDisk().entries)
+        if (entry.type == FOUR_CHAR_CODE("CNTL"))
+            procIDs.push_back(SInt16(entry.data[16] << 8 | entry.data[17]));
+    return procIDs;
+}
+
+// Converts, closes and converts again; the second run must leave every template unmarked.
+std::vector<SInt16> ConvertTwice(const std::vector<SInt16>& procIDs, bool* secondChanged) {
+    ScopedTemplateFile file(TemplatesFor(procIDs));
+    ChangeDITLToAppearanceSavvy(kItemListID);
+    file.Close();
+    file.Open();
+    ChangeDITLToAppearanceSavvy(kItemListID);
+    *secondChanged = false;
+    for (size_t i = 0; i < procIDs.size(); ++i)
+        *secondChanged |=
+            (GetResAttrs(GetResource(FOUR_CHAR_CODE("CNTL"), SInt16(kFirstControlID + i))) &
+             resChanged) != 0;
+    file.Close();
+    return ProcIDsOnDisk(file);
+}
+
+} // namespace
+
+TEST(ItemListConversion, StepsOverItemsWithTheirPadByte) {
+    char item[20] = {};
+    item[13] = 3;
+    EXPECT_EQ(GetNextDialogItemPtr(item), item + 18);
+    item[13] = 2;
+    EXPECT_EQ(GetNextDialogItemPtr(item), item + 16);
+}
+
+TEST(ItemListConversion, WithAppearanceUsesItsPopupsAndLiveScrollBarsOnce) {
+    bool secondChanged = true;
+    EXPECT_EQ(ConvertTwice({1010, 16002, 405, 386, 16, 384, 17}, &secondChanged),
+              (std::vector<SInt16>{402, 402, 405, 386, 386, 386, 17}));
+    EXPECT_FALSE(secondChanged);
+}
+
+TEST(ItemListConversion, WithoutAppearanceGoesBackToTheClassicKinds) {
+    PlatformScopedGestaltAnswer noAppearance(gestaltAppearanceAttr, 0);
+    bool secondChanged = true;
+    EXPECT_EQ(ConvertTwice({1010, 16002, 405, 386, 16, 384, 17}, &secondChanged),
+              (std::vector<SInt16>{1010, 1010, 1013, 16, 16, 16, 17}));
+    EXPECT_FALSE(secondChanged);
+}
+
+TEST(ItemListConversion, MissingTemplatesAreSkipped) {
+    ItemList items;
+    items.Control(kFirstControlID + 1).Control(kFirstControlID);
+    ScopedTemplateFile file({Resource("DITL", kItemListID, items.bytes()),
+                             Resource("CNTL", kFirstControlID, ControlTemplate(1010))});
+    ChangeDITLToAppearanceSavvy(kItemListID + 1); // no such list: nothing happens
+    ChangeDITLToAppearanceSavvy(kItemListID);
+    file.Close();
+    EXPECT_EQ(ProcIDsOnDisk(file), std::vector<SInt16>{402});
+}
+
+TEST(MyAlignDialog, CentresTheTemplateInMemoryOnly) {
+    ScopedTemplateFile file({Resource("DLOG", 700, DialogTemplate(40, 400, kItemListID)),
+                             Resource("CNTL", 701, ControlTemplate(0))});
+    Handle dlog = GetResource(FOUR_CHAR_CODE("DLOG"), 700);
+    const std::vector<UInt8> before(*dlog, *dlog + GetHandleSize(dlog));
+    auto field = [&](int at) { return SInt16(UInt8((*dlog)[at]) << 8 | UInt8((*dlog)[at + 1])); };
+
+    MyAlignDialog(FOUR_CHAR_CODE("DLOG"), 700); // on the 1024-pixel screen
+    EXPECT_EQ(field(2), 312);
+    EXPECT_EQ(field(6), 712);
+    EXPECT_EQ(field(0), 64);
+    EXPECT_EQ(field(4), 192);
+    EXPECT_EQ(GetResAttrs(dlog) & resChanged, 0);
+    const std::vector<UInt8> centred(*dlog, *dlog + GetHandleSize(dlog));
+    MyAlignDialog(FOUR_CHAR_CODE("DLOG"), 700);
+    EXPECT_EQ(std::vector<UInt8>(*dlog, *dlog + GetHandleSize(dlog)), centred);
+
+    MyAlignDialog(FOUR_CHAR_CODE("CNTL"), 701); // not a window template
+    file.Close();
+    EXPECT_EQ(file.OnDisk().entries[0].data, before);
+    EXPECT_EQ(file.OnDisk().entries[1].data, ControlTemplate(0));
+}
