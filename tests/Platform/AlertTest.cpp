@@ -34,11 +34,11 @@ TEST_F(Alerts, AnAlertShowsItsKindAndParametersAndReturnsTheItemChosen) {
            "key return\n");
     EXPECT_EQ(CautionAlert(130, ReadMessage), 1);
     EXPECT_EQ(gRawText, "^0");
-    EXPECT_THAT(out_.str(), HasSubstr("window \"\" dialog front at 288,224 size 448x128\n"
+    EXPECT_THAT(Printouts(), HasSubstr("window \"\" dialog front at 288,224 size 448x128\n"
                                       "  alert caution\n"
                                       "  item 1 button \"OK\" active default cancel\n"
                                       "  item 2 static \"Disk full\" disabled\n"));
-    EXPECT_THAT(out_.str(), HasSubstr("beep at tick"));
+    EXPECT_THAT(Printouts(), HasSubstr("beep at tick"));
     EXPECT_TRUE(platform::windows::WindowList().empty());
 
     // A null parameter stays as it was.
@@ -49,7 +49,7 @@ TEST_F(Alerts, AnAlertShowsItsKindAndParametersAndReturnsTheItemChosen) {
     Script("print\n"
            "key escape\n");
     EXPECT_EQ(StopAlert(131, nullptr), 1);
-    EXPECT_THAT(out_.str(), HasSubstr("  alert stop\n"
+    EXPECT_THAT(Printouts(), HasSubstr("  alert stop\n"
                                       "  item 1 button \"OK\" active default cancel\n"
                                       "  item 2 static \"Later\" disabled\n"
                                       "  item 3 static \"two\" disabled\n"));

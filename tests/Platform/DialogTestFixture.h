@@ -2,14 +2,15 @@
 // behind: what the dialog, control and alert tests share.
 #pragma once
 
-#include "Display/Headless/HeadlessBackend.h"
 #include "Display/ModelView.h"
 #include "Platform/Dialogs.h"
 #include "Platform/PlatformTesting.h"
+#include "TestSupport/HeadlessDriver.h"
 #include "Windows/Window.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -17,27 +18,18 @@ class DialogFixture : public ::testing::Test {
   protected:
     void SetUp() override { PlatformResetResourceChain(); }
 
+    // The driver leaves no window, event or display behind, also when no script was run.
     void TearDown() override {
-        while (!platform::windows::WindowList().empty()) {
-            WindowRef window = platform::windows::WindowList().front();
-            if (window->dialog)
-                DisposeDialog(window->dialog);
-            else
-                DisposeWindow(window);
-        }
-        FlushEvents(everyEvent, 0);
-        platform::display::InstallBackend(nullptr);
+        if (!driver_) driver_ = std::make_unique<testsupport::HeadlessDriver>();
+        driver_.reset();
         PlatformResetResourceChain();
     }
 
     void Script(const std::string& text) {
-        std::istringstream in(text);
-        platform::display::HeadlessScript script = platform::display::ParseHeadlessScript(in);
-        ASSERT_EQ(script.error, "");
-        auto backend =
-            std::make_unique<platform::display::HeadlessBackend>(script, out_, messages_);
-        backend_ = backend.get();
-        platform::display::InstallBackend(std::move(backend));
+        if (driver_)
+            driver_->Script(text);
+        else
+            driver_ = std::make_unique<testsupport::HeadlessDriver>(text);
     }
 
     DialogRef Open(SInt16 dialogID) {
@@ -49,7 +41,7 @@ class DialogFixture : public ::testing::Test {
     // Events through IsDialogEvent and DialogSelect until the script is over: the items hit.
     std::vector<DialogItemIndex> Hits() {
         std::vector<DialogItemIndex> hits;
-        while (!backend_->ScriptEndedEarly()) {
+        while (!driver_->ScriptEndedEarly()) {
             EventRecord event;
             WaitNextEvent(everyEvent, &event, 10, nullptr);
             DialogRef dialog = nullptr;
@@ -83,7 +75,9 @@ class DialogFixture : public ::testing::Test {
         return std::string(reinterpret_cast<char*>(text + 1), text[0]);
     }
 
+    std::string Printouts() const { return driver_->Printouts(); }
+    std::string Messages() const { return driver_->Messages(); }
+
     PlatformScopedMainBundle bundle_{KORVANE_BUILD_BUNDLE};
-    std::ostringstream out_, messages_;
-    platform::display::HeadlessBackend* backend_ = nullptr;
+    std::unique_ptr<testsupport::HeadlessDriver> driver_;
 };
