@@ -50,6 +50,19 @@ struct DXInfo {
     SInt32 frPutAway;
 };
 
+// What the classic file dialogs report: whether a file was chosen, which, and its type, Finder
+// flags and script.
+struct StandardFileReply {
+    Boolean sfGood;
+    Boolean sfReplacing;
+    OSType sfType;
+    FSSpec sfFile;
+    ScriptCode sfScript;
+    SInt16 sfFlags;
+    Boolean sfIsFolder;
+    Boolean sfIsVolume;
+};
+
 struct HFSUniStr255 {
     UInt16 length;
     UniChar unicode[255];

@@ -58,6 +58,53 @@ class NSBundle {
 // counted for tests.
 bool NSApplicationLoad();
 
+// The file panels: the platform's file choosers, run application-modally. Each is shared: one
+// open panel and one save panel for the process.
+enum : int { NSCancelButton = 0, NSOKButton = 1 };
+
+class NSSavePanel {
+  public:
+    static NSSavePanel& savePanel();
+    // Starts in directory (the home folder when none or missing), proposing the name file;
+    // NSOKButton when the user confirmed, NSCancelButton otherwise.
+    int runModalForDirectory(const std::optional<std::string>& directory,
+                             const std::optional<std::string>& file);
+    // The folder shown when the panel last closed; nothing before it has run.
+    std::optional<std::string> directory() const { return directory_; }
+    // The path chosen; nothing after a cancel.
+    std::optional<std::string> filename() const { return filename_; }
+
+  protected:
+    struct Choices {
+        bool open = false;
+        bool files = true;
+        bool folders = false;
+    };
+    NSSavePanel() = default;
+    int Run(Choices choices, const std::optional<std::string>& directory,
+            const std::optional<std::string>& file);
+
+  private:
+    std::optional<std::string> directory_;
+    std::optional<std::string> filename_;
+};
+
+// Chooses an existing file, or, when folders may be chosen, the folder shown (confirming "." or
+// an empty name); confirming any other folder's path enters it.
+class NSOpenPanel : public NSSavePanel {
+  public:
+    static NSOpenPanel& openPanel();
+    void setCanChooseDirectories(bool flag) { canChooseDirectories_ = flag; }
+    void setCanChooseFiles(bool flag) { canChooseFiles_ = flag; }
+    int runModalForDirectory(const std::optional<std::string>& directory,
+                             const std::optional<std::string>& file);
+
+  private:
+    NSOpenPanel() = default;
+    bool canChooseDirectories_ = false;
+    bool canChooseFiles_ = true;
+};
+
 // Writes the printf-formatted text to standard error as one line.
 void NSLog(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

@@ -17,6 +17,12 @@ constexpr WindowPartCode inDesk = 0, inMenuBar = 1, inSysWindow = 2, inContent =
 // close box in its first three columns, and a one-column border left and right.
 constexpr SInt16 kTitleBarHeight = 16, kWindowBorderWidth = 8, kCloseBoxWidth = 24;
 
+// How a window blocks the others: an application-modal one all of them, a window-modal one (a
+// sheet) only its parent.
+typedef UInt32 WindowModality;
+constexpr WindowModality kWindowModalityNone = 0, kWindowModalityAppModal = 2,
+                         kWindowModalityWindowModal = 3;
+
 WindowRef FrontWindow();
 WindowRef GetNextWindow(WindowRef window);
 void SelectWindow(WindowRef window);

@@ -1,6 +1,7 @@
 // Where things are on this platform: standard folders of the local domain, the temporary folder,
-// the bundle's identifier and localized names, the sandbox test, a file search in a folder and
-// the conversion of POSIX paths into FSSpec records. Only plain types cross this interface.
+// the bundle's identifier and localized names, the sandbox test, a file search in a folder, the
+// conversion of POSIX paths into FSSpec records, and the open and save panels. Only plain types
+// cross this interface.
 //
 // Folder and bundle functions that fill a caller's buffer do so only when the whole text with
 // its terminator fits; otherwise they answer false and leave the buffer as it was. Functions
@@ -41,3 +42,15 @@ Boolean searchDirectorySub(const char* directory, const char* name, compareMetho
 // null arguments, fnfErr when the folder is missing or the name does not fit an FSSpec,
 // memFullErr when the path cannot be taken apart.
 OSErr PathToFSSpec(const char* path, FSSpec* spec);
+
+// Runs the open panel modally, starting in directory (null: the home folder); true when the user
+// confirmed. Whether confirmed or not, the folder shown last goes to *chosenDirectory and the
+// file chosen to *chosenFile, each a malloc'ed copy (null when memory ran out) that the caller
+// frees; an output the panel has nothing for, or a null pointer, is left alone.
+Boolean MyOpenPanel(char* directory, char** chosenDirectory, char** chosenFile,
+                    bool canChooseDirectories, bool canChooseFiles);
+
+// Runs the save panel modally in its default folder, proposing fileName (may be null), and
+// converts the path chosen into *spec; directory is not used. True only when the user confirmed
+// and the path fits an FSSpec; after a cancel *spec is untouched.
+Boolean MySavePanel(char* directory, char* fileName, FSSpec* spec);

@@ -27,6 +27,7 @@ struct EventState {
     int modalDepth = 0;
     WindowRef active = nullptr;
     std::function<bool(const EventRecord&)> keyFilter;
+    std::function<bool(const EventRecord&)> sheetFilter;
 };
 
 EventState& State() {
@@ -141,6 +142,11 @@ bool NextEvent(EventMask mask, EventRecord* event, bool remove) {
            NextUpdateEvent(mask, event, remove);
 }
 
+bool TakenBySheet(const EventRecord& event) {
+    const auto& filter = State().sheetFilter;
+    return !InModalLoop() && filter && filter(event);
+}
+
 } // namespace
 
 Point MousePosition() {
@@ -183,6 +189,10 @@ void SetKeyEquivalentFilter(std::function<bool(const EventRecord&)> filter) {
     State().keyFilter = std::move(filter);
 }
 
+void SetSheetEventFilter(std::function<bool(const EventRecord&)> filter) {
+    State().sheetFilter = std::move(filter);
+}
+
 void PostHighLevelEvent(UInt32 eventClass, UInt32 eventID) {
     EventRecord event = Stamp(kHighLevelEvent, eventClass, 0);
     event.where = Point{SInt16(eventID >> 16), SInt16(eventID & 0xFFFF)};
@@ -210,7 +220,10 @@ Boolean WaitNextEvent(EventMask eventMask, EventRecord* theEvent, UInt32 sleep, 
                           ? std::numeric_limits<UInt32>::max()
                           : start + sleep;
     for (;;) {
-        if (NextEvent(eventMask, theEvent, true)) return true;
+        if (NextEvent(eventMask, theEvent, true)) {
+            if (!TakenBySheet(*theEvent)) return true;
+            continue;
+        }
         UInt32 now = backend.Ticks();
         if (now >= deadline) break;
         if (std::optional<RawInput> input = backend.NextInput(deadline - now)) Enqueue(*input);

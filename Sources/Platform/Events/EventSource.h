@@ -31,6 +31,11 @@ bool InModalLoop();
 // sees it (outside modal loops); true swallows the key.
 void SetKeyEquivalentFilter(std::function<bool(const EventRecord&)> filter);
 
+// Sheets take the events aimed at them inside WaitNextEvent, so that the application's own loop
+// keeps running: outside modal loops, every event about to be returned goes to the filter
+// first, and one it uses up (true) is not returned.
+void SetSheetEventFilter(std::function<bool(const EventRecord&)> filter);
+
 // Queues a high-level event: the class in the message, the ID in where (high word in v).
 void PostHighLevelEvent(UInt32 eventClass, UInt32 eventID);
 
