@@ -55,6 +55,8 @@ constexpr SInt16 systemFont = 0, applFont = 1;
 void GetPort(GrafPtr* port);
 void SetPort(GrafPtr port);
 Rect* GetPortBounds(CGrafPtr port, Rect* rect);
+SInt16 GetPortTextFont(CGrafPtr port);
+SInt16 GetPortTextSize(CGrafPtr port);
 RgnHandle GetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn);
 void LocalToGlobal(Point* pt);
 void GlobalToLocal(Point* pt);
@@ -74,6 +76,8 @@ void SetRect(Rect* r, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom);
 void OffsetRect(Rect* r, SInt16 dh, SInt16 dv);
 void InsetRect(Rect* r, SInt16 dh, SInt16 dv);
 Boolean SectRect(const Rect* a, const Rect* b, Rect* dst);
+// The smallest rectangle that holds both.
+void UnionRect(const Rect* a, const Rect* b, Rect* dst);
 Boolean PtInRect(Point pt, const Rect* r);
 Boolean EqualRect(const Rect* a, const Rect* b);
 Boolean EmptyRect(const Rect* r);
@@ -97,5 +101,7 @@ SInt16 TextWidth(const void* textBuf, SInt16 firstByte, SInt16 byteCount);
 void FrameRect(const Rect* r);
 void EraseRect(const Rect* r);
 void FrameRoundRect(const Rect* r, SInt16 ovalWidth, SInt16 ovalHeight);
+// A line from the pen's location to the point, which the pen then moves to.
+void LineTo(SInt16 h, SInt16 v);
 void DrawString(ConstStr255Param s);
 void DrawText(const void* textBuf, SInt16 firstByte, SInt16 byteCount);

@@ -5,11 +5,12 @@
 
 using namespace platform::quickdraw;
 
+// The pen's location and the port's text state stay as they are.
 void PenNormal() {
-    GrafPtr port = CurrentPort();
-    Point location = port->pen.pnLoc;
-    InitPort(port);
-    port->pen.pnLoc = location;
+    PenState& pen = CurrentPort()->pen;
+    const Point location = pen.pnLoc;
+    pen = NormalPen();
+    pen.pnLoc = location;
 }
 
 void PenSize(SInt16 width, SInt16 height) {
@@ -66,6 +67,17 @@ void FrameRect(const Rect* r) {
 }
 void FrameRoundRect(const Rect* r, SInt16, SInt16) {
     Record({DrawOp::Kind::RoundFrame, *r, {}, normal});
+}
+
+// The pen hangs below and to the right of the path it follows.
+void LineTo(SInt16 h, SInt16 v) {
+    PenState& pen = CurrentPort()->pen;
+    Point from = pen.pnLoc;
+    Rect covered{std::min(from.v, v), std::min(from.h, h),
+                 SInt16(std::max(from.v, v) + pen.pnSize.v),
+                 SInt16(std::max(from.h, h) + pen.pnSize.h)};
+    Record({DrawOp::Kind::Line, covered, {}, normal});
+    pen.pnLoc = Point{v, h};
 }
 
 // Erasing forgets every shape that lay wholly inside the erased area.

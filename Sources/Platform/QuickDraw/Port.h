@@ -12,8 +12,8 @@ struct OpaqueWindowPtr;
 namespace platform::quickdraw {
 
 struct DrawOp {
-    // Highlight: a selected area (a list cell), shown inverted.
-    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame, Highlight };
+    // Highlight: a selected area (a list cell), shown inverted. Line: the area the pen covered.
+    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame, Highlight, Line };
     Kind kind = Kind::Text;
     Rect rect{};      // local coordinates; for text, the box the text covers
     std::string text; // Text only
@@ -41,6 +41,8 @@ GrafPtr CurrentPort();
 void ForgetPort(GrafPtr port);
 // Resets pen and text state as a new port starts.
 void InitPort(GrafPtr port);
+// The pen of a new port at (0, 0): 1 by 1, copying, black.
+PenState NormalPen();
 // Records a shape in the current port, replacing whatever lay wholly under an erased area.
 void Record(const DrawOp& op);
 

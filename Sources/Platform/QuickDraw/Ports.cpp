@@ -29,8 +29,12 @@ void ForgetPort(GrafPtr port) {
     if (gCurrent == port) gCurrent = nullptr;
 }
 
+PenState NormalPen() {
+    return PenState{{0, 0}, {1, 1}, 8, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+}
+
 void InitPort(GrafPtr port) {
-    port->pen = PenState{{0, 0}, {1, 1}, 8, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
+    port->pen = NormalPen();
     port->txFont = systemFont;
     port->txSize = 12;
     port->txFace = normal;
@@ -61,6 +65,13 @@ void SetPort(GrafPtr port) {
 Rect* GetPortBounds(CGrafPtr port, Rect* rect) {
     *rect = port ? port->portRect : Rect{};
     return rect;
+}
+
+SInt16 GetPortTextFont(CGrafPtr port) {
+    return port->txFont;
+}
+SInt16 GetPortTextSize(CGrafPtr port) {
+    return port->txSize;
 }
 
 void LocalToGlobal(Point* pt) {

@@ -28,6 +28,11 @@ Boolean SectRect(const Rect* a, const Rect* b, Rect* dst) {
     return !EmptyRect(dst);
 }
 
+void UnionRect(const Rect* a, const Rect* b, Rect* dst) {
+    *dst = Rect{std::min(a->top, b->top), std::min(a->left, b->left),
+                std::max(a->bottom, b->bottom), std::max(a->right, b->right)};
+}
+
 Boolean PtInRect(Point pt, const Rect* r) {
     return pt.h >= r->left && pt.h < r->right && pt.v >= r->top && pt.v < r->bottom;
 }

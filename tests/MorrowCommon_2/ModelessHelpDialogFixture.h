@@ -1,0 +1,233 @@
+// The help window under a headless script, on the application's resources or on a bundle of
+// test resources, with its events routed as the application routes them.
+#pragma once
+
+#include "DialogTemplates.h"
+#include "MorrowCommon_2/ModelessHelpDialog.h"
+#include "MorrowCommon_2/MyDialogItems.h"
+#include "PString.h"
+#include "QuickDraw/Port.h"
+#include "TestSupport/HeadlessDriver.h"
+#include "TextEdit/TextEditRecord.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace testsupport {
+
+// Test resources. Dialog 900 is laid out as the application's help window, with a text view of
+// 300 pixels (from 52 to 352) and a topic list; dialog 901's item 3 is no control.
+enum : SInt16 {
+    kHelpDialog = 900,
+    kDialogWithoutScrollBar = 901,
+    kThreeTopics = 2000, // styled 2001, plain 2002, 2003 without a text
+    kTwoTopics = 2100,   // 2101, 2102
+    kDamagedTopics = 2200,
+    kTallTopics = 2300, // 63 lines (1008 pixels), 2100 lines, plain 2002
+};
+constexpr SInt16 kTextViewTop = 52, kTextViewHeight = 300;
+constexpr SInt16 kStyledFont = 3, kStyledSize = 18;
+
+// The count (as stated, or the true one), then 50 bytes a topic: the title in 48, the text ID.
+inline std::vector<UInt8> HelpTable(const std::vector<std::pair<SInt16, std::string>>& topics,
+                                    int statedCount = -1) {
+    Bytes help;
+    help.Big16(statedCount < 0 ? int(topics.size()) : statedCount);
+    for (const auto& [textID, title] : topics) {
+        const size_t start = help.bytes.size();
+        help.Pascal(title).bytes.resize(start + 48);
+        help.Big16(textID);
+    }
+    return help.bytes;
+}
+
+// One run over the whole text: start, line height, ascent, font, face, size, colour.
+inline std::vector<UInt8> StyleScrap(SInt16 font, Style face, SInt16 size) {
+    Bytes scrap;
+    scrap.Big16(1).Big16(0).Big16(0).Big16(16).Big16(12).Big16(font).Byte(face).Byte(0);
+    return scrap.Big16(size).Big16(0).Big16(0).Big16(0).bytes;
+}
+
+inline std::vector<UInt8> Lines(int count) {
+    std::string text;
+    for (int line = 1; line <= count; ++line)
+        text += "line " + std::to_string(line) + "\r";
+    return BytesOf(text);
+}
+
+inline std::vector<UInt8> HelpItems(bool scrollBarIsControl) {
+    Bytes items;
+    items.Big16(6);
+    auto add = [&](UInt8 kind, SInt16 left, SInt16 top, SInt16 width, SInt16 height,
+                   const std::vector<UInt8>& data) {
+        items.Big16(0).Big16(0).Box(left, top, width, height).Byte(kind).Byte(int(data.size()));
+        items.bytes.insert(items.bytes.end(), data.begin(), data.end());
+        items.Even();
+    };
+    const UInt8 user = userItem + itemDisable, text = statText + itemDisable;
+    add(ctrlItem + btnCtrl, 480, 368, 80, 16, BytesOf("Close"));
+    add(user, 224, 48, 320, 308, {});
+    add(scrollBarIsControl ? ctrlItem + resCtrl : text, 544, 48, 16, 308, Bytes().Big16(900).bytes);
+    add(text, 16, 16, 384, 16, BytesOf("^0 Help"));
+    add(user, 400, 16, 160, 16, {});
+    add(user, 16, 48, 192, 308, {});
+    add(statText, 16, 368, 448, 16, BytesOf("Print"));
+    return items.bytes;
+}
+
+// Invisible until the help window shows it; its content starts at (32, 64) on screen.
+inline std::vector<UInt8> HelpDialogTemplate(SInt16 itemsID) {
+    Bytes dlog;
+    dlog.Box(32, 64, 576, 400).Big16(4).Big16(0).Big16(0).Big16(0).Big16(0).Big16(itemsID);
+    return dlog.Pascal("Help").Even().Big16(0).bytes;
+}
+
+inline std::vector<UInt8> HelpTestResources() {
+    Bytes version; // numeric version, region, short and long version strings
+    version.Big16(0x0250).Big16(0x8000).Big16(0).Pascal("2.5").Pascal("2.5, test");
+    ResourceFileImage image;
+    image.entries = {
+        Resource("DLOG", kHelpDialog, HelpDialogTemplate(kHelpDialog)),
+        Resource("DITL", kHelpDialog, HelpItems(true)),
+        Resource("DLOG", kDialogWithoutScrollBar, HelpDialogTemplate(kDialogWithoutScrollBar)),
+        Resource("DITL", kDialogWithoutScrollBar, HelpItems(false)),
+        Resource("CNTL", kHelpDialog, ControlTemplate(scrollBarProc)),
+        Resource("Help", kThreeTopics,
+                 HelpTable({{2001, "Styled"}, {2002, "Plain"}, {2003, "Missing"}})),
+        Resource("Help", kTwoTopics, HelpTable({{2101, "Second A"}, {2102, "Second B"}})),
+        Resource("Help", kDamagedTopics,
+                 HelpTable({{2002, std::string(60, 'x')}, {2001, "Short"}}, 5)),
+        Resource("Help", kTallTopics,
+                 HelpTable({{2301, "Tall"}, {2302, "Very tall"}, {2002, "Plain"}})),
+        Resource("TEXT", 2001, BytesOf("Styled text")),
+        Resource("styl", 2001, StyleScrap(kStyledFont, bold, kStyledSize)),
+        Resource("TEXT", 2002, BytesOf("Plain text")),
+        Resource("TEXT", 2101, BytesOf("First of the second table")),
+        Resource("TEXT", 2102, BytesOf("Second of the second table")),
+        Resource("TEXT", 2301, Lines(63)),
+        Resource("TEXT", 2302, std::vector<UInt8>(2100, '\r')),
+        Resource("STR ", -8185, PascalBytes("Tester")),
+        Resource("vers", 1, version.bytes),
+    };
+    return platform::resources::SerializeResourceFile(image);
+}
+
+// "left,top right,bottom", readable in a failure.
+inline std::string Corners(const Rect& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+
+// The application's resources; TearDown closes a window the test left open.
+class HelpWindowFixture : public ::testing::Test {
+  protected:
+    void SetUp() override { PlatformResetResourceChain(); }
+    void TearDown() override {
+        DisposeModelessHelpDialog(&help);
+        PlatformResetResourceChain();
+    }
+
+    void Open(SInt16 dialogID, SInt16 helpID, SInt16 secondHelpID = 0,
+              std::vector<short> exclude = {}, Boolean showVersion = false) {
+        help =
+            DisplayModelessHelp(dialogID, helpID, showVersion, secondHelpID, short(exclude.size()),
+                                exclude.empty() ? nullptr : exclude.data());
+        ASSERT_NE(help, nullptr);
+    }
+
+    // The script's events go to the help window's filter first, then to the dialog; items hit
+    // go to its item procedure. Ends with the script or the window.
+    void Run(const std::string& script) {
+        display.Script(script);
+        while (help) {
+            EventRecord event;
+            WaitNextEvent(everyEvent, &event, 10, nullptr);
+            if (display.ScriptEndedEarly()) break;
+            Route(event);
+        }
+    }
+    void Route(EventRecord& event) {
+        DialogItemIndex item = 0;
+        if (ModelessHelpDialogFilterProc(help, &event, &item)) {
+            if (item) ModelessHelpDialogItemProc(&help, item);
+            return;
+        }
+        DialogRef hit = nullptr;
+        if (IsDialogEvent(&event) && DialogSelect(&event, &hit, &item) && hit == help)
+            ModelessHelpDialogItemProc(&help, item);
+    }
+
+    HelpDlgRec* Rec() const { return reinterpret_cast<HelpDlgRec*>(GetWRefCon(Window())); }
+    WindowRef Window() const { return GetDialogWindow(help); }
+
+    // A point of the window's content, on screen, as a script writes it.
+    std::string At(SInt16 h, SInt16 v) const {
+        const Point origin = GetDialogPort(help)->origin;
+        return std::to_string(origin.h + h) + " " + std::to_string(origin.v + v);
+    }
+
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (SInt16 row = 0; row < (**Rec()->topicList).dataBounds.bottom; ++row) {
+            char title[64];
+            SInt16 length = sizeof title;
+            LGetCell(title, &length, Cell{row, 0}, Rec()->topicList);
+            rows.emplace_back(title, size_t(length));
+        }
+        return rows;
+    }
+    std::vector<short> TextIDs() const {
+        const auto* ids = reinterpret_cast<const short*>(Rec()->topicTextIDs);
+        return std::vector<short>(ids, ids + Rec()->topicCount);
+    }
+    // The selected row, -1 for none.
+    SInt16 Selected() const {
+        Cell cell{0, 0};
+        return LGetSelect(true, &cell, Rec()->topicList) ? cell.v : SInt16(-1);
+    }
+
+    std::string Text() const {
+        const TERec& text = **Rec()->textEdit;
+        return std::string(*text.hText, size_t(text.teLength));
+    }
+    TextStyle TextStyleAt(SInt32 offset) const {
+        return platform::textedit::Find(Rec()->textEdit)->runs.At(offset);
+    }
+    // Pixels of text above the view.
+    SInt16 Scrolled() const {
+        const TERec& text = **Rec()->textEdit;
+        return SInt16(text.viewRect.top - text.destRect.top);
+    }
+    SInt16 ScrollValue() const { return GetControlValue(Rec()->scrollBar); }
+    SInt16 ScrollMaximum() const { return GetControlMaximum(Rec()->scrollBar); }
+
+    std::string Title() const {
+        Str255 title;
+        MyGetIText(help, 4, title);
+        return TextOf(title);
+    }
+
+    // What has been drawn of one kind: where, and for texts what.
+    std::vector<std::string> DrawnOf(platform::quickdraw::DrawOp::Kind kind) const {
+        std::vector<std::string> drawn;
+        for (const auto& op : GetDialogPort(help)->drawn)
+            if (op.kind == kind)
+                drawn.push_back(op.text.empty() ? Corners(op.rect)
+                                                : op.text + " at " + Corners(op.rect));
+        return drawn;
+    }
+
+    HeadlessDriver display;
+    PlatformScopedMainBundle bundle{KORVANE_BUILD_BUNDLE};
+    DialogRef help = nullptr;
+};
+
+// The test resources of HelpTestResources as the application's resource file.
+class TestHelpWindowFixture : public HelpWindowFixture {
+  protected:
+    ScopedResourceBundle resources{std::nullopt, HelpTestResources()};
+};
+
+} // namespace testsupport
