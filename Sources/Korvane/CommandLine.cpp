@@ -10,6 +10,10 @@ CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
             options.action = CommandLineAction::Help;
         } else if (!std::strcmp(argv[i], "--version")) {
             options.action = CommandLineAction::Version;
+        } else if (!std::strcmp(argv[i], "--locations")) {
+            options.action = CommandLineAction::Locations;
+        } else if (!std::strcmp(argv[i], "--script") && i + 1 < argc) {
+            options.scriptPath = argv[++i];
         } else {
             options.action = CommandLineAction::Invalid;
             options.invalidArgument = argv[i];
@@ -20,13 +24,16 @@ CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
 }
 
 void PrintUsage(const char* programName) {
-    std::printf("Usage: %s [--help | --version]\n"
+    std::printf("Usage: %s [--script FILE | --locations | --help | --version]\n"
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
                 "and numeric account ID, in one system-wide file edited through a working copy.\n"
                 "\n"
-                "  --help      show this text\n"
-                "  --version   show the program's version\n"
+                "  --script FILE  run on the headless display, driven by the script in FILE\n"
+                "                 (\"-\" reads it from standard input); see the README\n"
+                "  --locations    show where the program's files are, and end\n"
+                "  --help         show this text\n"
+                "  --version      show the program's version\n"
                 "\n"
                 "Environment:\n"
                 "  KORVANE_LOCAL_ROOT  the local domain's root (default /): the job-accounting\n"

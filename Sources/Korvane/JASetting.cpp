@@ -5,3 +5,8 @@
 Boolean SameJAAccount(const JASetting* a, const JASetting* b) {
     return MyPStrCompare(a->loginName, b->loginName) == 0;
 }
+
+Boolean SameJAFields(const JASetting* a, const JASetting* b) {
+    return MyPStrEqual(a->loginName, b->loginName) && MyPStrEqual(a->userName, b->userName) &&
+           MyPStrEqual(a->accountID, b->accountID);
+}

@@ -25,3 +25,5 @@ struct JASettingBlock {
 
 // Two entries are the same account when their login names have the same bytes.
 Boolean SameJAAccount(const JASetting* a, const JASetting* b);
+// All three fields byte for byte, lengths included.
+Boolean SameJAFields(const JASetting* a, const JASetting* b);

@@ -18,5 +18,7 @@ struct SettingPrivateRec {
     Boolean isNewEntry;
     JASetting referenceEntry;
     JASetting editedEntry;
+    // The entry an Edit was opened on, as it was then: the one the confirmed edit replaces.
+    JASetting originalEntry;
     DialogPtr helpDialog;
 };

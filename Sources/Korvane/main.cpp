@@ -1,7 +1,32 @@
 #include "Korvane/CommandLine.h"
 #include "Korvane/LocationReport.h"
+#include "Korvane/Startup.h"
+#include "Platform/Display.h"
 
 #include <cstdio>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+int ReportLocationsOrFail(const char* programName) {
+    OSErr err = ReportLocations(stdout);
+    if (err == noErr) return 0;
+    std::fprintf(stderr, "%s: cannot find the program's files (error %d)\n", programName, err);
+    return 1;
+}
+
+// Until the terminal display exists, the program runs on the headless one; without a script
+// option the script comes from standard input.
+void ChooseDisplay(const char* scriptPath) {
+    if (scriptPath == nullptr && isatty(STDIN_FILENO))
+        std::fprintf(stderr, "Korvane: reading a script from the terminal; end it with Ctrl-D "
+                             "(the script language is in the README).\n");
+    if (scriptPath == nullptr || !std::strcmp(scriptPath, "-")) scriptPath = "/dev/stdin";
+    PlatformUseHeadlessDisplay(scriptPath);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     CommandLineOptions options = ParseCommandLine(argc, argv);
@@ -12,6 +37,8 @@ int main(int argc, char** argv) {
     case CommandLineAction::Version:
         std::printf("Korvane %s\n", KORVANE_VERSION);
         return 0;
+    case CommandLineAction::Locations:
+        return ReportLocationsOrFail(argv[0]);
     case CommandLineAction::Invalid:
         std::fprintf(stderr, "%s: unknown option '%s' (try --help)\n", argv[0],
                      options.invalidArgument);
@@ -19,10 +46,8 @@ int main(int argc, char** argv) {
     case CommandLineAction::Run:
         break;
     }
-    OSErr err = ReportLocations(stdout);
-    if (err != noErr) {
-        std::fprintf(stderr, "%s: cannot find the program's files (error %d)\n", argv[0], err);
-        return 1;
-    }
+    ChooseDisplay(options.scriptPath);
+    Initialize();
+    Do();
     return 0;
 }

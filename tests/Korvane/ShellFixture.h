@@ -10,6 +10,7 @@
 #include "Platform/PlatformTesting.h"
 #include "Platform/Resources.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/SavedPositions.h"
 #include "TestSupport/TempFolder.h"
 
 #include <cstring>
@@ -30,14 +31,7 @@ class ShellFixture : public ::testing::Test {
 
     // The 'WPOS' record as the preferences file holds it.
     std::optional<DialogPositionRec> SavedPosition(SInt16 dialogID) {
-        SInt16 refNum = 0;
-        if (MyOpenResFile(&context.prefsFileSpec, &refNum) != noErr) return std::nullopt;
-        std::optional<DialogPositionRec> position;
-        Handle record = Get1Resource(kDialogPositionType, dialogID);
-        if (record && GetHandleSize(record) == sizeof(DialogPositionRec))
-            position = *reinterpret_cast<DialogPositionRec*>(*record);
-        CloseResFile(refNum);
-        return position;
+        return ReadSavedPosition(&context.prefsFileSpec, dialogID);
     }
 
     ScopedDomains domains;

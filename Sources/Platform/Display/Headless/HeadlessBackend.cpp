@@ -22,11 +22,13 @@ Point Centre(const Rect& r) {
 HeadlessBackend::HeadlessBackend(HeadlessScript script, std::ostream& out, std::ostream& messages)
     : script_(std::move(script)), out_(out), messages_(messages) {}
 
+// A poll (no time to wait) only takes input already due: the next command is read, its clicks
+// placed and its printout made only once the program waits, that is when it is ready for it.
 std::optional<RawInput> HeadlessBackend::NextInput(UInt32 ticks) {
-    while (pending_.empty() && !ended_)
+    while (pending_.empty() && !ended_ && ticks > 0)
         if (!ExpandNextCommand()) break;
     if (pending_.empty()) {
-        if (ended_) return AfterTheEnd();
+        if (ended_ && ticks > 0) return AfterTheEnd();
         clock_ += ticks;
         return std::nullopt;
     }

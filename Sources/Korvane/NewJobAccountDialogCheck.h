@@ -1,0 +1,13 @@
+// The stop alerts of the entry editor's field checks, and the field each one is about.
+#pragma once
+
+enum : short {
+    kCheckAlertLoginNameEmpty = 1100,
+    kCheckAlertUserNameTooLong = 1101,
+    kCheckAlertAccountID = 1102,
+    kCheckAlertLoginNameBytes = 1108,
+    kCheckAlertUserNameBytes = 1109,
+};
+
+// The editor item (8, 9 or 10) whose text a check alert refused.
+short FieldOfCheckAlert(short alert);

@@ -1,0 +1,86 @@
+// Save: the commit of the working copy to the job-accounting file.
+#include "ProgramRun.h"
+
+using namespace endtoend;
+
+namespace {
+
+const std::string kSave = "click item 4\nprint\nadmin \"root\" \"pw\"\nprint\n";
+
+} // namespace
+
+TEST_F(ProgramTest, SaveCommitsTheListByteForByte) {
+    SKIP_UNLESS_ROOT();
+    const struct {
+        const char* what;
+        std::string file, script, committed;
+    } cases[] = {
+        {"a new entry, no folder yet", "",
+         "click item 14\n" + TypeFields("ann", "Ann Lee", "42") + "\nclick item 1\n",
+         Lines({{"ann", "42", "Ann Lee"}})},
+        {"an edit", kThreeEntries,
+         "click row 1\nclick item 15\nkey tab\ntype \"Bobby\"\nclick item 1\n",
+         Lines({{"bob", "7", "Bobby"}, {"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}})},
+        {"a sort of a file with CR line ends", "carl,9,Carl C\rbob,7,Bob B\r",
+         "menu \"Sort\" \"By Login Name\"\n",
+         Lines({{"bob", "7", "Bob B"}, {"carl", "9", "Carl C"}})},
+        {"a delete all", kThreeEntries, "click item 22\nclick item 2\n", ""},
+        // Commas after the second belong to the user name; a last line without CR is not read.
+        {"a delete of a file with odd lines", "a,1,b,c\r\nx,2,X\r\nlast,3,No CR",
+         "click row 1\nclick item 16\n", "a,1,b,c\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::filesystem::remove_all(oemFolder());
+        if (!c.file.empty()) WriteJAFile(c.file);
+        RunResult run = Run(c.script + kSave + "quit\n");
+        EXPECT_EQ(run.status, 0) << "no question at quit after the save\n" << run.err;
+        ASSERT_EQ(run.screens.size(), 2u) << run.out;
+        EXPECT_EQ(run.screens[0].front().title, "Administrator Rights");
+        EXPECT_FALSE(run.screens[1].front().active(4)) << "Save";
+        EXPECT_EQ(ReadFile(jaFile()), c.committed);
+        // Written anew, then locked to the superuser again.
+        EXPECT_EQ(TypeAndCreator(jaFile()),
+                  std::make_pair(std::string("TEXT"), std::string("????")));
+        const auto perms = std::filesystem::status(jaFile()).permissions();
+        EXPECT_EQ(perms &
+                      (std::filesystem::perms::group_write | std::filesystem::perms::others_write),
+                  std::filesystem::perms::none);
+    }
+}
+
+TEST_F(ProgramTest, EverySaveAsksForTheRightAgain) {
+    SKIP_UNLESS_ROOT();
+    WriteJAFile(kThreeEntries);
+    RunResult run = Run("click row 0\nclick item 16\n" + kSave + "click row 0\nclick item 16\n" +
+                        kSave + "quit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 4u) << run.out;
+    EXPECT_EQ(run.screens[2].front().title, "Administrator Rights");
+    EXPECT_EQ(ReadFile(jaFile()), Lines({{"carl", "9", "Carl C"}}));
+}
+
+TEST_F(ProgramTest, RefusingTheRightLeavesTheFileAndSaveActive) {
+    WriteJAFile(kThreeEntries);
+    RunResult run = Run("click row 0\nclick item 16\nclick item 4\nadmin cancel\nprint\n"
+                        "quit\nclick item 2\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    EXPECT_EQ(run.screens[0].front().title, kListTitle);
+    EXPECT_TRUE(run.screens[0].front().active(4)) << "Save";
+    EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+}
+
+TEST_F(ProgramTest, SaveThatFailsKeepsSaveActiveAndQuittingStillAsks) {
+    SKIP_UNLESS_ROOT();
+    WriteFile(oemFolder(), "not a folder"); // the commit cannot make the file inside it
+    WriteFile(workingCopy(), kThreeEntries);
+    RunResult run = Run("click row 1\nclick item 16\nclick item 4\nadmin \"root\" \"pw\"\nprint\n"
+                        "key return\nprint\nquit\nprint\nclick item 2\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 3u) << run.out;
+    EXPECT_TRUE(ShowsErrorAlert(run.screens[0])) << run.screens[0].text;
+    EXPECT_TRUE(run.screens[1].front().active(4)) << "the file is still behind the working copy";
+    EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "quitting asks before the changes go";
+    EXPECT_EQ(ReadFile(oemFolder()), "not a folder");
+}

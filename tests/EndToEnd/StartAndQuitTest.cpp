@@ -1,0 +1,177 @@
+// Start-up, window positions and the ways the program ends.
+#include "ProgramRun.h"
+
+using namespace endtoend;
+
+namespace {
+
+// The origin "X,Y" as a saved position holds it.
+std::string Origin(const std::optional<DialogPositionRec>& position) {
+    return position ? std::to_string(position->left) + "," + std::to_string(position->top) : "none";
+}
+
+} // namespace
+
+TEST_F(ProgramTest, FirstStartCreatesThePreferencesFilesAndRecordsTheListPosition) {
+    // The list window dragged by its title bar: the position recorded is where it was left.
+    RunResult run = Run("print\ndrag 300 40 to 420 200\nprint\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 2u) << run.out;
+    const WindowView& list = run.screens[0].front();
+    EXPECT_EQ(list.title, kListTitle);
+    EXPECT_EQ(list.list().rows, 0);
+    for (int item : {3, 14})
+        EXPECT_TRUE(list.active(item)) << "item " << item;
+    for (int item : {4, 15, 16, 20, 21, 22})
+        EXPECT_FALSE(list.active(item)) << "item " << item;
+    EXPECT_EQ(list.text(14), "New…");
+
+    EXPECT_EQ(TypeAndCreator(prefsFile()),
+              std::make_pair(std::string("pref"), std::string("Wqtz")));
+    EXPECT_TRUE(std::filesystem::exists(userPrefs() + "/._Korvane Preferences"));
+    EXPECT_FALSE(std::filesystem::exists(workingCopy())) << "the working copy goes at the end";
+    EXPECT_FALSE(std::filesystem::exists(jaFile())) << "nothing to commit, nothing written";
+    const std::string first = list.origin(), moved = run.screens[1].front().origin();
+    EXPECT_NE(moved, first) << "the drag moved the list";
+    EXPECT_EQ(Origin(SavedPosition(1007)), moved);
+    EXPECT_FALSE(SavedPosition(1008).has_value()) << "the editor never opened";
+
+    // The position is recorded, not applied: the next run opens the list where it was at first.
+    run = Run("print\nquit\n");
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    EXPECT_EQ(run.screens[0].front().origin(), first);
+    EXPECT_EQ(Origin(SavedPosition(1007)), first);
+}
+
+TEST_F(ProgramTest, EditorPositionIsRecordedWhenItClosesAndAtTheEnd) {
+    RunResult run = Run("click item 14\ndrag 300 104 to 500 404\nprint\nclick item 3\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    EXPECT_EQ(run.screens[0].front().title, kEditorTitle);
+    EXPECT_EQ(Origin(SavedPosition(1008)), run.screens[0].front().origin());
+    EXPECT_EQ(Origin(SavedPosition(1007)), run.screens[0].window(kListTitle)->origin());
+
+    // Still open at the end: recorded as the program closes it.
+    run = Run("click item 14\ndrag 300 104 to 200 504\nprint\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    EXPECT_EQ(Origin(SavedPosition(1008)), run.screens[0].front().origin());
+}
+
+TEST_F(ProgramTest, LeftoverWorkingCopyIsFilledFromTheSystemFile) {
+    // Longer than the system file, so a copy that only overwrote the start would show.
+    const std::string leftover = Lines({{"old1", "11", "Old One"},
+                                        {"old2", "12", "Old Two"},
+                                        {"old3", "13", "Old Three"},
+                                        {"old4", "14", "Old Four"}});
+    WriteFile(workingCopy(), leftover);
+    WriteJAFile(Lines({{"anna", "5", "Anna A"}, {"bob", "7", "Bob B"}}));
+    RunResult run = Run("print\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    const std::vector<std::vector<std::string>> expected = {{"Anna A", "5"}, {"Bob B", "7"}};
+    EXPECT_EQ(run.screens[0].front().rows(), expected);
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+
+    // Without a system file there is nothing to copy: the leftover is shown as it is.
+    std::filesystem::remove(jaFile());
+    WriteFile(workingCopy(), leftover);
+    run = Run("print\nquit\n");
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    EXPECT_EQ(run.screens[0].front().list().rows, 4);
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
+
+TEST_F(ProgramTest, AFolderInThePlaceOfThePreferencesFileStopsTheStart) {
+    std::filesystem::create_directories(prefsFile());
+    RunResult run = Run("print\nkey return\nprint\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 1u) << "the program ends after the alert\n" << run.out;
+    EXPECT_EQ(run.screens[0].front().alert(), "caution");
+    EXPECT_TRUE(run.screens[0].front().hasStatic(ErrorMessage(1))) << run.screens[0].text;
+    EXPECT_EQ(run.screens[0].window(kListTitle), nullptr);
+    EXPECT_TRUE(std::filesystem::is_directory(prefsFile()));
+}
+
+TEST_F(ProgramTest, QuittingWithoutChangesAsksNothing) {
+    WriteJAFile(kThreeEntries);
+    for (const char* quit : {"quit\n", "click close\n"}) {
+        RunResult run = Run(std::string("print\n") + quit + "print\n");
+        EXPECT_EQ(run.status, 0) << quit << run.err;
+        EXPECT_EQ(run.screens.size(), 1u) << quit << "the program ended at once";
+        EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+        EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+    }
+}
+
+TEST_F(ProgramTest, QuittingWithChangesAndNotSavingWritesNothing) {
+    const struct {
+        const char* quit;
+        const char* answer;
+    } cases[] = {
+        {"quit", "click item 2"},        {"quit", "cancel"},
+        {"key q cmd", "click item 2"},   {"menu \"Korvane\" \"Quit Korvane\"", "click item 2"},
+        {"click close", "click item 2"}, {"click close", "cancel"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.quit) + " / " + c.answer);
+        WriteJAFile(kThreeEntries);
+        RunResult run = Run(std::string("click row 1\nclick item 16\n") + c.quit + "\nprint\n" +
+                            c.answer + "\nprint\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(run.screens.size(), 1u) << run.out;
+        EXPECT_TRUE(ShowsAlert(run.screens[0], 1009)) << run.screens[0].text;
+        EXPECT_EQ(run.screens[0].front().alert(), "caution");
+        EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+        EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+    }
+}
+
+TEST_F(ProgramTest, SavingAtQuitWithTheRightRefusedKeepsTheProgramRunning) {
+    WriteJAFile(kThreeEntries);
+    RunResult run = Run("click row 1\nclick item 16\nquit\nclick item 1\nprint\nadmin cancel\n"
+                        "print\nquit\nclick item 2\n");
+    EXPECT_EQ(run.status, 0) << "ended by the second quit, not by the end of the script\n"
+                             << run.err;
+    ASSERT_EQ(run.screens.size(), 2u) << run.out;
+    EXPECT_EQ(run.screens[0].front().title, "Administrator Rights");
+    const WindowView& list = run.screens[1].front();
+    EXPECT_EQ(list.title, kListTitle);
+    EXPECT_TRUE(list.active(4)) << "the changes are still to be saved";
+    const std::vector<std::vector<std::string>> expected = {{"Anna A", "5"}, {"Carl C", "9"}};
+    EXPECT_EQ(list.rows(), expected);
+    EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
+
+TEST_F(ProgramTest, SavingAtQuitCommitsAndEnds) {
+    SKIP_UNLESS_ROOT();
+    WriteJAFile(kThreeEntries);
+    RunResult run =
+        Run("click row 1\nclick item 16\nclick close\nclick item 1\nadmin \"root\" \"pw\"\n"
+            "print\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.screens.empty()) << "the program ended with the commit\n" << run.out;
+    EXPECT_EQ(ReadFile(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
+
+TEST_F(ProgramTest, CommitThatFailsAtQuitKeepsTheProgramRunningWithItsChanges) {
+    SKIP_UNLESS_ROOT();
+    // A plain file where the folder of the job-accounting file belongs: the commit cannot
+    // create the file inside it.
+    WriteFile(oemFolder(), "not a folder");
+    WriteFile(workingCopy(), kThreeEntries); // a leftover, shown as the list
+    RunResult run = Run("click row 1\nclick item 16\nquit\nclick item 1\nadmin \"root\" \"pw\"\n"
+                        "print\nkey return\nprint\nquit\nprint\nclick item 2\n");
+    EXPECT_EQ(run.status, 0) << "ended by the second quit, not by the end of the script\n"
+                             << run.err;
+    ASSERT_EQ(run.screens.size(), 3u) << run.out;
+    EXPECT_TRUE(ShowsErrorAlert(run.screens[0])) << run.screens[0].text;
+    const WindowView& list = run.screens[1].front();
+    EXPECT_EQ(list.title, kListTitle);
+    EXPECT_TRUE(list.active(4)) << "the changes are still to be saved";
+    EXPECT_EQ(list.list().rows, 2);
+    EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "asked again at the second quit";
+    EXPECT_EQ(ReadFile(oemFolder()), "not a folder");
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}

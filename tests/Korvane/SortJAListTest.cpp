@@ -1,0 +1,264 @@
+#include "Korvane/SortJAList.h"
+#include "DataStoreSupport.h"
+#include "Korvane/FinderNames.h"
+#include "Korvane/JAPages.h"
+#include "Korvane/JobAccountDialog.h"
+#include "Platform/Lists.h"
+#include "Platform/MacErrors.h"
+#include "TestSupport/HeadlessDriver.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <gmock/gmock.h>
+#include <random>
+
+using namespace testsupport;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+namespace {
+
+typedef int (*EntryComparator)(const void*, const void*);
+
+std::vector<JASetting> Named(const std::vector<std::string>& names) {
+    std::vector<JASetting> entries;
+    for (const std::string& name : names)
+        entries.push_back(Entry(name, name, name));
+    return entries;
+}
+
+// The login names after sorting the entries with the comparator.
+std::vector<std::string> SortedLogins(std::vector<JASetting> entries, EntryComparator compare) {
+    std::qsort(entries.data(), entries.size(), sizeof(JASetting), compare);
+    std::vector<std::string> logins;
+    for (const JASetting& entry : entries)
+        logins.push_back(FieldText(entry.loginName));
+    return logins;
+}
+
+int Sign(int value) {
+    return (value > 0) - (value < 0);
+}
+
+} // namespace
+
+TEST(SortJAList, NamesIgnoreCaseAndCompareDigitRunsAsNumbers) {
+    EXPECT_THAT(SortedLogins(Named({"carl", "Bob", "anna"}), compare_user),
+                ElementsAre("anna", "Bob", "carl"));
+    EXPECT_THAT(SortedLogins(Named({"user10", "user2", "user1"}), compare_login),
+                ElementsAre("user1", "user2", "user10"));
+    // Diacritics and punctuation count, against the order of the bytes (names in UTF-8): the
+    // acute accent sorts before the grave one, and a dash is no letter left out.
+    EXPECT_THAT(SortedLogins(Named({"f", "\xC3\xA8", "\xC3\xA9", "e"}), compare_login),
+                ElementsAre("e", "\xC3\xA9", "\xC3\xA8", "f"));
+    EXPECT_THAT(SortedLogins(Named({"ab", "a-c"}), compare_user), ElementsAre("a-c", "ab"));
+}
+
+TEST(SortJAList, IDsGoByLengthThenDigitsWithTheEmptyOneFirst) {
+    std::vector<JASetting> entries = {Entry("a", "100", ""), Entry("b", "9", ""),
+                                      Entry("c", "", ""), Entry("d", "10", ""),
+                                      Entry("e", "19", "")};
+    EXPECT_THAT(SortedLogins(entries, compare_id), ElementsAre("c", "b", "d", "e", "a"));
+    JASetting same1 = Entry("x", "42", ""), same2 = Entry("y", "42", "");
+    EXPECT_EQ(compare_id(&same1, &same2), 0);
+}
+
+TEST(SortJAList, NamesTheCollationFindsEqualGoByTheirBytes) {
+    for (auto names : {std::vector<std::string>{"zed", "Zed", "a01", "a1"},
+                       std::vector<std::string>{"a1", "Zed", "a01", "zed"}}) {
+        EXPECT_THAT(SortedLogins(Named(names), compare_login),
+                    ElementsAre("a01", "a1", "Zed", "zed"));
+        EXPECT_THAT(SortedLogins(Named(names), compare_user),
+                    ElementsAre("a01", "a1", "Zed", "zed"));
+    }
+    const unsigned char zed[] = "\x03Zed", lowerZed[] = "\x03zed";
+    EXPECT_LT(CompareLikeTheFinder(zed, lowerZed, nullptr), 0);
+    EXPECT_GT(CompareLikeTheFinder(lowerZed, zed, nullptr), 0);
+    EXPECT_EQ(CompareLikeTheFinder(zed, zed, nullptr), 0);
+}
+
+TEST(SortJAList, BytesOutsideASCIISortInOneOrderWhateverTheStart) {
+    // "été" in Latin-1 and in UTF-8, stray UTF-8 lead and continuation bytes, every high byte.
+    std::vector<std::string> names = {"\xE9t\xE9", "\xC3\xA9t\xC3\xA9", "f", "e", "\xC3", "\x80z",
+                                      "zebra",     "\xFF\xFE",          "E"};
+    for (int byte = 128; byte < 256; ++byte)
+        names.push_back("n" + std::string(1, char(byte)));
+    std::vector<std::string> first = SortedLogins(Named(names), compare_login);
+    std::mt19937 shuffle(7);
+    for (int round = 0; round < 5; ++round) {
+        std::shuffle(names.begin(), names.end(), shuffle);
+        EXPECT_EQ(SortedLogins(Named(names), compare_login), first);
+        EXPECT_EQ(SortedLogins(Named(names), compare_user), first);
+    }
+    auto at = [&](const std::string& name) {
+        return std::find(first.begin(), first.end(), name) - first.begin();
+    };
+    // Both spellings of "été" sit between e and f, the Latin-1 bytes then the UTF-8 ones.
+    EXPECT_LT(at("E"), at("\xC3\xA9t\xC3\xA9"));
+    EXPECT_LT(at("e"), at("\xC3\xA9t\xC3\xA9"));
+    EXPECT_EQ(at("\xC3\xA9t\xC3\xA9") + 1, at("\xE9t\xE9"));
+    EXPECT_LT(at("\xE9t\xE9"), at("f"));
+    EXPECT_LT(at("f"), at("zebra"));
+}
+
+TEST(SortJAList, ComparatorsAreATotalOrder) {
+    const std::string pieces[] = {"a", "A", "b",    "B",    "\xC3\xA9",    "\xE9",
+                                  "0", "1", "01",   "10",   "-",           " ",
+                                  "Z", "z", "\xFF", "\x80", "\xEF\xBD\x9A"};
+    std::mt19937 random(2024);
+    std::vector<std::string> names = {""};
+    while (names.size() < 60) {
+        std::string name;
+        for (size_t count = 1 + random() % 4; count > 0; --count)
+            name += pieces[random() % std::size(pieces)];
+        names.push_back(name);
+    }
+    std::vector<JASetting> entries = Named(names);
+    const size_t n = entries.size();
+    for (EntryComparator compare : {compare_login, compare_user, compare_id}) {
+        std::vector<int> order(n * n);
+        for (size_t i = 0; i < n; ++i)
+            for (size_t j = 0; j < n; ++j)
+                order[i * n + j] = Sign(compare(&entries[i], &entries[j]));
+        for (size_t i = 0; i < n; ++i)
+            for (size_t j = 0; j < n; ++j) {
+                ASSERT_EQ(order[i * n + j], -order[j * n + i]) << names[i] << " / " << names[j];
+                ASSERT_EQ(order[i * n + j] == 0, names[i] == names[j]) << names[i];
+                for (size_t k = 0; k < n; ++k) {
+                    if (order[i * n + j] <= 0 && order[j * n + k] <= 0) {
+                        ASSERT_LE(order[i * n + k], 0)
+                            << names[i] << " / " << names[j] << " / " << names[k];
+                    }
+                }
+            }
+    }
+}
+
+TEST(SortJAList, SortingThroughKeysGivesTheComparatorsOrder) {
+    const std::string pieces[] = {"a",  "A", "b", "B", "\xC3\xA9", "\xE9", "0",    "1",    "01",
+                                  "10", "-", " ", "Z", "z",        "\xFF", "\x80", "user", "Smith"};
+    std::mt19937 random(11);
+    std::vector<std::string> names = {"", std::string(255, 'x'), "x"};
+    std::string expansions; // a key far longer than an ordinary name's
+    for (int i = 0; i < 85; ++i)
+        expansions += "\xEF\xB7\xBA";
+    names.push_back(expansions);
+    while (names.size() < 400) {
+        std::string name;
+        for (size_t count = 1 + random() % 5; count > 0; --count)
+            name += pieces[random() % std::size(pieces)];
+        names.push_back(name);
+    }
+    for (auto [field, compare] : {std::pair{&JASetting::loginName, &compare_login},
+                                  std::pair{&JASetting::userName, &compare_user}}) {
+        std::vector<JASetting> entries = Named(names);
+        ASSERT_EQ(SortByFinderNameKeys(entries.data(), SInt16(entries.size()), field), noErr);
+        std::vector<std::string> sorted;
+        for (const JASetting& entry : entries)
+            sorted.push_back(FieldText(entry.loginName));
+        EXPECT_EQ(sorted, SortedLogins(Named(names), compare));
+    }
+    JASetting one = Entry("b", "1", "b");
+    EXPECT_EQ(SortByFinderNameKeys(&one, 1, &JASetting::loginName), noErr);
+    EXPECT_EQ(SortByFinderNameKeys(nullptr, 0, &JASetting::loginName), noErr);
+}
+
+namespace {
+
+// The list dialog with its entry list and working copy, on the headless display.
+class SortJAListDialog : public ::testing::Test {
+  protected:
+    SortJAListDialog() {
+        PlatformResetResourceChain();
+        dialog = GetNewDialog(kJobAccountDialogID, nullptr, WindowRef(-1));
+        store.context->jobAccountDialog = dialog;
+        SetWRefCon(GetDialogWindow(dialog), SRefCon(store.context));
+    }
+    ~SortJAListDialog() override {
+        if (store.setting->theList) LDispose(store.setting->theList);
+        DisposeDialog(dialog);
+        PlatformResetResourceChain();
+    }
+
+    std::vector<std::string> Rows() {
+        std::vector<std::string> rows;
+        ListHandle list = store.setting->theList;
+        for (SInt16 row = 0; row < (*list)->dataBounds.bottom; ++row) {
+            char user[64], id[64];
+            SInt16 userLength = sizeof user, idLength = sizeof id;
+            LGetCell(user, &userLength, Cell{row, 0}, list);
+            LGetCell(id, &idLength, Cell{row, 1}, list);
+            rows.push_back(std::string(user, userLength) + "|" + std::string(id, idLength));
+        }
+        return rows;
+    }
+
+    HeadlessDriver display;
+    StoreContext store;
+    DialogRef dialog;
+};
+
+} // namespace
+
+TEST_F(SortJAListDialog, SortRewritesTheWorkingCopyAndShowsPageOneUnselected) {
+    store.SetEntries({Entry("c", "3", "Carl"), Entry("a", "10", "anna"), Entry("B", "2", "Bob")});
+    ShowFirstJAPage(store.setting);
+    ASSERT_EQ(SetJobAccountDialogControls(store.context), noErr);
+    LSetSelect(true, Cell{1, 0}, store.setting->theList);
+
+    ASSERT_EQ(Sort_JA_List(store.context, kSortByID), noErr);
+    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "B,2,Bob\r\nc,3,Carl\r\na,10,anna\r\n");
+    EXPECT_TRUE(SAVE_BUTTON_Flag);
+    EXPECT_THAT(Rows(), ElementsAre("Bob|2", "Carl|3", "anna|10"));
+    short row;
+    EXPECT_FALSE(JASelectedRow(store.context, &row));
+
+    ASSERT_EQ(Sort_JA_List(store.context, 7), noErr); // any other method: by login name
+    EXPECT_THAT(Rows(), ElementsAre("anna|10", "Bob|2", "Carl|3"));
+    ASSERT_EQ(Sort_JA_List(store.context, kSortByUser), noErr);
+    EXPECT_THAT(Rows(), ElementsAre("anna|10", "Bob|2", "Carl|3"));
+    EXPECT_EQ(display.Printouts(), ""); // no alert
+
+    // Two pages, page 2 on show: the sort goes back to page 1.
+    std::vector<JASetting> many;
+    for (int i = 1001; i >= 1; --i)
+        many.push_back(Entry("user" + std::to_string(i), std::to_string(i), "U"));
+    store.SetEntries(many);
+    store.setting->firstShown = 1001;
+    store.setting->lastShown = 1001;
+    ASSERT_EQ(Sort_JA_List(store.context, kSortByLogin), noErr);
+    EXPECT_EQ(store.setting->firstShown, 1);
+    EXPECT_EQ(store.setting->lastShown, 1000);
+    EXPECT_EQ(store.setting->pageCount, 2);
+    std::vector<std::string> rows = Rows();
+    ASSERT_EQ(rows.size(), 1000u);
+    EXPECT_EQ(rows[0], "U|1");
+    EXPECT_EQ(rows[999], "U|1000");
+}
+
+TEST_F(SortJAListDialog, SortingAnEmptyListStillEnablesSave) {
+    WriteText(store.WorkingCopyPath(), "left,1,over\r\n");
+    store.SetEntries({});
+    ASSERT_EQ(Sort_JA_List(store.context, kSortByLogin), noErr);
+    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "");
+    EXPECT_TRUE(SAVE_BUTTON_Flag);
+    EXPECT_EQ(store.entries->entryCount, 0);
+    EXPECT_TRUE(Rows().empty());
+    EXPECT_EQ(store.setting->lastShown, 0);
+}
+
+TEST_F(SortJAListDialog, AFailedRewriteIsShownAndLeavesTheEntriesSorted) {
+    store.SetEntries({Entry("b", "2", "B"), Entry("a", "1", "A")});
+    std::filesystem::remove(store.WorkingCopyPath());
+    display.Script("print\nkey return\n");
+    EXPECT_EQ(Sort_JA_List(store.context, kSortByLogin), fnfErr);
+    EXPECT_THAT(display.Printouts(), HasSubstr("alert caution"));
+    EXPECT_FALSE(SAVE_BUTTON_Flag);
+    EXPECT_EQ(FieldText(store.entries->records[0].loginName), "a");
+    EXPECT_EQ(store.setting->theList, nullptr); // the rows were not rebuilt
+
+    display.Script("print\nkey return\n");
+    store.context->settingPrivate = nullptr;
+    EXPECT_EQ(Sort_JA_List(store.context, kSortByLogin), paramErr);
+    store.context->settingPrivate = store.setting;
+}

@@ -1,0 +1,146 @@
+#include "Platform/UnicodeUtilities.h"
+#include "Platform/MacErrors.h"
+#include "TestSupport/TempFolder.h"
+
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UCCollateOptions kNameOptions =
+    kUCCollateComposeInsensitiveMask | kUCCollateWidthInsensitiveMask |
+    kUCCollateCaseInsensitiveMask | kUCCollatePunctuationSignificantMask |
+    kUCCollateDigitsOverrideMask | kUCCollateDigitsAsNumberMask;
+
+const UniChar* Units(const std::u16string& text) {
+    return reinterpret_cast<const UniChar*>(text.data());
+}
+
+SInt32 Order(const std::u16string& a, const std::u16string& b,
+             UCCollateOptions options = kNameOptions) {
+    SInt32 order = 99;
+    Boolean equivalent = 99;
+    EXPECT_EQ(UCCompareTextDefault(options, Units(a), UniCharCount(a.size()), Units(b),
+                                   UniCharCount(b.size()), &equivalent, &order),
+              noErr);
+    EXPECT_EQ(equivalent, order == 0);
+    return order;
+}
+
+} // namespace
+
+TEST(UnicodeUtilities, NameOptionsIgnoreCaseAndWidthButNotDiacriticsOrPunctuation) {
+    EXPECT_EQ(Order(u"anna", u"Bob"), -1);
+    EXPECT_EQ(Order(u"Bob", u"carl"), -1);
+    EXPECT_EQ(Order(u"carl", u"anna"), 1);
+    EXPECT_EQ(Order(u"Zed", u"zed"), 0);
+    EXPECT_EQ(Order(u"\uFF3Aed", u"zed"), 0); // full-width Z
+    EXPECT_EQ(Order(u"e", u"\u00E9"), -1);
+    EXPECT_EQ(Order(u"\u00E9", u"f"), -1);
+    EXPECT_EQ(Order(u"e\u0301", u"\u00E9"), 0); // decomposed and composed
+    EXPECT_EQ(Order(u"user2", u"user10"), -1);
+    EXPECT_EQ(Order(u"a1", u"a01"), 0);
+    EXPECT_EQ(Order(u"9", u"100"), -1);
+    EXPECT_NE(Order(u"a-b", u"ab"), 0);
+    EXPECT_NE(Order(u"a b", u"ab"), 0);
+    EXPECT_EQ(Order(u"", u"a"), -1);
+    EXPECT_EQ(Order(u"", u""), 0);
+}
+
+TEST(UnicodeUtilities, OptionsLeftOutChangeTheOrder) {
+    EXPECT_EQ(Order(u"user10", u"user2", 0), -1); // digits one by one
+    EXPECT_NE(Order(u"Zed", u"zed", 0), 0);       // case counts
+    EXPECT_EQ(Order(u"Zed", u"zed", kUCCollateCaseInsensitiveMask), 0);
+    EXPECT_EQ(Order(u"a-b", u"ab", kUCCollateCaseInsensitiveMask), 0); // punctuation ignored
+    EXPECT_EQ(Order(u"a1", u"a01", kUCCollateDigitsAsNumberMask), 0);
+}
+
+TEST(UnicodeUtilities, RootOrderEvenUnderTheCLocale) {
+    // Each test runs in a process of its own, so the collation is set up under these.
+    testsupport::ScopedEnv all("LC_ALL", "C"), collate("LC_COLLATE", "C"), lang("LANG", "C");
+    EXPECT_EQ(Order(u"a", u"B", 0), -1);      // code points would put B first
+    EXPECT_EQ(Order(u"\u00C4", u"B", 0), -1); // and A with diaeresis after every ASCII letter
+}
+
+TEST(UnicodeUtilities, RefusesMissingTextOrResults) {
+    const UniChar text[] = {u'a'};
+    SInt32 order = 5;
+    Boolean equivalent = 5;
+    EXPECT_EQ(UCCompareTextDefault(0, nullptr, 1, text, 1, nullptr, &order), paramErr);
+    EXPECT_EQ(UCCompareTextDefault(0, text, 1, nullptr, 1, nullptr, &order), paramErr);
+    EXPECT_EQ(UCCompareTextDefault(0, text, 1, text, 1, nullptr, nullptr), paramErr);
+    EXPECT_EQ(order, 5);
+    EXPECT_EQ(UCCompareTextDefault(0, nullptr, 0, text, 1, &equivalent, nullptr), noErr);
+    EXPECT_FALSE(equivalent);
+    EXPECT_EQ(UCCompareTextDefault(0, nullptr, 0, nullptr, 0, nullptr, &order), noErr);
+    EXPECT_EQ(order, 0);
+}
+
+namespace {
+
+std::vector<UCCollationValue> KeyOf(CollatorRef collator, const std::u16string& text) {
+    std::vector<UCCollationValue> key(1);
+    ItemCount length = 0;
+    OSStatus status =
+        UCGetCollationKey(collator, Units(text), UniCharCount(text.size()), 1, &length, key.data());
+    if (status == kCollateBufferTooSmall) {
+        key.resize(length);
+        status = UCGetCollationKey(collator, Units(text), UniCharCount(text.size()), length,
+                                   &length, key.data());
+    }
+    EXPECT_EQ(status, noErr);
+    EXPECT_EQ(length, key.size());
+    return key;
+}
+
+} // namespace
+
+TEST(UnicodeUtilities, CollationKeysOrderAsTheTextsCompare) {
+    CollatorRef collator = nullptr;
+    ASSERT_EQ(UCCreateCollator(nullptr, 0, kNameOptions, &collator), noErr);
+    const std::u16string texts[] = {u"",       u"a",   u"A",      u"anna",   u"Bob",
+                                    u"a-b",    u"ab",  u"a b",    u"user2",  u"user10",
+                                    u"a1",     u"a01", u"e",      u"\u00E9", u"e\u0301",
+                                    u"\uFF3A", u"Z",   u"\uFDFA", u"9",      u"100"};
+    for (const auto& a : texts) {
+        for (const auto& b : texts) {
+            std::vector<UCCollationValue> keyA = KeyOf(collator, a), keyB = KeyOf(collator, b);
+            SInt32 order = 99;
+            Boolean equivalent = 99;
+            ASSERT_EQ(UCCompareCollationKeys(keyA.data(), keyA.size(), keyB.data(), keyB.size(),
+                                             &equivalent, &order),
+                      noErr);
+            EXPECT_EQ(order, Order(a, b))
+                << std::string(a.begin(), a.end()) << " / " << std::string(b.begin(), b.end());
+            EXPECT_EQ(equivalent, order == 0);
+        }
+    }
+    // One character that expands to eighteen.
+    EXPECT_GT(KeyOf(collator, u"\uFDFA").size(), KeyOf(collator, u"a").size() + 2);
+    EXPECT_EQ(UCDisposeCollator(&collator), noErr);
+    EXPECT_EQ(collator, nullptr);
+}
+
+TEST(UnicodeUtilities, CollationKeysRefuseWhatTheyCannotServe) {
+    CollatorRef collator = nullptr;
+    EXPECT_EQ(UCCreateCollator(LocaleRef(&collator), 0, 0, &collator), paramErr);
+    EXPECT_EQ(UCCreateCollator(nullptr, 0, 0, nullptr), paramErr);
+    ASSERT_EQ(UCCreateCollator(nullptr, 0, 0, &collator), noErr);
+    const UniChar text[] = {u'a', u'b', u'c'};
+    UCCollationValue key[2] = {7, 7};
+    ItemCount length = 0;
+    EXPECT_EQ(UCGetCollationKey(collator, text, 3, 0, &length, nullptr), kCollateBufferTooSmall);
+    EXPECT_GT(length, 0u);
+    EXPECT_EQ(UCGetCollationKey(nullptr, text, 3, 2, &length, key), paramErr);
+    EXPECT_EQ(UCGetCollationKey(collator, nullptr, 3, 2, &length, key), paramErr);
+    EXPECT_EQ(UCDisposeCollator(nullptr), paramErr);
+
+    const UCCollationValue shorter[] = {1, 2}, longer[] = {1, 2, 3}, higher[] = {1, 3};
+    SInt32 order = 0;
+    EXPECT_EQ(UCCompareCollationKeys(shorter, 2, longer, 3, nullptr, &order), noErr);
+    EXPECT_EQ(order, -1);
+    EXPECT_EQ(UCCompareCollationKeys(higher, 2, longer, 3, nullptr, &order), noErr);
+    EXPECT_EQ(order, 1);
+    EXPECT_EQ(UCCompareCollationKeys(shorter, 2, shorter, 2, nullptr, nullptr), paramErr);
+}
