@@ -1,4 +1,4 @@
-#include "Korvane/FinderNames.h"
+#include "Korvane/NameOrder.h"
 #include "Korvane/SortJAList.h"
 
 #include "MorrowCommon_2/MyPStrings.h"
@@ -36,6 +36,6 @@ int CompareLikeTheFinder(const void* a, const void* b, void*) {
     UniChar unitsA[kNameUnits], unitsB[kNameUnits];
     UniCharCount lengthA = NameCharacters(nameA, unitsA), lengthB = NameCharacters(nameB, unitsB);
     SInt32 order = 0; // a comparison that fails leaves the order to the bytes
-    UCCompareTextDefault(kFinderOptions, unitsA, lengthA, unitsB, lengthB, nullptr, &order);
+    UCCompareTextDefault(kNameOrderOptions, unitsA, lengthA, unitsB, lengthB, nullptr, &order);
     return SInt16(ThenByBytes(order, nameA, nameB));
 }

@@ -1,6 +1,6 @@
 #include "Korvane/SortJAEntries.h"
 
-#include "Korvane/FinderNames.h"
+#include "Korvane/NameOrder.h"
 #include "Korvane/SortJAList.h"
 
 #include <algorithm>
@@ -31,6 +31,6 @@ SortMethod MethodFor(short method) {
 void SortJAEntries(JASettingBlock* entries, short method) {
     SortMethod sort = MethodFor(method);
     SInt16 count = std::clamp<SInt16>(entries->entryCount, 0, kJASettingSlots);
-    if (sort.name && SortByFinderNameKeys(entries->records, count, sort.name) == noErr) return;
+    if (sort.name && SortByNameKeys(entries->records, count, sort.name) == noErr) return;
     std::qsort(entries->records, size_t(count), sizeof(JASetting), sort.compare);
 }

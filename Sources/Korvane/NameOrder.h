@@ -6,7 +6,7 @@
 #include "Platform/UnicodeUtilities.h"
 
 // Case and width ignored, digit runs compared as numbers, punctuation significant.
-constexpr UCCollateOptions kFinderOptions =
+constexpr UCCollateOptions kNameOrderOptions =
     kUCCollateComposeInsensitiveMask | kUCCollateWidthInsensitiveMask |
     kUCCollateCaseInsensitiveMask | kUCCollatePunctuationSignificantMask |
     kUCCollateDigitsOverrideMask | kUCCollateDigitsAsNumberMask;
@@ -22,4 +22,4 @@ int ThenByBytes(SInt32 order, ConstStr255Param a, ConstStr255Param b);
 // Sorts the first count records into the order that qsort with CompareLikeTheFinder on the field
 // gives, making each name's key once. 0; memFullErr or the collation's error, the records then
 // untouched.
-OSErr SortByFinderNameKeys(JASetting* records, SInt16 count, Str255 JASetting::*field);
+OSErr SortByNameKeys(JASetting* records, SInt16 count, Str255 JASetting::*field);

@@ -1,4 +1,4 @@
-#include "Korvane/FinderNames.h"
+#include "Korvane/NameOrder.h"
 
 #include "MorrowCommon_2/MyUnknownSizePtrClass.h"
 #include "Platform/MacErrors.h"
@@ -40,7 +40,7 @@ OSErr AppendKey(CollatorRef collator, const UniChar* units, UniCharCount length,
 OSErr MakeKeys(JASetting* records, SInt16 count, Str255 JASetting::*field, KeyedName* names,
                MyUnknownSizePtrClass* pool) {
     CollatorRef collator = nullptr;
-    OSErr err = OSErr(UCCreateCollator(nullptr, 0, kFinderOptions, &collator));
+    OSErr err = OSErr(UCCreateCollator(nullptr, 0, kNameOrderOptions, &collator));
     UniChar units[kNameUnits];
     for (SInt16 i = 0; err == noErr && i < count; ++i) {
         names[i] = KeyedName{pool->size, 0, nullptr, records[i].*field, i};
@@ -79,7 +79,7 @@ void PutInOrder(JASetting* records, KeyedName* names, SInt16 count) {
 
 } // namespace
 
-OSErr SortByFinderNameKeys(JASetting* records, SInt16 count, Str255 JASetting::*field) {
+OSErr SortByNameKeys(JASetting* records, SInt16 count, Str255 JASetting::*field) {
     if (count < 2) return noErr;
     MyUnknownSizePtrClass nameBlock, pool;
     pool.growStep = SInt32(count) * SInt32(kKeyValues / 4) * kValueBytes; // seldom moves
