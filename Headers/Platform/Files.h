@@ -327,3 +327,5 @@ OSErr FSWriteFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
 OSErr FSReadFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
                  ByteCount requestCount, void* buffer, ByteCount* actualCount);
 OSErr FSCloseFork(SInt16 forkRefNum);
+// FSpExchangeFiles for file references; each reference keeps naming its place.
+OSErr FSExchangeObjects(const FSRef* ref, const FSRef* destRef);

@@ -1,5 +1,6 @@
 #include "Korvane/EventLoop.h"
 
+#include "Korvane/Export.h"
 #include "Korvane/Globals.h"
 #include "Korvane/JobAccountDialog.h"
 #include "Korvane/JobAccountDialogActions.h"
@@ -191,9 +192,16 @@ Boolean HandleMainCommonDialogEvent(GlueRec* context, EventRecord* event) {
     case mouseDown:
         return HandleMouseDown(context, event);
     case keyDown:
-    case autoKey:
-        // Command-E over the list dialog starts the export, which comes with the export dialog.
+    case autoKey: {
+        // Command-E over the list dialog starts the export.
+        WindowRef window = nullptr;
+        FindWindow(event->where, &window);
+        if (window != nullptr && context->jobAccountDialog != nullptr &&
+            window == GetDialogWindow(context->jobAccountDialog) &&
+            (event->modifiers & cmdKey) != 0 && (event->message & charCodeMask) == 'e')
+            ExportFunc(context);
         return true;
+    }
     case updateEvt:
         DoActivate(context, WindowRef(event->message), true);
         return true;

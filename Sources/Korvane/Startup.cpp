@@ -1,6 +1,7 @@
 #include "Korvane/Startup.h"
 
 #include "Korvane/EventLoop.h"
+#include "Korvane/Export.h"
 #include "Korvane/GetStringFromPlist.h"
 #include "Korvane/Globals.h"
 #include "Korvane/JALocations.h"
@@ -75,6 +76,7 @@ void RunMainLoop(GlueRec* context, OSErr* status) {
 OSErr Initialize() {
     gInBackground = false;
     gquit = false;
+    gNavEventProc = NewNavEventUPP(MyEventProc);
     InitCursor();
     InitNSApp();
     EventRecord ignored;

@@ -78,11 +78,8 @@ OSErr ExchangeSidecars(const std::string& a, const std::string& b) {
     return noErr;
 }
 
-} // namespace
-
-OSErr FSpExchangeFiles(const FSSpec* source, const FSSpec* dest) {
-    if (!source || !dest) return paramErr;
-    Located a = LocateSpec(source), b = LocateSpec(dest);
+// Both items are located already.
+OSErr ExchangeLocated(const Located& a, const Located& b) {
     if (a.err || b.err) return a.err ? a.err : b.err;
     if (OSErr err = CheckExchangeable(a.path)) return err;
     if (OSErr err = CheckExchangeable(b.path)) return err;
@@ -96,4 +93,16 @@ OSErr FSpExchangeFiles(const FSSpec* source, const FSSpec* dest) {
         return err;
     }
     return noErr;
+}
+
+} // namespace
+
+OSErr FSpExchangeFiles(const FSSpec* source, const FSSpec* dest) {
+    if (!source || !dest) return paramErr;
+    return ExchangeLocated(LocateSpec(source), LocateSpec(dest));
+}
+
+OSErr FSExchangeObjects(const FSRef* ref, const FSRef* destRef) {
+    if (!ref || !destRef) return paramErr;
+    return ExchangeLocated(LocateRef(ref), LocateRef(destRef));
 }

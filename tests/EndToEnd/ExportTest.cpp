@@ -1,0 +1,95 @@
+// Export: Command-E over the list writes the working copy to a text file named in a save sheet.
+#include "ProgramRun.h"
+
+using namespace endtoend;
+
+namespace {
+
+// Over the list dialog, left of where the save sheet hangs; and away from every window.
+const std::string kExportKey = "key e cmd at 48 200\n";
+const std::string kOutsideKey = "key e cmd at 620 440\n";
+const std::string kTwoEntries = Lines({{"ann", "42", "Ann Lee"}, {"bob", "7", "Bob B"}});
+
+std::optional<UInt16> FinderFlags(const std::string& path) {
+    FSSpec spec;
+    FInfo info;
+    if (PathToFSSpec(path.c_str(), &spec) != noErr || FSpGetFInfo(&spec, &info) != noErr)
+        return std::nullopt;
+    return info.fdFlags;
+}
+
+// The windows of a printout that are not the list.
+int OtherWindows(const ScreenView& screen) {
+    return int(screen.windows.size()) - screen.count(kListTitle);
+}
+
+class ExportTest : public ProgramTest {
+  protected:
+    std::string Export(const std::string& name) const { return domains.temp() / name; }
+    std::string Choose(const std::string& name) const {
+        return "choose " + Quoted(Export(name)) + "\n";
+    }
+};
+
+} // namespace
+
+TEST_F(ExportTest, WritesTheWorkingCopyAsATextFile) {
+    WriteJAFile(kTwoEntries);
+    RunResult run = Run(kExportKey + "print\n" + Choose("Accounts.txt") + "print\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 2u) << run.out;
+    EXPECT_EQ(OtherWindows(run.screens[0]), 1) << "the save sheet";
+    EXPECT_EQ(run.screens[1].front().title, kListTitle);
+    EXPECT_EQ(ReadFile(Export("Accounts.txt")), kTwoEntries);
+    EXPECT_EQ(TypeAndCreator(Export("Accounts.txt")),
+              std::make_pair(std::string("TEXT"), std::string("ttxt")));
+    EXPECT_EQ(FinderFlags(Export("Accounts.txt")), 0);
+}
+
+TEST_F(ExportTest, SavingOverAFileReplacesItAfterAskingAndTheStationeryFlagFollowsTheReply) {
+    WriteJAFile(kTwoEntries);
+    WriteFile(Export("Accounts.txt"), "old,1,Old\r\n");
+    FSSpec spec;
+    ASSERT_EQ(PathToFSSpec(Export("Accounts.txt").c_str(), &spec), noErr);
+    FInfo old{FOUR_CHAR_CODE("WDBN"), FOUR_CHAR_CODE("MSWD"), kIsInvisible, {0, 0}, 0};
+    ASSERT_EQ(FSpSetFInfo(&spec, &old), noErr);
+
+    RunResult run = Run(kExportKey + "click item 7\n" + Choose("Accounts.txt") +
+                        "print\nclick item 1\nprint\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 2u) << run.out;
+    EXPECT_FALSE(run.screens[0].front().alert().empty()) << "the replace question";
+    EXPECT_EQ(OtherWindows(run.screens[1]), 0);
+    EXPECT_EQ(ReadFile(Export("Accounts.txt")), kTwoEntries);
+    EXPECT_EQ(TypeAndCreator(Export("Accounts.txt")),
+              std::make_pair(std::string("TEXT"), std::string("ttxt")));
+    EXPECT_EQ(FinderFlags(Export("Accounts.txt")), kIsStationery) << "the old flags are gone";
+
+    // Not asking for stationery clears the flag again.
+    run = Run(kExportKey + Choose("Accounts.txt") + "click item 1\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(FinderFlags(Export("Accounts.txt")), 0);
+}
+
+TEST_F(ExportTest, ASecondExportEndsTheFirstSheet) {
+    WriteJAFile(kTwoEntries);
+    RunResult run =
+        Run(kExportKey + kExportKey + "print\n" + Choose("Accounts.txt") + "print\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 2u) << run.out;
+    EXPECT_EQ(OtherWindows(run.screens[0]), 1) << "one sheet only";
+    EXPECT_EQ(OtherWindows(run.screens[1]), 0);
+    EXPECT_EQ(ReadFile(Export("Accounts.txt")), kTwoEntries);
+}
+
+TEST_F(ExportTest, NothingIsWrittenWithoutCommandEOverTheListOrAfterCancel) {
+    WriteJAFile(kTwoEntries);
+    // The sheet is cancelled in the folder whose contents are checked.
+    RunResult run = Run(kOutsideKey + "print\nkey e at 48 200\nprint\n" + kExportKey + "choose " +
+                        Quoted(domains.temp().str()) + "\ncancel\nprint\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 3u) << run.out;
+    for (const auto& screen : run.screens)
+        EXPECT_EQ(OtherWindows(screen), 0) << screen.text;
+    EXPECT_FALSE(std::filesystem::exists(Export("Job Accounts.txt")));
+}
