@@ -58,6 +58,11 @@ class PlatformScopedGestaltAnswer {
 typedef void (*PlatformToolObserver)(char* const* argv, void* refCon);
 void PlatformSetPrivilegedToolObserver(PlatformToolObserver observer, void* refCon);
 
+// Called with the byte count asked for by every FSRead, before it reads. A null observer stops
+// the calls.
+typedef void (*PlatformReadObserver)(SInt32 count, void* refCon);
+void PlatformSetReadObserver(PlatformReadObserver observer, void* refCon);
+
 // Fork writes succeed for bytes more bytes in all, then write no further and fail with err, as a
 // disk that fills up would.
 void PlatformFailWritesAfter(SInt64 bytes, OSErr err);
