@@ -1,6 +1,7 @@
 #include "Korvane/MenuCommands.h"
 
 #include "Korvane/GetStringFromPlist.h"
+#include "Korvane/Import.h"
 #include "Korvane/NewJobAccountDialog.h"
 #include "Korvane/SettingPrivateRec.h"
 #include "Korvane/SortJAList.h"
@@ -88,7 +89,8 @@ OSStatus DoCommand(GlueRec* context, short command, long, unsigned long startTic
         ShowAboutAlert();
         break;
     case kCommandImport:
-        break; // the CSV import comes with the import and export dialogs
+        ImportFunc(context);
+        break;
     case kCommandSortByLogin:
     case kCommandSortByUser:
     case kCommandSortByID:
