@@ -2,6 +2,8 @@
 
 #include "Platform/MacMemory.h"
 
+#include <cstring>
+
 Ptr AppendPascalString(Ptr dst, ConstStr255Param src) {
     BlockMoveData(src + 1, dst, src[0]);
     return dst + src[0];
@@ -45,12 +47,12 @@ const char* MyStrChr(const char* buf, SInt32 count, char ch) {
     return nullptr;
 }
 
+// The C library's substring search skips ahead instead of comparing at every position.
 SInt32 SearchString(SInt32 count, const void* buf, SInt32 patCount, const void* pat) {
-    if (patCount < 0) return 0;
-    const UInt8* bytes = static_cast<const UInt8*>(buf);
-    for (SInt32 start = 0; patCount <= count - start; ++start)
-        if (MyStructureEqual(bytes + start, pat, patCount)) return start + 1;
-    return 0;
+    if (patCount < 0 || patCount > count) return 0;
+    const void* found = memmem(buf, size_t(count), pat, size_t(patCount));
+    if (found == nullptr) return 0;
+    return SInt32(static_cast<const UInt8*>(found) - static_cast<const UInt8*>(buf)) + 1;
 }
 
 SInt32 SearchString(SInt32 count, const void* buf, ConstStr255Param pat) {

@@ -62,6 +62,9 @@ TEST(MyByteBuffers, SearchesAndComparisons) {
     EXPECT_EQ(SearchString(6, "ABCABC", PString("CAX")), 0);
     EXPECT_EQ(SearchString(2, "AB", 3, "ABC"), 0);
     EXPECT_EQ(SearchString(4, "xxAB", 2, "AB"), 3); // a match at the very end
+    EXPECT_EQ(SearchString(4, "xxAB", 0, "AB"), 1); // an empty pattern is found at once
+    EXPECT_EQ(SearchString(-1, "xxAB", 0, "AB"), 0);
+    EXPECT_EQ(SearchString(4, "xxAB", -1, "AB"), 0);
 
     const char* text = "a,b";
     EXPECT_EQ(MyStrChr(text, ','), text + 1);
