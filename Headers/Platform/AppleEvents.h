@@ -54,8 +54,8 @@ OSErr AECreateList(const void* factoringPtr, Size factoredSize, Boolean isRecord
 OSErr AECountItems(const AEDescList* theAEDescList, SInt32* theCount);
 // Replaces item index, or adds the descriptor at the end when index is 0 or one past the last.
 OSErr AEPutDesc(AEDescList* theAEDescList, SInt32 index, const AEDesc* theAEDesc);
-// A copy of item index as desiredType: typeWildCard takes it as it is; a file reference
-// ('fsrf') and a file specification ('fss ') of an existing item turn into each other; any
+// A copy of item index as desiredType: typeWildCard takes it as it is; an FSRef ('fsrf') and
+// an FSSpec ('fss ') of an existing item turn into each other; any
 // other difference is errAECoercionFail. The keyword, when asked for, is typeWildCard.
 OSErr AEGetNthDesc(const AEDescList* theAEDescList, SInt32 index, DescType desiredType,
                    AEKeyword* theAEKeyword, AEDesc* result);

@@ -11,11 +11,15 @@ SInt16 JALastShown(SInt16 firstShown, SInt16 entryCount) {
     return std::min<SInt16>(SInt16(firstShown + kJAEntriesPerPage - 1), entryCount);
 }
 
-void ShowFirstJAPage(SettingPrivateRec* setting) {
+void FitJAPageToEntries(SettingPrivateRec* setting) {
     SInt16 entryCount = setting->entries->entryCount;
-    setting->firstShown = 1;
-    setting->lastShown = JALastShown(1, entryCount);
+    setting->lastShown = JALastShown(setting->firstShown, entryCount);
     setting->pageCount = JAPageCount(entryCount);
+}
+
+void ShowFirstJAPage(SettingPrivateRec* setting) {
+    setting->firstShown = 1;
+    FitJAPageToEntries(setting);
 }
 
 SInt16 JARecordIndexOfRow(const SettingPrivateRec* setting, SInt16 row) {

@@ -52,8 +52,8 @@ void NewEntry(GlueRec* context) {
 }
 
 void EditEntry(GlueRec* context, short row) {
-    JASetting entry = context->settingPrivate->entries->records[JARecordIndexOfRow(
-        context->settingPrivate, row)];
+    JASetting entry =
+        context->settingPrivate->entries->records[JARecordIndexOfRow(context->settingPrivate, row)];
     OpenEditor(context, &entry, false);
 }
 
@@ -71,13 +71,11 @@ void DeleteEntry(GlueRec* context, short row) {
 void TurnPage(GlueRec* context, bool forward) {
     SettingPrivateRec* setting = context->settingPrivate;
     SInt16 count = setting->entries->entryCount;
-    if (forward && setting->firstShown + kJAEntriesPerPage <= count) {
+    if (forward && setting->firstShown + kJAEntriesPerPage <= count)
         setting->firstShown += kJAEntriesPerPage;
-        setting->lastShown = JALastShown(setting->firstShown, count);
-    } else if (!forward && setting->firstShown > 1) {
+    else if (!forward && setting->firstShown > 1)
         setting->firstShown -= kJAEntriesPerPage;
-        setting->lastShown = SInt16(setting->firstShown + kJAEntriesPerPage - 1);
-    }
+    setting->lastShown = JALastShown(setting->firstShown, count);
     SetJobAccountDialogControls(context);
 }
 
@@ -94,9 +92,7 @@ void DeleteAllEntries(GlueRec* context) {
     if (FSpCreate(&spec, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), smSystemScript) != noErr)
         return;
     setting->entries->entryCount = 0;
-    setting->firstShown = 1;
-    setting->lastShown = 0;
-    setting->pageCount = 1;
+    ShowFirstJAPage(setting);
     SetJobAccountDialogControls(context);
 }
 
@@ -117,8 +113,8 @@ void OpenHelp(GlueRec* context) {
         SelectWindow(GetDialogWindow(setting->helpDialog));
         return;
     }
-    setting->helpDialog = DisplayModelessHelp(kHelpDialogID, kJobAccountDialogID, false, 0, 0,
-                                              nullptr);
+    setting->helpDialog =
+        DisplayModelessHelp(kHelpDialogID, kJobAccountDialogID, false, 0, 0, nullptr);
     if (setting->helpDialog == nullptr) ShowAlert(context, resNotFound);
 }
 
@@ -222,8 +218,7 @@ void JAInsertAtPageStart(GlueRec* context, const JASetting* entry) {
                  sizeof(JASetting) * size_t(block->entryCount - at));
     block->records[at] = *entry;
     block->entryCount++;
-    setting->lastShown = JALastShown(setting->firstShown, block->entryCount);
-    setting->pageCount = JAPageCount(block->entryCount);
+    FitJAPageToEntries(setting);
 }
 
 OSErr JobAccountDialogAppendEntry(GlueRec* context, Boolean doIt, const JASetting* entry) {
@@ -248,8 +243,7 @@ OSErr JobAccountDialogDeleteRecord(GlueRec* context, SInt16 recordIndex) {
     std::memmove(&block->records[recordIndex], &block->records[recordIndex + 1],
                  sizeof(JASetting) * size_t(block->entryCount - recordIndex - 1));
     block->entryCount--;
-    setting->lastShown = JALastShown(setting->firstShown, block->entryCount);
-    setting->pageCount = JAPageCount(block->entryCount);
+    FitJAPageToEntries(setting);
     return noErr;
 }
 

@@ -35,8 +35,8 @@ OSErr NewFolderLocation(SInt16 vRefNum, SInt32 dirID, AEDesc* location) {
     return AECreateDesc(typeFSS, &folder, sizeof folder, location);
 }
 
-// The first item of the selection as a file specification, and its Finder information. A
-// selection that cannot be taken as one chooses nothing.
+// The first item of the selection as an FSSpec, and its Finder information. A selection that
+// cannot be taken as one chooses nothing.
 Boolean TakeChosenFile(const NavReplyRecord& navReply, StandardFileReply* reply) {
     AEDesc item = {typeNull, nullptr};
     OSErr err = AEGetNthDesc(&navReply.selection, 1, typeFSS, nullptr, &item);
