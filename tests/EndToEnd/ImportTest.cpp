@@ -47,15 +47,18 @@ TEST_F(ImportTest, ThreeLinesWithAnyLineEndGiveThreeEntriesInFileOrder) {
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message()
                      << int(c.between[0]) << " last " << std::string(c.last).size());
-        const std::string csv = std::string("anna,5,Anna A") + c.between + "bob,7,Bob B" +
-                                c.between + "carl,9,Carl C" + c.last;
-        RunResult run = Import(csv, 0, PrintEditorOn(2));
-        ASSERT_EQ(run.screens.size(), 2u) << run.out;
+        // A byte-order mark is not part of the first login name.
+        const std::string csv = std::string("\xEF\xBB\xBF"
+                                            "anna,5,Anna A") +
+                                c.between + "bob,7,Bob B" + c.between + "carl,9,Carl C" + c.last;
+        RunResult run = Import(csv, 0, PrintEditorOn(2) + PrintEditorOn(0));
+        ASSERT_EQ(run.screens.size(), 3u) << run.out;
         EXPECT_EQ(AlertsOf(run), std::vector<int>{});
         EXPECT_EQ(run.screens[0].front().title, kListTitle);
         EXPECT_EQ(run.screens[0].front().rows(), kThreeRows);
         EXPECT_TRUE(run.screens[0].front().active(4)) << "Save";
         EXPECT_EQ(LoginIn(run.screens[1]), "carl");
+        EXPECT_EQ(LoginIn(run.screens[2]), "anna");
     }
 }
 
@@ -160,14 +163,6 @@ TEST_F(ImportTest, SpreadsheetFilesGiveSensibleResults) {
         EXPECT_EQ(AlertsOf(run), c.alerts);
         EXPECT_EQ(run.screens.back().front().rows(), c.rows);
     }
-}
-
-TEST_F(ImportTest, ByteOrderMarkIsNotPartOfTheFirstLoginName) {
-    RunResult run = Import("\xEF\xBB\xBF"
-                           "anna,5,Anna A\r\n",
-                           0, PrintEditorOn(0));
-    ASSERT_EQ(run.screens.size(), 2u) << run.out;
-    EXPECT_EQ(LoginIn(run.screens[1]), "anna");
 }
 
 TEST_F(ImportTest, CancelInTheChooserChangesNothing) {

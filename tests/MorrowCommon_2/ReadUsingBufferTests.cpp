@@ -26,6 +26,7 @@ struct ReadResult {
     OSErr err;
     SInt32 count;
     Boolean eof;
+    bool operator==(const ReadResult&) const = default;
 };
 
 ReadResult Read(ReadDiskRec* rec, UInt8* dst, SInt32 want) {
@@ -56,14 +57,8 @@ TEST_F(ReadUsingBufferTest, SmallPiecesGoToTheFileOncePerBlock) {
         ASSERT_EQ(Read(rec, piece_, 100).err, noErr);
         ASSERT_EQ(piece_[99], PatternByte(n * 100 + 99));
     }
-    const ReadResult last = Read(rec, piece_, 100);
-    EXPECT_EQ(last.err, noErr);
-    EXPECT_EQ(last.count, 100);
-    EXPECT_TRUE(last.eof);
-    const ReadResult beyond = Read(rec, piece_, 100);
-    EXPECT_EQ(beyond.err, eofErr);
-    EXPECT_EQ(beyond.count, 0);
-    EXPECT_TRUE(beyond.eof);
+    EXPECT_EQ(Read(rec, piece_, 100), (ReadResult{noErr, 100, true}));
+    EXPECT_EQ(Read(rec, piece_, 100), (ReadResult{eofErr, 0, true}));
     EXPECT_EQ(reads.sizes, (std::vector<SInt32>{16384, 16384, 7232}));
 }
 
@@ -83,18 +78,12 @@ TEST_F(ReadUsingBufferTest, LargeRequestsBypassTheBuffer) {
 TEST_F(ReadUsingBufferTest, RequestsPastTheEndDeliverWhatRemains) {
     ReadDiskRec* rec = Reader(0, 10100);
     ASSERT_EQ(SetFilePositionReadUsingBuffer(rec, 10000), noErr);
-    ReadResult r = Read(rec, piece_, 150);
-    EXPECT_EQ(r.err, eofErr);
-    EXPECT_EQ(r.count, 100);
-    EXPECT_TRUE(r.eof);
+    EXPECT_EQ(Read(rec, piece_, 150), (ReadResult{eofErr, 100, true}));
     EXPECT_EQ(piece_[99], PatternByte(10099));
 
     ASSERT_EQ(ClearReadUsingBuffer(rec), noErr);
     ASSERT_EQ(Read(rec, piece_, 10000).count, 10000); // the block then holds the last 100
-    r = Read(rec, piece_, 150);
-    EXPECT_EQ(r.err, eofErr);
-    EXPECT_EQ(r.count, 100);
-    EXPECT_TRUE(r.eof);
+    EXPECT_EQ(Read(rec, piece_, 150), (ReadResult{eofErr, 100, true}));
 }
 
 TEST_F(ReadUsingBufferTest, TracksTheLogicalPosition) {
@@ -155,12 +144,8 @@ TEST_F(ReadUsingBufferTest, ExhaustedReaderCanGoBackIntoTheBuffer) {
 TEST_F(ReadUsingBufferTest, FileCutShortEndsTheRegion) {
     ReadDiskRec* rec = Reader();
     ASSERT_EQ(SetEOF(file_.refNum(), 20100), noErr);
-    ReadResult r = Read(rec, piece_, 20000);
-    EXPECT_EQ(r.err, noErr);
-    r = Read(rec, piece_, 200); // the block stops at the new end
-    EXPECT_EQ(r.err, eofErr);
-    EXPECT_EQ(r.count, 100);
-    EXPECT_TRUE(r.eof);
+    EXPECT_EQ(Read(rec, piece_, 20000).err, noErr);
+    EXPECT_EQ(Read(rec, piece_, 200), (ReadResult{eofErr, 100, true}));
     EXPECT_EQ(piece_[99], PatternByte(20099));
     EXPECT_EQ(Read(rec, piece_, 1).err, eofErr);
 }

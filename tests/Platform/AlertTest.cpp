@@ -35,9 +35,9 @@ TEST_F(Alerts, AnAlertShowsItsKindAndParametersAndReturnsTheItemChosen) {
     EXPECT_EQ(CautionAlert(130, ReadMessage), 1);
     EXPECT_EQ(gRawText, "^0");
     EXPECT_THAT(Printouts(), HasSubstr("window \"\" dialog front at 288,224 size 448x128\n"
-                                      "  alert caution\n"
-                                      "  item 1 button \"OK\" active default cancel\n"
-                                      "  item 2 static \"Disk full\" disabled\n"));
+                                       "  alert caution\n"
+                                       "  item 1 button \"OK\" active default cancel\n"
+                                       "  item 2 static \"Disk full\" disabled\n"));
     EXPECT_THAT(Printouts(), HasSubstr("beep at tick"));
     EXPECT_TRUE(platform::windows::WindowList().empty());
 
@@ -50,9 +50,9 @@ TEST_F(Alerts, AnAlertShowsItsKindAndParametersAndReturnsTheItemChosen) {
            "key escape\n");
     EXPECT_EQ(StopAlert(131, nullptr), 1);
     EXPECT_THAT(Printouts(), HasSubstr("  alert stop\n"
-                                      "  item 1 button \"OK\" active default cancel\n"
-                                      "  item 2 static \"Later\" disabled\n"
-                                      "  item 3 static \"two\" disabled\n"));
+                                       "  item 1 button \"OK\" active default cancel\n"
+                                       "  item 2 static \"Later\" disabled\n"
+                                       "  item 3 static \"two\" disabled\n"));
 }
 
 TEST_F(Alerts, EscapeChoosesTheCancellingButton) {

@@ -71,8 +71,8 @@ TEST(AppleEventDescriptors, ListsCountReplaceAndHandOutCopiesOfTheirItems) {
     AEDisposeDesc(&list);
 }
 
-// The file dialogs hand out file references; callers may ask for file specifications.
-TEST(AppleEventDescriptors, FileReferencesAndSpecificationsTurnIntoEachOther) {
+// The file dialogs hand out file references; callers may ask for FSSpecs.
+TEST(AppleEventDescriptors, FileReferencesAndFSSpecsTurnIntoEachOther) {
     TempFolder folder;
     std::ofstream(folder / "Chosen.txt") << "x";
     FSRef ref;
@@ -108,7 +108,7 @@ TEST(AppleEventDescriptors, FileReferencesAndSpecificationsTurnIntoEachOther) {
     EXPECT_EQ(std::string(reinterpret_cast<char*>(path)), folder / "Chosen.txt");
     AEDisposeDesc(&got);
 
-    // Once the file is gone, its reference names nothing a specification could hold.
+    // Once the file is gone, its reference names nothing an FSSpec could hold.
     std::filesystem::remove(folder / "Chosen.txt");
     EXPECT_EQ(AEGetNthDesc(&list, 1, typeFSS, nullptr, &got), errAECoercionFail);
     AEDisposeDesc(&list);

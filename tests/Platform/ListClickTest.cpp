@@ -124,6 +124,5 @@ TEST_F(ListClick, TheScrollBarsArrowsPagesAndThumbScrollByRows) {
     EXPECT_EQ(outcomes[4].summary, "list 30 rows x 2 columns, top row 18, nothing selected");
     EXPECT_EQ(GetControlValue(GetListVerticalScrollBar(list)), 18);
     // Row 5 lies above the rows shown, so the script cannot reach it.
-    EXPECT_THAT(Messages(),
-                ::testing::HasSubstr("line 6: the front window has no such place"));
+    EXPECT_THAT(Messages(), ::testing::HasSubstr("line 6: the front window has no such place"));
 }

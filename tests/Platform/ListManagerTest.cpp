@@ -22,10 +22,8 @@ TEST_F(ListManager, DefaultCellSizeSharesTheViewAndTheScrollBarStandsAtItsRight)
     EXPECT_EQ((**list).cellSize.v, 16);
     Rect bar;
     GetControlBounds(GetListVerticalScrollBar(list), &bar);
-    EXPECT_EQ(bar.left, kView.right);
-    EXPECT_EQ(bar.right - bar.left, 15);
-    EXPECT_EQ(bar.top, kView.top);
-    EXPECT_EQ(bar.bottom, kView.bottom);
+    const Rect wantBar{kView.top, kView.right, kView.bottom, SInt16(kView.right + 15)};
+    EXPECT_TRUE(EqualRect(&bar, &wantBar));
     EXPECT_EQ(GetListSelectionFlags(list), lOnlyOne);
     ListBounds data;
     EXPECT_EQ(GetListDataBounds(list, &data)->right, 2);

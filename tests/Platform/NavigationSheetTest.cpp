@@ -84,16 +84,15 @@ TEST_F(NavigationSheet, LetsTheApplicationRunAndAnswersFromInsideItsLoop) {
     EXPECT_EQ(platform::windows::WindowList().size(), 2u); // the sheet is gone
 }
 
-TEST_F(NavigationSheet, EscapeCancelsItAsTheUsersAnswer) {
+TEST_F(NavigationSheet, CancelAnswersWhileTerminateAndDisposeEndItWithoutAnAnswer) {
     scene.Script("cancel\n");
-    ASSERT_EQ(NavDialogRun(recorder.PutFileDialog(parent)), noErr);
+    NavigationRecorder cancelling;
+    ASSERT_EQ(NavDialogRun(cancelling.PutFileDialog(parent)), noErr);
     RunApplicationLoop(scene.Display());
-    EXPECT_THAT(recorder.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
-    EXPECT_EQ(recorder.action, kNavUserActionCancel);
-    EXPECT_FALSE(recorder.validReply);
-}
+    EXPECT_THAT(cancelling.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
+    EXPECT_EQ(cancelling.action, kNavUserActionCancel);
+    EXPECT_FALSE(cancelling.validReply);
 
-TEST_F(NavigationSheet, TerminateAndDisposeEndItWithoutAnAnswer) {
     NavDialogRef dialog = recorder.PutFileDialog(parent);
     ASSERT_EQ(NavDialogRun(dialog), noErr);
     EXPECT_EQ(NavDialogRun(dialog), paramErr); // runs once

@@ -83,8 +83,8 @@ TEST(SavePanel, ConvertsTheChosenPathAndLogsItsRun) {
     EXPECT_EQ(NameOf(spec), "Other.txt");
 }
 
-// A name too long for an FSSpec is no answer: the spec would be stale or half written.
-TEST(SavePanel, CancelOrAnUnusableNameLeavesTheSpecAlone) {
+// A name too long for an FSSpec is no answer: the FSSpec would be stale or half written.
+TEST(SavePanel, CancelOrAnUnusableNameLeavesTheFSSpecAlone) {
     ChooserScene scene;
     scene.Script("cancel\n"
                  "choose \"" +
