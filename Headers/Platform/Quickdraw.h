@@ -46,6 +46,24 @@ struct RGBColor {
     UInt16 blue;
 };
 
+// Colour tables: entry i maps pixel value ctTable[i].value to a colour; ctSize is the count - 1.
+struct ColorSpec {
+    SInt16 value;
+    RGBColor rgb;
+};
+struct ColorTable {
+    SInt32 ctSeed;
+    SInt16 ctFlags;
+    SInt16 ctSize;
+    ColorSpec ctTable[1];
+};
+typedef ColorTable* CTabPtr;
+typedef CTabPtr* CTabHandle;
+
+typedef SInt16 QDErr;
+// Transfer modes of CopyBits; only plain copying is offered.
+constexpr SInt16 srcCopy = 0;
+
 typedef UInt8 Style;
 constexpr Style normal = 0, bold = 1, italic = 2, underline = 4;
 constexpr SInt16 kFontCharWidth = 8, kFontLineHeight = 16, kFontAscent = 12;
@@ -62,6 +80,25 @@ void LocalToGlobal(Point* pt);
 void GlobalToLocal(Point* pt);
 BitMap* GetQDGlobalsScreenBits(BitMap* screenBits);
 GDHandle GetMainDevice();
+
+// Port bounds and regions of ports that are not windows (a window's follow the window).
+void SetPortBounds(CGrafPtr port, const Rect* rect);
+void SetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn);
+RgnHandle GetPortClipRegion(CGrafPtr port, RgnHandle clipRgn);
+void SetPortClipRegion(CGrafPtr port, RgnHandle clipRgn);
+// Tells the platform that a port's fields were changed behind its back; nothing is cached here.
+void PortChanged(GrafPtr port);
+
+// Colour of the current port: foreground black and background white in a new port.
+void RGBForeColor(const RGBColor* color);
+void RGBBackColor(const RGBColor* color);
+void GetForeColor(RGBColor* color);
+void GetBackColor(RGBColor* color);
+// Colour table 1 (black and white) is built in; other IDs come from 'clut' resources.
+CTabHandle GetCTable(SInt16 ctID);
+void DisposeCTable(CTabHandle cTable);
+// The result of the last drawing call that reports one (graphics worlds, CopyBits, GetCTable).
+QDErr QDError();
 
 // Regions.
 RgnHandle NewRgn();
@@ -105,3 +142,9 @@ void FrameRoundRect(const Rect* r, SInt16 ovalWidth, SInt16 ovalHeight);
 void LineTo(SInt16 h, SInt16 v);
 void DrawString(ConstStr255Param s);
 void DrawText(const void* textBuf, SInt16 firstByte, SInt16 byteCount);
+
+// Copies pixels from one bitmap to another, scaling srcRect (in the source's bounds) to dstRect
+// (in the destination's), clipped to the destination and the mask region's box. A destination
+// without pixels (a window's) must be the current port's; the copy is recorded there as an image.
+void CopyBits(const BitMap* srcBits, const BitMap* dstBits, const Rect* srcRect,
+              const Rect* dstRect, SInt16 mode, RgnHandle maskRgn);

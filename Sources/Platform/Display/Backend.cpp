@@ -14,10 +14,10 @@ class QuietBackend : public Backend {
         Sleep(std::min<UInt32>(ticks, 1));
         return std::nullopt;
     }
-    UInt32 Ticks() const override {
+    UInt32 Ticks() const override { return UInt32(Microseconds() * 60 / 1000000); }
+    UInt64 Microseconds() const override {
         auto elapsed = std::chrono::steady_clock::now() - start_;
-        return UInt32(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() * 60 /
-                      1000);
+        return UInt64(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
     }
     void Sleep(UInt32 ticks) override {
         std::this_thread::sleep_for(std::chrono::milliseconds(ticks * 1000 / 60));

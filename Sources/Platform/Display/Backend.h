@@ -26,6 +26,12 @@ class Backend {
     // Sixtieths of a second since the backend started.
     virtual UInt32 Ticks() const = 0;
     virtual void Sleep(UInt32 ticks) = 0;
+    // The Time Manager's clock, on the same time line as Ticks. It is read from the platform's
+    // timer thread too. A virtual clock is moved on to the time a task waits for, since nothing
+    // else would move it while the program waits on the task.
+    virtual UInt64 Microseconds() const { return UInt64(Ticks()) * 1000000 / 60; }
+    virtual bool ClockIsVirtual() const { return false; }
+    virtual void AdvanceClockTo(UInt64 /*microseconds*/) {}
     virtual Rect ScreenBounds() const = 0;
     // The model changed; a backend that shows it redraws what changed.
     virtual void ModelChanged() {}

@@ -1,4 +1,5 @@
 // Pen, text and the shapes drawn into the current port.
+#include "QuickDraw/Pixels.h"
 #include "QuickDraw/Port.h"
 
 #include <algorithm>
@@ -62,7 +63,17 @@ SInt16 StringWidth(ConstStr255Param s) {
     return TextWidth(s, 1, s[0]);
 }
 
+// In a graphics world the frame is painted too, in the pen's size and the foreground colour.
 void FrameRect(const Rect* r) {
+    GrafPtr port = CurrentPort();
+    if (port->offscreen && !EmptyRect(r)) {
+        const SInt16 h = port->pen.pnSize.h, v = port->pen.pnSize.v;
+        for (const Rect& edge : {Rect{r->top, r->left, SInt16(r->top + v), r->right},
+                                 Rect{SInt16(r->bottom - v), r->left, r->bottom, r->right},
+                                 Rect{r->top, r->left, r->bottom, SInt16(r->left + h)},
+                                 Rect{r->top, SInt16(r->right - h), r->bottom, r->right}})
+            FillPixels(port, edge, port->foreColor);
+    }
     Record({DrawOp::Kind::Frame, *r, {}, normal});
 }
 void FrameRoundRect(const Rect* r, SInt16, SInt16) {
@@ -80,8 +91,10 @@ void LineTo(SInt16 h, SInt16 v) {
     pen.pnLoc = Point{v, h};
 }
 
-// Erasing forgets every shape that lay wholly inside the erased area.
+// Erasing forgets every shape that lay wholly inside the erased area; in a graphics world it
+// paints the area in the background colour.
 void EraseRect(const Rect* r) {
+    if (CurrentPort()->offscreen) FillPixels(CurrentPort(), *r, CurrentPort()->backColor);
     auto& drawn = CurrentPort()->drawn;
     drawn.erase(std::remove_if(drawn.begin(), drawn.end(),
                                [&](const DrawOp& op) {

@@ -2,8 +2,9 @@
 // into it, kept as a list of shapes and texts that a display backend can render.
 #pragma once
 
-#include "Platform/Quickdraw.h"
+#include "Platform/QDOffscreen.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,11 +14,28 @@ namespace platform::quickdraw {
 
 struct DrawOp {
     // Highlight: a selected area (a list cell), shown inverted. Line: the area the pen covered.
-    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame, Highlight, Line };
+    // Image: pixels copied in from a graphics world.
+    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame, Highlight, Line, Image };
     Kind kind = Kind::Text;
     Rect rect{};      // local coordinates; for text, the box the text covers
     std::string text; // Text only
     Style face = normal;
+};
+
+// What a graphics world's port has beyond a window's: real pixels and a device of its own.
+struct Offscreen {
+    Offscreen() = default;
+    Offscreen(const Offscreen&) = delete;
+    Offscreen& operator=(const Offscreen&) = delete;
+    ~Offscreen(); // disposes of the colour table
+
+    PixMap pixMap{};
+    PixMapPtr pixMapMaster = &pixMap;
+    std::vector<UInt8> pixels;
+    GDevice device{};
+    GDPtr deviceMaster = &device;
+    GDHandle deviceInUse = &deviceMaster; // another's with noNewDevice
+    GWorldFlags pixelsState = 0;
 };
 
 } // namespace platform::quickdraw
@@ -31,6 +49,12 @@ struct OpaqueGrafPtr {
     Style txFace = normal;
     OpaqueWindowPtr* window = nullptr; // the window whose port this is, if any
     std::vector<platform::quickdraw::DrawOp> drawn;
+    RGBColor foreColor{0, 0, 0};
+    RGBColor backColor{65535, 65535, 65535};
+    Rect visBox{};                              // ports that are not windows
+    Rect clipBox{-32767, -32767, 32767, 32767}; // wide open
+    BitMap portBits{};                          // a port without pixels, for CopyBits
+    std::unique_ptr<platform::quickdraw::Offscreen> offscreen; // graphics worlds only
 };
 
 namespace platform::quickdraw {
@@ -45,5 +69,6 @@ void InitPort(GrafPtr port);
 PenState NormalPen();
 // Records a shape in the current port, replacing whatever lay wholly under an erased area.
 void Record(const DrawOp& op);
+void SetQDError(QDErr err);
 
 } // namespace platform::quickdraw

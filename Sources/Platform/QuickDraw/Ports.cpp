@@ -18,6 +18,7 @@ OpaqueGrafPtr& ScreenPort() {
 }
 
 GrafPtr gCurrent = nullptr;
+QDErr gQDError = 0;
 
 } // namespace
 
@@ -48,6 +49,10 @@ void Record(const DrawOp& op) {
                old.face == op.face;
     });
     drawn.push_back(op);
+}
+
+void SetQDError(QDErr err) {
+    gQDError = err;
 }
 
 } // namespace platform::quickdraw
@@ -97,3 +102,26 @@ GDHandle GetMainDevice() {
     device.gdRect = platform::display::CurrentBackend().ScreenBounds();
     return &master;
 }
+
+QDErr QDError() {
+    return gQDError;
+}
+
+void SetPortBounds(CGrafPtr port, const Rect* rect) {
+    if (port && rect && !port->window) port->portRect = *rect;
+}
+
+void SetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn) {
+    if (port && !port->window) GetRegionBounds(visRgn, &port->visBox);
+}
+
+RgnHandle GetPortClipRegion(CGrafPtr port, RgnHandle clipRgn) {
+    RectRgn(clipRgn, &port->clipBox);
+    return clipRgn;
+}
+
+void SetPortClipRegion(CGrafPtr port, RgnHandle clipRgn) {
+    if (port) GetRegionBounds(clipRgn, &port->clipBox);
+}
+
+void PortChanged(GrafPtr) {}

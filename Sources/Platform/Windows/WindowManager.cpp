@@ -162,9 +162,11 @@ void InvalWindowRect(WindowRef window, const Rect*) {
     if (IsWindow(window)) window->needsUpdate = true;
 }
 
+// A window's port is visible while the window is; other ports keep what they were given.
 RgnHandle GetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn) {
-    bool shown = port && port->window && port->window->visible;
-    Rect bounds = shown ? port->portRect : Rect{};
+    Rect bounds{};
+    if (port)
+        bounds = !port->window ? port->visBox : port->window->visible ? port->portRect : Rect{};
     RectRgn(visRgn, &bounds);
     return visRgn;
 }

@@ -37,11 +37,21 @@ std::optional<RawInput> HeadlessBackend::NextInput(UInt32 ticks) {
         clock_ += ticks;
         return std::nullopt;
     }
-    clock_ = std::max(clock_, next.at);
+    AdvanceTo(next.at);
     RawInput input = next.input;
     pending_.pop_front();
     pointer_ = input.where;
     return input;
+}
+
+void HeadlessBackend::AdvanceClockTo(UInt64 microseconds) {
+    AdvanceTo(UInt32((microseconds * 60 + 999999) / 1000000));
+}
+
+void HeadlessBackend::AdvanceTo(UInt32 tick) {
+    UInt32 now = clock_.load();
+    while (now < tick && !clock_.compare_exchange_weak(now, tick)) {
+    }
 }
 
 void HeadlessBackend::Beep() {
@@ -56,7 +66,8 @@ bool HeadlessBackend::ExpandNextCommand() {
         return false;
     }
     const ScriptCommand& command = script_.commands[nextCommand_++];
-    start_ = std::max(clock_, start_) + (command.verb == ScriptVerb::Print ? 0 : kCommandSpacing);
+    start_ =
+        std::max(clock_.load(), start_) + (command.verb == ScriptVerb::Print ? 0 : kCommandSpacing);
     return Expand(command);
 }
 
@@ -120,7 +131,7 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
                  : command.text + char(kTab) + command.text2 + char(kReturn));
         return true;
     case ScriptVerb::Print:
-        PrintModel(out_, std::max(start_, clock_));
+        PrintModel(out_, std::max(start_, clock_.load()));
         return true;
     }
     return true;

@@ -5,6 +5,7 @@
 #include "Display/Backend.h"
 #include "Display/Headless/HeadlessScript.h"
 
+#include <atomic>
 #include <deque>
 #include <ostream>
 
@@ -23,6 +24,9 @@ class HeadlessBackend : public Backend {
     std::optional<RawInput> NextInput(UInt32 ticks) override;
     UInt32 Ticks() const override { return clock_; }
     void Sleep(UInt32 ticks) override { clock_ += ticks; }
+    bool ClockIsVirtual() const override { return true; }
+    // To the tick that holds the time, rounded up so that the task's time has surely passed.
+    void AdvanceClockTo(UInt64 microseconds) override;
     Rect ScreenBounds() const override { return Rect{0, 0, 768, 1024}; }
     void Beep() override;
 
@@ -44,13 +48,14 @@ class HeadlessBackend : public Backend {
     void Push(UInt32 delay, RawInput::Kind kind, Point where, UInt16 modifiers = 0,
               UInt8 charCode = 0);
     bool Fail(const ScriptCommand& command, const std::string& why);
+    void AdvanceTo(UInt32 tick); // never back
     std::optional<RawInput> AfterTheEnd();
 
     HeadlessScript script_;
     size_t nextCommand_ = 0;
     std::deque<Timed> pending_;
-    UInt32 clock_ = 0;
-    UInt32 start_ = 0; // when the command being expanded starts
+    std::atomic<UInt32> clock_ = 0; // the Time Manager's thread moves it too
+    UInt32 start_ = 0;              // when the command being expanded starts
     Point pointer_{};
     std::ostream& out_;
     std::ostream& messages_;

@@ -1,0 +1,17 @@
+// Makes a graphics world current (with no device of the caller's) for a scope; the previous
+// world and device are current again when the scope ends, however it ends.
+#pragma once
+
+#include "Platform/QDOffscreen.h"
+
+class SaveAndRestoreTheGWorldClass {
+  public:
+    explicit SaveAndRestoreTheGWorldClass(CGrafPtr port);
+    ~SaveAndRestoreTheGWorldClass();
+    SaveAndRestoreTheGWorldClass(const SaveAndRestoreTheGWorldClass&) = delete;
+    SaveAndRestoreTheGWorldClass& operator=(const SaveAndRestoreTheGWorldClass&) = delete;
+
+  private:
+    CGrafPtr savedPort;
+    GDHandle savedDevice;
+};

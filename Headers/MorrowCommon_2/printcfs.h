@@ -1,0 +1,7 @@
+// Debugging: prints a platform string to standard output as "<text>" in the system encoding (at
+// most 1023 bytes), or "[Unknown string]" when it does not convert. A null string prints nothing.
+#pragma once
+
+#include "Platform/CoreFoundation.h"
+
+void printcfs(CFStringRef string);

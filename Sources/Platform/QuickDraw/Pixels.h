@@ -1,0 +1,52 @@
+// Reading and writing the pixels of a graphics world's pixel map, and turning colours into
+// pixel values and back. Pixels are stored as the depth says: 1 bit (0 white, 1 black, leftmost
+// pixel in the high bit), 8 bits (an index into the colour table), 16 bits (xRRRRRGGGGGBBBBB)
+// and 32 bits (xxRRGGBB), the wider ones as native integers.
+#pragma once
+
+#include "Platform/QDOffscreen.h"
+
+#include <unordered_map>
+
+namespace platform::quickdraw {
+
+struct Offscreen;
+
+class Pixels {
+  public:
+    explicit Pixels(const PixMap& map) : map_(map) {}
+
+    SInt16 Width() const { return SInt16(map_.bounds.right - map_.bounds.left); }
+    SInt16 Height() const { return SInt16(map_.bounds.bottom - map_.bounds.top); }
+    // x and y count from the pixel map's top left.
+    UInt32 Get(int x, int y) const;
+    void Set(int x, int y, UInt32 value);
+    RGBColor ToColor(UInt32 value) const;
+    // The nearest colour the depth can hold; indexed depths remember what they looked up.
+    UInt32 FromColor(const RGBColor& color);
+    bool SameFormatAs(const Pixels& other) const;
+
+  private:
+    UInt8* Row(int y) const;
+    const PixMap& map_;
+    std::unordered_map<UInt64, UInt32> nearest_;
+};
+
+// Bytes per row for a width and depth: whole 32-bit words, as the original kept them.
+SInt32 RowBytesFor(SInt16 width, SInt16 depth);
+
+// Copies the pixels of fromRect (in from's bounds) to toRect (in to's bounds), scaled to fit,
+// converting colours where the formats differ; only the part inside clip and to's bounds.
+void CopyPixels(const PixMap& from, const Rect& fromRect, const PixMap& to, const Rect& toRect,
+                Rect clip = Rect{-32767, -32767, 32767, 32767});
+
+// The graphics world whose pixel map or BitMap view this is; null for any other.
+Offscreen* OffscreenOf(const void* pixMapOrBitMap);
+Offscreen* OffscreenOf(PixMapHandle pm);
+void RegisterOffscreen(Offscreen* offscreen);
+void UnregisterOffscreen(Offscreen* offscreen);
+
+// Paints a rectangle of a graphics world's port in local coordinates, clipped to the port.
+void FillPixels(GrafPtr port, Rect area, const RGBColor& color);
+
+} // namespace platform::quickdraw

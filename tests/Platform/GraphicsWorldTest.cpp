@@ -1,0 +1,233 @@
+// Graphics worlds: their pixels, colours, updates and copies.
+#include "Platform/MacErrors.h"
+#include "Platform/QDOffscreen.h"
+#include "TestSupport/HeadlessDriver.h"
+#include "Windows/Window.h"
+
+#include "Platform/PlatformTesting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const RGBColor kRed{65535, 0, 0}, kWhite{65535, 65535, 65535}, kBlack{0, 0, 0};
+
+struct World {
+    World(SInt16 depth, Rect bounds) {
+        EXPECT_EQ(NewGWorld(&port, depth, &bounds, nullptr, nullptr, 0), noErr);
+    }
+    ~World() { DisposeGWorld(port); }
+    PixMap& Map() const { return **GetGWorldPixMap(port); }
+    // The colour of a pixel given in local coordinates.
+    RGBColor At(SInt16 h, SInt16 v) const {
+        const BitMap* bits = GetPortBitMapForCopyBits(port);
+        GWorldPtr probe = nullptr;
+        Rect one{0, 0, 1, 1};
+        NewGWorld(&probe, 32, &one, nullptr, nullptr, 0);
+        Rect from{v, h, SInt16(v + 1), SInt16(h + 1)};
+        CopyBits(bits, GetPortBitMapForCopyBits(probe), &from, &one, srcCopy, nullptr);
+        UInt32 value = *reinterpret_cast<UInt32*>((*GetGWorldPixMap(probe))->baseAddr);
+        DisposeGWorld(probe);
+        return RGBColor{UInt16((value >> 16 & 255) * 257), UInt16((value >> 8 & 255) * 257),
+                        UInt16((value & 255) * 257)};
+    }
+    void Paint(const RGBColor& colour, Rect area) const {
+        CGrafPtr saved;
+        GDHandle device;
+        GetGWorld(&saved, &device);
+        SetGWorld(port, nullptr);
+        RGBBackColor(&colour);
+        EraseRect(&area);
+        SetGWorld(saved, device);
+    }
+    GWorldPtr port = nullptr;
+};
+
+bool Same(const RGBColor& a, const RGBColor& b) {
+    return a.red == b.red && a.green == b.green && a.blue == b.blue;
+}
+
+// 8-bit worlds take the standard colours from the bundle's system file.
+class GraphicsWorldTest : public testing::Test {
+    PlatformScopedMainBundle bundle_{KORVANE_BUILD_BUNDLE};
+};
+
+} // namespace
+
+TEST_F(GraphicsWorldTest, MadeWithTheDepthsBoundsTablesAndDeviceAsked) {
+    struct Case {
+        SInt16 depth, pixelSize, rowBytes, tableEntries;
+    } cases[] = {{0, 32, 40, 0}, {1, 1, 4, 2}, {8, 8, 12, 256}, {16, 16, 20, 0}, {32, 32, 40, 0}};
+    for (const Case& c : cases) {
+        World world(c.depth, Rect{5, 10, 25, 20}); // 10 by 20 at (10, 5)
+        const PixMap& map = world.Map();
+        EXPECT_EQ(map.pixelSize, c.pixelSize) << c.depth;
+        EXPECT_EQ(map.rowBytes, SInt16(c.rowBytes | kPixMapFlag)) << c.depth;
+        EXPECT_TRUE(EqualRect(&map.bounds, &(*GetGWorldDevice(world.port))->gdRect));
+        EXPECT_EQ(map.pmTable ? (*map.pmTable)->ctSize + 1 : 0, c.tableEntries) << c.depth;
+        Rect bounds;
+        GetPortBounds(world.port, &bounds);
+        EXPECT_EQ(bounds.left, 10);
+        EXPECT_EQ(bounds.bottom, 25);
+    }
+    GWorldPtr none = nullptr;
+    Rect empty{0, 0, 0, 10}, some{0, 0, 10, 10};
+    EXPECT_EQ(NewGWorld(&none, 8, &empty, nullptr, nullptr, 0), paramErr);
+    EXPECT_EQ(NewGWorld(&none, 4, &some, nullptr, nullptr, 0), cDepthErr);
+    EXPECT_EQ(QDError(), cDepthErr);
+    EXPECT_EQ(none, nullptr);
+}
+
+TEST_F(GraphicsWorldTest, CurrentWorldDeviceAndPixelStateAreKept) {
+    World world(8, Rect{0, 0, 8, 8});
+    CGrafPtr before;
+    GDHandle mainDevice;
+    GetGWorld(&before, &mainDevice);
+    EXPECT_EQ(mainDevice, GetMainDevice());
+    SetGWorld(world.port, nullptr);
+    CGrafPtr port;
+    GDHandle device;
+    GetGWorld(&port, &device);
+    EXPECT_EQ(port, world.port);
+    EXPECT_EQ(device, GetGWorldDevice(world.port));
+    SetGWorld(before, mainDevice);
+
+    PixMapHandle pixels = GetGWorldPixMap(world.port);
+    EXPECT_EQ(GetPixelsState(pixels), 0u);
+    EXPECT_TRUE(LockPixels(pixels));
+    EXPECT_EQ(GetPixelsState(pixels), GWorldFlags(pixelsLocked));
+    SetPixelsState(pixels, pixelsPurgeable);
+    EXPECT_EQ(GetPixelsState(pixels), GWorldFlags(pixelsPurgeable));
+
+    // Disposing of the current world leaves no dangling port or device behind.
+    GWorldPtr gone = nullptr;
+    Rect small{0, 0, 2, 2};
+    NewGWorld(&gone, 32, &small, nullptr, nullptr, 0);
+    SetGWorld(gone, nullptr);
+    DisposeGWorld(gone);
+    GetGWorld(&port, &device);
+    EXPECT_NE(port, gone);
+    EXPECT_EQ(device, GetMainDevice());
+}
+
+TEST_F(GraphicsWorldTest, ErasePaintsTheBackgroundInsideThePortAndClip) {
+    World world(32, Rect{0, 0, 10, 10});
+    world.Paint(kRed, Rect{-5, -5, 4, 4}); // reaches outside the port
+    EXPECT_TRUE(Same(world.At(0, 0), kRed));
+    EXPECT_TRUE(Same(world.At(3, 3), kRed));
+    EXPECT_TRUE(Same(world.At(4, 4), kBlack)); // new 32-bit pixels are zero
+
+    RgnHandle clip = NewRgn();
+    Rect half{0, 0, 10, 5};
+    RectRgn(clip, &half);
+    SetPortClipRegion(world.port, clip);
+    world.Paint(kWhite, Rect{0, 0, 10, 10});
+    EXPECT_TRUE(Same(world.At(4, 9), kWhite));
+    EXPECT_TRUE(Same(world.At(5, 9), kBlack));
+    GetPortClipRegion(world.port, clip);
+    Rect kept;
+    GetRegionBounds(clip, &kept);
+    EXPECT_TRUE(EqualRect(&kept, &half));
+    DisposeRgn(clip);
+}
+
+TEST_F(GraphicsWorldTest, CopyBitsConvertsColoursScalesAndClips) {
+    World wide(32, Rect{0, 0, 2, 2}), indexed(8, Rect{0, 0, 4, 4}), mono(1, Rect{0, 0, 4, 4});
+    wide.Paint(kRed, Rect{0, 0, 1, 2}); // the top row
+    wide.Paint(RGBColor{60000, 60000, 60000}, Rect{1, 0, 2, 2});
+    Rect from{0, 0, 2, 2}, to{0, 0, 4, 4};
+    CopyBits(GetPortBitMapForCopyBits(wide.port), GetPortBitMapForCopyBits(indexed.port), &from,
+             &to, srcCopy, nullptr);
+    EXPECT_EQ(QDError(), noErr);
+    EXPECT_TRUE(Same(indexed.At(3, 1), kRed)); // scaled twice, nearest colour of the table
+    EXPECT_TRUE(Same(indexed.At(0, 3), RGBColor{0xEEEE, 0xEEEE, 0xEEEE}));
+
+    CopyBits(GetPortBitMapForCopyBits(indexed.port), GetPortBitMapForCopyBits(mono.port), &to, &to,
+             srcCopy, nullptr);
+    EXPECT_TRUE(Same(mono.At(0, 0), kBlack)); // red is nearer black than white
+    EXPECT_TRUE(Same(mono.At(0, 3), kWhite));
+
+    // A mask keeps the copy inside its box; another mode is refused.
+    mono.Paint(kBlack, to);
+    RgnHandle mask = NewRgn();
+    Rect corner{0, 0, 1, 1};
+    RectRgn(mask, &corner);
+    CopyBits(GetPortBitMapForCopyBits(indexed.port), GetPortBitMapForCopyBits(mono.port), &to, &to,
+             srcCopy, mask);
+    EXPECT_TRUE(Same(mono.At(0, 3), kBlack));
+    CopyBits(GetPortBitMapForCopyBits(indexed.port), GetPortBitMapForCopyBits(mono.port), &to, &to,
+             1, nullptr);
+    EXPECT_EQ(QDError(), paramErr);
+    DisposeRgn(mask);
+
+    // Within one world, overlapping areas copy as they were before the copy.
+    World strip(8, Rect{0, 0, 1, 4});
+    strip.Paint(kRed, Rect{0, 0, 1, 1});
+    Rect left{0, 0, 1, 3}, right{0, 1, 1, 4};
+    CopyBits(GetPortBitMapForCopyBits(strip.port), GetPortBitMapForCopyBits(strip.port), &left,
+             &right, srcCopy, nullptr);
+    EXPECT_TRUE(Same(strip.At(1, 0), kRed));
+    EXPECT_TRUE(Same(strip.At(2, 0), kWhite));
+}
+
+TEST_F(GraphicsWorldTest, CopyIntoAWindowIsRecordedAsAnImage) {
+    testsupport::HeadlessDriver display;
+    WindowRef window = platform::windows::CreateWindow(Rect{50, 50, 150, 250}, "Shown", true, false,
+                                                       0, WindowRef(-1));
+    World world(32, Rect{0, 0, 10, 10});
+    SetPort(GetWindowPort(window));
+    Rect from{0, 0, 10, 10}, to{16, 8, 32, 24};
+    CopyBits(GetPortBitMapForCopyBits(world.port), GetPortBitMapForCopyBits(GetWindowPort(window)),
+             &from, &to, srcCopy, nullptr);
+    EXPECT_EQ(QDError(), noErr);
+    const auto& drawn = GetWindowPort(window)->drawn;
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn.back().kind, platform::quickdraw::DrawOp::Kind::Image);
+    EXPECT_TRUE(EqualRect(&drawn.back().rect, &to));
+    // A window's bits that are not the current port's are refused.
+    SetPort(world.port);
+    CopyBits(GetPortBitMapForCopyBits(world.port), GetPortBitMapForCopyBits(GetWindowPort(window)),
+             &from, &to, srcCopy, nullptr);
+    EXPECT_EQ(QDError(), paramErr);
+}
+
+TEST_F(GraphicsWorldTest, UpdateKeepsThePictureAndSaysWhatChanged) {
+    World world(32, Rect{0, 0, 4, 4});
+    world.Paint(kRed, Rect{0, 0, 1, 1});
+    Rect moved{100, 50, 104, 54};
+    EXPECT_EQ(UpdateGWorld(&world.port, 32, &moved, nullptr, nullptr, 0), 0u);
+    EXPECT_TRUE(Same(world.At(50, 100), kRed));
+
+    Rect larger{0, 0, 8, 8};
+    GWorldFlags flags = UpdateGWorld(&world.port, 8, &larger, nullptr, nullptr, 0);
+    EXPECT_EQ(flags, GWorldFlags(newDepth | newRowBytes | reallocPix));
+    EXPECT_EQ(world.Map().pixelSize, 8);
+    EXPECT_TRUE(Same(world.At(0, 0), kRed));
+    EXPECT_TRUE(Same(world.At(1, 1), kBlack)); // kept from the old picture
+    EXPECT_TRUE(Same(world.At(5, 5), kWhite)); // new, outside it
+    Rect bad{0, 0, 8, 8};
+    EXPECT_EQ(UpdateGWorld(&world.port, 3, &bad, nullptr, nullptr, 0), gwFlagErr);
+    EXPECT_EQ(QDError(), cDepthErr);
+    EXPECT_EQ(world.Map().pixelSize, 8);
+}
+
+TEST_F(GraphicsWorldTest, ColourTablesComeFromTheSystemFileOrAreBuiltIn) {
+    CTabHandle standard = GetCTable(8);
+    ASSERT_NE(standard, nullptr);
+    EXPECT_EQ((*standard)->ctSize, 255);
+    EXPECT_TRUE(Same((*standard)->ctTable[0].rgb, kWhite));
+    EXPECT_TRUE(Same((*standard)->ctTable[255].rgb, kBlack));
+    DisposeCTable(standard);
+    CTabHandle mono = GetCTable(1);
+    ASSERT_NE(mono, nullptr);
+    EXPECT_EQ((*mono)->ctSize, 1);
+    DisposeCTable(mono);
+    EXPECT_EQ(GetCTable(4242), nullptr);
+    EXPECT_EQ(QDError(), resNotFound);
+
+    RGBColor fore, back;
+    GetForeColor(&fore);
+    GetBackColor(&back);
+    EXPECT_TRUE(Same(fore, kBlack));
+    EXPECT_TRUE(Same(back, kWhite));
+}
