@@ -79,13 +79,13 @@ TEST(AppleEventDescriptors, FileReferencesAndFSSpecsTurnIntoEachOther) {
     ASSERT_EQ(FSPathMakeRef(reinterpret_cast<const UInt8*>((folder / "Chosen.txt").c_str()), &ref,
                             nullptr),
               noErr);
+    FSSpec spec = SpecIn(folder.str(), "Chosen.txt");
     AEDescList list;
     AEDesc item;
     AECreateList(nullptr, 0, false, &list);
     AECreateDesc(typeFSRef, &ref, sizeof ref, &item);
     AEPutDesc(&list, 0, &item);
     AEDisposeDesc(&item);
-    FSSpec spec = SpecIn(folder.str(), "Chosen.txt");
     AECreateDesc(typeFSS, &spec, sizeof spec, &item);
     AEPutDesc(&list, 0, &item);
     AEDisposeDesc(&item);

@@ -1,16 +1,21 @@
 // Authorization services as root, with the prompt forced where a test needs to answer it. The
 // tools started are the system's own.
 #include "Platform/Authorization.h"
+#include "AuthorizationPrompt.h"
+#include "Platform/PlatformTesting.h"
 #include "TestSupport/AuthorizationSupport.h"
+#include "TestSupport/HeadlessDriver.h"
 #include "TestSupport/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 #include <string>
 #include <unistd.h>
 
 using namespace testsupport;
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace {
 
@@ -48,6 +53,20 @@ class Authorization : public ::testing::Test {
     void SetUp() override { ASSERT_EQ(geteuid(), 0u) << "authorization tests run as root"; }
     ScopedPrompt prompt{true};
     ScopedToolRecorder tools;
+};
+
+// With no prompt installed, the platform's dialog asks, from the system resource file.
+class PromptDialog : public ::testing::Test {
+  protected:
+    PromptDialog() { PlatformResetResourceChain(); }
+    ~PromptDialog() override { PlatformResetResourceChain(); }
+
+    std::optional<platform::AdministratorCredentials> Ask() {
+        return platform::AskForAdministrator("system.privilege.admin", "ann");
+    }
+
+    PlatformScopedMainBundle bundle{KORVANE_BUILD_BUNDLE};
+    HeadlessDriver display;
 };
 
 } // namespace
@@ -145,4 +164,39 @@ TEST_F(Authorization, ToolsThatCannotStartGiveAnErrorStatus) {
     EXPECT_EQ(prompt.asked, 1);
     EXPECT_TRUE(tools.calls.empty());
     AuthorizationFree(bare, 0);
+}
+
+TEST_F(PromptDialog, GrantsWithTheNameAndPasswordTypedAndNeverShowsThePassword) {
+    // The name typed replaces the proposed one, which is selected.
+    display.Script(
+        "print\ntype \"root\"\nkey tab\ntype \"s3cr3t!\"\nkey backspace\nprint\nkey return\n");
+    std::optional<platform::AdministratorCredentials> answer = Ask();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->user, "root");
+    EXPECT_EQ(answer->password, "s3cr3t");
+    const std::string printed = display.Printouts();
+    EXPECT_THAT(printed, HasSubstr("  item 4 static \"Right: system.privilege.admin\" disabled\n"
+                                   "  item 5 static \"Name:\" disabled\n"
+                                   "  item 6 edit \"ann\" focus selection 0-3\n"));
+    EXPECT_THAT(printed, HasSubstr("  item 8 edit \"••••••\" focus"));
+    EXPECT_THAT(printed, Not(HasSubstr("s3cr")));
+    EXPECT_FALSE(display.ScriptEndedEarly());
+}
+
+TEST_F(PromptDialog, CancelAndEscapeRefuse) {
+    // The script's own answers first, then the dialog's Cancel.
+    display.Script("admin \"root\" \"x\"\nadmin cancel\ntype \"root\"\nclick item 2\n");
+    EXPECT_TRUE(Ask());
+    EXPECT_FALSE(Ask());
+    EXPECT_FALSE(Ask());
+    EXPECT_FALSE(display.ScriptEndedEarly());
+}
+
+TEST_F(PromptDialog, TypingOverSelectedBulletsReplacesThePassword) {
+    // Tab to the name, and back to the bullets, all selected.
+    display.Script("key tab\ntype \"first\"\nkey tab\nkey tab\ntype \"second\"\nkey return\n");
+    std::optional<platform::AdministratorCredentials> answer = Ask();
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->user, "ann");
+    EXPECT_EQ(answer->password, "second");
 }

@@ -1,5 +1,5 @@
 // A headless display driven by a script, the application's resources, and no window left
-// behind: what the dialog, control and alert tests share.
+// behind: what the dialog, control, list, text and alert tests share.
 #pragma once
 
 #include "Display/ModelView.h"
@@ -9,15 +9,40 @@
 #include "Windows/Window.h"
 
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 #include <memory>
-#include <sstream>
 #include <vector>
+
+inline Handle ItemHandle(DialogRef dialog, DialogItemIndex item, Rect* box = nullptr) {
+    DialogItemType type;
+    Handle handle;
+    Rect ignored;
+    GetDialogItem(dialog, item, &type, &handle, box ? box : &ignored);
+    return handle;
+}
+
+inline ControlRef ControlOf(DialogRef dialog, DialogItemIndex item) {
+    return reinterpret_cast<ControlRef>(ItemHandle(dialog, item));
+}
+
+inline std::string TextOf(DialogRef dialog, DialogItemIndex item) {
+    Str255 text;
+    GetDialogItemText(ItemHandle(dialog, item), text);
+    return std::string(reinterpret_cast<char*>(text + 1), text[0]);
+}
+
+inline std::string Describe(DialogRef dialog) {
+    std::ostringstream out;
+    platform::display::TheModelView().describeWindow(out, GetDialogWindow(dialog));
+    return out.str();
+}
+
+inline DialogRef NewDialog(SInt16 dialogID) {
+    return GetNewDialog(dialogID, nullptr, reinterpret_cast<WindowRef>(-1));
+}
 
 class DialogFixture : public ::testing::Test {
   protected:
     void SetUp() override { PlatformResetResourceChain(); }
-
     // The driver leaves no window, event or display behind, also when no script was run.
     void TearDown() override {
         if (!driver_) driver_ = std::make_unique<testsupport::HeadlessDriver>();
@@ -33,7 +58,7 @@ class DialogFixture : public ::testing::Test {
     }
 
     DialogRef Open(SInt16 dialogID) {
-        DialogRef dialog = GetNewDialog(dialogID, nullptr, reinterpret_cast<WindowRef>(-1));
+        DialogRef dialog = NewDialog(dialogID);
         if (dialog) ShowWindow(GetDialogWindow(dialog));
         return dialog;
     }
@@ -49,30 +74,6 @@ class DialogFixture : public ::testing::Test {
             if (IsDialogEvent(&event) && DialogSelect(&event, &dialog, &item)) hits.push_back(item);
         }
         return hits;
-    }
-
-    static std::string Describe(DialogRef dialog) {
-        std::ostringstream out;
-        platform::display::TheModelView().describeWindow(out, GetDialogWindow(dialog));
-        return out.str();
-    }
-
-    static ControlRef ControlOf(DialogRef dialog, DialogItemIndex item) {
-        DialogItemType type;
-        Handle handle;
-        Rect box;
-        GetDialogItem(dialog, item, &type, &handle, &box);
-        return reinterpret_cast<ControlRef>(handle);
-    }
-
-    static std::string TextOf(DialogRef dialog, DialogItemIndex item) {
-        DialogItemType type;
-        Handle handle;
-        Rect box;
-        GetDialogItem(dialog, item, &type, &handle, &box);
-        Str255 text;
-        GetDialogItemText(handle, text);
-        return std::string(reinterpret_cast<char*>(text + 1), text[0]);
     }
 
     std::string Printouts() const { return driver_->Printouts(); }

@@ -1,23 +1,19 @@
 #include "Platform/Files.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/FileSpecs.h"
+#include "TestSupport/ResourceFiles.h"
 #include "TestSupport/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
+#include <map>
 #include <set>
-#include <vector>
 
 using namespace testsupport;
+namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<UInt8> ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<UInt8>(std::istreambuf_iterator<char>(in), {});
-}
 
 UInt32 Big32(const std::vector<UInt8>& b, size_t at) {
     return (UInt32(b[at]) << 24) | (UInt32(b[at + 1]) << 16) | (UInt32(b[at + 2]) << 8) | b[at + 3];
@@ -26,30 +22,52 @@ UInt32 Big32(const std::vector<UInt8>& b, size_t at) {
 // Entry id -> (offset, length) of an AppleDouble file.
 std::map<UInt32, std::pair<UInt32, UInt32>> SidecarEntries(const std::vector<UInt8>& b) {
     std::map<UInt32, std::pair<UInt32, UInt32>> entries;
-    size_t count = (size_t(b[24]) << 8) | b[25];
-    for (size_t i = 0; i < count; ++i)
+    for (size_t i = 0; i < ((size_t(b[24]) << 8) | b[25]); ++i)
         entries[Big32(b, 26 + 12 * i)] = {Big32(b, 30 + 12 * i), Big32(b, 34 + 12 * i)};
     return entries;
+}
+
+std::string Text(const std::vector<UInt8>& b, size_t at, size_t length) {
+    return std::string(b.begin() + long(at), b.begin() + long(at + length));
+}
+
+std::string Name(const unsigned char* pascal) {
+    return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]);
+}
+
+std::string Contents(const std::string& path) {
+    std::vector<UInt8> bytes = ReadFileBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+OSType TypeOf(const FSSpec& spec) {
+    FInfo info{};
+    FSpGetFInfo(&spec, &info);
+    return info.fdType;
 }
 
 void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
+CInfoPBRec CatInfo(SInt16 vRefNum, SInt32 dirID, StringPtr name, SInt16 index = 0) {
+    CInfoPBRec pb{};
+    pb.hFileInfo.ioNamePtr = name;
+    pb.hFileInfo.ioVRefNum = vRefNum;
+    pb.hFileInfo.ioDirID = dirID;
+    pb.hFileInfo.ioFDirIndex = index;
+    return pb;
+}
+
 std::set<std::string> ListByIndex(const std::string& folderPath) {
     FolderLocation folder = LocateFolderPath(folderPath);
     std::set<std::string> names;
+    Str255 name;
     for (SInt16 index = 1;; ++index) {
-        Str255 name;
-        CInfoPBRec pb{};
-        pb.hFileInfo.ioNamePtr = name;
-        pb.hFileInfo.ioVRefNum = folder.vRefNum;
-        pb.hFileInfo.ioDirID = folder.dirID;
-        pb.hFileInfo.ioFDirIndex = index;
-        if (PBGetCatInfoSync(&pb) != noErr) break;
-        names.insert(std::string(reinterpret_cast<char*>(name + 1), name[0]));
+        CInfoPBRec pb = CatInfo(folder.vRefNum, folder.dirID, name, index);
+        if (PBGetCatInfoSync(&pb) != noErr) return names;
+        names.insert(Name(name));
     }
-    return names;
 }
 
 } // namespace
@@ -59,26 +77,22 @@ TEST(FileManager, SidecarHoldsFinderInfoAndResourceForkAndFollowsItsFile) {
     FSSpec spec = SpecIn(temp.str(), "Report");
     ASSERT_EQ(FSpCreate(&spec, FOUR_CHAR_CODE("ttxt"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
     EXPECT_EQ(FSpCreate(&spec, 0, 0, -1), dupFNErr);
-
     SInt16 refNum = 0;
     ASSERT_EQ(FSpOpenRF(&spec, fsRdWrPerm, &refNum), noErr);
     SInt32 count = 5;
     ASSERT_EQ(FSWrite(refNum, &count, "RSRC!"), noErr);
     ASSERT_EQ(FSClose(refNum), noErr);
 
-    std::vector<UInt8> sidecar = ReadBytes(temp / "._Report");
+    std::vector<UInt8> sidecar = ReadFileBytes(temp / "._Report");
     ASSERT_GE(sidecar.size(), 26u);
     EXPECT_EQ(Big32(sidecar, 0), 0x00051607u);
     EXPECT_EQ(Big32(sidecar, 4), 0x00020000u);
     auto entries = SidecarEntries(sidecar);
-    ASSERT_EQ(entries.count(9), 1u);
+    ASSERT_TRUE(entries.count(9) && entries.count(2));
     EXPECT_EQ(entries[9].second, 32u);
     EXPECT_EQ(Big32(sidecar, entries[9].first), FOUR_CHAR_CODE("TEXT"));
     EXPECT_EQ(Big32(sidecar, entries[9].first + 4), FOUR_CHAR_CODE("ttxt"));
-    ASSERT_EQ(entries.count(2), 1u);
-    EXPECT_EQ(
-        std::string(sidecar.begin() + entries[2].first, sidecar.begin() + entries[2].first + 5),
-        "RSRC!");
+    EXPECT_EQ(Text(sidecar, entries[2].first, 5), "RSRC!");
 
     // The catalog reports the resource fork's length from the sidecar.
     HParamBlockRec pb{};
@@ -92,37 +106,27 @@ TEST(FileManager, SidecarHoldsFinderInfoAndResourceForkAndFollowsItsFile) {
 
     EXPECT_EQ(ListByIndex(temp.str()), std::set<std::string>{"Report"});
     ASSERT_EQ(FSpDelete(&spec), noErr);
-    EXPECT_FALSE(std::filesystem::exists(temp / "Report"));
-    EXPECT_FALSE(std::filesystem::exists(temp / "._Report"));
+    EXPECT_FALSE(fs::exists(temp / "Report") || fs::exists(temp / "._Report"));
 }
 
 TEST(FileManager, RewritingASidecarKeepsUnknownEntriesAndSurvivesDamage) {
     TempFolder temp;
     WriteFile(temp / "Notes", "data");
     // A sidecar written elsewhere with a real-name entry (3) that this layer does not use.
-    std::vector<UInt8> foreign = {0, 5, 0x16, 7, 0, 2, 0, 0};
-    foreign.resize(24, 0);
-    foreign.insert(foreign.end(),
-                   {0, 1, 0, 0, 0, 3, 0, 0, 0, 38, 0, 0, 0, 5, 'N', 'o', 't', 'e', 's'});
-    std::ofstream(temp / "._Notes", std::ios::binary)
-        .write(reinterpret_cast<const char*>(foreign.data()), std::streamsize(foreign.size()));
-
+    WriteFile(temp / "._Notes", std::string("\0\5\x16\7\0\2", 6) + std::string(18, '\0') +
+                                    std::string("\0\1\0\0\0\3\0\0\0\x26\0\0\0\5Notes", 19));
     FSSpec spec = SpecIn(temp.str(), "Notes");
-    FInfo info{};
+    FInfo info{}, back{};
     info.fdType = FOUR_CHAR_CODE("TEXT");
     info.fdFlags = kIsStationery;
     ASSERT_EQ(FSpSetFInfo(&spec, &info), noErr);
-    FInfo back{};
     ASSERT_EQ(FSpGetFInfo(&spec, &back), noErr);
     EXPECT_EQ(back.fdType, FOUR_CHAR_CODE("TEXT"));
     EXPECT_EQ(back.fdFlags, kIsStationery);
-
-    std::vector<UInt8> sidecar = ReadBytes(temp / "._Notes");
+    std::vector<UInt8> sidecar = ReadFileBytes(temp / "._Notes");
     auto entries = SidecarEntries(sidecar);
     ASSERT_EQ(entries.count(3), 1u);
-    EXPECT_EQ(
-        std::string(sidecar.begin() + entries[3].first, sidecar.begin() + entries[3].first + 5),
-        "Notes");
+    EXPECT_EQ(Text(sidecar, entries[3].first, 5), "Notes");
 
     // A truncated sidecar reads as none; it is never trusted past its end.
     WriteFile(temp / "._Notes", std::string("\0\5\x16\7\0\2\0\0", 8) + std::string(18, '\0') +
@@ -140,60 +144,51 @@ TEST(FileManager, FoldersAndNamesAreCheckedNeverTheCurrentFolder) {
     spec = FSSpec{};
     SetPascal(spec.name, "file");
     EXPECT_EQ(FSpCreate(&spec, 0, 0, -1), nsvErr);
-    EXPECT_FALSE(std::filesystem::exists("file"));
+    EXPECT_FALSE(fs::exists("file"));
 
     FolderLocation folder = LocateFolderPath(temp.str());
-    SetPascal(name, "a/b");
-    EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, folder.dirID, name, &spec), bdNamErr);
-    SetPascal(name, "._hidden");
-    EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, folder.dirID, name, &spec), bdNamErr);
-    SetPascal(name, std::string(64, 'x'));
-    EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, folder.dirID, name, &spec), bdNamErr);
+    for (const std::string& bad :
+         std::vector<std::string>{"a/b", "._hidden", std::string(64, 'x')}) {
+        SetPascal(name, bad);
+        EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, folder.dirID, name, &spec), bdNamErr) << bad;
+    }
     SetPascal(name, "missing");
     EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, 0x7FFFFFF0, name, &spec), dirNFErr);
-
     // A missing file still gets its FSSpec, with the news that it is not there yet.
     EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, folder.dirID, name, &spec), fnfErr);
     EXPECT_EQ(spec.parID, folder.dirID);
-    EXPECT_EQ(spec.name[0], 7);
+    EXPECT_EQ(Name(spec.name), "missing");
 }
 
 TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
     TempFolder temp;
-    std::filesystem::create_directory(temp / "Sub");
+    fs::create_directory(temp / "Sub");
     WriteFile(temp / "Sub/Item", "x");
     FolderLocation sub = LocateFolderPath(temp / "Sub");
     ASSERT_NE(sub.dirID, 0);
 
     // The folder's own ID describes it, with its name and its parent.
     Str255 name;
-    CInfoPBRec pb{};
-    pb.dirInfo.ioNamePtr = name;
-    pb.dirInfo.ioVRefNum = sub.vRefNum;
-    pb.dirInfo.ioFDirIndex = -1;
-    pb.dirInfo.ioDrDirID = sub.dirID;
+    CInfoPBRec pb = CatInfo(sub.vRefNum, sub.dirID, name, -1);
     ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
     EXPECT_TRUE(pb.dirInfo.ioFlAttrib & kioFlAttribDirMask);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(name + 1), name[0]), "Sub");
+    EXPECT_EQ(Name(name), "Sub");
     EXPECT_EQ(pb.dirInfo.ioDrParID, LocateFolderPath(temp.str()).dirID);
     EXPECT_EQ(pb.dirInfo.ioDrNmFls, 1);
 
-    FSSpec spec = SpecIn(temp / "Sub", "Item");
-    FSRef ref{};
+    FSSpec spec = SpecIn(temp / "Sub", "Item"), again{};
+    FSRef ref{}, parent{};
     ASSERT_EQ(FSpMakeFSRef(&spec, &ref), noErr);
-    FSSpec again{};
-    FSRef parent{};
     ASSERT_EQ(FSGetCatalogInfo(&ref, kFSCatInfoNone, nullptr, nullptr, &again, &parent), noErr);
     EXPECT_EQ(again.vRefNum, spec.vRefNum);
     EXPECT_EQ(again.parID, spec.parID);
-    EXPECT_EQ(std::memcmp(again.name, spec.name, spec.name[0] + 1), 0);
+    EXPECT_EQ(Name(again.name), "Item");
     UInt8 path[1024];
     ASSERT_EQ(FSRefMakePath(&parent, path, sizeof path), noErr);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(path)), temp / "Sub");
 
     FSRef none{};
-    EXPECT_EQ(FSGetCatalogInfo(&none, kFSCatInfoNone, nullptr, nullptr, nullptr, nullptr),
-              paramErr);
+    EXPECT_EQ(FSGetCatalogInfo(&none, 0, nullptr, nullptr, nullptr, nullptr), paramErr);
     EXPECT_EQ(FSPathMakeRef(reinterpret_cast<const UInt8*>("relative/path"), &ref, nullptr),
               fnfErr);
 }
@@ -204,13 +199,11 @@ TEST(FileManager, ForksReadWriteAndPositionAsTheOriginalDid) {
     ASSERT_EQ(FSpCreate(&spec, 0, FOUR_CHAR_CODE("TEXT"), -1), noErr);
     SInt16 refNum = 0;
     ASSERT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &refNum), noErr);
-    SInt32 count = 10;
+    SInt32 count = 10, eof = 0, mark = 0;
     ASSERT_EQ(FSWrite(refNum, &count, "0123456789"), noErr);
-    SInt32 eof = 0, mark = 0;
     ASSERT_EQ(GetEOF(refNum, &eof), noErr);
-    EXPECT_EQ(eof, 10);
     EXPECT_EQ(GetFPos(refNum, &mark), noErr);
-    EXPECT_EQ(mark, 10);
+    EXPECT_EQ(std::pair(eof, mark), std::pair(10, 10));
 
     EXPECT_EQ(SetFPos(refNum, fsFromStart, -1), posErr);
     EXPECT_EQ(SetFPos(refNum, fsFromLEOF, -4), noErr);
@@ -222,13 +215,12 @@ TEST(FileManager, ForksReadWriteAndPositionAsTheOriginalDid) {
     EXPECT_EQ(SetFPos(refNum, fsFromStart, 20), eofErr);
     GetFPos(refNum, &mark);
     EXPECT_EQ(mark, 10);
-
     ASSERT_EQ(SetEOF(refNum, 3), noErr);
     GetFPos(refNum, &mark);
     EXPECT_EQ(mark, 3);
     ASSERT_EQ(FSClose(refNum), noErr);
     EXPECT_EQ(FSClose(refNum), rfNumErr);
-    EXPECT_EQ(std::filesystem::file_size(temp / "data"), 3u);
+    EXPECT_EQ(fs::file_size(temp / "data"), 3u);
 
     ASSERT_EQ(FSpOpenDF(&spec, fsRdPerm, &refNum), noErr);
     count = 1;
@@ -242,23 +234,18 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     FSSpec spec = SpecIn(temp.str(), "guarded");
     ASSERT_EQ(FSpCreate(&spec, 0, 0, -1), noErr);
     ASSERT_EQ(FSpSetFLock(&spec), noErr);
-    SInt16 refNum = 0;
+    SInt16 refNum = 0, second = 0;
     EXPECT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &refNum), permErr);
     EXPECT_EQ(FSpDelete(&spec), fLckdErr);
-    CInfoPBRec pb{};
-    pb.hFileInfo.ioVRefNum = spec.vRefNum;
-    pb.hFileInfo.ioDirID = spec.parID;
-    pb.hFileInfo.ioNamePtr = spec.name;
+    CInfoPBRec pb = CatInfo(spec.vRefNum, spec.parID, spec.name);
     ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
     EXPECT_TRUE(pb.hFileInfo.ioFlAttrib & kioFlAttribLockedMask);
     ASSERT_EQ(FSpRstFLock(&spec), noErr);
 
     ASSERT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &refNum), noErr);
-    SInt16 second = 0;
     EXPECT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &second), opWrErr);
     EXPECT_EQ(second, refNum);
     EXPECT_EQ(FSpDelete(&spec), fBsyErr);
-
     // The open fork knows where it lives and which fork it is.
     Str255 name;
     FCBPBRec fcb{};
@@ -266,13 +253,12 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     fcb.ioNamePtr = name;
     ASSERT_EQ(PBGetFCBInfoSync(&fcb), noErr);
     EXPECT_EQ(fcb.ioFCBParID, spec.parID);
-    EXPECT_EQ(fcb.ioFCBFlags & kioFCBResourceMask, 0);
-    EXPECT_NE(fcb.ioFCBFlags & kioFCBWriteMask, 0);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(name + 1), name[0]), "guarded");
+    EXPECT_EQ(fcb.ioFCBFlags & (kioFCBResourceMask | kioFCBWriteMask), kioFCBWriteMask);
+    EXPECT_EQ(Name(name), "guarded");
     FSClose(refNum);
     EXPECT_EQ(FSpDelete(&spec), noErr);
 
-    std::filesystem::create_directory(temp / "full");
+    fs::create_directory(temp / "full");
     WriteFile(temp / "full/inside", "");
     FSSpec full = SpecIn(temp.str(), "full");
     EXPECT_EQ(FSpDelete(&full), fBsyErr);
@@ -284,15 +270,12 @@ TEST(FileManager, ReferencesCreateWriteAndDeleteNamedFiles) {
     FSRef folder{}, file{};
     ASSERT_EQ(FSPathMakeRef(reinterpret_cast<const UInt8*>(temp.str().c_str()), &folder, nullptr),
               noErr);
-    const UniChar name[] = {'o', 'u', 't', '.', 't', 'x', 't'};
+    const UniChar name[] = {'o', 'u', 't', '.', 't', 'x', 't'}, slash[] = {'a', '/', 'b'};
     EXPECT_EQ(FSMakeFSRefUnicode(&folder, 7, name, 0x08000100, &file), fnfErr);
     FSSpec spec{};
     ASSERT_EQ(FSCreateFileUnicode(&folder, 7, name, kFSCatInfoNone, nullptr, &file, &spec), noErr);
-    EXPECT_EQ(FSCreateFileUnicode(&folder, 7, name, kFSCatInfoNone, nullptr, nullptr, nullptr),
-              dupFNErr);
-    const UniChar slash[] = {'a', '/', 'b'};
-    EXPECT_EQ(FSCreateFileUnicode(&folder, 3, slash, kFSCatInfoNone, nullptr, nullptr, nullptr),
-              bdNamErr);
+    EXPECT_EQ(FSCreateFileUnicode(&folder, 7, name, 0, nullptr, nullptr, nullptr), dupFNErr);
+    EXPECT_EQ(FSCreateFileUnicode(&folder, 3, slash, 0, nullptr, nullptr, nullptr), bdNamErr);
 
     HFSUniStr255 dataFork;
     FSGetDataForkName(&dataFork);
@@ -308,8 +291,7 @@ TEST(FileManager, ReferencesCreateWriteAndDeleteNamedFiles) {
                                nullptr, nullptr),
               noErr);
     EXPECT_EQ(info.dataLogicalSize, 5u);
-    info.finderInfo[0] = 'T', info.finderInfo[1] = 'E', info.finderInfo[2] = 'X',
-    info.finderInfo[3] = 'T';
+    std::memcpy(info.finderInfo, "TEXT", 4);
     info.finderInfo[8] = kIsStationery >> 8;
     ASSERT_EQ(FSSetCatalogInfo(&file, kFSCatInfoFinderInfo, &info), noErr);
     FInfo finder{};
@@ -318,7 +300,51 @@ TEST(FileManager, ReferencesCreateWriteAndDeleteNamedFiles) {
     EXPECT_EQ(finder.fdFlags, kIsStationery);
 
     ASSERT_EQ(FSDeleteObject(&file), noErr);
-    EXPECT_FALSE(std::filesystem::exists(temp / "out.txt"));
-    EXPECT_FALSE(std::filesystem::exists(temp / "._out.txt"));
+    EXPECT_FALSE(fs::exists(temp / "out.txt") || fs::exists(temp / "._out.txt"));
     EXPECT_EQ(FSDeleteObject(&file), fnfErr);
+}
+
+TEST(FSpExchangeFiles, ContentsAndSidecarsChangePlacesNamesStay) {
+    TempFolder temp;
+    FSSpec a = SpecIn(temp.str(), "A"), b = SpecIn(temp.str(), "B");
+    ASSERT_EQ(FSpCreate(&a, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
+    ASSERT_EQ(FSpCreate(&b, FOUR_CHAR_CODE("ttxt"), FOUR_CHAR_CODE("PREF"), -1), noErr);
+    WriteFile(temp / "A", "first");
+    WriteFile(temp / "B", "second, longer");
+
+    ASSERT_EQ(FSpExchangeFiles(&a, &b), noErr);
+    EXPECT_EQ(Contents(temp / "A"), "second, longer");
+    EXPECT_EQ(Contents(temp / "B"), "first");
+    EXPECT_EQ(TypeOf(a), FOUR_CHAR_CODE("PREF"));
+    EXPECT_EQ(TypeOf(b), FOUR_CHAR_CODE("TEXT"));
+
+    // A file without a sidecar hands the other name none.
+    WriteFile(temp / "C", "plain");
+    FSSpec c = SpecIn(temp.str(), "C");
+    ASSERT_EQ(FSpExchangeFiles(&a, &c), noErr);
+    EXPECT_EQ(Contents(temp / "A"), "plain");
+    EXPECT_FALSE(fs::exists(temp / "._A"));
+    EXPECT_EQ(TypeOf(c), FOUR_CHAR_CODE("PREF"));
+    EXPECT_EQ(FSpExchangeFiles(&a, &a), noErr);
+    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), {}), 5);
+}
+
+TEST(FSpExchangeFiles, RefusesWhatCannotBeExchanged) {
+    TempFolder temp;
+    FSSpec a = SpecIn(temp.str(), "A"), missing = SpecIn(temp.str(), "Missing");
+    ASSERT_EQ(FSpCreate(&a, 0, 0, -1), noErr);
+    fs::create_directory(temp / "Folder");
+    FSSpec folder = SpecIn(temp.str(), "Folder");
+
+    EXPECT_EQ(FSpExchangeFiles(&a, &missing), fnfErr);
+    EXPECT_EQ(FSpExchangeFiles(&missing, &a), fnfErr);
+    EXPECT_EQ(FSpExchangeFiles(&a, &folder), notAFileErr);
+
+    FSSpec b = SpecIn(temp.str(), "B");
+    ASSERT_EQ(FSpCreate(&b, 0, 0, -1), noErr);
+    SInt16 refNum;
+    ASSERT_EQ(FSpOpenDF(&b, fsRdPerm, &refNum), noErr);
+    EXPECT_EQ(FSpExchangeFiles(&a, &b), fBsyErr);
+    FSClose(refNum);
+    EXPECT_EQ(FSpExchangeFiles(&a, &b), noErr);
 }

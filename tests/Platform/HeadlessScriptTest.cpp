@@ -1,9 +1,14 @@
 #include "Display/Headless/HeadlessScript.h"
+#include "Platform/Display.h"
+#include "Platform/Events.h"
+#include "TestSupport/TempFolder.h"
 
+#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 using namespace platform::display;
+using namespace testsupport;
 
 namespace {
 
@@ -12,27 +17,34 @@ HeadlessScript Parse(const std::string& text) {
     return ParseHeadlessScript(in);
 }
 
+// Takes events until the quit event, as a program's loop would, then ends the process.
+[[noreturn]] void RunUntilQuit(const std::string& scriptPath) {
+    PlatformUseHeadlessDisplay(scriptPath.c_str());
+    EventRecord event{};
+    while (!WaitNextEvent(everyEvent, &event, 30, nullptr) || event.what != kHighLevelEvent)
+        continue;
+    std::exit(0);
+}
+
+class HeadlessStartup : public ::testing::Test {
+  protected:
+    std::string Script(const std::string& text) {
+        std::ofstream(temp / "test.script") << text;
+        return temp / "test.script";
+    }
+
+    TempFolder temp;
+};
+
 } // namespace
 
 TEST(HeadlessScript, ReadsEveryCommandWithItsArguments) {
-    HeadlessScript script = Parse("# a session\n"
-                                  "click 120 48\n"
-                                  "click item 14\n"
-                                  "doubleclick row 3 column 1\n"
-                                  "click close\n"
-                                  "drag 10 10 to 200 300\n"
-                                  "hold 400 100 30\n"
-                                  "type \"say \\\"hi\\\"\"\n"
-                                  "key e cmd at 50 60\n"
-                                  "key return\n"
-                                  "menu \"Sort\" \"By ID\"\n"
-                                  "\n"
-                                  "wait 120   # two seconds\n"
-                                  "admin \"root\" \"secret\"\n"
-                                  "admin cancel\n"
-                                  "choose \"/tmp/list.csv\"\n"
-                                  "quit\n"
-                                  "print\n");
+    HeadlessScript script = Parse(
+        "# a session\nclick 120 48\nclick item 14\ndoubleclick row 3 column 1\nclick close\n"
+        "drag 10 10 to 200 300\nhold 400 100 30\ntype \"say \\\"hi\\\"\"\nkey e cmd at 50 60\n"
+        "key return\nmenu \"Sort\" \"By ID\"\n\nwait 120   # two seconds\nadmin \"root\" "
+        "\"secret\"\n"
+        "admin cancel\nchoose \"/tmp/list.csv\"\nquit\nprint\n");
     ASSERT_EQ(script.error, "");
     ASSERT_EQ(script.commands.size(), 16u);
     const auto& c = script.commands;
@@ -72,4 +84,20 @@ TEST(HeadlessScript, ReportsTheFirstBadLineByNumber) {
     EXPECT_EQ(Parse("wait -5\n").error, "line 1: time cannot run backwards");
     EXPECT_EQ(Parse("click 99999 0\n").error, "line 1: point out of range");
     EXPECT_TRUE(Parse("click 99999 0\n").commands.empty());
+}
+
+TEST_F(HeadlessStartup, AScriptThatCannotBeReadStopsBeforeAnythingRuns) {
+    EXPECT_EXIT(PlatformUseHeadlessDisplay(Script("print\nclik 1 2\n").c_str()),
+                ::testing::ExitedWithCode(kHeadlessScriptErrorStatus),
+                "test.script: line 2: unknown command 'clik'");
+    EXPECT_EXIT(PlatformUseHeadlessDisplay((temp / "missing.script").c_str()),
+                ::testing::ExitedWithCode(kHeadlessScriptErrorStatus),
+                "missing.script: No such file or directory");
+}
+
+TEST_F(HeadlessStartup, TheExitStatusTellsWhetherTheScriptRanOut) {
+    EXPECT_EXIT(RunUntilQuit(Script("wait 5\nquit\nprint\n")), ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(RunUntilQuit(Script("wait 5\n")),
+                ::testing::ExitedWithCode(kHeadlessScriptEndedEarlyStatus),
+                "The script ended before the program did.*exit status 3");
 }

@@ -1,18 +1,114 @@
-#include "ListFixture.h"
+// Lists in a window laid out as the Job Account list's: 11 rows of two 184-pixel columns from
+// (16, 64), the scroll bar's arrows the 15 pixels at either end of x 385 to 400, y 64 to 240.
+#include "DialogTestFixture.h"
+#include "Lists/ListDescription.h"
+#include "Platform/Lists.h"
 
+using platform::quickdraw::DrawOp;
 using ::testing::HasSubstr;
 
 namespace {
 
-using ListManager = ListFixture;
+class ListManager : public DialogFixture {
+  protected:
+    static constexpr Rect kView{64, 16, 240, 385};
+    static constexpr Point kOrigin{100, 100}; // the window's content on screen
 
-std::vector<platform::quickdraw::DrawOp> Drawn(WindowRef window,
-                                               platform::quickdraw::DrawOp::Kind kind) {
-    std::vector<platform::quickdraw::DrawOp> found;
-    for (const auto& op : window->port.drawn)
-        if (op.kind == kind) found.push_back(op);
-    return found;
-}
+    void SetUp() override {
+        DialogFixture::SetUp();
+        Rect content{kOrigin.v, kOrigin.h, SInt16(kOrigin.v + 300), SInt16(kOrigin.h + 500)};
+        window_ = platform::windows::CreateWindow(content, "Lists", true, false, 0,
+                                                  reinterpret_cast<WindowRef>(-1));
+        SetPort(GetWindowPort(window_));
+    }
+    void TearDown() override {
+        for (ListHandle list : lists_)
+            LDispose(list);
+        DialogFixture::TearDown();
+    }
+
+    // Rows of "name R" and "R", one cell at a time selectable unless flags say otherwise.
+    ListHandle Make(SInt16 rows, SInt8 flags = lOnlyOne, Rect view = kView) {
+        ListBounds bounds{0, 0, 0, 2};
+        ListHandle list = LNew(&view, &bounds, Point{0, 0}, 0, window_, false, false, false, true);
+        lists_.push_back(list);
+        SetListSelectionFlags(list, flags);
+        LAddRow(rows, 0, list);
+        for (SInt16 row = 0; row < rows; ++row) {
+            std::string name = "name " + std::to_string(row), id = std::to_string(row);
+            LSetCell(name.data(), SInt16(name.size()), Cell{row, 0}, list);
+            LSetCell(id.data(), SInt16(id.size()), Cell{row, 1}, list);
+        }
+        LSetDrawingMode(true, list);
+        return list;
+    }
+
+    static std::string TextOf(ListHandle list, SInt16 row, SInt16 column) {
+        char data[64];
+        SInt16 length = sizeof data;
+        LGetCell(data, &length, Cell{row, column}, list);
+        return std::string(data, size_t(length));
+    }
+    std::string Described() const {
+        std::ostringstream out;
+        platform::lists::DescribeLists(out, window_);
+        return out.str();
+    }
+    // The list's summary line, e.g. "5 rows x 2 columns, top row 0, selected row 1".
+    std::string Summary() const {
+        std::string text = Described();
+        return text.substr(7, text.find('\n') - 7);
+    }
+    // The selected cell found from (0, 0), or (-1, -1).
+    static std::pair<int, int> FirstSelected(ListHandle list) {
+        Cell cell{0, 0};
+        return LGetSelect(true, &cell, list) ? std::pair(int(cell.v), int(cell.h))
+                                             : std::pair(-1, -1);
+    }
+    static bool Selected(ListHandle list, SInt16 row, SInt16 column) {
+        Cell cell{row, column};
+        return LGetSelect(false, &cell, list);
+    }
+    std::vector<DrawOp> Drawn(DrawOp::Kind kind) const {
+        std::vector<DrawOp> found;
+        for (const auto& op : window_->port.drawn)
+            if (op.kind == kind) found.push_back(op);
+        return found;
+    }
+
+    // Script text in local points: "@h @v" become the screen's.
+    static std::string Global(const std::string& text) {
+        std::string out;
+        for (size_t i = 0, used = 0; i < text.size(); ++i)
+            if (text[i] != '@')
+                out += text[i];
+            else
+                out += std::to_string(kOrigin.h + std::stoi(text.substr(i + 1), &used)), i += used;
+        return out;
+    }
+    // Mouse-downs as the event loop passes them on: made local and handed to LClick, which
+    // tracks the button until it comes up. What LClick answered, and the summary after each.
+    std::vector<std::pair<bool, std::string>> Clicks(ListHandle list) {
+        std::vector<std::pair<bool, std::string>> outcomes;
+        while (!driver_->ScriptEndedEarly()) {
+            EventRecord event;
+            if (!WaitNextEvent(mDownMask, &event, 10, nullptr)) continue;
+            GlobalToLocal(&event.where);
+            bool twice = LClick(event.where, event.modifiers, list);
+            outcomes.push_back({twice, Summary()});
+        }
+        return outcomes;
+    }
+    std::vector<std::string> Summaries(ListHandle list) {
+        std::vector<std::string> summaries;
+        for (const auto& [twice, summary] : Clicks(list))
+            summaries.push_back(summary);
+        return summaries;
+    }
+
+    WindowRef window_ = nullptr;
+    std::vector<ListHandle> lists_;
+};
 
 } // namespace
 
@@ -24,11 +120,9 @@ TEST_F(ListManager, DefaultCellSizeSharesTheViewAndTheScrollBarStandsAtItsRight)
     GetControlBounds(GetListVerticalScrollBar(list), &bar);
     const Rect wantBar{kView.top, kView.right, kView.bottom, SInt16(kView.right + 15)};
     EXPECT_TRUE(EqualRect(&bar, &wantBar));
-    EXPECT_EQ(GetListSelectionFlags(list), lOnlyOne);
     ListBounds data;
     EXPECT_EQ(GetListDataBounds(list, &data)->right, 2);
     EXPECT_EQ(data.bottom, 0);
-
     Rect view = kView;
     ListBounds bounds{0, 0, 0, 1};
     EXPECT_EQ(LNew(&view, &bounds, Point{0, 0}, 128, window_, true, false, false, true), nullptr);
@@ -44,48 +138,39 @@ TEST_F(ListManager, RowsComeAndGoWithTheirCells) {
     SInt16 length = sizeof shortBuffer;
     LGetCell(shortBuffer, &length, Cell{0, 0}, list);
     EXPECT_EQ(std::string(shortBuffer, size_t(length)), "nam");
-
     LDelRow(2, 1, list);
     EXPECT_EQ(TextOf(list, 1, 0), "name 2");
-    EXPECT_EQ(Summary(), "list 4 rows x 2 columns, top row 0, nothing selected");
+    EXPECT_EQ(Summary(), "4 rows x 2 columns, top row 0, nothing selected");
     LDelRow(0, 3, list); // no count: every row, wherever it starts
-    EXPECT_EQ(Summary(), "list 0 rows x 2 columns, top row 0, nothing selected");
+    EXPECT_EQ(Summary(), "0 rows x 2 columns, top row 0, nothing selected");
 }
 
 // As the event loop does it: the click selects one cell, then every column of its row.
 TEST_F(ListManager, WholeRowSelectionIgnoresOnlyOneAndIsFoundRowByRow) {
     ListHandle list = Make(10);
-    for (SInt16 column = 0; column < 2; ++column)
-        LSetSelect(true, Cell{4, column}, list);
-    Cell cell{0, 0};
-    ASSERT_TRUE(LGetSelect(true, &cell, list));
-    EXPECT_EQ(cell.v, 4);
-    EXPECT_EQ(cell.h, 0);
-    cell = Cell{4, 1};
+    LSetSelect(true, Cell{4, 0}, list);
+    LSetSelect(true, Cell{4, 1}, list);
+    EXPECT_EQ(FirstSelected(list), std::pair(4, 0));
+    Cell cell{4, 1};
     EXPECT_TRUE(LGetSelect(true, &cell, list));
     EXPECT_EQ(cell.h, 1);
     cell = Cell{5, 0};
     EXPECT_FALSE(LGetSelect(true, &cell, list));
     EXPECT_EQ(cell.v, 5); // left as it was
     EXPECT_FALSE(LGetSelect(false, &cell, list));
-    EXPECT_EQ(Summary(), "list 10 rows x 2 columns, top row 0, selected row 4");
+    EXPECT_EQ(Summary(), "10 rows x 2 columns, top row 0, selected row 4");
 }
 
 TEST_F(ListManager, SelectionMovesWithTheRowsAndGoesWithThem) {
     ListHandle list = Make(10);
     LSetSelect(true, Cell{5, 1}, list);
     LDelRow(3, 0, list);
-    Cell cell{0, 0};
-    ASSERT_TRUE(LGetSelect(true, &cell, list));
-    EXPECT_EQ(cell.v, 2);
-    EXPECT_EQ(TextOf(list, cell.v, 1), "5");
+    EXPECT_EQ(FirstSelected(list), std::pair(2, 1));
+    EXPECT_EQ(TextOf(list, 2, 1), "5");
     LAddRow(1, 0, list);
-    cell = Cell{0, 0};
-    ASSERT_TRUE(LGetSelect(true, &cell, list));
-    EXPECT_EQ(cell.v, 3);
+    EXPECT_EQ(FirstSelected(list), std::pair(3, 1));
     LDelRow(1, 3, list);
-    cell = Cell{0, 0};
-    EXPECT_FALSE(LGetSelect(true, &cell, list));
+    EXPECT_EQ(FirstSelected(list), std::pair(-1, -1));
 }
 
 TEST_F(ListManager, ScrollRangeAtAThousandRowsKeepsTheLastRowInView) {
@@ -97,15 +182,13 @@ TEST_F(ListManager, ScrollRangeAtAThousandRowsKeepsTheLastRowInView) {
     EXPECT_EQ((**list).visible.top, 989);
     LScroll(0, -5, list);
     EXPECT_EQ(GetControlValue(bar), 984);
-
     LSetSelect(true, Cell{10, 0}, list);
     LAutoScroll(list);
-    EXPECT_EQ(Summary(), "list 1000 rows x 2 columns, top row 10, selected row 10");
+    EXPECT_EQ(Summary(), "1000 rows x 2 columns, top row 10, selected row 10");
     LSetSelect(true, Cell{999, 0}, list);
     LSetSelect(false, Cell{10, 0}, list);
     LAutoScroll(list);
     EXPECT_EQ(GetControlValue(bar), 989);
-
     // While drawing is off the bar waits; turning drawing on brings it up to date.
     LSetDrawingMode(false, list);
     LDelRow(0, 0, list);
@@ -120,24 +203,76 @@ TEST_F(ListManager, DrawingShowsWholeRowsCutToTheirCellsAndHighlightsTheSelectio
     std::string longName(30, 'x');
     LSetCell(longName.data(), SInt16(longName.size()), Cell{1, 0}, list);
     LSetSelect(true, Cell{1, 1}, list);
-    auto texts = Drawn(window_, platform::quickdraw::DrawOp::Kind::Text);
+    auto texts = Drawn(DrawOp::Kind::Text);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[2].text, std::string(22, 'x')); // (184 - 4) / 8 characters
     EXPECT_EQ(texts[3].rect.left, 16 + 184 + 4);
-    auto highlights = Drawn(window_, platform::quickdraw::DrawOp::Kind::Highlight);
+    auto highlights = Drawn(DrawOp::Kind::Highlight);
     ASSERT_EQ(highlights.size(), 1u);
     EXPECT_EQ(highlights[0].rect.top, 80);
-
-    std::ostringstream out;
-    platform::lists::DescribeLists(out, window_);
-    EXPECT_EQ(out.str(), "  list 5 rows x 2 columns, top row 0, selected row 1\n"
-                         "    row 0: \"name 0\" | \"0\"\n"
-                         "    row 1: \"" +
-                             longName + "\" | \"1\" selected\n");
+    EXPECT_EQ(Described(), "  list 5 rows x 2 columns, top row 0, selected row 1\n"
+                           "    row 0: \"name 0\" | \"0\"\n    row 1: \"" +
+                               longName + "\" | \"1\" selected\n");
     window_->port.drawn.clear();
     RgnHandle region = NewRgn();
     RectRgn(region, &view);
     LUpdate(region, list);
     DisposeRgn(region);
-    EXPECT_THAT(Drawn(window_, platform::quickdraw::DrawOp::Kind::Text), ::testing::SizeIs(4));
+    EXPECT_EQ(Drawn(DrawOp::Kind::Text).size(), 4u);
+}
+
+TEST_F(ListManager, ClicksSelectOneCellAtATimeWhateverTheModifiersAndEmptySpaceNothing) {
+    Script(Global("click row 2\nclick @292 @120 shift\nclick @292 @120 cmd\nclick @200 @184\n"));
+    ListHandle list = Make(5);
+    EXPECT_THAT(Summaries(list),
+                ::testing::ElementsAre("5 rows x 2 columns, top row 0, selected row 2",
+                                       "5 rows x 2 columns, top row 0, selected row 3",
+                                       "5 rows x 2 columns, top row 0, selected row 3",
+                                       "5 rows x 2 columns, top row 0, nothing selected"));
+}
+
+TEST_F(ListManager, ADoubleClickIsReportedOnceOnTheSecondClickOfTheSameCell) {
+    Script("doubleclick row 2\nclick row 2\ndoubleclick row 1 column 1\n");
+    ListHandle list = Make(5);
+    std::vector<bool> twice;
+    for (const auto& outcome : Clicks(list))
+        twice.push_back(outcome.first);
+    EXPECT_EQ(twice, (std::vector<bool>{false, true, false, false, true}));
+    // A third click at once begins a new pair rather than completing another.
+    Point cell{72, 100};
+    EXPECT_FALSE(LClick(cell, 0, list));
+    EXPECT_TRUE(LClick(cell, 0, list));
+    EXPECT_FALSE(LClick(cell, 0, list));
+}
+
+TEST_F(ListManager, ShiftExtendsAndCommandTogglesOnlyWhereTheFlagsAllow) {
+    const std::string extendAndToggle = Global("click @292 @120 shift\nclick @108 @104 cmd\n");
+    Script("click row 1\n" + extendAndToggle);
+    ListHandle list = Make(5, 0);
+    Clicks(list);
+    EXPECT_TRUE(Selected(list, 1, 1));
+    EXPECT_TRUE(Selected(list, 3, 0));
+    EXPECT_FALSE(Selected(list, 2, 0)); // toggled off again
+    EXPECT_TRUE(Selected(list, 2, 1));
+
+    Script(extendAndToggle);
+    SetListSelectionFlags(list, lNoExtend | lNoDisjoint);
+    Clicks(list);
+    EXPECT_EQ(Summary(), "5 rows x 2 columns, top row 0, selected row 2");
+    EXPECT_FALSE(Selected(list, 2, 1));
+}
+
+TEST_F(ListManager, TheScrollBarsArrowsPagesAndThumbScrollByRows) {
+    // The thumb is dragged to value 14; row 5 then lies above the rows shown.
+    Script(Global("click @392 @232\nclick @392 @200\nhold @392 @232 3\n"
+                  "drag @392 @182 to @392 @300\nclick @392 @70\nclick row 5\n"));
+    ListHandle list = Make(30);
+    EXPECT_THAT(Summaries(list),
+                ::testing::ElementsAre("30 rows x 2 columns, top row 1, nothing selected",
+                                       "30 rows x 2 columns, top row 11, nothing selected",
+                                       "30 rows x 2 columns, top row 14, nothing selected",
+                                       "30 rows x 2 columns, top row 19, nothing selected",
+                                       "30 rows x 2 columns, top row 18, nothing selected"));
+    EXPECT_EQ(GetControlValue(GetListVerticalScrollBar(list)), 18);
+    EXPECT_THAT(Messages(), HasSubstr("line 6: the front window has no such place"));
 }

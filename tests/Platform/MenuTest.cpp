@@ -1,0 +1,347 @@
+// The application's menu bar from its interface file, a scripted headless display, and the
+// event loop as the application runs it; no menu, handler or event is left behind.
+#include "Menus/Menu.h"
+#include "Display/ModelView.h"
+#include "Events/EventSource.h"
+#include "Platform/AppleEvents.h"
+#include "Platform/CarbonEvents.h"
+#include "Platform/MacMemory.h"
+#include "Platform/MacWindows.h"
+#include "Platform/PlatformTesting.h"
+#include "TestSupport/HeadlessDriver.h"
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <vector>
+
+using platform::display::TheModelView;
+
+namespace {
+
+class MenuFixture : public ::testing::Test {
+  protected:
+    // Every command event that reached a handler, and what the handler answered.
+    struct CommandLog {
+        OSStatus answer = noErr;
+        std::vector<HICommand> commands;
+    };
+
+    void SetUp() override {
+        IBNibRef nib = nullptr;
+        ASSERT_EQ(CreateNibReference(CFSTR("Korvane"), &nib), noErr);
+        ASSERT_EQ(SetMenuBarFromNib(nib, CFSTR("MainMenu")), noErr);
+        DisposeNibReference(nib);
+    }
+
+    void TearDown() override {
+        for (EventHandlerRef handler : handlers_)
+            RemoveEventHandler(handler);
+        AERemoveEventHandler(kCoreEventClass, kAEQuitApplication, nullptr, false);
+        AERemoveEventHandler(kCoreEventClass, kAEQuitApplication, nullptr, true);
+        while (!platform::menus::Bar().empty())
+            DisposeMenu(platform::menus::Bar().front());
+        driver_.reset();
+        FlushEvents(everyEvent, 0);
+    }
+
+    static OSStatus LogCommand(EventHandlerCallRef, EventRef event, void* userData) {
+        auto* log = static_cast<CommandLog*>(userData);
+        HICommand command{};
+        EXPECT_EQ(GetEventParameter(event, kEventParamDirectObject, typeHICommand, nullptr,
+                                    sizeof command, nullptr, &command),
+                  noErr);
+        log->commands.push_back(command);
+        return log->answer;
+    }
+
+    void Install(EventHandlerUPP handler, void* userData, UInt32 kind = kEventCommandProcess) {
+        EventTypeSpec type{kEventClassCommand, kind};
+        EventHandlerRef ref = nullptr;
+        ASSERT_EQ(InstallApplicationEventHandler(handler, 1, &type, userData, &ref), noErr);
+        handlers_.push_back(ref);
+    }
+
+    // The application's loop over the script: a click in the menu bar goes to MenuSelect, a
+    // high-level event to AEProcessAppleEvent; keys are only noted.
+    void RunScript(const std::string& script) {
+        driver_.emplace(script);
+        for (;;) {
+            EventRecord event;
+            bool got = WaitNextEvent(everyEvent & ~(activMask | updateMask), &event, 10, nullptr);
+            if (driver_->ScriptEndedEarly()) return;
+            WindowRef window = nullptr;
+            if (!got) continue;
+            if (event.what == mouseDown && FindWindow(event.where, &window) == inMenuBar)
+                menuResults_.push_back(MenuSelect(event.where));
+            else if (event.what == keyDown)
+                keys_ += char(event.message & charCodeMask);
+            else if (event.what == kHighLevelEvent)
+                appleEventResults_.push_back(AEProcessAppleEvent(&event));
+        }
+    }
+
+    static SInt32 MenuResult(MenuID menu, MenuItemIndex item) {
+        return (SInt32(menu) << 16) | item;
+    }
+
+    PlatformScopedMainBundle bundle_{KORVANE_BUILD_BUNDLE};
+    std::optional<testsupport::HeadlessDriver> driver_;
+    std::vector<EventHandlerRef> handlers_;
+    std::vector<SInt32> menuResults_;
+    std::vector<OSErr> appleEventResults_;
+    std::string keys_;
+};
+
+std::string Describe() {
+    std::ostringstream out;
+    TheModelView().describeMenuBar(out);
+    return out.str();
+}
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find('\n'));
+}
+
+// Notes its call and passes the event on to the handlers installed before it.
+OSStatus PassOn(EventHandlerCallRef call, EventRef event, void* calls) {
+    EXPECT_EQ(GetEventClass(event), kEventClassCommand);
+    EXPECT_EQ(GetEventKind(event), kEventCommandProcess);
+    ++*static_cast<int*>(calls);
+    return CallNextEventHandler(call, event);
+}
+
+std::vector<SRefCon> gQuits;
+
+OSErr RecordQuit(const AppleEvent* event, AppleEvent* reply, SRefCon refcon) {
+    EXPECT_TRUE(event->descriptorType == typeAppleEvent && reply);
+    gQuits.push_back(refcon);
+    return noErr;
+}
+
+OSErr DeclineQuit(const AppleEvent*, AppleEvent*, SRefCon) {
+    return errAEEventNotHandled;
+}
+
+} // namespace
+
+TEST_F(MenuFixture, TheInterfaceFileGivesMenus128To131WithTheirCommands) {
+    EXPECT_EQ(Describe(),
+              "menu bar: Korvane* | File* | Edit* | Sort*\n"
+              "  menu 128 \"Korvane\": \"About Korvane…\"* #1, -* #2, "
+              "\"Quit Korvane\"* #'quit' cmd-Q\n"
+              "  menu 129 \"File\": \"Import CSV…\"* #10 cmd-I, -* #12\n"
+              "  menu 130 \"Edit\": \"Undo\"* #21 cmd-Z, -* #22, \"Cut\"* #23 cmd-X, "
+              "\"Copy\"* #24 cmd-C, \"Paste\"* #25 cmd-V, \"Clear\"* #26\n"
+              "  menu 131 \"Sort\": \"By Login Name\"* #15 cmd-1, \"By User Name\"* #16 cmd-2, "
+              "\"By ID\"* #17 cmd-3\n");
+    MenuRef edit = GetMenuHandle(130);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(CountMenuItems(edit), 6);
+    MenuCommand command;
+    EXPECT_EQ(GetMenuItemCommandID(GetMenuHandle(128), 3, &command), noErr);
+    EXPECT_EQ(command, kHICommandQuit);
+    EXPECT_EQ(GetMenuItemCommandID(edit, 0, &command), menuItemNotFoundErr);
+    EXPECT_EQ(GetMenuItemCommandID(edit, 7, &command), menuItemNotFoundErr);
+
+    // A script finds an item by the titles it shows: the title, then the item under it.
+    auto points = TheModelView().menuItem("Sort", "By ID");
+    ASSERT_TRUE(points);
+    EXPECT_EQ(points->first.h, 160); // "Sort" starts after three titles and their spaces
+    EXPECT_EQ(points->first.v, 8);
+    EXPECT_EQ(points->second.v, 56); // the third row under the bar
+    WindowRef window;
+    EXPECT_EQ(FindWindow(points->first, &window), inMenuBar);
+    EXPECT_FALSE(TheModelView().menuItem("Sort", "By Date"));
+}
+
+TEST_F(MenuFixture, ItemsAreEnabledOneByOneOrByCommandAndQuitStaysEnabled) {
+    MenuRef application = GetMenuHandle(128), sort = GetMenuHandle(131);
+    DisableAllMenuItems(application);
+    EXPECT_TRUE(IsMenuItemEnabled(application, 0)); // the title is not an item
+    EXPECT_FALSE(IsMenuItemEnabled(application, 1));
+    EXPECT_FALSE(IsMenuItemEnabled(application, 2));
+    EXPECT_TRUE(IsMenuItemEnabled(application, 3));
+    DisableMenuItem(application, 3);
+    DisableMenuCommand(nullptr, kHICommandQuit);
+    EXPECT_TRUE(IsMenuItemEnabled(application, 3));
+
+    DisableMenuItem(sort, 0);
+    EXPECT_FALSE(IsMenuItemEnabled(sort, 0));
+    DisableAllMenuItems(sort);
+    EnableMenuCommand(GetMenuHandle(129), 16); // not in that menu
+    EXPECT_FALSE(IsMenuItemEnabled(sort, 2));
+    EnableMenuCommand(nullptr, 16); // anywhere in the bar
+    EXPECT_TRUE(IsMenuItemEnabled(sort, 2));
+    EXPECT_FALSE(IsMenuItemEnabled(sort, 3));
+    EXPECT_FALSE(IsMenuItemEnabled(sort, 4)); // no such item
+    EXPECT_EQ(FirstLine(Describe()), "menu bar: Korvane* | File* | Edit* | Sort");
+}
+
+TEST_F(MenuFixture, TheMenuBarHoldsMenusFromResourcesAndInterfaceFiles) {
+    PlatformResetResourceChain();
+    MenuRef edit = GetMenu(130);
+    ASSERT_NE(edit, nullptr);
+    EXPECT_EQ(GetMenu(999), nullptr);
+    MenuBarHandle saved = GetMenuBar();
+    ClearMenuBar();
+    EXPECT_EQ(Describe(), "");
+    InsertMenu(edit, 0);
+    EXPECT_EQ(Describe(),
+              "menu bar: Edit*\n"
+              "  menu 130 \"Edit\": \"Undo\" cmd-Z, -, \"Cut\"* cmd-X, \"Copy\"* cmd-C, "
+              "\"Paste\"* cmd-V, \"Clear\"*\n");
+    SetMenuBar(saved);
+    DisposeHandle(saved);
+    DeleteMenu(129);
+    InsertMenu(edit, 128);
+    InsertMenu(edit, 0); // already there, so it stays
+    EXPECT_EQ(GetMenuHandle(130), edit);
+    EXPECT_EQ(FirstLine(Describe()), "menu bar: Edit* | Korvane* | Edit* | Sort*");
+    DisposeMenu(edit);
+    EXPECT_EQ(FirstLine(Describe()), "menu bar: Korvane* | Edit* | Sort*");
+
+    HiliteMenu(131);
+    EXPECT_EQ(platform::menus::HilitedMenu(), 131);
+    DeleteMenu(131);
+    EXPECT_EQ(platform::menus::HilitedMenu(), 0);
+    DrawMenuBar();
+    EXPECT_FALSE(platform::menus::BarNeedsDrawing());
+    InvalMenuBar();
+    EXPECT_TRUE(platform::menus::BarNeedsDrawing());
+    PlatformResetResourceChain();
+}
+
+TEST_F(MenuFixture, AMissingOrMalformedInterfaceLeavesTheMenuBarAlone) {
+    IBNibRef nib = nullptr;
+    EXPECT_EQ(CreateNibReference(CFSTR("Missing"), &nib), kIBCarbonRuntimeCantFindNibFile);
+
+    namespace fs = std::filesystem;
+    fs::path bundle = fs::temp_directory_path() / ("MenuTest-" + std::to_string(getpid()) + ".app");
+    fs::create_directories(bundle / "Contents/Resources");
+    std::ofstream(bundle / "Contents/Resources/Bad.nib.xml")
+        << "<interface><menubar name=\"MainMenu\"><menu id=\"5\" title=\"A\">"
+           "<item title=\"B\" command=\"1\" key=\"BB\"/></menu></menubar></interface>";
+    {
+        PlatformScopedMainBundle scoped(bundle.c_str());
+        ASSERT_EQ(CreateNibReference(CFSTR("Bad"), &nib), noErr);
+        EXPECT_EQ(SetMenuBarFromNib(nib, CFSTR("Other")), kIBCarbonRuntimeCantFindObject);
+        EXPECT_EQ(SetMenuBarFromNib(nib, CFSTR("MainMenu")),
+                  kIBCarbonRuntimeObjectNotOfRequestedType);
+        DisposeNibReference(nib);
+    }
+    fs::remove_all(bundle);
+    EXPECT_NE(GetMenuHandle(131), nullptr);
+    EXPECT_EQ(GetMenuHandle(5), nullptr);
+}
+
+TEST_F(MenuFixture, AChosenMenuItemReachesTheHandlerOnce) {
+    CommandLog log;
+    Install(LogCommand, &log);
+    // The drags go from the Sort title to its second item, then to below the menu.
+    RunScript("menu \"Sort\" \"By ID\"\nmenu \"File\" \"Import CSV…\"\n"
+              "drag 160 8 to 220 40\ndrag 160 8 to 160 200\n");
+    ASSERT_EQ(log.commands.size(), 3u);
+    EXPECT_EQ(log.commands[0].commandID, 17u);
+    EXPECT_EQ(log.commands[0].attributes, kHICommandFromMenu);
+    EXPECT_EQ(log.commands[0].menu.menuRef, GetMenuHandle(131));
+    EXPECT_EQ(log.commands[0].menu.menuItemIndex, 3);
+    EXPECT_EQ(log.commands[1].commandID, 10u);
+    EXPECT_EQ(log.commands[2].commandID, 16u);
+    EXPECT_EQ(menuResults_, (std::vector<SInt32>{0, 0, 0, 0}));
+    EXPECT_EQ(platform::menus::HilitedMenu(), 0);
+}
+
+TEST_F(MenuFixture, WhatNoHandlerTakesComesBackAsTheMenuResult) {
+    CommandLog log{eventNotHandledErr, {}};
+    Install(LogCommand, &log);
+    DisableMenuItem(GetMenuHandle(130), 4);
+    RunScript("menu \"Edit\" \"Cut\"\nmenu \"Edit\" \"Copy\"\nmenu \"Korvane\" \"-\"\n");
+    // A disabled item and a separator are never chosen, so no command is sent for them.
+    ASSERT_EQ(log.commands.size(), 1u);
+    EXPECT_EQ(menuResults_, (std::vector<SInt32>{MenuResult(130, 3), 0, 0}));
+    EXPECT_EQ(MenuKey('x'), MenuResult(130, 3));
+    EXPECT_EQ(platform::menus::HilitedMenu(), 130); // for the application to remove
+    EXPECT_EQ(MenuKey('c'), 0);
+}
+
+TEST_F(MenuFixture, KeyEquivalentsOfEnabledItemsAreTakenBeforeTheApplication) {
+    CommandLog log;
+    Install(LogCommand, &log);
+    DisableMenuCommand(nullptr, 10);
+    SetMenuItemCommandID(GetMenuHandle(130), 1, 0);
+    // Cmd-I is disabled, no item has Cmd-E, and Cmd-Z, with no command to send, is swallowed.
+    RunScript("key 2 cmd\nkey i cmd\nkey e cmd\nkey 3\nkey z cmd\n");
+    ASSERT_EQ(log.commands.size(), 1u);
+    EXPECT_EQ(log.commands[0].commandID, 16u);
+    EXPECT_EQ(keys_, "ie3");
+    EXPECT_EQ(platform::menus::HilitedMenu(), 0);
+}
+
+TEST_F(MenuFixture, ModalLoopsSendNoCommandEventsAndTakeNoKeys) {
+    CommandLog log;
+    Install(LogCommand, &log);
+    {
+        platform::events::ModalScope modal;
+        RunScript("key 1 cmd\nmenu \"Sort\" \"By ID\"\n");
+        EXPECT_EQ(MenuKey('2'), MenuResult(131, 2));
+    }
+    EXPECT_TRUE(log.commands.empty());
+    EXPECT_EQ(keys_, "1");
+    EXPECT_EQ(menuResults_, (std::vector<SInt32>{MenuResult(131, 3)}));
+    EXPECT_EQ(MenuKey('2'), 0);
+    EXPECT_EQ(log.commands.size(), 1u);
+}
+
+TEST_F(MenuFixture, HandlersRunNewestFirstAndPassTheEventOn) {
+    CommandLog log;
+    int passed = 0, otherKind = 0;
+    Install(LogCommand, &log);
+    Install(NewEventHandlerUPP(PassOn), &passed);
+    Install(PassOn, &otherKind, 2);
+    EXPECT_EQ(MenuKey('1'), 0);
+    EXPECT_EQ(passed, 1);
+    EXPECT_EQ(otherKind, 0);
+    ASSERT_EQ(log.commands.size(), 1u);
+
+    EXPECT_EQ(RemoveEventHandler(handlers_[0]), noErr);
+    handlers_.erase(handlers_.begin());
+    EXPECT_EQ(MenuKey('1'), MenuResult(131, 1)); // passed on to nobody
+    EXPECT_EQ(passed, 2);
+}
+
+TEST_F(MenuFixture, QuitBecomesTheQuitAppleEvent) {
+    gQuits.clear();
+    AEEventHandlerUPP handler = NewAEEventHandlerUPP(RecordQuit);
+    ASSERT_EQ(AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, handler, 7, false), noErr);
+    CommandLog log{eventNotHandledErr, {}}; // sees the command and leaves it
+    Install(LogCommand, &log);
+    DisableAllMenuItems(GetMenuHandle(128));
+    RunScript("menu \"Korvane\" \"Quit Korvane\"\nkey q cmd\n");
+    EXPECT_EQ(log.commands.size(), 2u);
+    EXPECT_EQ(menuResults_, (std::vector<SInt32>{0}));
+    EXPECT_EQ(appleEventResults_, (std::vector<OSErr>{noErr, noErr}));
+    EXPECT_EQ(gQuits, (std::vector<SRefCon>{7, 7}));
+    DisposeAEEventHandlerUPP(handler);
+
+    // A handler that takes the command leaves nothing for the standard handling.
+    log.answer = noErr;
+    EXPECT_EQ(MenuKey('q'), 0);
+    EventRecord event;
+    EXPECT_FALSE(EventAvail(highLevelEventMask, &event));
+}
+
+TEST_F(MenuFixture, AppleEventsGoToTheApplicationsHandlerThenTheSystems) {
+    Point quitID{SInt16(kAEQuitApplication >> 16), SInt16(kAEQuitApplication & 0xFFFF)};
+    EventRecord quit{kHighLevelEvent, kCoreEventClass, 0, quitID, 0}, key{keyDown, 'q', 0, {}, 0};
+    EXPECT_EQ(AEProcessAppleEvent(&quit), errAEEventNotHandled);
+    EXPECT_EQ(AEProcessAppleEvent(&key), errAENotAppleEvent);
+
+    gQuits.clear();
+    AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, RecordQuit, 2, true);
+    AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, DeclineQuit, 1, false);
+    EXPECT_EQ(AEProcessAppleEvent(&quit), noErr);
+    EXPECT_EQ(gQuits, (std::vector<SRefCon>{2}));
+    EXPECT_EQ(AERemoveEventHandler(kCoreEventClass, kAEQuitApplication, RecordQuit, false),
+              errAEHandlerNotFound);
+}

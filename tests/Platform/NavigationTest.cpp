@@ -1,0 +1,368 @@
+// The file dialogs on the headless display, answered by the script. A put-file dialog's
+// callback is recorded as the export's callback uses it: the reply taken on the user's action,
+// and the dialog disposed of when it terminates.
+#include "Platform/Navigation.h"
+#include "Platform/MacErrors.h"
+#include "Platform/MacMemory.h"
+#include "TestSupport/ChooserScene.h"
+#include "Windows/Window.h"
+
+#include <cstring>
+#include <functional>
+#include <gmock/gmock.h>
+
+using namespace testsupport;
+using platform::windows::WindowList;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+namespace {
+
+// A dialog of the system file that stands for one of the application's windows.
+DialogRef SomeDialog(WindowRef behind = reinterpret_cast<WindowRef>(-1)) {
+    return GetNewDialog(-4000, nullptr, behind);
+}
+
+std::string PathOfRef(const AEDesc& item) {
+    FSRef ref{};
+    AEGetDescData(&item, &ref, sizeof ref);
+    UInt8 path[1024] = {};
+    FSRefMakePath(&ref, path, sizeof path);
+    return reinterpret_cast<char*>(path);
+}
+
+struct GetFileAnswer {
+    OSErr err = noErr;
+    bool valid = false;
+    std::string path;
+};
+
+// The open dialog's answer: the one file of the selection, as the file reference it is.
+GetFileAnswer GetFile(AEDesc* location, const std::vector<OSType>& types = {}) {
+    NavTypeListHandle list = nullptr;
+    if (!types.empty()) {
+        list = reinterpret_cast<NavTypeListHandle>(NewHandleClear(Size(8 + 4 * types.size())));
+        (*list)->componentSignature = kNavGenericSignature;
+        (*list)->osTypeCount = SInt16(types.size());
+        std::memcpy(&(*list)->osType[0], types.data(), 4 * types.size());
+    }
+    NavReplyRecord reply;
+    GetFileAnswer answer;
+    answer.err = NavGetFile(location, &reply, nullptr, nullptr, nullptr, nullptr, list, nullptr);
+    answer.valid = reply.validRecord;
+    AEDesc item;
+    if (answer.valid && AEGetNthDesc(&reply.selection, 1, typeWildCard, nullptr, &item) == noErr) {
+        EXPECT_EQ(item.descriptorType, typeFSRef);
+        answer.path = PathOfRef(item);
+        AEDisposeDesc(&item);
+    }
+    NavDisposeReply(&reply);
+    DisposeHandle(reinterpret_cast<Handle>(list));
+    return answer;
+}
+
+struct NavigationRecorder {
+    std::vector<NavEventCallbackMessage> selectors; // without kNavCBEvent
+    std::vector<EventRecord> events;                // of kNavCBEvent
+    NavUserAction action = kNavUserActionNone;
+    bool validReply = false, replacing = false, stationery = false;
+    DescType selectionType = 0;
+    std::string folder, name;
+    std::function<void(NavDialogRef)> onFirstEvent; // called once, on the first kNavCBEvent
+
+    NavDialogRef PutFileDialog(WindowRef parent = nullptr) {
+        NavDialogCreationOptions options;
+        NavGetDefaultDialogCreationOptions(&options);
+        options.clientName = CFSTR("Korvane");
+        options.saveFileName = CFSTR("Export.txt");
+        if (parent) {
+            options.modality = kWindowModalityWindowModal;
+            options.parentWindow = parent;
+        }
+        NavDialogRef dialog = nullptr;
+        NavCreatePutFileDialog(&options, FOUR_CHAR_CODE("TEXT"), FOUR_CHAR_CODE("ttxt"),
+                               NewNavEventUPP(Callback), this, &dialog);
+        return dialog;
+    }
+
+  private:
+    static void Callback(NavEventCallbackMessage selector, NavCBRecPtr params, void* data) {
+        auto* recorder = static_cast<NavigationRecorder*>(data);
+        if (selector == kNavCBEvent) {
+            recorder->events.push_back(*params->eventData.eventDataParms.event);
+            if (auto first = std::exchange(recorder->onFirstEvent, nullptr)) first(params->context);
+            return;
+        }
+        recorder->selectors.push_back(selector);
+        if (selector == kNavCBUserAction) recorder->TakeReply(params);
+        if (selector == kNavCBTerminate) NavDialogDispose(params->context);
+    }
+
+    void TakeReply(NavCBRecPtr params) {
+        action = params->userAction;
+        EXPECT_EQ(NavDialogGetUserAction(params->context), action);
+        NavReplyRecord reply;
+        ASSERT_EQ(NavDialogGetReply(params->context, &reply), noErr);
+        validReply = reply.validRecord;
+        replacing = reply.replacing;
+        stationery = reply.isStationery;
+        AEDesc item;
+        if (AEGetNthDesc(&reply.selection, 1, typeWildCard, nullptr, &item) == noErr) {
+            selectionType = item.descriptorType;
+            folder = PathOfRef(item);
+            AEDisposeDesc(&item);
+        }
+        char text[256] = {};
+        if (reply.saveFileName)
+            CFStringGetCString(reply.saveFileName, text, sizeof text, kCFStringEncodingUTF8);
+        name = text;
+        NavDisposeReply(&reply);
+    }
+};
+
+// The application's own loop until the script is over: the keys and clicks it was given.
+std::vector<std::string> RunApplicationLoop(HeadlessDriver& display) {
+    std::vector<std::string> seen;
+    while (!display.ScriptEndedEarly()) {
+        EventRecord e;
+        if (!WaitNextEvent(everyEvent, &e, 10, nullptr)) continue;
+        if (e.what == keyDown)
+            seen.push_back("key " + std::string(1, char(e.message & charCodeMask)) +
+                           (e.modifiers & cmdKey ? " cmd" : ""));
+        if (e.what == mouseDown)
+            seen.push_back("click " + std::to_string(e.where.h) + " " + std::to_string(e.where.v));
+    }
+    return seen;
+}
+
+} // namespace
+
+TEST(NavigationOpen, ListsOnlyTheOfferedTypesAndFollowsTypedPaths) {
+    ChooserScene scene;
+    scene.File("Notes.txt", FOUR_CHAR_CODE("TEXT"));
+    scene.File("Data.csv", FOUR_CHAR_CODE("CSV "));
+    scene.Folder("Sub");
+    scene.File("Sub/Inner.txt", FOUR_CHAR_CODE("TEXT"));
+    ASSERT_TRUE(std::filesystem::exists(scene.Path("._Notes.txt")));
+    // Data.csv is not of the type offered, ._Notes.txt a sidecar.
+    scene.Script("print\nchoose \"Sub\"\nprint\nchoose \"../Data.csv\"\nchoose \"Missing.txt\"\n"
+                 "choose \"..\"\nchoose \"._Notes.txt\"\nchoose \"Notes.txt\"\n");
+    GetFileAnswer answer = GetFile(nullptr, {FOUR_CHAR_CODE("TEXT")});
+    EXPECT_EQ(answer.err, noErr);
+    EXPECT_TRUE(answer.valid);
+    EXPECT_EQ(answer.path, scene.Path("Notes.txt"));
+    const std::string printed = scene.Display().Printouts();
+    EXPECT_THAT(printed,
+                HasSubstr("  item 1 button \"Open\" active default\n"
+                          "  item 2 button \"Cancel\" active cancel\n"
+                          "  item 3 edit \"\" focus caret 0\n"
+                          "  item 4 static \"In: " +
+                          scene.folder.str() +
+                          "\" disabled\n"
+                          "  item 5 user disabled\n"
+                          "  item 6 static \"Name:\" disabled\n"
+                          "  list 3 rows x 1 column, top row 0, nothing selected\n"
+                          "    row 0: \"..\"\n    row 1: \"Notes.txt\"\n    row 2: \"Sub/\"\n"));
+    EXPECT_THAT(printed, HasSubstr("  item 4 static \"In: " + scene.Path("Sub") +
+                                   "\" disabled\n  item 5 user disabled\n"
+                                   "  item 6 static \"Name:\" disabled\n"
+                                   "  list 2 rows x 1 column, top row 0, nothing selected\n"
+                                   "    row 0: \"..\"\n    row 1: \"Inner.txt\"\n"));
+    EXPECT_THAT(printed, ::testing::Not(HasSubstr("._")));
+    EXPECT_EQ(scene.Beeps(), 3u);
+    EXPECT_FALSE(scene.Display().ScriptEndedEarly());
+}
+
+TEST(NavigationOpen, RowsAreClickedIntoTheFieldAndOpenedWhenDoubleClicked) {
+    ChooserScene scene;
+    scene.File("Data.csv");
+    scene.File("Notes.txt");
+    scene.Folder("Sub");
+    scene.File("Sub/Inner.txt");
+    scene.Script("click row 2\nprint\ndoubleclick row 3\ndoubleclick row 1\n"); // row 3 is Sub/
+    EXPECT_EQ(GetFile(nullptr).path, scene.Path("Sub/Inner.txt"));
+    const std::string printed = scene.Display().Printouts();
+    EXPECT_THAT(printed, HasSubstr("  item 3 edit \"Notes.txt\" focus selection 0-9\n"));
+    EXPECT_THAT(printed, HasSubstr("    row 2: \"Notes.txt\" selected\n"));
+    EXPECT_THAT(printed, HasSubstr("    row 1: \"Data.csv\"\n")); // every type without a list
+}
+
+TEST(NavigationOpen, StartsInTheDefaultLocationTakesAbsolutePathsAndCancels) {
+    ChooserScene scene;
+    scene.Folder("Sub");
+    scene.File("Elsewhere.txt");
+    FSRef sub;
+    ASSERT_EQ(
+        FSPathMakeRef(reinterpret_cast<const UInt8*>(scene.Path("Sub").c_str()), &sub, nullptr),
+        noErr);
+    AEDesc location;
+    AECreateDesc(typeFSRef, &sub, sizeof sub, &location);
+    scene.Script("print\ncancel\nchoose \"" + scene.Path("Elsewhere.txt") + "\"\n");
+    GetFileAnswer cancelled = GetFile(&location);
+    EXPECT_EQ(cancelled.err, userCanceledErr);
+    EXPECT_FALSE(cancelled.valid);
+    EXPECT_THAT(scene.Display().Printouts(),
+                HasSubstr("item 4 static \"In: " + scene.Path("Sub") + "\""));
+    EXPECT_EQ(GetFile(&location).path, scene.Path("Elsewhere.txt"));
+    AEDisposeDesc(&location);
+
+    // Previews and object filters are not offered.
+    NavReplyRecord reply;
+    auto filter = [](AEDesc*, void*, void*, SInt16) -> Boolean { return true; };
+    EXPECT_EQ(NavGetFile(nullptr, &reply, nullptr, nullptr, nullptr, filter, nullptr, nullptr),
+              paramErr);
+    EXPECT_FALSE(reply.validRecord);
+}
+
+TEST(NavigationPutFile, AnswersWithTheFolderAndNameThenTerminates) {
+    ChooserScene scene;
+    scene.Folder("Sub");
+    scene.Script("print\nclick item 7\nchoose \"Sub/Report.txt\"\n"); // 7: stationery
+    NavigationRecorder recorder;
+    NavDialogRef dialog = recorder.PutFileDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(NavDialogRun(dialog), noErr);
+    EXPECT_THAT(recorder.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
+    EXPECT_EQ(recorder.action, kNavUserActionSaveAs);
+    EXPECT_TRUE(recorder.validReply);
+    EXPECT_EQ(recorder.selectionType, typeFSRef);
+    EXPECT_EQ(recorder.folder, scene.Path("Sub"));
+    EXPECT_EQ(recorder.name, "Report.txt");
+    EXPECT_FALSE(recorder.replacing);
+    EXPECT_TRUE(recorder.stationery);
+    EXPECT_TRUE(WindowList().empty());
+    const std::string printed = scene.Display().Printouts();
+    EXPECT_THAT(printed, HasSubstr("window \"Korvane\" dialog front"));
+    EXPECT_THAT(printed, HasSubstr("  item 1 button \"Save\" active default\n"
+                                   "  item 2 button \"Cancel\" active cancel\n"
+                                   "  item 3 edit \"Export.txt\" focus selection 0-10\n"
+                                   "  item 4 static \"In: " +
+                                   scene.folder.str() + "\" disabled\n"));
+    EXPECT_THAT(printed, HasSubstr("  item 7 checkbox \"Stationery\" off active\n"));
+}
+
+TEST(NavigationPutFile, AsksBeforeReplacingAndRefusesImpossibleNames) {
+    ChooserScene scene;
+    scene.File("Old.txt");
+    // The first replace alert is cancelled, and the chooser stays.
+    scene.Script("choose \"Old.txt\"\nprint\nclick item 2\nchoose \"Nowhere/New.txt\"\n"
+                 "choose \"._New.txt\"\nchoose \"Old.txt\"\nclick item 1\n");
+    NavigationRecorder recorder;
+    EXPECT_EQ(NavDialogRun(recorder.PutFileDialog()), noErr);
+    EXPECT_EQ(recorder.action, kNavUserActionSaveAs);
+    EXPECT_EQ(recorder.folder, scene.folder.str());
+    EXPECT_EQ(recorder.name, "Old.txt");
+    EXPECT_TRUE(recorder.replacing);
+    EXPECT_FALSE(recorder.stationery);
+    EXPECT_THAT(scene.Display().Printouts(),
+                HasSubstr("  alert caution\n  item 1 button \"Replace\" active\n"
+                          "  item 2 button \"Cancel\" active default cancel\n"
+                          "  item 3 static \"\xE2\x80\x9COld.txt\xE2\x80\x9D already exists."));
+    EXPECT_EQ(scene.Beeps(), 2u);
+    EXPECT_FALSE(scene.Display().ScriptEndedEarly());
+}
+
+// While the dialog runs, the other windows are drawn and activated through the callback, and
+// the quit Apple event waits until it is over.
+TEST(NavigationPutFile, ModalDialogPassesOtherWindowsEventsAndHoldsBackQuit) {
+    ChooserScene scene;
+    DialogRef other = SomeDialog();
+    ASSERT_NE(other, nullptr);
+    EventRecord event;
+    ASSERT_TRUE(WaitNextEvent(activMask, &event, 0, nullptr)); // the other window is active
+    scene.Script("quit\ncancel\n");
+    NavigationRecorder recorder;
+    EXPECT_EQ(NavDialogRun(recorder.PutFileDialog()), noErr);
+    EXPECT_THAT(recorder.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
+    EXPECT_EQ(recorder.action, kNavUserActionCancel);
+    EXPECT_FALSE(recorder.validReply);
+    bool updated = false, deactivated = false;
+    for (const EventRecord& passed : recorder.events) {
+        // never the dialog's own events
+        EXPECT_EQ(passed.message, reinterpret_cast<unsigned long>(GetDialogWindow(other)));
+        updated |= passed.what == updateEvt;
+        deactivated |= passed.what == activateEvt && !(passed.modifiers & activeFlag);
+    }
+    EXPECT_TRUE(updated && deactivated);
+    ASSERT_TRUE(WaitNextEvent(highLevelEventMask, &event, 0, nullptr));
+    EXPECT_EQ(event.what, kHighLevelEvent);
+}
+
+// The callback may end the dialog, or dispose of it, while the dialog's own loop runs.
+TEST(NavigationPutFile, ModalDialogEndsWhenItsCallbackEndsIt) {
+    ChooserScene scene;
+    SomeDialog(); // has an update due
+    NavigationRecorder terminating;
+    terminating.onFirstEvent = [](NavDialogRef dialog) {
+        EXPECT_EQ(NavCustomControl(dialog, kNavCtlTerminate, nullptr), noErr);
+    };
+    EXPECT_EQ(NavDialogRun(terminating.PutFileDialog()), noErr);
+    EXPECT_THAT(terminating.selectors, ElementsAre(kNavCBTerminate));
+    EXPECT_EQ(terminating.action, kNavUserActionNone);
+
+    SomeDialog();
+    NavigationRecorder disposing;
+    disposing.onFirstEvent = [](NavDialogRef dialog) { NavDialogDispose(dialog); };
+    EXPECT_EQ(NavDialogRun(disposing.PutFileDialog()), noErr);
+    EXPECT_TRUE(disposing.selectors.empty());
+    EXPECT_EQ(WindowList().size(), 2u);               // the two others only
+    EXPECT_FALSE(scene.Display().ScriptEndedEarly()); // no input was needed
+}
+
+TEST(NavigationSheet, LetsTheApplicationRunAndAnswersFromInsideItsLoop) {
+    ChooserScene scene;
+    WindowRef parent = GetDialogWindow(SomeDialog());
+    WindowRef other = GetDialogWindow(SomeDialog(nullptr));
+    MoveWindow(other, 16, 560, false);
+    Rect box = platform::windows::ContentBounds(other);
+    Rect title = platform::windows::TitleBarBounds(parent);
+    const std::string otherClick = "click " + std::to_string((box.left + box.right) / 2) + " " +
+                                   std::to_string((box.top + box.bottom) / 2);
+    // A menu key and a click in another window are the application's; the click on the parent's
+    // title bar is the sheet's, which blocks the parent.
+    scene.Script("key e cmd\n" + otherClick + "\nclick " + std::to_string(title.right - 16) + " " +
+                 std::to_string(title.top + 8) + "\nchoose \"Report.txt\"\n");
+    NavigationRecorder recorder;
+    ASSERT_EQ(NavDialogRun(recorder.PutFileDialog(parent)), noErr);
+    EXPECT_THAT(recorder.selectors, IsEmpty()); // still running
+    WindowRef sheet = FrontWindow();
+    ASSERT_NE(sheet, parent);
+    EXPECT_EQ(platform::windows::TitleBarBounds(sheet).top,
+              platform::windows::ContentBounds(parent).top); // hangs from the parent's title
+
+    // What was typed for the sheet never reached the application.
+    EXPECT_THAT(RunApplicationLoop(scene.Display()), ElementsAre("key e cmd", otherClick));
+    EXPECT_THAT(recorder.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
+    EXPECT_EQ(recorder.action, kNavUserActionSaveAs);
+    EXPECT_EQ(recorder.folder, scene.folder.str());
+    EXPECT_EQ(recorder.name, "Report.txt");
+    EXPECT_EQ(WindowList().size(), 2u); // the sheet is gone
+}
+
+TEST(NavigationSheet, CancelAnswersWhileTerminateAndDisposeEndItWithoutAnAnswer) {
+    ChooserScene scene;
+    WindowRef parent = GetDialogWindow(SomeDialog());
+    scene.Script("cancel\n");
+    NavigationRecorder cancelling, terminating, quiet;
+    ASSERT_EQ(NavDialogRun(cancelling.PutFileDialog(parent)), noErr);
+    RunApplicationLoop(scene.Display());
+    EXPECT_THAT(cancelling.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
+    EXPECT_EQ(cancelling.action, kNavUserActionCancel);
+    EXPECT_FALSE(cancelling.validReply);
+
+    NavDialogRef dialog = terminating.PutFileDialog(parent);
+    ASSERT_EQ(NavDialogRun(dialog), noErr);
+    EXPECT_EQ(NavDialogRun(dialog), paramErr); // runs once
+    EXPECT_EQ(NavCustomControl(dialog, 31, nullptr), paramErr);
+    EXPECT_EQ(NavCustomControl(dialog, kNavCtlTerminate, nullptr), noErr);
+    EXPECT_THAT(terminating.selectors, ElementsAre(kNavCBTerminate)); // which disposed of it
+    EXPECT_EQ(FrontWindow(), parent);
+    EXPECT_EQ(NavCustomControl(dialog, kNavCtlTerminate, nullptr), paramErr);
+
+    dialog = quiet.PutFileDialog(parent);
+    ASSERT_EQ(NavDialogRun(dialog), noErr);
+    NavDialogDispose(dialog);
+    EXPECT_THAT(quiet.selectors, IsEmpty());
+    EXPECT_EQ(FrontWindow(), parent);
+}
