@@ -13,19 +13,21 @@
 
 namespace testsupport {
 
+// Resource bytes, big-endian.
 class Bytes {
   public:
-    Bytes& Big16(int value) {
-        bytes.push_back(UInt8(UInt16(value) >> 8));
-        bytes.push_back(UInt8(value));
+    Bytes& Big16(std::initializer_list<int> values) {
+        for (int value : values)
+            bytes.insert(bytes.end(), {UInt8(UInt16(value) >> 8), UInt8(value)});
         return *this;
     }
+    Bytes& Big16(int value) { return Big16({value}); }
     Bytes& Byte(int value) {
         bytes.push_back(UInt8(value));
         return *this;
     }
     Bytes& Box(SInt16 left, SInt16 top, SInt16 width, SInt16 height) {
-        return Big16(top).Big16(left).Big16(top + height).Big16(left + width);
+        return Big16({top, left, top + height, left + width});
     }
     Bytes& Pascal(const std::string& text) {
         Byte(int(text.size()));
@@ -33,6 +35,13 @@ class Bytes {
         return *this;
     }
     Bytes& Even() { return bytes.size() % 2 ? Byte(0) : *this; }
+    // One item of an item list: the placeholder, the box, the type and its data.
+    Bytes& Item(UInt8 kind, SInt16 left, SInt16 top, SInt16 width, SInt16 height,
+                const std::vector<UInt8>& data) {
+        Big16({0, 0}).Box(left, top, width, height).Byte(kind).Byte(int(data.size()));
+        bytes.insert(bytes.end(), data.begin(), data.end());
+        return Even();
+    }
 
     std::vector<UInt8> bytes;
 };
@@ -40,46 +49,37 @@ class Bytes {
 // Items side by side on one row.
 class ItemList {
   public:
-    ItemList& Text(UInt8 kind, const std::string& text) {
-        Header(kind).Pascal(text).Even();
-        return *this;
-    }
+    ItemList& Text(UInt8 kind, const std::string& text) { return Add(kind, BytesOf(text)); }
     ItemList& Control(SInt16 controlID) {
-        Header(ctrlItem + resCtrl).Byte(2).Big16(controlID);
-        return *this;
+        return Add(ctrlItem + resCtrl, Bytes().Big16(controlID).bytes);
     }
     std::vector<UInt8> bytes() const {
-        Bytes all;
-        all.Big16(count_ - 1);
-        all.bytes.insert(all.bytes.end(), items_.bytes.begin(), items_.bytes.end());
-        return all.bytes;
+        std::vector<UInt8> all = Bytes().Big16(count_ - 1).bytes;
+        all.insert(all.end(), items_.bytes.begin(), items_.bytes.end());
+        return all;
     }
 
   private:
-    // The placeholder, the box and the type.
-    Bytes& Header(UInt8 kind) {
+    ItemList& Add(UInt8 kind, const std::vector<UInt8>& data) {
         ++count_;
-        return items_.Big16(0).Big16(0).Box(SInt16(96 * count_), 16, 88, 16).Byte(kind);
+        items_.Item(kind, SInt16(96 * count_), 16, 88, 16, data);
+        return *this;
     }
 
     int count_ = 0;
     Bytes items_;
 };
 
+// Bounds, value, visible, maximum, minimum, procID, refCon and title.
 inline std::vector<UInt8> ControlTemplate(SInt16 procID) {
-    Bytes cntl;
-    cntl.Box(0, 0, 96, 16).Big16(0).Byte(1).Byte(0); // bounds, value, visible
-    cntl.Big16(1).Big16(0).Big16(procID);            // maximum, minimum, procID
-    cntl.Big16(0).Big16(0).Pascal("");               // refCon, title
-    return cntl.bytes;
+    return Bytes().Box(0, 0, 96, 16).Big16({0, 0x0100, 1, 0, procID, 0, 0}).Pascal("").bytes;
 }
 
+// Bounds, procID, visible, close box, refCon, items, title and placement.
 inline std::vector<UInt8> DialogTemplate(SInt16 left, SInt16 width, SInt16 itemsID) {
     Bytes dlog;
-    dlog.Box(left, 64, width, 128).Big16(4);                // bounds, procID
-    dlog.Byte(1).Byte(0).Byte(0).Byte(0).Big16(0).Big16(0); // visible, close box, refCon
-    dlog.Big16(itemsID).Pascal("Test").Even().Big16(0);     // items, title, placement
-    return dlog.bytes;
+    dlog.Box(left, 64, width, 128).Big16({4, 0x0100, 0, 0, 0, itemsID});
+    return dlog.Pascal("Test").Even().Big16(0).bytes;
 }
 
 // The resources in the resource fork of a file in a temporary folder, opened as the current

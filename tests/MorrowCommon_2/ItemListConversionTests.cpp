@@ -5,6 +5,7 @@
 #include "Platform/MacMemory.h"
 
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace testsupport;
 
@@ -62,19 +63,18 @@ TEST(ItemListConversion, StepsOverItemsWithTheirPadByte) {
     EXPECT_EQ(GetNextDialogItemPtr(item), item + 16);
 }
 
-TEST(ItemListConversion, WithAppearanceUsesItsPopupsAndLiveScrollBarsOnce) {
-    bool secondChanged = true;
-    EXPECT_EQ(ConvertTwice({1010, 16002, 405, 386, 16, 384, 17}, &secondChanged),
-              (std::vector<SInt16>{402, 402, 405, 386, 386, 386, 17}));
-    EXPECT_FALSE(secondChanged);
-}
-
-TEST(ItemListConversion, WithoutAppearanceGoesBackToTheClassicKinds) {
-    PlatformScopedGestaltAnswer noAppearance(gestaltAppearanceAttr, 0);
-    bool secondChanged = true;
-    EXPECT_EQ(ConvertTwice({1010, 16002, 405, 386, 16, 384, 17}, &secondChanged),
-              (std::vector<SInt16>{1010, 1010, 1013, 16, 16, 16, 17}));
-    EXPECT_FALSE(secondChanged);
+// With Appearance its popups and live scroll bars, without it the classic kinds, once.
+TEST(ItemListConversion, ConvertsEachKindOnce) {
+    for (bool appearance : {true, false}) {
+        SCOPED_TRACE(appearance);
+        std::optional<PlatformScopedGestaltAnswer> noAppearance;
+        if (!appearance) noAppearance.emplace(gestaltAppearanceAttr, 0);
+        bool secondChanged = true;
+        EXPECT_EQ(ConvertTwice({1010, 16002, 405, 386, 16, 384, 17}, &secondChanged),
+                  appearance ? (std::vector<SInt16>{402, 402, 405, 386, 386, 386, 17})
+                             : (std::vector<SInt16>{1010, 1010, 1013, 16, 16, 16, 17}));
+        EXPECT_FALSE(secondChanged);
+    }
 }
 
 TEST(ItemListConversion, MissingTemplatesAreSkipped) {

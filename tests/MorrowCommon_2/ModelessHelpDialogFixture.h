@@ -43,55 +43,46 @@ inline std::vector<UInt8> HelpTable(const std::vector<std::pair<SInt16, std::str
     return help.bytes;
 }
 
-// One run over the whole text: start, line height, ascent, font, face, size, colour.
-inline std::vector<UInt8> StyleScrap(SInt16 font, Style face, SInt16 size) {
-    Bytes scrap;
-    scrap.Big16(1).Big16(0).Big16(0).Big16(16).Big16(12).Big16(font).Byte(face).Byte(0);
-    return scrap.Big16(size).Big16(0).Big16(0).Big16(0).bytes;
-}
-
-inline std::vector<UInt8> Lines(int count) {
-    std::string text;
-    for (int line = 1; line <= count; ++line)
-        text += "line " + std::to_string(line) + "\r";
-    return BytesOf(text);
-}
-
 inline std::vector<UInt8> HelpItems(bool scrollBarIsControl) {
-    Bytes items;
-    items.Big16(6);
-    auto add = [&](UInt8 kind, SInt16 left, SInt16 top, SInt16 width, SInt16 height,
-                   const std::vector<UInt8>& data) {
-        items.Big16(0).Big16(0).Box(left, top, width, height).Byte(kind).Byte(int(data.size()));
-        items.bytes.insert(items.bytes.end(), data.begin(), data.end());
-        items.Even();
-    };
     const UInt8 user = userItem + itemDisable, text = statText + itemDisable;
-    add(ctrlItem + btnCtrl, 480, 368, 80, 16, BytesOf("Close"));
-    add(user, 224, 48, 320, 308, {});
-    add(scrollBarIsControl ? ctrlItem + resCtrl : text, 544, 48, 16, 308, Bytes().Big16(900).bytes);
-    add(text, 16, 16, 384, 16, BytesOf("^0 Help"));
-    add(user, 400, 16, 160, 16, {});
-    add(user, 16, 48, 192, 308, {});
-    add(statText, 16, 368, 448, 16, BytesOf("Print"));
-    return items.bytes;
-}
-
-// Invisible until the help window shows it; its content starts at (32, 64) on screen.
-inline std::vector<UInt8> HelpDialogTemplate(SInt16 itemsID) {
-    Bytes dlog;
-    dlog.Box(32, 64, 576, 400).Big16(4).Big16(0).Big16(0).Big16(0).Big16(0).Big16(itemsID);
-    return dlog.Pascal("Help").Even().Big16(0).bytes;
+    const struct {
+        UInt8 kind;
+        SInt16 left, top, width, height;
+        std::vector<UInt8> data;
+    } items[] = {
+        {ctrlItem + btnCtrl, 480, 368, 80, 16, BytesOf("Close")},
+        {user, 224, 48, 320, 308, {}},
+        {UInt8(scrollBarIsControl ? ctrlItem + resCtrl : text), 544, 48, 16, 308, {0x03, 0x84}},
+        {text, 16, 16, 384, 16, BytesOf("^0 Help")},
+        {user, 400, 16, 160, 16, {}},
+        {user, 16, 48, 192, 308, {}},
+        {statText, 16, 368, 448, 16, BytesOf("Print")},
+    };
+    Bytes ditl;
+    ditl.Big16(6);
+    for (const auto& i : items)
+        ditl.Item(i.kind, i.left, i.top, i.width, i.height, i.data);
+    return ditl.bytes;
 }
 
 inline std::vector<UInt8> HelpTestResources() {
-    Bytes version; // numeric version, region, short and long version strings
-    version.Big16(0x0250).Big16(0x8000).Big16(0).Pascal("2.5").Pascal("2.5, test");
+    std::string tall; // 63 lines
+    for (int line = 1; line <= 63; ++line)
+        tall += "line " + std::to_string(line) + "\r";
+    // Invisible until the help window shows it; its content starts at (32, 64) on screen.
+    auto dlog = [](SInt16 itemsID) {
+        Bytes dlog;
+        dlog.Box(32, 64, 576, 400).Big16({4, 0, 0, 0, 0, itemsID});
+        return dlog.Pascal("Help").Even().Big16(0).bytes;
+    };
+    Bytes styl, version; // one style run: start, line height, ascent, font, face, size, colour
+    styl.Big16({1, 0, 0, 16, 12, kStyledFont}).Byte(bold).Byte(0).Big16({kStyledSize, 0, 0, 0});
+    version.Big16({0x0250, 0x8000, 0}).Pascal("2.5").Pascal("2.5, test");
     ResourceFileImage image;
     image.entries = {
-        Resource("DLOG", kHelpDialog, HelpDialogTemplate(kHelpDialog)),
+        Resource("DLOG", kHelpDialog, dlog(kHelpDialog)),
         Resource("DITL", kHelpDialog, HelpItems(true)),
-        Resource("DLOG", kDialogWithoutScrollBar, HelpDialogTemplate(kDialogWithoutScrollBar)),
+        Resource("DLOG", kDialogWithoutScrollBar, dlog(kDialogWithoutScrollBar)),
         Resource("DITL", kDialogWithoutScrollBar, HelpItems(false)),
         Resource("CNTL", kHelpDialog, ControlTemplate(scrollBarProc)),
         Resource("Help", kThreeTopics,
@@ -102,11 +93,11 @@ inline std::vector<UInt8> HelpTestResources() {
         Resource("Help", kTallTopics,
                  HelpTable({{2301, "Tall"}, {2302, "Very tall"}, {2002, "Plain"}})),
         Resource("TEXT", 2001, BytesOf("Styled text")),
-        Resource("styl", 2001, StyleScrap(kStyledFont, bold, kStyledSize)),
+        Resource("styl", 2001, styl.bytes),
         Resource("TEXT", 2002, BytesOf("Plain text")),
         Resource("TEXT", 2101, BytesOf("First of the second table")),
         Resource("TEXT", 2102, BytesOf("Second of the second table")),
-        Resource("TEXT", 2301, Lines(63)),
+        Resource("TEXT", 2301, BytesOf(tall)),
         Resource("TEXT", 2302, std::vector<UInt8>(2100, '\r')),
         Resource("STR ", -8185, PascalBytes("Tester")),
         Resource("vers", 1, version.bytes),

@@ -143,23 +143,14 @@ TEST(ResourceEncoders, StyledTextMakesTextAndStyleRuns) {
     const auto& styl = entries[1].data;
     ASSERT_EQ(Big16(styl, 0), 4);
     ASSERT_EQ(styl.size(), 2u + 4 * 20);
-    struct Run {
-        UInt32 start;
-        UInt8 face;
-    };
-    Run expected[] = {{0, 1}, {5, 0}, {11, 4}, {14, 0}};
-    for (int i = 0; i < 4; ++i) {
-        size_t at = 2 + 20 * i;
-        EXPECT_EQ(Big32(styl, at), expected[i].start) << "run " << i;
-        EXPECT_EQ(styl[at + 10], expected[i].face) << "run " << i;
-        EXPECT_EQ(Big16(styl, at + 4), 16);  // line height
-        EXPECT_EQ(Big16(styl, at + 6), 12);  // ascent
-        EXPECT_EQ(Big16(styl, at + 8), 1);   // font
-        EXPECT_EQ(Big16(styl, at + 12), 12); // size
-        EXPECT_EQ(UInt16(Big16(styl, at + 14)), 0xFFFF);
-        EXPECT_EQ(UInt16(Big16(styl, at + 16)), 0x8080);
-        EXPECT_EQ(Big16(styl, at + 18), 0);
-    }
+    // Start, line height 16, ascent 12, font 1, face, size 12, colour FFFF 8080 0000.
+    const UInt8 starts[] = {0, 5, 11, 14}, faces[] = {1, 0, 4, 0};
+    for (size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(
+            std::vector<UInt8>(styl.begin() + long(2 + 20 * i), styl.begin() + long(22 + 20 * i)),
+            (std::vector<UInt8>{0,        0, 0, starts[i], 0,    16,   0,    12,   0, 1,
+                                faces[i], 0, 0, 12,        0xFF, 0xFF, 0x80, 0x80, 0, 0}))
+            << "run " << i;
 }
 
 TEST(ResourceEncoders, PlainTextFromAFile) {
