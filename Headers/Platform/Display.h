@@ -11,3 +11,8 @@ void PlatformUseHeadlessDisplay(const char* scriptPath);
 
 constexpr int kHeadlessScriptErrorStatus = 2;
 constexpr int kHeadlessScriptEndedEarlyStatus = 3;
+
+// The terminal display, for people: the program takes over the terminal (standard input and
+// output must be one) and gives it back when it ends, also after Ctrl-C, SIGTERM or SIGHUP,
+// which end it as a quit does.
+void PlatformUseTerminalDisplay();

@@ -16,12 +16,13 @@ int ReportLocationsOrFail(const char* programName) {
     return 1;
 }
 
-// Until the terminal display exists, the program runs on the headless one; without a script
-// option the script comes from standard input.
+// People at a terminal get the terminal display; a script (named, or piped in on standard
+// input) runs on the headless one.
 void ChooseDisplay(const char* scriptPath) {
-    if (scriptPath == nullptr && isatty(STDIN_FILENO))
-        std::fprintf(stderr, "Korvane: reading a script from the terminal; end it with Ctrl-D "
-                             "(the script language is in the README).\n");
+    if (scriptPath == nullptr && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
+        PlatformUseTerminalDisplay();
+        return;
+    }
     if (scriptPath == nullptr || !std::strcmp(scriptPath, "-")) scriptPath = "/dev/stdin";
     PlatformUseHeadlessDisplay(scriptPath);
 }

@@ -3,6 +3,7 @@
 
 #include "AuthorizationGrant.h"
 #include "AuthorizationTools.h"
+#include "Display/Backend.h"
 #include "Platform/PlatformTesting.h"
 
 #include <cstring>
@@ -73,9 +74,15 @@ std::vector<std::string> ToolVector(const std::string& tool, char* const* argume
     return vector;
 }
 
-// Starts the command, joined to a pipe when one is wanted, otherwise to its end.
-bool Start(const std::vector<std::string>& command, FILE** communicationsPipe) {
-    if (!communicationsPipe) return RunTool(command, "").has_value();
+// Starts the command, joined to a pipe when one is wanted, otherwise to its end. pkexec may ask
+// on the terminal, so a run to its end has the terminal to itself.
+bool Start(const std::vector<std::string>& command, FILE** communicationsPipe,
+           PrivilegeRoute route) {
+    if (!communicationsPipe) {
+        std::optional<platform::display::ScreenHandedOver> handedOver;
+        if (route == PrivilegeRoute::Pkexec) handedOver.emplace();
+        return RunTool(command, "").has_value();
+    }
     *communicationsPipe = StartTool(command);
     return *communicationsPipe != nullptr;
 }
@@ -119,7 +126,8 @@ OSStatus AuthorizationExecuteWithPrivileges(AuthorizationRef authorization, cons
     std::vector<std::string> toolVector = ToolVector(tool.value_or(""), arguments);
     std::optional<std::vector<std::string>> command =
         tool ? RoutedCommand(authorization->route, toolVector) : std::nullopt;
-    if (!command || !Start(*command, communicationsPipe)) return errAuthorizationToolExecuteFailure;
+    if (!command || !Start(*command, communicationsPipe, authorization->route))
+        return errAuthorizationToolExecuteFailure;
     ReportStarted(toolVector);
     return errAuthorizationSuccess;
 }

@@ -2,6 +2,7 @@
 
 #include "AuthorizationPrompt.h"
 #include "AuthorizationTools.h"
+#include "Display/Backend.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -33,8 +34,10 @@ OSStatus VerifyWithSudo(const std::string& sudo, const std::string& password) {
     return status == 0 ? errAuthorizationSuccess : errAuthorizationDenied;
 }
 
-// pkexec takes no password from us; its own agent checks the person once more.
+// pkexec takes no password from us; its own agent checks the person once more, perhaps on the
+// terminal.
 OSStatus VerifyWithPkexec(const std::string& pkexec) {
+    display::ScreenHandedOver handedOver;
     std::optional<std::string> check = FindTool("/bin/true");
     std::optional<int> status = check ? RunTool({pkexec, *check}, "") : std::nullopt;
     return status == 0 ? errAuthorizationSuccess : errAuthorizationDenied;

@@ -1,7 +1,8 @@
 #include "Display/Backend.h"
 
-#include <chrono>
-#include <thread>
+#include "Display/RealClock.h"
+
+#include <algorithm>
 
 namespace platform::display {
 
@@ -14,18 +15,13 @@ class QuietBackend : public Backend {
         Sleep(std::min<UInt32>(ticks, 1));
         return std::nullopt;
     }
-    UInt32 Ticks() const override { return UInt32(Microseconds() * 60 / 1000000); }
-    UInt64 Microseconds() const override {
-        auto elapsed = std::chrono::steady_clock::now() - start_;
-        return UInt64(std::chrono::duration_cast<std::chrono::microseconds>(elapsed).count());
-    }
-    void Sleep(UInt32 ticks) override {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ticks * 1000 / 60));
-    }
+    UInt32 Ticks() const override { return clock_.Ticks(); }
+    UInt64 Microseconds() const override { return clock_.Microseconds(); }
+    void Sleep(UInt32 ticks) override { RealClock::Sleep(ticks); }
     Rect ScreenBounds() const override { return Rect{0, 0, 768, 1024}; }
 
   private:
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    RealClock clock_;
 };
 
 std::unique_ptr<Backend>& Installed() {

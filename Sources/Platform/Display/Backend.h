@@ -36,10 +36,22 @@ class Backend {
     // The model changed; a backend that shows it redraws what changed.
     virtual void ModelChanged() {}
     virtual void Beep() {}
+    // Around a program that talks to the person on the same terminal (a privilege tool).
+    virtual void SuspendScreen() {}
+    virtual void ResumeScreen() {}
 };
 
 // The backend in use; with none installed, one with no input on the real clock.
 Backend& CurrentBackend();
 void InstallBackend(std::unique_ptr<Backend> backend);
+
+// Lends the screen to another program for a scope.
+class ScreenHandedOver {
+  public:
+    ScreenHandedOver() { CurrentBackend().SuspendScreen(); }
+    ~ScreenHandedOver() { CurrentBackend().ResumeScreen(); }
+    ScreenHandedOver(const ScreenHandedOver&) = delete;
+    ScreenHandedOver& operator=(const ScreenHandedOver&) = delete;
+};
 
 } // namespace platform::display

@@ -2,6 +2,7 @@
 
 #include "Display/ModelPrinter.h"
 #include "Display/ModelView.h"
+#include "Display/Terminal/ScreenPainter.h"
 #include "Platform/Events.h"
 #include "Windows/Window.h"
 
@@ -131,7 +132,10 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
                  : command.text + char(kTab) + command.text2 + char(kReturn));
         return true;
     case ScriptVerb::Print:
-        PrintModel(out_, std::max(start_, clock_.load()));
+        if (command.text == "cells")
+            terminal::PrintCells(out_, std::max(start_, clock_.load()), ScreenBounds());
+        else
+            PrintModel(out_, std::max(start_, clock_.load()));
         return true;
     }
     return true;

@@ -194,6 +194,10 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
         case ScriptVerb::Admin:
             ok = Accept("cancel") || (String(&command_.text) && String(&command_.text2));
             break;
+        case ScriptVerb::Print:
+            if (Accept("cells")) command_.text = "cells";
+            ok = true;
+            break;
         default:
             ok = true;
             break;

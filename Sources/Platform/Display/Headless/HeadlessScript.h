@@ -42,8 +42,9 @@ struct ScriptCommand {
     SInt32 column = 0;
     UInt16 modifiers = 0;
     UInt8 charCode = 0; // key
-    std::string text;   // typed text, menu title, chosen path, user name
-    std::string text2;  // menu item, password
+    std::string text;   // typed text, menu title, chosen path, user name, "cells" to print
+
+    std::string text2; // menu item, password
 };
 
 struct HeadlessScript {

@@ -1,0 +1,257 @@
+#include "Display/Terminal/InputTranslator.h"
+
+#include "Controls/Control.h"
+#include "Controls/ScrollBarGeometry.h"
+#include "Dialogs/Dialog.h"
+#include "Display/Terminal/CellGeometry.h"
+#include "Lists/List.h"
+#include "Menus/Menu.h"
+#include "Windows/Window.h"
+
+#include <algorithm>
+
+namespace platform::display::terminal {
+
+namespace {
+
+constexpr UInt8 kLeft = 28, kRight = 29, kUp = 30, kDown = 31, kReturn = 13, kSpace = 32, kTab = 9,
+                kEscape = 27;
+
+WindowRef Front() {
+    for (WindowRef window : windows::WindowList())
+        if (window->visible) return window;
+    return nullptr;
+}
+
+Point Centre(const Rect& r) {
+    return Point{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
+}
+
+Rect Global(WindowRef window, Rect local) {
+    OffsetRect(&local, window->port.origin.h, window->port.origin.v);
+    return local;
+}
+
+// What Tab visits: edit fields and the active buttons and boxes, in item order.
+bool IsFocusTarget(DialogRef dialog, DialogItemIndex index) {
+    const DialogItem* item = dialogs::ItemOf(dialog, index);
+    if (!item) return false;
+    if (dialogs::KindOf(*item) == editText) return true;
+    if (!dialogs::IsControlItem(*item)) return false;
+    ControlRef control = dialogs::ControlOf(*item);
+    return control->visible && controls::IsActive(control) &&
+           controls::KindOf(control) != controls::Kind::ScrollBar;
+}
+
+bool IsControlTarget(DialogRef dialog, DialogItemIndex index) {
+    const DialogItem* item = dialogs::ItemOf(dialog, index);
+    return IsFocusTarget(dialog, index) && dialogs::IsControlItem(*item);
+}
+
+SInt16 SelectedRow(const lists::List& list) {
+    for (SInt16 row = 0; row < list.Rows(); ++row)
+        if (list.selected[list.Index(::Cell{row, 0})]) return row;
+    return -1;
+}
+
+} // namespace
+
+void InputTranslator::Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out,
+                           UInt16 modifiers, UInt8 charCode) {
+    if (kind != RawInput::Kind::Key) pointer_ = where;
+    out.push_back(RawInput{kind, where, modifiers, charCode});
+}
+
+void InputTranslator::Click(Point where, std::deque<RawInput>& out) {
+    Push(RawInput::Kind::MouseDown, where, out);
+    Push(RawInput::Kind::MouseUp, where, out);
+}
+
+// A window that comes to the front starts with the keyboard in its current edit field.
+void InputTranslator::FollowFrontWindow() {
+    WindowRef front = Front();
+    if (front == focusWindow_) return;
+    focusWindow_ = front;
+    focusItem_ = front && front->dialog ? front->dialog->editField : 0;
+}
+
+void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>& out) {
+    FollowFrontWindow();
+    switch (event.kind) {
+    case TerminalEvent::Kind::Key:
+        Key(event, out);
+        break;
+    case TerminalEvent::Kind::BackTab:
+        if (!MoveFocus(-1, out)) Push(RawInput::Kind::Key, pointer_, out, shiftKey, kTab);
+        break;
+    case TerminalEvent::Kind::MenuKey:
+        if (menuKept_)
+            ReleaseMenu(out);
+        else if (!menus::Bar().empty()) {
+            keptMenu_ = menus::Bar().front();
+            Push(RawInput::Kind::MouseDown, Centre(menus::TitleBounds(keptMenu_)), out);
+            menuKept_ = true;
+        }
+        break;
+    case TerminalEvent::Kind::Wheel:
+        break;
+    default:
+        Mouse(event, out);
+        break;
+    }
+}
+
+void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& out) {
+    const Point where = PixelOfCell(event.column, event.row);
+    switch (event.kind) {
+    case TerminalEvent::Kind::MouseDown:
+        if (menuKept_) { // the second click of a menu kept open chooses where it lands
+            Push(RawInput::Kind::MouseMove, where, out);
+            Push(RawInput::Kind::MouseUp, where, out);
+            menuKept_ = false;
+            swallowRelease_ = true;
+            return;
+        }
+        held_ = true;
+        pressOnTitle_ = menus::MenuOfTitleAt(where) != nullptr;
+        Push(RawInput::Kind::MouseDown, where, out, event.modifiers);
+        if (WindowRef front = Front(); front && front->dialog) {
+            const DialogItemIndex item =
+                dialogs::ItemAt(front->dialog, dialogs::LocalPoint(front->dialog, where));
+            if (IsFocusTarget(front->dialog, item)) focusItem_ = item;
+        }
+        break;
+    case TerminalEvent::Kind::MouseMove:
+        if (held_) Push(RawInput::Kind::MouseMove, where, out, event.modifiers);
+        break;
+    default:
+        if (swallowRelease_ || !held_) {
+            swallowRelease_ = false;
+            return;
+        }
+        held_ = false;
+        if (pressOnTitle_ && menus::MenuOfTitleAt(where)) {
+            keptMenu_ = menus::MenuOfTitleAt(where); // a click on a title leaves its menu open
+            menuKept_ = true;
+            return;
+        }
+        Push(RawInput::Kind::MouseUp, where, out, event.modifiers);
+    }
+}
+
+void InputTranslator::Key(const TerminalEvent& event, std::deque<RawInput>& out) {
+    const UInt8 key = event.charCode;
+    if (menuKept_ && MenuKey(key, out)) return;
+    if (menuKept_) ReleaseMenu(out);
+    const bool plain = event.modifiers == 0;
+    if (plain && key == kTab && MoveFocus(+1, out)) return;
+    if (plain && (key == kSpace || key == kReturn) && focusWindow_ && focusWindow_->dialog &&
+        IsControlTarget(focusWindow_->dialog, focusItem_)) {
+        Click(Centre(Global(focusWindow_, dialogs::ItemOf(focusWindow_->dialog, focusItem_)->box)),
+              out);
+        return;
+    }
+    if (plain && (key == kUp || key == kDown) && MoveInList(key == kUp ? -1 : +1, out)) return;
+    Push(RawInput::Kind::Key, pointer_, out, event.modifiers, key);
+}
+
+// With a menu kept open: the arrows move between titles and items, Return or Space chooses,
+// Escape lets go. False for any other key, which first closes the menu. The menu is followed
+// here, not in the model, since keys may come faster than the program takes them.
+bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
+    const auto& bar = menus::Bar();
+    auto at = std::find(bar.begin(), bar.end(), keptMenu_);
+    if (at == bar.end()) return false;
+    MenuRef menu = keptMenu_;
+    if (charCode == kLeft || charCode == kRight) {
+        const long step = charCode == kRight ? 1 : long(bar.size()) - 1;
+        keptMenu_ = bar[size_t((at - bar.begin() + step) % long(bar.size()))];
+        Push(RawInput::Kind::MouseMove, Centre(menus::TitleBounds(keptMenu_)), out);
+        return true;
+    }
+    if (charCode == kUp || charCode == kDown) {
+        const int step = charCode == kDown ? 1 : -1;
+        int item = menus::ItemAt(menu, pointer_);
+        for (int i = item + step; i >= 1 && i <= int(menu->items.size()); i += step)
+            if (menus::IsChoosable(menu, MenuItemIndex(i))) {
+                Push(RawInput::Kind::MouseMove, Centre(menus::ItemBounds(menu, MenuItemIndex(i))),
+                     out);
+                break;
+            }
+        return true;
+    }
+    if (charCode == kReturn || charCode == kSpace) {
+        Push(RawInput::Kind::MouseUp, pointer_, out);
+        menuKept_ = false;
+        return true;
+    }
+    if (charCode == kEscape) {
+        ReleaseMenu(out);
+        return true;
+    }
+    return false;
+}
+
+// Let go on the title, where nothing is chosen.
+void InputTranslator::ReleaseMenu(std::deque<RawInput>& out) {
+    if (!menuKept_) return;
+    menuKept_ = false;
+    const auto& bar = menus::Bar();
+    if (std::find(bar.begin(), bar.end(), keptMenu_) == bar.end())
+        keptMenu_ = bar.empty() ? nullptr : bar.front();
+    const Point title = keptMenu_ ? Centre(menus::TitleBounds(keptMenu_)) : Point{0, 0};
+    Push(RawInput::Kind::MouseMove, title, out);
+    Push(RawInput::Kind::MouseUp, title, out);
+}
+
+// An edit field is entered as with the mouse, by dragging over its whole text; a button only
+// takes the keyboard's focus.
+bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
+    DialogRef dialog = focusWindow_ ? focusWindow_->dialog : nullptr;
+    if (!dialog) return false;
+    const int count = int(dialog->items.size());
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((focusItem_ - 1 + direction * step) % count + count) % count + 1;
+        if (!IsFocusTarget(dialog, DialogItemIndex(index))) continue;
+        focusItem_ = DialogItemIndex(index);
+        const DialogItem& item = *dialogs::ItemOf(dialog, focusItem_);
+        if (dialogs::KindOf(item) != editText) return true;
+        const Rect box = Global(focusWindow_, item.box);
+        const SInt16 middle = SInt16((box.top + box.bottom) / 2);
+        const int characters = menus::TextWidth(dialogs::HandleText(item.handle));
+        const SInt16 end =
+            SInt16(std::min<int>(box.right - 1, box.left + characters * kFontCharWidth + 1));
+        Push(RawInput::Kind::MouseDown, Point{middle, SInt16(box.left + 1)}, out);
+        Push(RawInput::Kind::MouseMove, Point{middle, end}, out);
+        Push(RawInput::Kind::MouseUp, Point{middle, end}, out);
+        return true;
+    }
+    return false;
+}
+
+// The row above or below the selected one is clicked; one out of view is first scrolled in with
+// a click on the scroll bar's arrow.
+bool InputTranslator::MoveInList(int direction, std::deque<RawInput>& out) {
+    WindowRef front = Front();
+    const std::vector<lists::List*> found =
+        front ? lists::ListsIn(front) : std::vector<lists::List*>{};
+    if (found.empty() || found.front()->Rows() == 0) return false;
+    lists::List& list = *found.front();
+    const SInt16 top = lists::TopRow(list), shown = lists::ShownRows(list);
+    const SInt16 selected = SelectedRow(list);
+    const SInt16 target =
+        selected < 0 ? top : SInt16(std::clamp(selected + direction, 0, list.Rows() - 1));
+    if (target == selected) return true;
+    SInt16 at = target;
+    if (target < top || target >= top + shown) {
+        if (!list.rec.vScroll) return true;
+        const controls::ScrollBarGeometry bar = controls::GeometryOf(list.rec.vScroll);
+        Click(Centre(Global(front, direction < 0 ? bar.upArrow : bar.downArrow)), out);
+        at = direction < 0 ? top : SInt16(top + shown - 1); // where the row lies after scrolling
+        if (target < top - 1 || target > top + shown) return true;
+    }
+    Click(Centre(Global(front, lists::CellRect(list, ::Cell{at, 0}))), out);
+    return true;
+}
+
+} // namespace platform::display::terminal

@@ -1,0 +1,47 @@
+// Turns the terminal's keys and mouse into the raw input a person at a desktop would give, so
+// that everything goes through the program's own routing: Tab moves among edit fields and
+// buttons, Space or Return presses the focused button (a click on it), arrows move a list's
+// selection (a click on the row below or above), F10 or a click on a menu title keeps the menu
+// open to be chosen from with the arrows or another click, and Alt is the Command key.
+#pragma once
+
+#include "Display/Backend.h"
+#include "Display/Terminal/ScreenPainter.h"
+#include "Display/Terminal/TerminalInputDecoder.h"
+#include "Platform/Menus.h"
+
+#include <deque>
+
+namespace platform::display::terminal {
+
+class InputTranslator {
+  public:
+    // The raw input for one terminal event, against the model as it is now.
+    void Translate(const TerminalEvent& event, std::deque<RawInput>& out);
+    // Lets go of a menu kept open without choosing from it.
+    void ReleaseMenu(std::deque<RawInput>& out);
+    KeyboardFocus Focus() const { return KeyboardFocus{focusWindow_, focusItem_}; }
+    Point Pointer() const { return pointer_; }
+
+  private:
+    void Mouse(const TerminalEvent& event, std::deque<RawInput>& out);
+    void Key(const TerminalEvent& event, std::deque<RawInput>& out);
+    bool MenuKey(UInt8 charCode, std::deque<RawInput>& out);
+    bool MoveFocus(int direction, std::deque<RawInput>& out);
+    bool MoveInList(int direction, std::deque<RawInput>& out);
+    void Click(Point where, std::deque<RawInput>& out);
+    void Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out, UInt16 modifiers = 0,
+              UInt8 charCode = 0);
+    void FollowFrontWindow();
+
+    Point pointer_{};
+    bool held_ = false;
+    bool pressOnTitle_ = false;
+    bool menuKept_ = false; // the button counts as down until the menu is chosen from
+    MenuRef keptMenu_ = nullptr;
+    bool swallowRelease_ = false; // the release of the click that chose from a kept menu
+    WindowRef focusWindow_ = nullptr;
+    DialogItemIndex focusItem_ = 0;
+};
+
+} // namespace platform::display::terminal

@@ -1,0 +1,74 @@
+#include "Display/Terminal/Painters.h"
+
+#include "Menus/Menu.h"
+#include "Windows/Window.h"
+
+#include <algorithm>
+#include <string>
+
+namespace platform::display::terminal {
+
+namespace {
+
+// The cells the visible windows and the menu bar need.
+CellArea NeededArea() {
+    CellArea needed{0, 0, 1, 1};
+    for (WindowRef window : windows::WindowList()) {
+        if (!window->visible) continue;
+        const CellArea area = CellsOf(windows::StructureBounds(window));
+        needed.right = std::max(needed.right, area.right);
+        needed.bottom = std::max(needed.bottom, area.bottom);
+    }
+    return needed;
+}
+
+void PaintTooSmall(CellBuffer& screen, const CellArea& needed) {
+    screen.Fill(0, 0, screen.Columns(), screen.Rows(), " ", Role::Message);
+    const std::string lines[] = {
+        "The terminal is too small: " + std::to_string(screen.Columns()) + " x " +
+            std::to_string(screen.Rows()) + ".",
+        "The windows need " + std::to_string(needed.right) + " x " + std::to_string(needed.bottom) +
+            "; enlarge it.",
+    };
+    for (int i = 0; i < 2; ++i) {
+        const int width = int(lines[i].size());
+        screen.Put(std::max(0, (screen.Columns() - width) / 2), screen.Rows() / 2 - 1 + i, lines[i],
+                   Role::Message, kBold);
+    }
+}
+
+} // namespace
+
+PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
+    PaintResult result;
+    screen.Unclip();
+    const CellArea needed = NeededArea();
+    if (needed.right > screen.Columns() || needed.bottom > screen.Rows()) {
+        PaintTooSmall(screen, needed);
+        result.tooSmall = true;
+        return result;
+    }
+    screen.Fill(0, 0, screen.Columns(), screen.Rows(), " ", Role::Desktop);
+    const auto& list = windows::WindowList();
+    WindowRef front = nullptr;
+    for (WindowRef window : list)
+        if (window->visible && !front) front = window;
+    for (auto at = list.rbegin(); at != list.rend(); ++at)
+        if ((*at)->visible) PaintWindow(screen, *at, *at == front, focus, &result);
+    screen.Unclip();
+    PaintMenuBar(screen);
+    PaintOpenMenu(screen);
+    if (menus::HilitedMenu() != 0) result.cursorShown = false;
+    return result;
+}
+
+void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen) {
+    CellBuffer cells(ColumnOf(screen.right - screen.left), RowOf(screen.bottom - screen.top));
+    PaintScreen(cells, KeyboardFocus{});
+    std::string text = cells.Text();
+    text.erase(text.find_last_not_of('\n') + 1);
+    out << "--- cells at tick " << ticks << " ---\n" << text << "\n---\n";
+    out.flush();
+}
+
+} // namespace platform::display::terminal

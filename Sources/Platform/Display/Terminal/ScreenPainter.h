@@ -1,0 +1,32 @@
+// Paints the platform's window model into a cell buffer: the desktop, the menu bar, the windows
+// back to front with their items, and a menu being chosen from. It only reads the model.
+#pragma once
+
+#include "Display/Terminal/CellBuffer.h"
+#include "Platform/Dialogs.h"
+
+#include <ostream>
+
+namespace platform::display::terminal {
+
+// What the keyboard has in focus beyond the program's own state: an item of the front window
+// (a button, check box or list) that Space or Return would press.
+struct KeyboardFocus {
+    WindowRef window = nullptr;
+    DialogItemIndex item = 0;
+};
+
+struct PaintResult {
+    bool cursorShown = false; // the caret of the front window's edit field
+    int cursorColumn = 0, cursorRow = 0;
+    bool tooSmall = false;
+};
+
+// A screen smaller than the windows shown gets a message saying so instead of a cut picture.
+PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus);
+
+// The picture a terminal of the screen's size would show, as text: what the headless display's
+// "print cells" prints. Blank lines at the end are left out.
+void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen);
+
+} // namespace platform::display::terminal

@@ -1,0 +1,49 @@
+// The terminal display: the model painted into the terminal whenever the program waits, and the
+// terminal's keys and mouse turned into input. Ctrl-C, SIGTERM and SIGHUP end the program as a
+// quit does, with open dialogs cancelled and nothing committed; a resize redraws.
+#pragma once
+
+#include "Display/Backend.h"
+#include "Display/RealClock.h"
+#include "Display/Terminal/InputTranslator.h"
+#include "Display/Terminal/TerminalInputDecoder.h"
+#include "Display/Terminal/TerminalOutput.h"
+
+#include <deque>
+
+namespace platform::display::terminal {
+
+class TerminalBackend : public Backend {
+  public:
+    static constexpr int kInputsAfterSignal = 200;
+
+    TerminalBackend();
+    ~TerminalBackend() override;
+
+    std::optional<RawInput> NextInput(UInt32 ticks) override;
+    UInt32 Ticks() const override { return clock_.Ticks(); }
+    UInt64 Microseconds() const override { return clock_.Microseconds(); }
+    void Sleep(UInt32 ticks) override; // draws first, so that a flashed button shows
+    Rect ScreenBounds() const override;
+    void Beep() override { output_.Beep(); }
+    void SuspendScreen() override { output_.Suspend(); }
+    void ResumeScreen() override;
+
+  private:
+    void Draw();
+    // Waits at most timeoutMs for bytes or a signal and turns what came into pending input.
+    void Wait(int timeoutMs);
+    void TakeSignals();
+    std::optional<RawInput> AfterSignal();
+
+    RealClock clock_;
+    TerminalOutput output_;
+    TerminalInputDecoder decoder_;
+    InputTranslator translator_;
+    std::deque<RawInput> pending_;
+    bool quitting_ = false;
+    bool hungUp_ = false; // the terminal is gone: nothing is drawn any more
+    int inputsAfterSignal_ = 0;
+};
+
+} // namespace platform::display::terminal

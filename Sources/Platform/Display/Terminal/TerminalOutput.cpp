@@ -1,0 +1,150 @@
+#include "Display/Terminal/TerminalOutput.h"
+
+#include <clocale>
+#include <cstring>
+#include <curses.h>
+#include <langinfo.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace platform::display::terminal {
+
+namespace {
+
+// Button presses, drags with a button held, in the extended format that has no column limit.
+constexpr const char* kMouseOn = "\033[?1000h\033[?1002h\033[?1006h";
+constexpr const char* kMouseOff = "\033[?1006l\033[?1002l\033[?1000l";
+
+void WriteRaw(const char* text) {
+    std::fflush(stdout);
+    if (::write(STDOUT_FILENO, text, std::strlen(text)) < 0) {
+        // The terminal is gone; there is nobody left to tell.
+    }
+}
+
+struct Look {
+    short foreground, background;
+    attr_t monochrome; // what stands for the colours on a terminal without them
+};
+
+Look LookOf(Role role) {
+    switch (role) {
+    case Role::Desktop:
+        return {COLOR_WHITE, COLOR_BLUE, A_NORMAL};
+    case Role::MenuBar:
+    case Role::Menu:
+        return {COLOR_BLACK, COLOR_WHITE, A_REVERSE};
+    case Role::ActiveFrame:
+        return {COLOR_BLUE, COLOR_WHITE, A_BOLD};
+    case Role::Button:
+    case Role::DefaultButton:
+        return {COLOR_BLACK, COLOR_CYAN, A_NORMAL};
+    case Role::StopIcon:
+        return {COLOR_RED, COLOR_WHITE, A_BOLD};
+    case Role::CautionIcon:
+        return {COLOR_BLACK, COLOR_YELLOW, A_BOLD};
+    case Role::NoteIcon:
+        return {COLOR_BLUE, COLOR_WHITE, A_BOLD};
+    case Role::Message:
+        return {COLOR_WHITE, COLOR_RED, A_BOLD};
+    default:
+        return {COLOR_BLACK, COLOR_WHITE, A_NORMAL};
+    }
+}
+
+constexpr Role kRoles[] = {
+    Role::Desktop,       Role::MenuBar,     Role::Menu,          Role::Window, Role::ActiveFrame,
+    Role::InactiveFrame, Role::Button,      Role::DefaultButton, Role::Field,  Role::ScrollBar,
+    Role::StopIcon,      Role::CautionIcon, Role::NoteIcon,      Role::Message};
+
+short PairOf(Role role) {
+    return short(int(role) + 1);
+}
+
+// Box lines and the other signs need a UTF-8 character type, whatever the locale says.
+void UseUtf8Characters() {
+    std::setlocale(LC_CTYPE, "");
+    if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+}
+
+} // namespace
+
+TerminalOutput::TerminalOutput() {
+    UseUtf8Characters();
+    initscr();
+    cbreak();
+    noecho();
+    nonl();
+    intrflush(stdscr, FALSE);
+    curs_set(0);
+    colours_ = has_colors();
+    if (colours_) {
+        start_color();
+        for (Role role : kRoles)
+            init_pair(PairOf(role), LookOf(role).foreground, LookOf(role).background);
+    }
+    WriteRaw(kMouseOn);
+}
+
+TerminalOutput::~TerminalOutput() {
+    WriteRaw(kMouseOff);
+    curs_set(1);
+    endwin();
+}
+
+int TerminalOutput::Columns() const {
+    return COLS;
+}
+int TerminalOutput::Rows() const {
+    return LINES;
+}
+
+void TerminalOutput::Resized() {
+    winsize size{};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_row > 0 && size.ws_col > 0)
+        resize_term(size.ws_row, size.ws_col);
+    shown_.reset();
+}
+
+void TerminalOutput::Write(int column, int row, const Cell& cell) {
+    attr_t attributes = colours_ ? COLOR_PAIR(PairOf(cell.role)) : LookOf(cell.role).monochrome;
+    if (cell.style & kBold) attributes |= A_BOLD;
+    if (cell.style & kUnderline) attributes |= A_UNDERLINE;
+    if (cell.style & kDim) attributes |= A_DIM;
+    if (cell.style & kReverse) attributes ^= A_REVERSE;
+    attrset(attributes);
+    mvaddstr(row, column, cell.glyph.c_str());
+}
+
+void TerminalOutput::Show(const CellBuffer& picture, bool cursorShown, int cursorColumn,
+                          int cursorRow) {
+    const bool whole =
+        !shown_ || shown_->Columns() != picture.Columns() || shown_->Rows() != picture.Rows();
+    if (whole) clearok(curscr, TRUE);
+    for (int row = 0; row < picture.Rows(); ++row)
+        for (int column = 0; column < picture.Columns(); ++column)
+            if (whole || !(shown_->At(column, row) == picture.At(column, row)))
+                Write(column, row, picture.At(column, row));
+    shown_ = std::make_unique<CellBuffer>(picture);
+    curs_set(cursorShown ? 1 : 0);
+    if (cursorShown) move(cursorRow, cursorColumn);
+    refresh();
+}
+
+void TerminalOutput::Beep() {
+    beep();
+}
+
+void TerminalOutput::Suspend() {
+    WriteRaw(kMouseOff);
+    def_prog_mode();
+    endwin();
+}
+
+void TerminalOutput::Resume() {
+    reset_prog_mode();
+    WriteRaw(kMouseOn);
+    shown_.reset();
+}
+
+} // namespace platform::display::terminal

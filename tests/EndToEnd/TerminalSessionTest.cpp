@@ -1,0 +1,137 @@
+// The terminal display for a person: the real program in tmux, used with the keyboard alone and
+// with the mouse, resized, and interrupted.
+#include "ProgramRun.h"
+#include "TmuxSession.h"
+
+using namespace endtoend;
+
+namespace {
+
+class TerminalSession : public ProgramTest {
+  protected:
+    // The program in its own tmux server; its exit status goes to a file when it ends.
+    std::string Command() const {
+        const passwd* user = getpwuid(getuid());
+        return "env XDG_CONFIG_HOME='" + userPrefs() + "' KORVANE_LOCAL_ROOT='" +
+               domains.localRoot() + "' KORVANE_ASK_AS_ROOT=1 HOME='" +
+               std::string(user ? user->pw_dir : "/") + "' LANG=C.UTF-8 '" + KORVANE_BUILD_BUNDLE +
+               "/Contents/MacOS/Korvane'; echo $? > '" + statusFile() + "'; sleep 60";
+    }
+    std::string Socket() const { return "korvane-test-" + std::to_string(getpid()); }
+    std::string statusFile() const { return domains.temp() / "status"; }
+    bool WaitForExit() const {
+        for (int i = 0; i < 200 && !std::filesystem::exists(statusFile()); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        return std::filesystem::exists(statusFile());
+    }
+    // The line holding text has a stretch shown in reverse video.
+    static bool ReversedLine(const std::string& screen, const std::string& text) {
+        const size_t at = screen.find(text);
+        if (at == std::string::npos) return false;
+        const size_t start = screen.rfind('\n', at) + 1;
+        const std::string line = screen.substr(start, screen.find('\n', at) - start);
+        return std::regex_search(line, std::regex("\x1b\\[[0-9;]*\\b7[;m]"));
+    }
+    // Rows of the screen, top to bottom, that hold text.
+    static size_t RowOf(const std::string& screen, const std::string& text) {
+        const size_t at = screen.find(text);
+        return at == std::string::npos
+                   ? std::string::npos
+                   : size_t(std::count(screen.begin(), screen.begin() + long(at), '\n'));
+    }
+};
+
+} // namespace
+
+TEST_F(TerminalSession, AddsWithKeysAndMouseSortsShowsHelpSavesAndQuits) {
+    SKIP_UNLESS_ROOT();
+    TmuxSession tmux(Socket(), Command());
+    ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
+
+    // Keyboard alone: Tab past Help to New, Space presses it, Tab moves between the fields.
+    tmux.Keys({"Tab", "Tab", "Space"});
+    ASSERT_TRUE(tmux.WaitFor("Login name:"));
+    tmux.Type("zed");
+    tmux.Keys({"Tab"});
+    tmux.Type("Zed Zimmer");
+    tmux.Keys({"Tab"});
+    tmux.Type("5");
+    tmux.Keys({"Enter"});
+    ASSERT_TRUE(tmux.WaitFor("Login name:", false));
+    ASSERT_TRUE(tmux.WaitFor("Zed Zimmer"));
+
+    // The mouse: New, then OK.
+    tmux.Click("New…");
+    ASSERT_TRUE(tmux.WaitFor("Login name:"));
+    tmux.Type("amy");
+    tmux.Keys({"Tab"});
+    tmux.Type("Amy Adams");
+    tmux.Keys({"Tab"});
+    tmux.Type("900");
+    tmux.Click("«   OK   »");
+    ASSERT_TRUE(tmux.WaitFor("Amy Adams"));
+    EXPECT_LT(RowOf(tmux.Screen(), "Amy Adams"), RowOf(tmux.Screen(), "Zed Zimmer"));
+
+    // F10 opens the menus; Sort > By ID puts 5 before 900.
+    tmux.Keys({"F10", "Right", "Right", "Right", "Down", "Down", "Down", "Enter"});
+    for (int i = 0;
+         i < 100 && RowOf(tmux.Screen(), "Zed Zimmer") > RowOf(tmux.Screen(), "Amy Adams"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_LT(RowOf(tmux.Screen(), "Zed Zimmer"), RowOf(tmux.Screen(), "Amy Adams"));
+
+    // Down selects the first row (shown reversed); a double click opens the row it hits.
+    tmux.Keys({"Down"});
+    for (int i = 0; i < 100 && !ReversedLine(tmux.Screen(true), "Zed Zimmer"); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(ReversedLine(tmux.Screen(true), "Zed Zimmer"));
+    tmux.Click("Amy Adams");
+    tmux.Click("Amy Adams");
+    ASSERT_TRUE(tmux.WaitFor("Login name:  amy"));
+    tmux.Keys({"Escape"});
+    ASSERT_TRUE(tmux.WaitFor("Login name:", false));
+
+    tmux.Click("Help ");
+    ASSERT_TRUE(tmux.WaitFor("Choose a topic"));
+    tmux.Keys({"Escape"});
+    ASSERT_TRUE(tmux.WaitFor("Choose a topic", false));
+
+    // Save asks for the administrator; the password never shows.
+    tmux.Click("Save ");
+    ASSERT_TRUE(tmux.WaitFor("Administrator Rights"));
+    tmux.Keys({"Tab"});
+    tmux.Type("secret");
+    EXPECT_EQ(tmux.Screen().find("secret"), std::string::npos);
+    tmux.Keys({"Enter"});
+    ASSERT_TRUE(tmux.WaitFor("Administrator Rights", false));
+
+    tmux.Type("\x1bq"); // Alt-Q: Quit
+    ASSERT_TRUE(WaitForExit());
+    EXPECT_EQ(ReadFile(statusFile()), "0\n");
+    const std::string saved = ReadFile(jaFile());
+    EXPECT_NE(saved.find("zed,5,Zed Zimmer"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("amy,900,Amy Adams"), std::string::npos) << saved;
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
+
+TEST_F(TerminalSession, ATooSmallTerminalSaysSoAndCtrlCQuitsWithoutSaving) {
+    TmuxSession tmux(Socket(), Command());
+    ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
+    tmux.Resize(60, 20);
+    ASSERT_TRUE(tmux.WaitFor("too small"));
+    tmux.Resize(100, 30);
+    ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
+
+    // An entry not saved, the editor open again: Ctrl-C cancels it and quits without saving.
+    tmux.Keys({"Tab", "Tab", "Space"});
+    ASSERT_TRUE(tmux.WaitFor("Login name:"));
+    tmux.Type("\t\t7\r");
+    ASSERT_TRUE(tmux.WaitFor("Login name:", false));
+    tmux.Click("New…");
+    ASSERT_TRUE(tmux.WaitFor("Login name:"));
+    tmux.Keys({"C-c"});
+    ASSERT_TRUE(WaitForExit());
+    EXPECT_EQ(ReadFile(statusFile()), "0\n");
+    EXPECT_TRUE(tmux.WaitFor("Job Accounts", false)); // the terminal is the shell's again
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+    EXPECT_FALSE(std::filesystem::exists(jaFile()));
+}
