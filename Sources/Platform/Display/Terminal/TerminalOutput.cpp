@@ -1,10 +1,12 @@
 #include "Display/Terminal/TerminalOutput.h"
 
 #include <clocale>
+#include <csignal>
 #include <cstring>
 #include <curses.h>
 #include <langinfo.h>
 #include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace platform::display::terminal {
@@ -61,6 +63,37 @@ short PairOf(Role role) {
     return short(int(role) + 1);
 }
 
+// A crash leaves no chance to call ncurses: the terminal's modes saved at the start are put back
+// directly, the mouse reports and the alternate screen switched off, and the crash goes on to
+// whatever handled it before (the default, or a sanitizer's report).
+termios gSavedModes{};
+struct sigaction gPreviousCrashActions[NSIG];
+constexpr int kCrashSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
+
+void RestoreAfterCrash(int signal) {
+    static const char reset[] = "\033[?1006l\033[?1002l\033[?1000l\033[0m\033[?25h\033[?1049l\r\n";
+    tcsetattr(STDIN_FILENO, TCSANOW, &gSavedModes);
+    if (::write(STDOUT_FILENO, reset, sizeof reset - 1) < 0) {
+        // Nothing more can be done for the terminal.
+    }
+    sigaction(signal, &gPreviousCrashActions[signal], nullptr);
+    raise(signal);
+}
+
+void RestoreTerminalOnCrash() {
+    tcgetattr(STDIN_FILENO, &gSavedModes);
+    struct sigaction action {};
+    action.sa_handler = RestoreAfterCrash;
+    sigemptyset(&action.sa_mask);
+    for (int signal : kCrashSignals)
+        sigaction(signal, &action, &gPreviousCrashActions[signal]);
+}
+
+void KeepCrashesAsTheyWere() {
+    for (int signal : kCrashSignals)
+        sigaction(signal, &gPreviousCrashActions[signal], nullptr);
+}
+
 // Box lines and the other signs need a UTF-8 character type, whatever the locale says.
 void UseUtf8Characters() {
     std::setlocale(LC_CTYPE, "");
@@ -71,6 +104,7 @@ void UseUtf8Characters() {
 
 TerminalOutput::TerminalOutput() {
     UseUtf8Characters();
+    RestoreTerminalOnCrash();
     initscr();
     cbreak();
     noecho();
@@ -90,6 +124,7 @@ TerminalOutput::~TerminalOutput() {
     WriteRaw(kMouseOff);
     curs_set(1);
     endwin();
+    KeepCrashesAsTheyWere();
 }
 
 int TerminalOutput::Columns() const {
