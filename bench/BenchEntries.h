@@ -27,7 +27,8 @@ inline void SetEntry(JASetting* entry, SInt32 number) {
 }
 
 inline void FillEntries(JASettingBlock* block, SInt16 count) {
-    for (SInt16 i = 0; i < count; ++i) SetEntry(&block->records[i], 100000 + i);
+    for (SInt16 i = 0; i < count; ++i)
+        SetEntry(&block->records[i], 100000 + i);
     block->entryCount = count;
 }
 
