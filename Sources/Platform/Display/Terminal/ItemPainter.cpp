@@ -123,14 +123,16 @@ void PaintScrollBar(CellBuffer& screen, ControlRef control, std::uint8_t style) 
     const bool active = control->hilite != 255 && control->maximum > control->minimum;
     screen.Fill(bar.left, bar.top, bar.right, bar.bottom, active ? "░" : " ", Role::ScrollBar,
                 active ? kPlain : kDim);
+    // Arrows and thumb take the one cell that holds their middle, wherever the bar lies.
     auto paint = [&](const Rect& part, const char* glyph) {
-        CellArea cells = GlobalCells(control->window, part);
-        if (parts.vertical)
-            cells.left = bar.left, cells.right = bar.right;
-        else
-            cells.top = bar.top, cells.bottom = bar.bottom;
-        screen.Fill(cells.left, cells.top, cells.right, cells.bottom, glyph, Role::ScrollBar,
-                    style & ~kReverse);
+        const CellArea middle =
+            GlobalCells(control->window, Rect{SInt16((part.top + part.bottom) / 2),
+                                              SInt16((part.left + part.right) / 2),
+                                              SInt16((part.top + part.bottom) / 2 + 1),
+                                              SInt16((part.left + part.right) / 2 + 1)});
+        const int column = parts.vertical ? bar.left : middle.left;
+        const int row = parts.vertical ? middle.top : bar.top;
+        screen.Fill(column, row, column + 1, row + 1, glyph, Role::ScrollBar, style & ~kReverse);
     };
     paint(parts.upArrow, parts.vertical ? "▲" : "◀");
     paint(parts.downArrow, parts.vertical ? "▼" : "▶");
