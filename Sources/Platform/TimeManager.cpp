@@ -61,6 +61,7 @@ class TimeManager {
         }
         std::erase_if(queue_, [&](const Entry& e) { return e.task == task; });
         ActiveBits(task).fetch_and(SInt16(~kTMTaskActive));
+        ActiveBits(task).notify_all();
         Changed();
         if (std::this_thread::get_id() != thread_.get_id())
             changed_.wait(lock, [&] { return firing_ != task; });

@@ -100,6 +100,7 @@ TEST_F(TerminalSession, AddsWithKeysAndMouseSortsShowsHelpSavesAndQuits) {
     ASSERT_TRUE(tmux.WaitFor("Administrator Rights"));
     tmux.Keys({"Tab"});
     tmux.Type("secret");
+    ASSERT_TRUE(tmux.WaitFor("••••••"));
     EXPECT_EQ(tmux.Screen().find("secret"), std::string::npos);
     tmux.Keys({"Enter"});
     ASSERT_TRUE(tmux.WaitFor("Administrator Rights", false));

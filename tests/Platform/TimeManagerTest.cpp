@@ -35,7 +35,7 @@ TEST(TimeManagerTest, ATaskRunsOnceWhenItsTimeHasPassed) {
     EXPECT_EQ(PrimeTime(counted.Element(), 5), qErr); // not queued yet
     ASSERT_EQ(InsTime(counted.Element()), noErr);
     EXPECT_EQ(counted.task.qType & kTMTaskActive, 0);
-    ASSERT_EQ(PrimeTime(counted.Element(), 20), noErr);
+    ASSERT_EQ(PrimeTime(counted.Element(), 200), noErr);
     EXPECT_NE(counted.task.qType & kTMTaskActive, 0);
     counted.WaitWhileActive();
     EXPECT_EQ(RmvTime(counted.Element()), noErr); // waits for the routine to be done

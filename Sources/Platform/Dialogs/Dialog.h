@@ -25,6 +25,9 @@ struct OpaqueDialogPtr {
     DialogItemIndex editField = 0;
     SInt16 selStart = 0;
     SInt16 selEnd = 0;
+    // Characters of the current field scrolled out on the left, so that the caret (the moving
+    // end of a selection) stays inside the box.
+    SInt16 editScroll = 0;
     AlertKind alert = AlertKind::None;
 };
 

@@ -45,15 +45,31 @@ SInt16 After(const std::string& text, SInt16 at) {
     return at;
 }
 
-// The gap between characters nearest to the local point.
+// The gap between characters nearest to the local point, in the field as scrolled. Left of the
+// field is its start, right of it its end, as a drag past either edge expects.
 SInt16 OffsetAt(DialogRef dialog, DialogItemIndex field, Point local) {
     const DialogItem* item = ItemOf(dialog, field);
     std::string text = HandleText(item->handle);
-    SInt32 column = (local.h - item->box.left + kFontCharWidth / 2) / kFontCharWidth;
+    if (local.h < item->box.left) return 0;
+    if (local.h >= item->box.right) return SInt16(std::min<size_t>(text.size(), 32767));
+    SInt32 column = (local.h - item->box.left + kFontCharWidth / 2) / kFontCharWidth +
+                    (field == dialog->editField ? dialog->editScroll : 0);
     SInt16 offset = 0;
     for (SInt32 i = 0; i < column; ++i)
         offset = After(text, offset);
     return offset;
+}
+
+// Scrolls the current field so that the gap at offset lies inside its box.
+void KeepInView(DialogRef dialog, SInt16 offset) {
+    const DialogItem* field = ItemOf(dialog, dialog->editField);
+    if (!field) return;
+    const std::string text = HandleText(field->handle);
+    const int at = int(
+        std::count_if(text.begin(), text.begin() + offset, [](char c) { return !Continues(c); }));
+    const int room = std::max(1, (field->box.right - field->box.left) / kFontCharWidth);
+    if (at < dialog->editScroll) dialog->editScroll = SInt16(at);
+    if (at > dialog->editScroll + room - 1) dialog->editScroll = SInt16(at - room + 1);
 }
 
 // The next edit field after the current one, round to the first.
@@ -69,12 +85,14 @@ DialogItemIndex NextField(DialogRef dialog) {
 } // namespace
 
 void Focus(DialogRef dialog, DialogItemIndex field, SInt16 selStart, SInt16 selEnd) {
+    if (dialog->editField != field) dialog->editScroll = 0;
     dialog->editField = field;
     SInt16 length = Length(dialog);
     selStart = std::clamp<SInt16>(selStart, 0, length);
     selEnd = std::clamp<SInt16>(selEnd, 0, length);
     dialog->selStart = std::min(selStart, selEnd);
     dialog->selEnd = std::max(selStart, selEnd);
+    KeepInView(dialog, selEnd);
     windows::ModelChanged();
 }
 

@@ -3,8 +3,8 @@
 #include "Platform/Resources.h"
 
 void PlatformUseTerminalDisplay() {
-    platform::display::InstallBackend(
-        std::make_unique<platform::display::terminal::TerminalBackend>());
     // The Resource Manager starts first, so that it outlives the display at exit.
     CurResFile();
+    platform::display::InstallBackend(
+        std::make_unique<platform::display::terminal::TerminalBackend>());
 }

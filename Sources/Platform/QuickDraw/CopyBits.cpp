@@ -58,10 +58,10 @@ void CopyPixels(const PixMap& from, const Rect& fromRect, const PixMap& to, cons
     const int fromW = fromRect.right - fromRect.left, fromH = fromRect.bottom - fromRect.top;
     const int toW = toRect.right - toRect.left, toH = toRect.bottom - toRect.top;
     for (int y = area.top; y < area.bottom; ++y) {
-        const int sy = fromRect.top + (y - toRect.top) * fromH / toH;
+        const int sy = fromRect.top + int(SInt64(y - toRect.top) * fromH / toH);
         if (sy < from.bounds.top || sy >= from.bounds.bottom) continue;
         for (int x = area.left; x < area.right; ++x) {
-            const int sx = fromRect.left + (x - toRect.left) * fromW / toW;
+            const int sx = fromRect.left + int(SInt64(x - toRect.left) * fromW / toW);
             if (sx < from.bounds.left || sx >= from.bounds.right) continue;
             const UInt32 value = in.Get(sx - from.bounds.left, sy - from.bounds.top);
             out.Set(x - to.bounds.left, y - to.bounds.top,

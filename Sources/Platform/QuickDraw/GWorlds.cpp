@@ -35,9 +35,10 @@ bool SameColours(CTabHandle a, CTabHandle b) {
 QDErr MakePixels(Offscreen& world, SInt16 depth, const Rect& bounds, CTabHandle cTable) {
     if (depth == 0) depth = 32;
     if (depth != 1 && depth != 8 && depth != 16 && depth != 32) return cDepthErr;
-    const SInt16 width = SInt16(bounds.right - bounds.left);
-    const SInt16 height = SInt16(bounds.bottom - bounds.top);
-    const SInt32 rowBytes = RowBytesFor(width, depth);
+    // Coordinates are 16-bit, and so must the size be, or pixel positions would wrap.
+    const int width = bounds.right - bounds.left, height = bounds.bottom - bounds.top;
+    if (width <= 0 || height <= 0 || width > 0x7FFF || height > 0x7FFF) return paramErr;
+    const SInt32 rowBytes = RowBytesFor(SInt16(width), depth);
     if (rowBytes > 0x3FFE) return paramErr; // the most 15 bits of rowBytes can say, kept even
     try {
         world.pixels.assign(size_t(rowBytes) * size_t(height), 0);

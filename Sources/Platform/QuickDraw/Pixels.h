@@ -16,8 +16,6 @@ class Pixels {
   public:
     explicit Pixels(const PixMap& map) : map_(map) {}
 
-    SInt16 Width() const { return SInt16(map_.bounds.right - map_.bounds.left); }
-    SInt16 Height() const { return SInt16(map_.bounds.bottom - map_.bounds.top); }
     // x and y count from the pixel map's top left.
     UInt32 Get(int x, int y) const;
     void Set(int x, int y, UInt32 value);

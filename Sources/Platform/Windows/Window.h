@@ -19,6 +19,7 @@ struct OpaqueWindowPtr {
     SRefCon refCon = 0;
     OpaqueDialogPtr* dialog = nullptr; // the dialog this window belongs to, if any
     bool needsUpdate = true;
+    UInt64 serial = 0; // tells a new window from a gone one at the same address
 };
 
 namespace platform::windows {

@@ -23,6 +23,8 @@ WindowRef CreateWindow(const Rect& globalContent, const std::string& title, bool
                                  SInt16(globalContent.right - globalContent.left)};
     window->port.origin = Point{globalContent.top, globalContent.left};
     window->port.window = window.get();
+    static UInt64 made = 0;
+    window->serial = ++made;
     window->title = title;
     window->visible = visible;
     window->hasCloseBox = closeBox;

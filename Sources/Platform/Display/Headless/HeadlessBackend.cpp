@@ -34,7 +34,8 @@ std::optional<RawInput> HeadlessBackend::NextInput(UInt32 ticks) {
         return std::nullopt;
     }
     const Timed& next = pending_.front();
-    if (next.at > clock_ && next.at - clock_ > ticks) {
+    const UInt32 now = clock_.load(); // the timer thread may move the clock meanwhile
+    if (next.at > now && next.at - now > ticks) {
         clock_ += ticks;
         return std::nullopt;
     }

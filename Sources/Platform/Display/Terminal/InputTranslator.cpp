@@ -48,6 +48,14 @@ bool IsControlTarget(DialogRef dialog, DialogItemIndex index) {
     return IsFocusTarget(dialog, index) && dialogs::IsControlItem(*item);
 }
 
+// The front window's list, the one the arrows and the wheel act on.
+lists::List* FrontList() {
+    WindowRef front = Front();
+    const std::vector<lists::List*> found =
+        front ? lists::ListsIn(front) : std::vector<lists::List*>{};
+    return found.empty() ? nullptr : found.front();
+}
+
 SInt16 SelectedRow(const lists::List& list) {
     for (SInt16 row = 0; row < list.Rows(); ++row)
         if (list.selected[list.Index(::Cell{row, 0})]) return row;
@@ -70,8 +78,9 @@ void InputTranslator::Click(Point where, std::deque<RawInput>& out) {
 // A window that comes to the front starts with the keyboard in its current edit field.
 void InputTranslator::FollowFrontWindow() {
     WindowRef front = Front();
-    if (front == focusWindow_) return;
+    if (front == focusWindow_ && (!front || front->serial == focusSerial_)) return;
     focusWindow_ = front;
+    focusSerial_ = front ? front->serial : 0;
     focusItem_ = front && front->dialog ? front->dialog->editField : 0;
 }
 
@@ -192,6 +201,12 @@ bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
     return false;
 }
 
+void InputTranslator::ReleaseAll(std::deque<RawInput>& out) {
+    ReleaseMenu(out);
+    if (held_) Push(RawInput::Kind::MouseUp, pointer_, out);
+    held_ = swallowRelease_ = false;
+}
+
 // Let go on the title, where nothing is chosen.
 void InputTranslator::ReleaseMenu(std::deque<RawInput>& out) {
     if (!menuKept_) return;
@@ -210,33 +225,41 @@ bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
     DialogRef dialog = focusWindow_ ? focusWindow_->dialog : nullptr;
     if (!dialog) return false;
     const int count = int(dialog->items.size());
+    // With nothing in focus, forward starts at the first item and backward at the last.
+    const int from = focusItem_ == 0 && direction < 0 ? count + 1 : focusItem_;
     for (int step = 1; step <= count; ++step) {
-        const int index = ((focusItem_ - 1 + direction * step) % count + count) % count + 1;
+        const int index = ((from - 1 + direction * step) % count + count) % count + 1;
         if (!IsFocusTarget(dialog, DialogItemIndex(index))) continue;
         focusItem_ = DialogItemIndex(index);
         const DialogItem& item = *dialogs::ItemOf(dialog, focusItem_);
         if (dialogs::KindOf(item) != editText) return true;
+        if (focusItem_ == dialog->editField) return true; // it has the keyboard already
+        // From its first character to past its right edge, which the field takes as its end.
         const Rect box = Global(focusWindow_, item.box);
         const SInt16 middle = SInt16((box.top + box.bottom) / 2);
-        const int characters = menus::TextWidth(dialogs::HandleText(item.handle));
-        const SInt16 end =
-            SInt16(std::min<int>(box.right - 1, box.left + characters * kFontCharWidth + 1));
         Push(RawInput::Kind::MouseDown, Point{middle, SInt16(box.left + 1)}, out);
-        Push(RawInput::Kind::MouseMove, Point{middle, end}, out);
-        Push(RawInput::Kind::MouseUp, Point{middle, end}, out);
+        Push(RawInput::Kind::MouseMove, Point{middle, box.right}, out);
+        Push(RawInput::Kind::MouseUp, Point{middle, box.right}, out);
         return true;
     }
     return false;
 }
 
+// The wheel scrolls the front window's list a row at a time, as its arrows do.
+void InputTranslator::ScrollList(int direction, std::deque<RawInput>& out) {
+    lists::List* list = FrontList();
+    if (!list || !list->rec.vScroll) return;
+    const controls::ScrollBarGeometry bar = controls::GeometryOf(list->rec.vScroll);
+    Click(Centre(Global(list->window, direction < 0 ? bar.upArrow : bar.downArrow)), out);
+}
+
 // The row above or below the selected one is clicked; one out of view is first scrolled in with
 // a click on the scroll bar's arrow.
 bool InputTranslator::MoveInList(int direction, std::deque<RawInput>& out) {
-    WindowRef front = Front();
-    const std::vector<lists::List*> found =
-        front ? lists::ListsIn(front) : std::vector<lists::List*>{};
-    if (found.empty() || found.front()->Rows() == 0) return false;
-    lists::List& list = *found.front();
+    lists::List* found = FrontList();
+    if (!found || found->Rows() == 0) return false;
+    lists::List& list = *found;
+    WindowRef front = list.window;
     const SInt16 top = lists::TopRow(list), shown = lists::ShownRows(list);
     const SInt16 selected = SelectedRow(list);
     const SInt16 target =

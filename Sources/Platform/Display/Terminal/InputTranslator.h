@@ -20,6 +20,9 @@ class InputTranslator {
     void Translate(const TerminalEvent& event, std::deque<RawInput>& out);
     // Lets go of a menu kept open without choosing from it.
     void ReleaseMenu(std::deque<RawInput>& out);
+    // Lets go of the menu and of a button held down, so that no tracking loop waits on a
+    // release that will not come.
+    void ReleaseAll(std::deque<RawInput>& out);
     KeyboardFocus Focus() const { return KeyboardFocus{focusWindow_, focusItem_}; }
     Point Pointer() const { return pointer_; }
 
@@ -29,6 +32,7 @@ class InputTranslator {
     bool MenuKey(UInt8 charCode, std::deque<RawInput>& out);
     bool MoveFocus(int direction, std::deque<RawInput>& out);
     bool MoveInList(int direction, std::deque<RawInput>& out);
+    void ScrollList(int direction, std::deque<RawInput>& out);
     void Click(Point where, std::deque<RawInput>& out);
     void Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out, UInt16 modifiers = 0,
               UInt8 charCode = 0);
@@ -41,6 +45,7 @@ class InputTranslator {
     MenuRef keptMenu_ = nullptr;
     bool swallowRelease_ = false; // the release of the click that chose from a kept menu
     WindowRef focusWindow_ = nullptr;
+    UInt64 focusSerial_ = 0;
     DialogItemIndex focusItem_ = 0;
 };
 

@@ -51,26 +51,29 @@ void PaintWrapped(CellBuffer& screen, const CellArea& box, std::string_view text
     if (!line.empty() && row < box.bottom) flush();
 }
 
+// The field as the model scrolled it; the selection stays inside the box.
 void PaintEditField(CellBuffer& screen, DialogRef dialog, DialogItemIndex index, bool front,
                     PaintResult* result) {
     const DialogItem& item = *dialogs::ItemOf(dialog, index);
     const CellArea box = GlobalCells(dialog->window, item.box);
     const std::string text = dialogs::HandleText(item.handle);
     const bool current = dialog->editField == index;
-    const int caret = current ? Characters(std::string_view(text).substr(0, dialog->selStart)) : 0;
-    const int shift = std::max(0, caret - box.Width() + 1); // keeps the caret in view
+    const int shift = current ? dialog->editScroll : 0;
     screen.Fill(box.left, box.top, box.right, box.top + 1, " ", Role::Field, kUnderline);
-    const std::string shown = text.substr(BytesOf(text, shift));
-    screen.Put(box.left, box.top, shown, Role::Field, kUnderline, box.Width());
+    screen.Put(box.left, box.top, text.substr(BytesOf(text, shift)), Role::Field, kUnderline,
+               box.Width());
     if (!current || !front) return;
+    auto column = [&](SInt16 offset) {
+        const int at = Characters(std::string_view(text).substr(0, size_t(offset)));
+        return std::clamp(box.left + at - shift, box.left, box.right);
+    };
     if (dialog->selStart == dialog->selEnd) {
         result->cursorShown = true;
-        result->cursorColumn = box.left + caret - shift;
+        result->cursorColumn = std::min(column(dialog->selStart), box.right - 1);
         result->cursorRow = box.top;
         return;
     }
-    const int end = Characters(std::string_view(text).substr(0, dialog->selEnd));
-    screen.AddStyle(box.left + caret - shift, box.top, box.left + end - shift, box.top + 1,
+    screen.AddStyle(column(dialog->selStart), box.top, column(dialog->selEnd), box.top + 1,
                     kReverse);
 }
 

@@ -6,7 +6,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
@@ -14,42 +13,10 @@ namespace platform::display::terminal {
 
 namespace {
 
-constexpr int kEscapeWaitMs = 30; // the rest of a key's sequence comes at once
+constexpr UInt64 kEscapeWaitUs = 30000; // the rest of a key's sequence comes at once
 constexpr UInt8 kEscape = 27;
-int gSignalPipe[2] = {-1, -1};
-
-void NoteSignal(int signal) {
-    const int saved = errno;
-    const char which = char(signal);
-    if (::write(gSignalPipe[1], &which, 1) < 0) {
-        // The pipe is full: enough signals are waiting already.
-    }
-    errno = saved;
-}
-
-void CatchSignals() {
-    if (gSignalPipe[0] < 0 && ::pipe2(gSignalPipe, O_NONBLOCK | O_CLOEXEC) != 0) return;
-    struct sigaction action {};
-    action.sa_handler = NoteSignal;
-    sigemptyset(&action.sa_mask);
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGWINCH})
-        sigaction(signal, &action, nullptr);
-}
-
-void ReleaseSignals() {
-    for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGWINCH})
-        std::signal(signal, SIG_DFL);
-}
 
 } // namespace
-
-TerminalBackend::TerminalBackend() {
-    CatchSignals();
-}
-
-TerminalBackend::~TerminalBackend() {
-    ReleaseSignals();
-}
 
 Rect TerminalBackend::ScreenBounds() const {
     return Rect{0, 0, SInt16(output_.Rows() * kFontLineHeight),
@@ -60,6 +27,7 @@ void TerminalBackend::Draw() {
     if (hungUp_) return;
     CellBuffer picture(output_.Columns(), output_.Rows());
     const PaintResult painted = PaintScreen(picture, translator_.Focus());
+    tooSmall_ = painted.tooSmall;
     output_.Show(picture, painted.cursorShown, painted.cursorColumn, painted.cursorRow);
 }
 
@@ -81,9 +49,11 @@ std::optional<RawInput> TerminalBackend::NextInput(UInt32 ticks) {
         const UInt64 deadline = clock_.Microseconds() + UInt64(ticks) * 1000000 / 60;
         for (;;) {
             const UInt64 now = clock_.Microseconds();
-            const int left =
-                now >= deadline ? 0 : int(std::min<UInt64>((deadline - now) / 1000 + 1, 1000));
-            Wait(decoder_.WaitingForMore() ? std::min(left, kEscapeWaitMs) : left);
+            UInt64 wait = now >= deadline ? 0 : std::min<UInt64>(deadline - now, 1000000);
+            if (decoder_.WaitingForMore())
+                wait = std::min(
+                    wait, heldSince_ + kEscapeWaitUs > now ? heldSince_ + kEscapeWaitUs - now : 0);
+            Wait(int((wait + 999) / 1000));
             if (!pending_.empty() || quitting_ || clock_.Microseconds() >= deadline) break;
         }
     }
@@ -95,37 +65,44 @@ std::optional<RawInput> TerminalBackend::NextInput(UInt32 ticks) {
     return quitting_ ? AfterSignal() : std::nullopt;
 }
 
+// A sequence cut short counts as typed only once its rest had time to come. Nothing typed or
+// clicked reaches windows that a too small terminal does not show.
 void TerminalBackend::Wait(int timeoutMs) {
-    pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {gSignalPipe[0], POLLIN, 0}};
+    pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {signals_.ReadEnd(), POLLIN, 0}};
     const int ready = ::poll(watched, 2, timeoutMs);
     if (ready > 0 && (watched[1].revents & POLLIN)) TakeSignals();
     if (ready > 0 && (watched[0].revents & (POLLIN | POLLHUP | POLLERR))) {
         char bytes[256];
         const ssize_t count = ::read(STDIN_FILENO, bytes, sizeof bytes);
-        if (count > 0)
+        if (count > 0) {
+            if (!decoder_.WaitingForMore()) heldSince_ = clock_.Microseconds();
             decoder_.Feed(std::string_view(bytes, size_t(count)));
-        else if (count == 0 || errno != EINTR) // the terminal went away
+        } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) { // the terminal went away
             hungUp_ = quitting_ = true;
-    } else if (ready == 0 && decoder_.WaitingForMore()) {
+        }
+    } else if (decoder_.WaitingForMore() && clock_.Microseconds() >= heldSince_ + kEscapeWaitUs) {
         decoder_.Timeout();
     }
     while (std::optional<TerminalEvent> event = decoder_.Next())
-        translator_.Translate(*event, pending_);
+        if (!tooSmall_ && !quitting_) translator_.Translate(*event, pending_);
 }
 
 void TerminalBackend::TakeSignals() {
-    char signals[16];
-    for (ssize_t count; (count = ::read(gSignalPipe[0], signals, sizeof signals)) > 0;)
-        for (ssize_t i = 0; i < count; ++i) {
-            if (signals[i] == SIGWINCH) {
-                output_.Resized();
-                Draw();
-                continue;
-            }
-            hungUp_ = hungUp_ || signals[i] == SIGHUP;
-            if (!quitting_) translator_.ReleaseMenu(pending_);
+    for (int signal; (signal = signals_.Next()) != 0;) {
+        if (signal == SIGWINCH) {
+            output_.Resized();
+            Draw();
+        } else if (signal == SIGTSTP) {
+            output_.Suspend();
+            TerminalSignals::StopNow();
+            output_.Resume();
+            Draw();
+        } else {
+            hungUp_ = hungUp_ || signal == SIGHUP;
+            if (!quitting_) translator_.ReleaseAll(pending_);
             quitting_ = true;
         }
+    }
 }
 
 // After Ctrl-C or a termination signal every modal dialog is cancelled and the program is asked

@@ -1,6 +1,7 @@
 // The terminal display: the model painted into the terminal whenever the program waits, and the
 // terminal's keys and mouse turned into input. Ctrl-C, SIGTERM and SIGHUP end the program as a
-// quit does, with open dialogs cancelled and nothing committed; a resize redraws.
+// quit does, with open dialogs cancelled and nothing committed (Ctrl-\ too); a resize redraws;
+// Ctrl-Z gives the terminal back while the program is stopped.
 #pragma once
 
 #include "Display/Backend.h"
@@ -8,6 +9,7 @@
 #include "Display/Terminal/InputTranslator.h"
 #include "Display/Terminal/TerminalInputDecoder.h"
 #include "Display/Terminal/TerminalOutput.h"
+#include "Display/Terminal/TerminalSignals.h"
 
 #include <deque>
 
@@ -16,9 +18,6 @@ namespace platform::display::terminal {
 class TerminalBackend : public Backend {
   public:
     static constexpr int kInputsAfterSignal = 200;
-
-    TerminalBackend();
-    ~TerminalBackend() override;
 
     std::optional<RawInput> NextInput(UInt32 ticks) override;
     UInt32 Ticks() const override { return clock_.Ticks(); }
@@ -37,10 +36,13 @@ class TerminalBackend : public Backend {
     std::optional<RawInput> AfterSignal();
 
     RealClock clock_;
+    TerminalSignals signals_; // before the terminal is taken, after it is given back
     TerminalOutput output_;
     TerminalInputDecoder decoder_;
     InputTranslator translator_;
     std::deque<RawInput> pending_;
+    UInt64 heldSince_ = 0; // when the decoder began holding an unfinished sequence
+    bool tooSmall_ = false;
     bool quitting_ = false;
     bool hungUp_ = false; // the terminal is gone: nothing is drawn any more
     int inputsAfterSignal_ = 0;

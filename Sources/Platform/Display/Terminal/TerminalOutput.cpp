@@ -80,9 +80,16 @@ void RestoreAfterCrash(int signal) {
     raise(signal);
 }
 
+// The handler runs on a stack of its own, so that it runs after the program's own overflowed.
 void RestoreTerminalOnCrash() {
+    static char handlerStack[64 * 1024];
+    stack_t stack{};
+    stack.ss_sp = handlerStack;
+    stack.ss_size = sizeof handlerStack;
+    sigaltstack(&stack, nullptr);
     tcgetattr(STDIN_FILENO, &gSavedModes);
     struct sigaction action {};
+    action.sa_flags = SA_ONSTACK;
     action.sa_handler = RestoreAfterCrash;
     sigemptyset(&action.sa_mask);
     for (int signal : kCrashSignals)
