@@ -1,5 +1,6 @@
 #include "DialogTestFixture.h"
 
+#include "Dialogs/Dialog.h"
 #include "Platform/Appearance.h"
 #include "Platform/Controls.h"
 #include "Platform/Resources.h"
@@ -154,6 +155,19 @@ TEST_F(DialogEvents, EveryKeystrokeInAFieldReportsTheField) {
     EXPECT_EQ(TextOf(editor, 9), "John Doe");
     EXPECT_EQ(TextOf(editor, 10), "42");
     EXPECT_THAT(Describe(editor), HasSubstr("  item 10 edit \"42\" focus caret 1\n"));
+}
+
+// Field 10 is 12 characters wide at 184-280 across, 256-272 down; its text scrolls with the caret.
+TEST_F(DialogEvents, AFieldScrolledToItsCaretTakesClicksWhereItsCharactersShow) {
+    DialogRef editor = Open(1008);
+    Script("click item 10\ntype \"12345678901234567890\"\nclick 194 264\n");
+    Hits();
+    EXPECT_EQ(editor->editScroll, 9);
+    EXPECT_THAT(Describe(editor),
+                HasSubstr("  item 10 edit \"12345678901234567890\" focus caret 10\n"));
+    Script("drag 194 264 to 290 264\n"); // past the right edge: to the end
+    Hits();
+    EXPECT_THAT(Describe(editor), HasSubstr("focus selection 10-20\n"));
 }
 
 TEST_F(DialogEvents, SelectionAndTheScrapBetweenFields) {

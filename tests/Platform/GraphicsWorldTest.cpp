@@ -73,6 +73,8 @@ TEST_F(GraphicsWorldTest, MadeWithTheDepthsBoundsTablesAndDeviceAsked) {
     GWorldPtr none = nullptr;
     Rect empty{0, 0, 0, 10}, some{0, 0, 10, 10};
     EXPECT_EQ(NewGWorld(&none, 8, &empty, nullptr, nullptr, 0), paramErr);
+    Rect wrapping{0, -32767, 1, 32767}; // wider than 16 bits can say
+    EXPECT_EQ(NewGWorld(&none, 1, &wrapping, nullptr, nullptr, 0), paramErr);
     EXPECT_EQ(NewGWorld(&none, 4, &some, nullptr, nullptr, 0), cDepthErr);
     EXPECT_EQ(QDError(), cDepthErr);
     EXPECT_EQ(none, nullptr);
