@@ -3,6 +3,7 @@
 #include <clocale>
 #include <csignal>
 #include <cstring>
+#include <cwchar>
 #include <curses.h>
 #include <langinfo.h>
 #include <sys/ioctl.h>
@@ -107,6 +108,16 @@ void UseUtf8Characters() {
     if (std::strcmp(nl_langinfo(CODESET), "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
 }
 
+// Every cell is one column wide; a wide or combining character would shift the rest of the row,
+// so it shows as a question mark.
+const char* OneColumn(const std::string& glyph) {
+    wchar_t character = 0;
+    std::mbstate_t state{};
+    const size_t length = std::mbrtowc(&character, glyph.data(), glyph.size(), &state);
+    const bool single = length != size_t(-1) && length != size_t(-2) && wcwidth(character) == 1;
+    return single || glyph == " " ? glyph.c_str() : "?";
+}
+
 } // namespace
 
 TerminalOutput::TerminalOutput() {
@@ -155,7 +166,7 @@ void TerminalOutput::Write(int column, int row, const Cell& cell) {
     if (cell.style & kDim) attributes |= A_DIM;
     if (cell.style & kReverse) attributes ^= A_REVERSE;
     attrset(attributes);
-    mvaddstr(row, column, cell.glyph.c_str());
+    mvaddstr(row, column, OneColumn(cell.glyph));
 }
 
 void TerminalOutput::Show(const CellBuffer& picture, bool cursorShown, int cursorColumn,
