@@ -103,6 +103,7 @@ void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>
         }
         break;
     case TerminalEvent::Kind::Wheel:
+        ScrollList(event.wheel, out);
         break;
     default:
         Mouse(event, out);
