@@ -65,8 +65,7 @@ void KeepInView(DialogRef dialog, SInt16 offset) {
     const DialogItem* field = ItemOf(dialog, dialog->editField);
     if (!field) return;
     const std::string text = HandleText(field->handle);
-    const int at = int(
-        std::count_if(text.begin(), text.begin() + offset, [](char c) { return !Continues(c); }));
+    const int at = TextWidth(text.data(), 0, offset) / kFontCharWidth;
     const int room = std::max(1, (field->box.right - field->box.left) / kFontCharWidth);
     if (at < dialog->editScroll) dialog->editScroll = SInt16(at);
     if (at > dialog->editScroll + room - 1) dialog->editScroll = SInt16(at - room + 1);

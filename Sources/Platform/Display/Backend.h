@@ -41,6 +41,21 @@ class Backend {
     virtual void ResumeScreen() {}
 };
 
+// The middle of a rectangle, where a click aimed at it lands.
+inline Point CentreOf(const Rect& r) {
+    return Point{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
+}
+
+// When input has run out (a script ended, a quit signal came): every modal dialog is cancelled
+// and the program asked to quit, by turns, turn counting from 1; after kWindDownTurns the
+// program is stopped.
+constexpr int kWindDownTurns = 200;
+inline RawInput WindDownInput(int turn, Point pointer) {
+    constexpr UInt8 kEscape = 27;
+    return turn % 2 ? RawInput{RawInput::Kind::Quit, pointer, 0, 0}
+                    : RawInput{RawInput::Kind::Key, pointer, 0, kEscape};
+}
+
 // The backend in use; with none installed, one with no input on the real clock.
 Backend& CurrentBackend();
 void InstallBackend(std::unique_ptr<Backend> backend);

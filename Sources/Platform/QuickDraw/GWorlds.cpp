@@ -24,13 +24,6 @@ CTabHandle CopyOfTable(CTabHandle table) {
     return reinterpret_cast<CTabHandle>(copy);
 }
 
-bool SameColours(CTabHandle a, CTabHandle b) {
-    if (!a || !b) return a == b;
-    const Size size = GetHandleSize(reinterpret_cast<Handle>(a));
-    return size == GetHandleSize(reinterpret_cast<Handle>(b)) &&
-           std::memcmp(*a, *b, size_t(size)) == 0;
-}
-
 // Fills a world's pixel map for a depth, size and colour table; the pixels start out zero.
 QDErr MakePixels(Offscreen& world, SInt16 depth, const Rect& bounds, CTabHandle cTable) {
     if (depth == 0) depth = 32;

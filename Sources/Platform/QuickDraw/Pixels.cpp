@@ -118,13 +118,16 @@ UInt32 Pixels::FromColor(const RGBColor& color) {
     return nearest_[key] = best;
 }
 
+bool SameColours(CTabHandle a, CTabHandle b) {
+    if (!a || !b) return a == b;
+    return (*a)->ctSize == (*b)->ctSize &&
+           std::memcmp((*a)->ctTable, (*b)->ctTable,
+                       sizeof(ColorSpec) * size_t((*a)->ctSize + 1)) == 0;
+}
+
 bool Pixels::SameFormatAs(const Pixels& other) const {
-    if (map_.pixelSize != other.map_.pixelSize) return false;
-    if (map_.pixelSize > 8) return true;
-    const ColorTable& a = **map_.pmTable;
-    const ColorTable& b = **other.map_.pmTable;
-    return a.ctSize == b.ctSize &&
-           std::memcmp(a.ctTable, b.ctTable, sizeof(ColorSpec) * size_t(a.ctSize + 1)) == 0;
+    return map_.pixelSize == other.map_.pixelSize &&
+           (map_.pixelSize > 8 || SameColours(map_.pmTable, other.map_.pmTable));
 }
 
 Offscreen* OffscreenOf(const void* pixMapOrBitMap) {

@@ -30,6 +30,9 @@ class Pixels {
     std::unordered_map<UInt64, UInt32> nearest_;
 };
 
+// The same colours at the same values (seed and flags aside); two null tables are the same.
+bool SameColours(CTabHandle a, CTabHandle b);
+
 // Bytes per row for a width and depth: whole 32-bit words, as the original kept them.
 SInt32 RowBytesFor(SInt16 width, SInt16 depth);
 

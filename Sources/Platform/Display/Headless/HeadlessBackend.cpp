@@ -14,10 +14,6 @@ namespace {
 
 constexpr UInt8 kReturn = 13, kTab = 9, kEscape = 27;
 
-Point Centre(const Rect& r) {
-    return Point{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
-}
-
 } // namespace
 
 HeadlessBackend::HeadlessBackend(HeadlessScript script, std::ostream& out, std::ostream& messages)
@@ -151,7 +147,7 @@ bool HeadlessBackend::ResolveClick(const ScriptCommand& command, Point* where) {
         point = command.point;
         break;
     case ScriptTarget::CloseBox:
-        if (front && front->hasCloseBox) point = Centre(windows::CloseBoxBounds(front));
+        if (front && front->hasCloseBox) point = CentreOf(windows::CloseBoxBounds(front));
         break;
     case ScriptTarget::TitleBar:
         if (front) {
@@ -206,14 +202,13 @@ bool HeadlessBackend::Fail(const ScriptCommand& command, const std::string& why)
 // Once the script is over, every modal dialog is cancelled and the program is asked to quit,
 // again and again; a program that will not end is stopped.
 std::optional<RawInput> HeadlessBackend::AfterTheEnd() {
-    if (++inputsAfterEnd_ > kInputsAfterEnd) {
+    if (++inputsAfterEnd_ > kWindDownTurns) {
         messages_ << "The program did not quit after the script ended; it is stopped.\n";
         messages_.flush();
         std::_Exit(4);
     }
     ++clock_;
-    if (inputsAfterEnd_ % 2) return RawInput{RawInput::Kind::Quit, pointer_, 0, 0};
-    return RawInput{RawInput::Kind::Key, pointer_, 0, kEscape};
+    return WindDownInput(inputsAfterEnd_, pointer_);
 }
 
 } // namespace platform::display

@@ -16,8 +16,6 @@ class HeadlessBackend : public Backend {
     // Separate commands lie this far apart on the clock, so that two clicks are never a double
     // click unless the script says so.
     static constexpr UInt32 kCommandSpacing = 60;
-    // After the script has ended, how much more input the program may take before it is stopped.
-    static constexpr int kInputsAfterEnd = 200;
 
     HeadlessBackend(HeadlessScript script, std::ostream& out, std::ostream& messages);
 

@@ -3,6 +3,7 @@
 #include "Controls/Control.h"
 #include "Controls/ScrollBarGeometry.h"
 #include "Dialogs/Dialog.h"
+#include "Display/ModelView.h"
 #include "Display/Terminal/CellGeometry.h"
 #include "Lists/List.h"
 #include "Menus/Menu.h"
@@ -14,18 +15,9 @@ namespace platform::display::terminal {
 
 namespace {
 
-constexpr UInt8 kLeft = 28, kRight = 29, kUp = 30, kDown = 31, kReturn = 13, kSpace = 32, kTab = 9,
-                kEscape = 27;
-
-WindowRef Front() {
-    for (WindowRef window : windows::WindowList())
-        if (window->visible) return window;
-    return nullptr;
-}
-
-Point Centre(const Rect& r) {
-    return Point{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
-}
+using dialogs::kDownArrow, dialogs::kEscape, dialogs::kLeftArrow, dialogs::kReturn,
+    dialogs::kRightArrow, dialogs::kTab, dialogs::kUpArrow;
+constexpr UInt8 kSpace = 32;
 
 Rect Global(WindowRef window, Rect local) {
     OffsetRect(&local, window->port.origin.h, window->port.origin.v);
@@ -50,7 +42,7 @@ bool IsControlTarget(DialogRef dialog, DialogItemIndex index) {
 
 // The front window's list, the one the arrows and the wheel act on.
 lists::List* FrontList() {
-    WindowRef front = Front();
+    WindowRef front = FrontWindow();
     const std::vector<lists::List*> found =
         front ? lists::ListsIn(front) : std::vector<lists::List*>{};
     return found.empty() ? nullptr : found.front();
@@ -77,7 +69,7 @@ void InputTranslator::Click(Point where, std::deque<RawInput>& out) {
 
 // A window that comes to the front starts with the keyboard in its current edit field.
 void InputTranslator::FollowFrontWindow() {
-    WindowRef front = Front();
+    WindowRef front = FrontWindow();
     if (front == focusWindow_ && (!front || front->serial == focusSerial_)) return;
     focusWindow_ = front;
     focusSerial_ = front ? front->serial : 0;
@@ -98,7 +90,7 @@ void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>
             ReleaseMenu(out);
         else if (!menus::Bar().empty()) {
             keptMenu_ = menus::Bar().front();
-            Push(RawInput::Kind::MouseDown, Centre(menus::TitleBounds(keptMenu_)), out);
+            Push(RawInput::Kind::MouseDown, CentreOf(menus::TitleBounds(keptMenu_)), out);
             menuKept_ = true;
         }
         break;
@@ -125,7 +117,7 @@ void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& ou
         held_ = true;
         pressOnTitle_ = menus::MenuOfTitleAt(where) != nullptr;
         Push(RawInput::Kind::MouseDown, where, out, event.modifiers);
-        if (WindowRef front = Front(); front && front->dialog) {
+        if (WindowRef front = FrontWindow(); front && front->dialog) {
             const DialogItemIndex item =
                 dialogs::ItemAt(front->dialog, dialogs::LocalPoint(front->dialog, where));
             if (IsFocusTarget(front->dialog, item)) focusItem_ = item;
@@ -157,11 +149,12 @@ void InputTranslator::Key(const TerminalEvent& event, std::deque<RawInput>& out)
     if (plain && key == kTab && MoveFocus(+1, out)) return;
     if (plain && (key == kSpace || key == kReturn) && focusWindow_ && focusWindow_->dialog &&
         IsControlTarget(focusWindow_->dialog, focusItem_)) {
-        Click(Centre(Global(focusWindow_, dialogs::ItemOf(focusWindow_->dialog, focusItem_)->box)),
-              out);
+        Click(*TheModelView().itemCenter(focusWindow_, focusItem_), out);
         return;
     }
-    if (plain && (key == kUp || key == kDown) && MoveInList(key == kUp ? -1 : +1, out)) return;
+    if (plain && (key == kUpArrow || key == kDownArrow) &&
+        MoveInList(key == kUpArrow ? -1 : +1, out))
+        return;
     Push(RawInput::Kind::Key, pointer_, out, event.modifiers, key);
 }
 
@@ -173,18 +166,18 @@ bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
     auto at = std::find(bar.begin(), bar.end(), keptMenu_);
     if (at == bar.end()) return false;
     MenuRef menu = keptMenu_;
-    if (charCode == kLeft || charCode == kRight) {
-        const long step = charCode == kRight ? 1 : long(bar.size()) - 1;
+    if (charCode == kLeftArrow || charCode == kRightArrow) {
+        const long step = charCode == kRightArrow ? 1 : long(bar.size()) - 1;
         keptMenu_ = bar[size_t((at - bar.begin() + step) % long(bar.size()))];
-        Push(RawInput::Kind::MouseMove, Centre(menus::TitleBounds(keptMenu_)), out);
+        Push(RawInput::Kind::MouseMove, CentreOf(menus::TitleBounds(keptMenu_)), out);
         return true;
     }
-    if (charCode == kUp || charCode == kDown) {
-        const int step = charCode == kDown ? 1 : -1;
+    if (charCode == kUpArrow || charCode == kDownArrow) {
+        const int step = charCode == kDownArrow ? 1 : -1;
         int item = menus::ItemAt(menu, pointer_);
         for (int i = item + step; i >= 1 && i <= int(menu->items.size()); i += step)
             if (menus::IsChoosable(menu, MenuItemIndex(i))) {
-                Push(RawInput::Kind::MouseMove, Centre(menus::ItemBounds(menu, MenuItemIndex(i))),
+                Push(RawInput::Kind::MouseMove, CentreOf(menus::ItemBounds(menu, MenuItemIndex(i))),
                      out);
                 break;
             }
@@ -215,7 +208,7 @@ void InputTranslator::ReleaseMenu(std::deque<RawInput>& out) {
     const auto& bar = menus::Bar();
     if (std::find(bar.begin(), bar.end(), keptMenu_) == bar.end())
         keptMenu_ = bar.empty() ? nullptr : bar.front();
-    const Point title = keptMenu_ ? Centre(menus::TitleBounds(keptMenu_)) : Point{0, 0};
+    const Point title = keptMenu_ ? CentreOf(menus::TitleBounds(keptMenu_)) : Point{0, 0};
     Push(RawInput::Kind::MouseMove, title, out);
     Push(RawInput::Kind::MouseUp, title, out);
 }
@@ -251,7 +244,7 @@ void InputTranslator::ScrollList(int direction, std::deque<RawInput>& out) {
     lists::List* list = FrontList();
     if (!list || !list->rec.vScroll) return;
     const controls::ScrollBarGeometry bar = controls::GeometryOf(list->rec.vScroll);
-    Click(Centre(Global(list->window, direction < 0 ? bar.upArrow : bar.downArrow)), out);
+    Click(CentreOf(Global(list->window, direction < 0 ? bar.upArrow : bar.downArrow)), out);
 }
 
 // The row above or below the selected one is clicked; one out of view is first scrolled in with
@@ -260,7 +253,6 @@ bool InputTranslator::MoveInList(int direction, std::deque<RawInput>& out) {
     lists::List* found = FrontList();
     if (!found || found->Rows() == 0) return false;
     lists::List& list = *found;
-    WindowRef front = list.window;
     const SInt16 top = lists::TopRow(list), shown = lists::ShownRows(list);
     const SInt16 selected = SelectedRow(list);
     const SInt16 target =
@@ -269,12 +261,11 @@ bool InputTranslator::MoveInList(int direction, std::deque<RawInput>& out) {
     SInt16 at = target;
     if (target < top || target >= top + shown) {
         if (!list.rec.vScroll) return true;
-        const controls::ScrollBarGeometry bar = controls::GeometryOf(list.rec.vScroll);
-        Click(Centre(Global(front, direction < 0 ? bar.upArrow : bar.downArrow)), out);
+        ScrollList(direction, out);
         at = direction < 0 ? top : SInt16(top + shown - 1); // where the row lies after scrolling
         if (target < top - 1 || target > top + shown) return true;
     }
-    Click(Centre(Global(front, lists::CellRect(list, ::Cell{at, 0}))), out);
+    Click(*TheModelView().listCell(list.window, at, 0), out);
     return true;
 }
 

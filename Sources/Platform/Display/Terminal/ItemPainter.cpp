@@ -5,7 +5,6 @@
 #include "Controls/Control.h"
 #include "Controls/ScrollBarGeometry.h"
 #include "Dialogs/Dialog.h"
-#include "Menus/Menu.h"
 #include "Windows/Window.h"
 
 #include <algorithm>
@@ -15,7 +14,7 @@ namespace platform::display::terminal {
 namespace {
 
 int Characters(std::string_view text) {
-    return menus::TextWidth(std::string(text));
+    return TextWidth(text.data(), 0, SInt16(std::min<size_t>(text.size(), 32767))) / kFontCharWidth;
 }
 
 // The bytes of text's first count characters.

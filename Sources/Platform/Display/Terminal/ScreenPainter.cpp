@@ -50,9 +50,7 @@ PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
     }
     screen.Fill(0, 0, screen.Columns(), screen.Rows(), " ", Role::Desktop);
     const auto& list = windows::WindowList();
-    WindowRef front = nullptr;
-    for (WindowRef window : list)
-        if (window->visible && !front) front = window;
+    const WindowRef front = FrontWindow();
     for (auto at = list.rbegin(); at != list.rend(); ++at)
         if ((*at)->visible) PaintWindow(screen, *at, *at == front, focus, &result);
     screen.Unclip();

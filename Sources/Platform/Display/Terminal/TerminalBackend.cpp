@@ -14,7 +14,6 @@ namespace platform::display::terminal {
 namespace {
 
 constexpr UInt64 kEscapeWaitUs = 30000; // the rest of a key's sequence comes at once
-constexpr UInt8 kEscape = 27;
 
 } // namespace
 
@@ -28,7 +27,7 @@ void TerminalBackend::Draw() {
     CellBuffer picture(output_.Columns(), output_.Rows());
     const PaintResult painted = PaintScreen(picture, translator_.Focus());
     tooSmall_ = painted.tooSmall;
-    output_.Show(picture, painted.cursorShown, painted.cursorColumn, painted.cursorRow);
+    output_.Show(std::move(picture), painted.cursorShown, painted.cursorColumn, painted.cursorRow);
 }
 
 void TerminalBackend::ResumeScreen() {
@@ -108,13 +107,11 @@ void TerminalBackend::TakeSignals() {
 // After Ctrl-C or a termination signal every modal dialog is cancelled and the program is asked
 // to quit, again and again, as when a script runs out; one that will not end is stopped.
 std::optional<RawInput> TerminalBackend::AfterSignal() {
-    if (++inputsAfterSignal_ > kInputsAfterSignal) {
+    if (++inputsAfterSignal_ > kWindDownTurns) {
         output_.Suspend();
         std::_Exit(4);
     }
-    const Point pointer = translator_.Pointer();
-    if (inputsAfterSignal_ % 2) return RawInput{RawInput::Kind::Quit, pointer, 0, 0};
-    return RawInput{RawInput::Kind::Key, pointer, 0, kEscape};
+    return WindDownInput(inputsAfterSignal_, translator_.Pointer());
 }
 
 } // namespace platform::display::terminal

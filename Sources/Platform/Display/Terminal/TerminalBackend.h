@@ -17,8 +17,6 @@ namespace platform::display::terminal {
 
 class TerminalBackend : public Backend {
   public:
-    static constexpr int kInputsAfterSignal = 200;
-
     std::optional<RawInput> NextInput(UInt32 ticks) override;
     UInt32 Ticks() const override { return clock_.Ticks(); }
     UInt64 Microseconds() const override { return clock_.Microseconds(); }

@@ -3,8 +3,8 @@
 #include <clocale>
 #include <csignal>
 #include <cstring>
-#include <cwchar>
 #include <curses.h>
+#include <cwchar>
 #include <langinfo.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -169,8 +169,7 @@ void TerminalOutput::Write(int column, int row, const Cell& cell) {
     mvaddstr(row, column, OneColumn(cell.glyph));
 }
 
-void TerminalOutput::Show(const CellBuffer& picture, bool cursorShown, int cursorColumn,
-                          int cursorRow) {
+void TerminalOutput::Show(CellBuffer picture, bool cursorShown, int cursorColumn, int cursorRow) {
     const bool whole =
         !shown_ || shown_->Columns() != picture.Columns() || shown_->Rows() != picture.Rows();
     if (whole) clearok(curscr, TRUE);
@@ -178,7 +177,7 @@ void TerminalOutput::Show(const CellBuffer& picture, bool cursorShown, int curso
         for (int column = 0; column < picture.Columns(); ++column)
             if (whole || !(shown_->At(column, row) == picture.At(column, row)))
                 Write(column, row, picture.At(column, row));
-    shown_ = std::make_unique<CellBuffer>(picture);
+    shown_ = std::make_unique<CellBuffer>(std::move(picture));
     curs_set(cursorShown ? 1 : 0);
     if (cursorShown) move(cursorRow, cursorColumn);
     refresh();

@@ -21,7 +21,7 @@ class TerminalOutput {
     int Rows() const;
     // Reads the new size after the terminal was resized; the next picture is drawn whole.
     void Resized();
-    void Show(const CellBuffer& picture, bool cursorShown, int cursorColumn, int cursorRow);
+    void Show(CellBuffer picture, bool cursorShown, int cursorColumn, int cursorRow);
     void Beep();
     // Hands the terminal to another program for a while (a privilege tool asking on it).
     void Suspend();
