@@ -2,8 +2,8 @@
 // bytes, the yardstick every working-copy operation is measured against.
 #pragma once
 
-#include "Korvane/JASetting.h"
-#include "Korvane/SettingsText.h"
+#include "Korvane/DataStore/JASetting.h"
+#include "Korvane/DataStore/SettingsText.h"
 #include "Platform/Files.h"
 
 #include <benchmark/benchmark.h>

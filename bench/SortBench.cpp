@@ -2,8 +2,8 @@
 // entries' settings text: every sort is followed by a rewrite and re-read of the working copy.
 // Sorting by login name is also measured the plain way, collating two names per comparison.
 #include "BenchEntries.h"
-#include "Korvane/SortJAEntries.h"
-#include "Korvane/SortJAList.h"
+#include "Korvane/ListDialog/SortJAEntries.h"
+#include "Korvane/ListDialog/SortJAList.h"
 #include "Platform/MacMemory.h"
 #include "TestSupport/FileSpecs.h"
 #include "TestSupport/TempFolder.h"

@@ -1,4 +1,4 @@
-#include "Utility/CopyRules.h"
+#include "CopyRules.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "Utility/CopyRules.h"
+#include "CopyRules.h"
 #include "Utility/Utility.h"
 
 #include "Platform/Foundation.h"

@@ -2,12 +2,12 @@
 // folders, reads back what it left on disk, and takes its printouts apart.
 #pragma once
 
-#include "Korvane/SavedDialogPosition.h"
+#include "Korvane/Shell/SavedDialogPosition.h"
 #include "MorrowCommon_2/MyResFile.h"
 #include "Platform/Files.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 #include "TestSupport/SavedPositions.h"
 #include "TestSupport/TempFolder.h"
 #include "Utility/Utility.h"

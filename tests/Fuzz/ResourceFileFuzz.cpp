@@ -2,7 +2,7 @@
 // Arbitrary bytes for the resource file reader. Whatever it accepts must write back and read
 // again as the same image.
 #include "Platform/MacErrors.h"
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 
 #include <cstdint>
 #include <cstdlib>

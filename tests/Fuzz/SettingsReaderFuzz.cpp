@@ -1,7 +1,7 @@
 // fuzz-links: KorvaneApp
 // The settings reader on any bytes: it must stay inside the block and its fields, and writing
 // what it read and reading that again must give the same text back.
-#include "Korvane/SettingsText.h"
+#include "Korvane/DataStore/SettingsText.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 // a context whose preferences file, with an empty resource fork, lies in a temporary folder.
 #pragma once
 
-#include "Korvane/GlueRec.h"
-#include "Korvane/SavedDialogPosition.h"
+#include "Korvane/Shell/GlueRec.h"
+#include "Korvane/Shell/SavedDialogPosition.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "MorrowCommon_2/MyResFile.h"
 #include "Platform/MacMemory.h"

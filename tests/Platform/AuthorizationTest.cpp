@@ -1,7 +1,7 @@
 // Authorization services as root, with the prompt forced where a test needs to answer it. The
 // tools started are the system's own.
 #include "Platform/Authorization.h"
-#include "AuthorizationPrompt.h"
+#include "Authorization/AuthorizationPrompt.h"
 #include "Platform/PlatformTesting.h"
 #include "TestSupport/AuthorizationSupport.h"
 #include "TestSupport/HeadlessDriver.h"

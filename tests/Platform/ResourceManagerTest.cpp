@@ -2,7 +2,7 @@
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 #include "TestSupport/FileSpecs.h"
 #include "TestSupport/ResourceFiles.h"
 

@@ -2,7 +2,7 @@
 // the privileged tools started.
 #pragma once
 
-#include "AuthorizationPrompt.h"
+#include "Authorization/AuthorizationPrompt.h"
 #include "Platform/PlatformTesting.h"
 
 #include <functional>

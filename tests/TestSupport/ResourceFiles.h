@@ -3,7 +3,7 @@
 
 #include "Platform/Files.h"
 #include "Platform/PlatformTesting.h"
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 #include "TestSupport/TempFolder.h"
 
 #include <filesystem>

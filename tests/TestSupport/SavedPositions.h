@@ -1,7 +1,7 @@
 // Test support: the 'WPOS' record of a dialog as the application preferences file holds it.
 #pragma once
 
-#include "Korvane/SavedDialogPosition.h"
+#include "Korvane/Shell/SavedDialogPosition.h"
 #include "MorrowCommon_2/MyResFile.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"

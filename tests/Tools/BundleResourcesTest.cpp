@@ -1,6 +1,6 @@
 // The resource files and the interface file the build puts into the bundle.
 #include "ResourceBytes.h"
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 
 #include <cstring>
 #include <fstream>

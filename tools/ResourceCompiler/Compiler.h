@@ -2,7 +2,7 @@
 #pragma once
 
 #include "CompileError.h"
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 
 #include <filesystem>
 #include <string>

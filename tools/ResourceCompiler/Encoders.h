@@ -3,7 +3,7 @@
 
 #include "SourceModel.h"
 
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 
 #include <filesystem>
 #include <vector>

@@ -3,7 +3,7 @@
 
 #include "TokenReader.h"
 
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 
 namespace rc {
 

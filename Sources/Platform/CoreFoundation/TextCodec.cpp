@@ -1,6 +1,6 @@
 #include "CoreFoundation/TextCodec.h"
 
-#include "UnicodeConversion.h"
+#include "Unicode/UnicodeConversion.h"
 
 #include <type_traits>
 

@@ -7,7 +7,7 @@
 #include "NodeTable.h"
 #include "Platform/Files.h"
 #include "Platform/MacErrors.h"
-#include "UnicodeConversion.h"
+#include "Unicode/UnicodeConversion.h"
 
 #include <cstring>
 

@@ -9,7 +9,7 @@
 #include "Files/NodeTable.h"
 #include "Navigation/FolderRows.h"
 #include "Navigation/ReplaceQuestion.h"
-#include "UnicodeConversion.h"
+#include "Unicode/UnicodeConversion.h"
 
 namespace platform::navigation {
 

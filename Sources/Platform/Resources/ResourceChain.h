@@ -3,7 +3,7 @@
 // written back whole when it has changed.
 #pragma once
 
-#include "Resources/ResourceFileFormat.h"
+#include "Platform/ResourceFileFormat.h"
 
 #include <memory>
 #include <string>

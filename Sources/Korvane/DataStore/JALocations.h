@@ -1,0 +1,19 @@
+// Where the job-accounting file lies: in the folder named by "OEM Name" inside the local domain's
+// Preferences folder, under the name "Japrefs File Name".
+#pragma once
+
+#include "Korvane/Shell/GlueRec.h"
+
+// Composes jaFolderPath and jaFilePath and names jaFileSpec, at start-up. bdNamErr when a name is
+// empty, ".", ".." or holds "/", when the file name does not fit an FSSpec, or when a path does
+// not fit its field; dirNFErr when the local Preferences path is unknown. On failure both paths
+// are left empty, so that no tool is ever handed a cut path.
+OSErr SetJAFileLocations(GlueRec* context);
+
+// bdNamErr unless both paths were composed whole.
+OSErr CheckJAPaths(const GlueRec* context);
+
+// Finds the OEM folder, creating the local Preferences folder if need be, and points jaFileSpec's
+// volume and folder into it. fnfErr when it is missing, dupFNErr when a file bears its name,
+// other errors as the lookup gives them; jaFileSpec is then left as it was.
+OSErr LookUpJAFolder(GlueRec* context);

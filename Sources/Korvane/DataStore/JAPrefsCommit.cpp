@@ -1,0 +1,44 @@
+#include "Korvane/DataStore/JAPrefs.h"
+
+#include "Korvane/Shell/Globals.h"
+#include "Korvane/DataStore/PrivilegedTools.h"
+#include "Korvane/DataStore/WholeFile.h"
+#include "Platform/MacErrors.h"
+
+namespace {
+
+OSErr WriteJAPrefsFromTemporary(GlueRec* context) {
+    ReleaseTextClass release(&context->tempText);
+    OSErr err = ReadWholeFile(&context->tempFileSpec, &context->tempText, &context->tempTextLength,
+                              memFullErr);
+    FSSpec jaFile;
+    if (err == noErr)
+        err = FSMakeFSSpec(context->jaFileSpec.vRefNum, context->jaFileSpec.parID,
+                           context->jaFileSpec.name, &jaFile);
+    if (err == noErr) context->jaFileSpec = jaFile;
+    if (err == noErr)
+        err = ReplaceFileContents(&context->jaFileSpec, context->tempText, context->tempTextLength);
+    return err;
+}
+
+void LockJAPrefsFile(GlueRec* context) {
+    const char* chmodArguments[] = {"og-w", context->jaFilePath, nullptr};
+    RunPrivilegedTool("/bin/chmod", chmodArguments, false);
+    const char* chownArguments[] = {"root", context->jaFilePath, nullptr};
+    RunPrivilegedTool("/usr/sbin/chown", chownArguments, false);
+}
+
+} // namespace
+
+OSErr CopyFromTemporaryToJAPrefs(GlueRec* context) {
+    short unused;
+    OSErr err = CreateOpenTmpFile(context, 0, 0, &unused);
+    if (err == noErr && AUTH_CREATEL_Flag) err = WriteJAPrefsFromTemporary(context);
+    // The file was opened to everyone for the commit; whatever happened, it is locked to the
+    // superuser again, and the right is given up.
+    if (myAuthorizationRef) {
+        LockJAPrefsFile(context);
+        ReleaseJARight();
+    }
+    return err;
+}

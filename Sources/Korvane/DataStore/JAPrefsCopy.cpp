@@ -1,0 +1,23 @@
+#include "Korvane/DataStore/JAPrefs.h"
+
+#include "Korvane/Shell/Globals.h"
+#include "Korvane/DataStore/JALocations.h"
+#include "Korvane/DataStore/WholeFile.h"
+#include "MorrowCommon_2/MyFindFolder.h"
+#include "Platform/MacErrors.h"
+#include "Utility/Utility.h"
+
+OSErr CopyJAPrefsFromToTemporary(GlueRec* context) {
+    OSErr err = LookUpJAFolder(context);
+    if (err == fnfErr && IsSandboxed()) {
+        gquit = true;
+        return dirNFErr;
+    }
+    if (err != noErr || FindNamedFile(&context->jaFileSpec) != noErr) return noErr;
+    // Failures end the copy quietly: the list then starts from the working copy as it is.
+    ReleaseTextClass release(&context->tempText);
+    if (ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
+                      memFullErr) == noErr)
+        ReplaceFileContents(&context->tempFileSpec, context->tempText, context->tempTextLength);
+    return noErr;
+}

@@ -1,0 +1,38 @@
+#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
+
+#include "Korvane/DataStore/JAFieldRules.h"
+#include "Korvane/EntryEditor/NewJobAccountDialog.h"
+#include "Korvane/DataStore/SettingPrivateRec.h"
+
+namespace {
+
+// In the order the person is told about them: the login name first, the user name last.
+short FirstBrokenRule(const JASetting& entry) {
+    if (entry.loginName[0] == 0) return kCheckAlertLoginNameEmpty;
+    if (JAHasForbiddenByte(entry.loginName, true)) return kCheckAlertLoginNameBytes;
+    if (!JAAccountIDValid(entry.accountID)) return kCheckAlertAccountID;
+    if (entry.userName[0] > kJAMaxUserNameBytes) return kCheckAlertUserNameTooLong;
+    if (JAHasForbiddenByte(entry.userName, false)) return kCheckAlertUserNameBytes;
+    return 0;
+}
+
+} // namespace
+
+short FieldOfCheckAlert(short alert) {
+    switch (alert) {
+    case kCheckAlertLoginNameEmpty:
+    case kCheckAlertLoginNameBytes:
+        return kEditorItemLoginName;
+    case kCheckAlertUserNameTooLong:
+    case kCheckAlertUserNameBytes:
+        return kEditorItemUserName;
+    default:
+        return kEditorItemAccountID;
+    }
+}
+
+short sampleCheckRange(GlueRec* context) {
+    const short alert = FirstBrokenRule(context->settingPrivate->editedEntry);
+    if (alert != 0) StopAlert(alert, nullptr);
+    return alert;
+}

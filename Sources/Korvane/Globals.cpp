@@ -1,9 +1,0 @@
-#include "Korvane/Globals.h"
-
-Boolean gquit;
-Boolean gInBackground;
-NavEventUPP gNavEventProc;
-Boolean SAVE_BUTTON_Flag;
-Boolean AUTH_CREATEL_Flag;
-Boolean lClickValue;
-AuthorizationRef myAuthorizationRef;

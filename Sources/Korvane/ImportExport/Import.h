@@ -1,0 +1,37 @@
+// The CSV import: entries read from a comma-separated file the user picks, checked, merged with
+// the list (a login name in the file replaces the listed entry) and written to the working copy.
+#pragma once
+
+#include "Korvane/Shell/GlueRec.h"
+
+constexpr OSErr kImportCancelledErr = -1;
+constexpr OSErr kImportNoMemoryErr = -1;
+
+// The import alerts, in the order they can appear.
+enum : short {
+    kImportAlertNothing = 1107,
+    kImportAlertSkipped = 1105,
+    kImportAlertRepeated = 1106,
+    kImportAlertListFull = 1104,
+};
+
+// The whole import of menu command 10; 0 or the code that stopped it. Only a failure to refresh
+// the list is shown.
+OSErr ImportFunc(GlueRec* context);
+
+// Lets the user pick the file and reads it into importFileText / importFileLength.
+// kImportCancelledErr when nothing was picked; 0 with no text when memory ran out.
+OSErr SelectCSVFile(GlueRec* context);
+
+// Parses the staged text into the staging slots, checks them, marks the duplicates and shows
+// alerts 1107, 1105 and 1106 as they apply. 0.
+OSErr Store_to_TemporaryInfo_at_ImportFunc(GlueRec* context);
+
+// Marks the staged entries that break an entry rule (spaces are allowed in login names) and
+// returns how many they are.
+SInt16 SampleCheckRange_at_ImportFunc(GlueRec* context);
+
+// Rewrites the working copy from the listed entries kept and the staged entries accepted, at most
+// kJAMaxEntries (alert 1104 when that cuts), and sets SAVE_BUTTON_Flag. 0; kImportNoMemoryErr;
+// or a file system error, the working copy then keeping its previous content.
+OSErr SaveJASettingToJATemp_at_ImportFunc(GlueRec* context);

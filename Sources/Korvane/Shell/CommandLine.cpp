@@ -1,0 +1,46 @@
+#include "Korvane/Shell/CommandLine.h"
+
+#include <cstdio>
+#include <cstring>
+
+CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
+    CommandLineOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            options.action = CommandLineAction::Help;
+        } else if (!std::strcmp(argv[i], "--version")) {
+            options.action = CommandLineAction::Version;
+        } else if (!std::strcmp(argv[i], "--locations")) {
+            options.action = CommandLineAction::Locations;
+        } else if (!std::strcmp(argv[i], "--script") && i + 1 < argc) {
+            options.scriptPath = argv[++i];
+        } else {
+            options.action = CommandLineAction::Invalid;
+            options.invalidArgument = argv[i];
+            break;
+        }
+    }
+    return options;
+}
+
+void PrintUsage(const char* programName) {
+    std::printf("Usage: %s [--script FILE | --locations | --help | --version]\n"
+                "\n"
+                "Keeps the printing job-accounting list: each account's login name, user name\n"
+                "and numeric account ID, in one system-wide file edited through a working copy.\n"
+                "Started in a terminal without options, it runs full screen there: the mouse\n"
+                "and the keyboard both work (Tab, arrows, Space, F10 for the menus, Alt as\n"
+                "Command). With standard input not a terminal, it reads a script from it.\n"
+                "\n"
+                "  --script FILE  run on the headless display, driven by the script in FILE\n"
+                "                 (\"-\" reads it from standard input); see the README\n"
+                "  --locations    show where the program's files are, and end\n"
+                "  --help         show this text\n"
+                "  --version      show the program's version\n"
+                "\n"
+                "Environment:\n"
+                "  KORVANE_LOCAL_ROOT  the local domain's root (default /): the job-accounting\n"
+                "                      file lies in <root>/Library/Preferences/<OEM Name>/\n"
+                "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n",
+                programName);
+}

@@ -1,0 +1,36 @@
+#include "Korvane/Shell/Shutdown.h"
+
+#include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/Shell/SavedDialogPosition.h"
+#include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Platform/MacMemory.h"
+
+namespace {
+
+void DisposeSettingPrivate(GlueRec* context) {
+    SettingPrivateRec* setting = context->settingPrivate;
+    if (setting->entries != nullptr) DisposePtr(Ptr(setting->entries));
+    if (setting->importEntries != nullptr) DisposePtr(Ptr(setting->importEntries));
+    if (setting->theList != nullptr) LDispose(setting->theList);
+    if (setting->listDrawProc != nullptr) DisposeUserItemUPP(setting->listDrawProc);
+    DisposePtr(Ptr(setting));
+    context->settingPrivate = nullptr;
+}
+
+} // namespace
+
+OSErr DisposeAllDialogs(GlueRec* context) {
+    if (context->jobAccountDialog != nullptr) {
+        TerminateJobAccountDialog(context, context->jobAccountDialog);
+        SaveTheDialogPosition(context, context->jobAccountDialog, kJobAccountDialogID);
+        DisposeDialog(context->jobAccountDialog);
+        context->jobAccountDialog = nullptr;
+    }
+    if (context->settingPrivate != nullptr) DisposeSettingPrivate(context);
+    return noErr;
+}
+
+OSErr DoTerminate(GlueRec* context) {
+    DisposeAllDialogs(context);
+    return FSpDelete(&context->tempFileSpec);
+}
