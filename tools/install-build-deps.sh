@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ clang libclang-rt-14-dev cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libicu-dev libncurses-dev libpugixml-dev tmux)
+          libicu-dev libncurses-dev libpugixml-dev tmux clang-format git)
 
 missing=()
 for p in "${packages[@]}"; do
