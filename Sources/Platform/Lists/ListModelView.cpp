@@ -17,7 +17,7 @@ std::string Counted(SInt32 count, const char* noun) {
 
 bool RowSelected(const List& list, SInt16 row) {
     for (SInt16 column = 0; column < list.Columns(); ++column)
-        if (list.selected[list.Index(Cell{row, column})]) return true;
+        if (list.Selected(Cell{row, column})) return true;
     return false;
 }
 

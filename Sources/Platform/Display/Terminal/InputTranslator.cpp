@@ -46,7 +46,7 @@ lists::List* FrontList() {
 
 SInt16 SelectedRow(const lists::List& list) {
     for (SInt16 row = 0; row < list.Rows(); ++row)
-        if (list.selected[list.Index(::Cell{row, 0})]) return row;
+        if (list.Selected(::Cell{row, 0})) return row;
     return -1;
 }
 
