@@ -15,11 +15,6 @@ namespace platform::display::terminal {
 
 namespace {
 
-Rect Global(WindowRef window, Rect local) {
-    OffsetRect(&local, window->port.origin.h, window->port.origin.v);
-    return local;
-}
-
 // What Tab visits: edit fields and the active buttons and boxes, in item order.
 bool IsFocusTarget(DialogRef dialog, DialogItemIndex index) {
     const DialogItem* item = dialogs::ItemOf(dialog, index);
@@ -225,8 +220,8 @@ bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
         if (dialogs::KindOf(item) != editText) return true;
         if (focusItem_ == dialog->editField) return true; // it has the keyboard already
         // From its first character to past its right edge, which the field takes as its end.
-        const Rect box = Global(focusWindow_, item.box);
-        const SInt16 middle = SInt16((box.top + box.bottom) / 2);
+        const Rect box = quickdraw::GlobalOf(focusWindow_->port, item.box);
+        const SInt16 middle = CentreOf(box).v;
         Push(RawInput::Kind::MouseDown, Point{middle, SInt16(box.left + 1)}, out);
         Push(RawInput::Kind::MouseMove, Point{middle, box.right}, out);
         Push(RawInput::Kind::MouseUp, Point{middle, box.right}, out);
@@ -240,7 +235,9 @@ void InputTranslator::ScrollList(int direction, std::deque<RawInput>& out) {
     lists::List* list = FrontList();
     if (!list || !list->rec.vScroll) return;
     const controls::ScrollBarGeometry bar = controls::GeometryOf(list->rec.vScroll);
-    Click(CentreOf(Global(list->window, direction < 0 ? bar.upArrow : bar.downArrow)), out);
+    Click(CentreOf(
+              quickdraw::GlobalOf(list->window->port, direction < 0 ? bar.upArrow : bar.downArrow)),
+          out);
 }
 
 // The row above or below the selected one is clicked; one out of view is first scrolled in with
