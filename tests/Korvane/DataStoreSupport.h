@@ -11,21 +11,16 @@
 #include "Platform/MacMemory.h"
 #include "Platform/PlatformTesting.h"
 #include "TestSupport/AuthorizationSupport.h"
+#include "TestSupport/FileContents.h"
 #include "TestSupport/TempFolder.h"
 
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
 
 namespace testsupport {
-
-inline std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;

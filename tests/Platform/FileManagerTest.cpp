@@ -35,11 +35,6 @@ std::string Name(const unsigned char* pascal) {
     return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]);
 }
 
-std::string Contents(const std::string& path) {
-    std::vector<UInt8> bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 OSType TypeOf(const FSSpec& spec) {
     FInfo info{};
     FSpGetFInfo(&spec, &info);
@@ -313,8 +308,8 @@ TEST(FSpExchangeFiles, ContentsAndSidecarsChangePlacesNamesStay) {
     WriteFile(temp / "B", "second, longer");
 
     ASSERT_EQ(FSpExchangeFiles(&a, &b), noErr);
-    EXPECT_EQ(Contents(temp / "A"), "second, longer");
-    EXPECT_EQ(Contents(temp / "B"), "first");
+    EXPECT_EQ(ReadFileText(temp / "A"), "second, longer");
+    EXPECT_EQ(ReadFileText(temp / "B"), "first");
     EXPECT_EQ(TypeOf(a), FOUR_CHAR_CODE("PREF"));
     EXPECT_EQ(TypeOf(b), FOUR_CHAR_CODE("TEXT"));
 
@@ -322,7 +317,7 @@ TEST(FSpExchangeFiles, ContentsAndSidecarsChangePlacesNamesStay) {
     WriteFile(temp / "C", "plain");
     FSSpec c = SpecIn(temp.str(), "C");
     ASSERT_EQ(FSpExchangeFiles(&a, &c), noErr);
-    EXPECT_EQ(Contents(temp / "A"), "plain");
+    EXPECT_EQ(ReadFileText(temp / "A"), "plain");
     EXPECT_FALSE(fs::exists(temp / "._A"));
     EXPECT_EQ(TypeOf(c), FOUR_CHAR_CODE("PREF"));
     EXPECT_EQ(FSpExchangeFiles(&a, &a), noErr);

@@ -4,11 +4,11 @@
 #include "Platform/Files.h"
 #include "Platform/PlatformTesting.h"
 #include "Platform/ResourceFileFormat.h"
+#include "TestSupport/FileContents.h"
 #include "TestSupport/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -26,11 +26,6 @@ inline std::vector<UInt8> PascalBytes(std::string_view text) {
     std::vector<UInt8> bytes{UInt8(text.size())};
     bytes.insert(bytes.end(), text.begin(), text.end());
     return bytes;
-}
-
-inline std::vector<UInt8> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void WriteFileBytes(const std::string& path, const std::vector<UInt8>& bytes) {

@@ -97,7 +97,7 @@ class EntryEditor : public ::testing::Test {
         return FrontWindow(Under(
             script, [&] { JobAccountDialogItemProc(context, Editor(), kEditorItemConfirm); }));
     }
-    std::string WorkingCopy() const { return ReadText(store.WorkingCopyPath()); }
+    std::string WorkingCopy() const { return ReadFileText(store.WorkingCopyPath()); }
 
     StoreContext store;
     GlueRec* context = store.context;

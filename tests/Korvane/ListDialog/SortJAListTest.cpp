@@ -184,7 +184,7 @@ class SortJAListDialog : public ::testing::Test {
 TEST_F(SortJAListDialog, SortRewritesTheWorkingCopy) {
     store.SetEntries({Entry("c", "3", "Carl"), Entry("a", "10", "anna"), Entry("B", "2", "Bob")});
     ASSERT_EQ(Sort_JA_List(store.context, kSortByID), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "B,2,Bob\r\nc,3,Carl\r\na,10,anna\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "B,2,Bob\r\nc,3,Carl\r\na,10,anna\r\n");
     EXPECT_THAT(Rows(), ElementsAre("Bob|2", "Carl|3", "anna|10"));
     ASSERT_EQ(Sort_JA_List(store.context, 7), noErr); // any other method: by login name
     EXPECT_THAT(Rows(), ElementsAre("anna|10", "Bob|2", "Carl|3"));
@@ -192,7 +192,7 @@ TEST_F(SortJAListDialog, SortRewritesTheWorkingCopy) {
 
     store.SetEntries({});
     ASSERT_EQ(Sort_JA_List(store.context, kSortByLogin), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "");
 }
 
 TEST_F(SortJAListDialog, AFailedRewriteIsShownAndLeavesTheEntriesSorted) {
