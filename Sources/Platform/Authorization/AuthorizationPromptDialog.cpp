@@ -6,6 +6,7 @@
 #include "Dialogs/Dialog.h"
 #include "Platform/Dialogs.h"
 #include "Platform/TextUtils.h"
+#include "Support/PascalText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -40,7 +41,7 @@ class PromptDialog {
     std::string Text(DialogItemIndex item) const {
         Str255 pascal;
         GetDialogItemText(Item(item), pascal);
-        return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]);
+        return FromPascal(pascal);
     }
 
   private:

@@ -72,7 +72,7 @@ Handle ItemHandle(WindowRef window, const DialogItem& item, const std::string& d
     case ctrlItem + btnCtrl:
     case ctrlItem + chkCtrl:
     case ctrlItem + radCtrl:
-        controls::ToPascal(data, title);
+        ToPascal(data, title);
         return reinterpret_cast<Handle>(NewControl(window, &item.box, title, true, 0, 0, 1,
                                                    SInt16(KindOf(item) - ctrlItem), 0));
     case ctrlItem + resCtrl:
