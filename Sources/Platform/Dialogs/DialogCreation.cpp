@@ -4,6 +4,7 @@
 #include "Dialogs/Dialog.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
+#include "Support/BigEndian.h"
 #include "Windows/Window.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ std::optional<std::vector<ItemTemplate>> ReadItemList(SInt16 itemsID) {
 }
 
 SInt16 ResourceIDOf(const std::string& data) {
-    return data.size() < 2 ? 0 : SInt16(UInt16(UInt8(data[0]) << 8 | UInt8(data[1])));
+    return data.size() < 2 ? 0 : SInt16(Big16(reinterpret_cast<const UInt8*>(data.data())));
 }
 
 // Centred templates sit in the middle of the screen below the menu bar, alerts a third of the
