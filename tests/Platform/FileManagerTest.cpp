@@ -31,10 +31,6 @@ std::string Text(const std::vector<UInt8>& b, size_t at, size_t length) {
     return std::string(b.begin() + long(at), b.begin() + long(at + length));
 }
 
-std::string Name(const unsigned char* pascal) {
-    return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]);
-}
-
 OSType TypeOf(const FSSpec& spec) {
     FInfo info{};
     FSpGetFInfo(&spec, &info);
@@ -61,7 +57,7 @@ std::set<std::string> ListByIndex(const std::string& folderPath) {
     for (SInt16 index = 1;; ++index) {
         CInfoPBRec pb = CatInfo(folder.vRefNum, folder.dirID, name, index);
         if (PBGetCatInfoSync(&pb) != noErr) return names;
-        names.insert(Name(name));
+        names.insert(TextOf(name));
     }
 }
 
@@ -152,7 +148,7 @@ TEST(FileManager, FoldersAndNamesAreCheckedNeverTheCurrentFolder) {
     // A missing file still gets its FSSpec, with the news that it is not there yet.
     EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, folder.dirID, name, &spec), fnfErr);
     EXPECT_EQ(spec.parID, folder.dirID);
-    EXPECT_EQ(Name(spec.name), "missing");
+    EXPECT_EQ(TextOf(spec.name), "missing");
 }
 
 TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
@@ -167,7 +163,7 @@ TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
     CInfoPBRec pb = CatInfo(sub.vRefNum, sub.dirID, name, -1);
     ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
     EXPECT_TRUE(pb.dirInfo.ioFlAttrib & kioFlAttribDirMask);
-    EXPECT_EQ(Name(name), "Sub");
+    EXPECT_EQ(TextOf(name), "Sub");
     EXPECT_EQ(pb.dirInfo.ioDrParID, LocateFolderPath(temp.str()).dirID);
     EXPECT_EQ(pb.dirInfo.ioDrNmFls, 1);
 
@@ -177,7 +173,7 @@ TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
     ASSERT_EQ(FSGetCatalogInfo(&ref, kFSCatInfoNone, nullptr, nullptr, &again, &parent), noErr);
     EXPECT_EQ(again.vRefNum, spec.vRefNum);
     EXPECT_EQ(again.parID, spec.parID);
-    EXPECT_EQ(Name(again.name), "Item");
+    EXPECT_EQ(TextOf(again.name), "Item");
     UInt8 path[1024];
     ASSERT_EQ(FSRefMakePath(&parent, path, sizeof path), noErr);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(path)), temp / "Sub");
@@ -249,7 +245,7 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     ASSERT_EQ(PBGetFCBInfoSync(&fcb), noErr);
     EXPECT_EQ(fcb.ioFCBParID, spec.parID);
     EXPECT_EQ(fcb.ioFCBFlags & (kioFCBResourceMask | kioFCBWriteMask), kioFCBWriteMask);
-    EXPECT_EQ(Name(name), "guarded");
+    EXPECT_EQ(TextOf(name), "guarded");
     FSClose(refNum);
     EXPECT_EQ(FSpDelete(&spec), noErr);
 

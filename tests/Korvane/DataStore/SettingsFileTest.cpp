@@ -17,9 +17,9 @@ OSErr ReadBytes(StoreContext& store, const std::string& bytes) {
 
 void ExpectEntry(const JASetting& entry, const std::string& login, const std::string& id,
                  const std::string& user) {
-    EXPECT_EQ(FieldText(entry.loginName), login);
-    EXPECT_EQ(FieldText(entry.accountID), id);
-    EXPECT_EQ(FieldText(entry.userName), user);
+    EXPECT_EQ(TextOf(entry.loginName), login);
+    EXPECT_EQ(TextOf(entry.accountID), id);
+    EXPECT_EQ(TextOf(entry.userName), user);
 }
 
 } // namespace

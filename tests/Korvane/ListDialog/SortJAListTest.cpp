@@ -30,7 +30,7 @@ std::vector<std::string> SortedLogins(std::vector<JASetting> entries, EntryCompa
     std::qsort(entries.data(), entries.size(), sizeof(JASetting), compare);
     std::vector<std::string> logins;
     for (const JASetting& entry : entries)
-        logins.push_back(FieldText(entry.loginName));
+        logins.push_back(TextOf(entry.loginName));
     return logins;
 }
 
@@ -136,7 +136,7 @@ TEST(SortJAList, SortingThroughKeysGivesTheComparatorsOrder) {
         ASSERT_EQ(SortByNameKeys(entries.data(), SInt16(entries.size()), field), noErr);
         std::vector<std::string> sorted;
         for (const JASetting& entry : entries)
-            sorted.push_back(FieldText(entry.loginName));
+            sorted.push_back(TextOf(entry.loginName));
         EXPECT_EQ(sorted, SortedLogins(Named(names), compare));
     }
     JASetting one = Entry("b", "1", "b");
@@ -202,7 +202,7 @@ TEST_F(SortJAListDialog, AFailedRewriteIsShownAndLeavesTheEntriesSorted) {
     EXPECT_EQ(Sort_JA_List(store.context, kSortByLogin), fnfErr);
     EXPECT_THAT(display.Printouts(), HasSubstr("alert caution"));
     EXPECT_FALSE(SAVE_BUTTON_Flag);
-    EXPECT_EQ(FieldText(store.entries->records[0].loginName), "a");
+    EXPECT_EQ(TextOf(store.entries->records[0].loginName), "a");
     EXPECT_EQ(store.setting->theList, nullptr); // the rows were not rebuilt
 
     display.Script("print\nkey return\n");
