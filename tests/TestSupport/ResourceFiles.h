@@ -7,6 +7,7 @@
 #include "TestSupport/FileContents.h"
 #include "TestSupport/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -23,8 +24,8 @@ inline std::vector<UInt8> BytesOf(std::string_view text) {
 
 // A length-prefixed string as resource data ('STR ').
 inline std::vector<UInt8> PascalBytes(std::string_view text) {
-    std::vector<UInt8> bytes{UInt8(text.size())};
-    bytes.insert(bytes.end(), text.begin(), text.end());
+    std::vector<UInt8> bytes(1 + text.size(), UInt8(text.size()));
+    std::copy(text.begin(), text.end(), bytes.begin() + 1);
     return bytes;
 }
 
