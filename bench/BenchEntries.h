@@ -5,25 +5,22 @@
 #include "Korvane/DataStore/JASetting.h"
 #include "Korvane/DataStore/SettingsText.h"
 #include "Platform/Files.h"
+#include "TestSupport/PString.h"
 
 #include <benchmark/benchmark.h>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
 namespace bench {
 
-inline void SetField(unsigned char* field, const std::string& text) {
-    field[0] = static_cast<unsigned char>(text.size());
-    std::memcpy(field + 1, text.data(), text.size());
-}
+using testsupport::SetPascal;
 
 inline void SetEntry(JASetting* entry, SInt32 number) {
     std::string digits = std::to_string(number);
-    SetField(entry->loginName, "user" + digits);
-    SetField(entry->accountID, digits);
-    SetField(entry->userName, "Account Holder Number " + digits);
+    SetPascal(entry->loginName, "user" + digits);
+    SetPascal(entry->accountID, digits);
+    SetPascal(entry->userName, "Account Holder Number " + digits);
 }
 
 inline void FillEntries(JASettingBlock* block, SInt16 count) {

@@ -16,7 +16,7 @@
 
 namespace {
 
-using bench::SetField;
+using bench::SetPascal;
 
 const char* const kFirstNames[] = {"anna", "Bob",  "carl", "Dana", "eve",  "Frank",
                                    "gina", "Hugo", "iris", "Jack", "karl", "Lena",
@@ -38,11 +38,11 @@ int ShuffledNumber(SInt16 i) {
 // Logins "user1" to "user5000", mixed-case user names, IDs of up to nine digits.
 void FillShuffled(SInt16 i, JASetting* entry) {
     int number = ShuffledNumber(i);
-    SetField(entry->loginName, "user" + std::to_string(number));
+    SetPascal(entry->loginName, "user" + std::to_string(number));
     int name = number - 1; // distinct for all but the last few
-    SetField(entry->userName, std::string(kFirstNames[name % 16]) + " " +
-                                  char('A' + name / 16 % 26) + ". " + kLastNames[name / 416 % 12]);
-    SetField(entry->accountID, std::to_string(UInt32(number) * 2654435761u % 999999999u + 1));
+    SetPascal(entry->userName, std::string(kFirstNames[name % 16]) + " " +
+                                   char('A' + name / 16 % 26) + ". " + kLastNames[name / 416 % 12]);
+    SetPascal(entry->accountID, std::to_string(UInt32(number) * 2654435761u % 999999999u + 1));
 }
 
 // A full list block, allocated as the list dialog allocates it, holding the shuffled entries.

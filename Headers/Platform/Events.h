@@ -24,6 +24,12 @@ constexpr EventMask mDownMask = 0x0002, mUpMask = 0x0004, keyDownMask = 0x0008, 
 constexpr EventModifiers activeFlag = 0x0001, btnState = 0x0080, cmdKey = 0x0100, shiftKey = 0x0200,
                          alphaLock = 0x0400, optionKey = 0x0800, controlKey = 0x1000;
 constexpr UInt32 charCodeMask = 0x000000FF, keyCodeMask = 0x0000FF00, osEvtMessageMask = 0xFF000000;
+// Character codes of the keys that are not plain text.
+constexpr UInt8 kHomeCharCode = 1, kEnterCharCode = 3, kEndCharCode = 4, kBackspaceCharCode = 8,
+                kTabCharCode = 9, kPageUpCharCode = 11, kPageDownCharCode = 12,
+                kReturnCharCode = 13, kEscapeCharCode = 27, kLeftArrowCharCode = 28,
+                kRightArrowCharCode = 29, kUpArrowCharCode = 30, kDownArrowCharCode = 31,
+                kSpaceCharCode = 32, kDeleteCharCode = 127;
 constexpr UInt32 suspendResumeMessage = 0x01, resumeFlag = 1;
 
 Boolean WaitNextEvent(EventMask eventMask, EventRecord* theEvent, UInt32 sleep, RgnHandle mouseRgn);

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr UInt8 kEnterKey = 3, kReturnKey = 13, kEscapeKey = 27;
 constexpr SInt16 kTextEraseInset = 1;
 
 void ShowTopic(HelpDlgRec* rec, short topic) {
@@ -67,7 +66,7 @@ Boolean MouseDown(HelpDlgRec* rec, const EventRecord& event) {
 
 Boolean IsClosingKey(const EventRecord& event) {
     const UInt8 charCode = UInt8(event.message & charCodeMask);
-    return charCode == kEnterKey || charCode == kReturnKey || charCode == kEscapeKey;
+    return charCode == kEnterCharCode || charCode == kReturnCharCode || charCode == kEscapeCharCode;
 }
 
 void DrawFrames(HelpDlgRec* rec) {

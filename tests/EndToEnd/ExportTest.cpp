@@ -42,7 +42,7 @@ TEST_F(ExportTest, WritesTheWorkingCopyAsATextFileAndASecondExportEndsTheFirstSh
     EXPECT_EQ(OtherWindows(run.screens[0]), 1) << "one save sheet only";
     EXPECT_EQ(OtherWindows(run.screens[1]), 0);
     EXPECT_EQ(run.screens[1].front().title, kListTitle);
-    EXPECT_EQ(ReadFile(Export("Accounts.txt")), kTwoEntries);
+    EXPECT_EQ(ReadFileText(Export("Accounts.txt")), kTwoEntries);
     EXPECT_EQ(TypeAndCreator(Export("Accounts.txt")),
               std::make_pair(std::string("TEXT"), std::string("ttxt")));
     EXPECT_EQ(FinderFlags(Export("Accounts.txt")), 0);
@@ -62,7 +62,7 @@ TEST_F(ExportTest, SavingOverAFileReplacesItAfterAskingAndTheStationeryFlagFollo
     ASSERT_EQ(run.screens.size(), 2u) << run.out;
     EXPECT_FALSE(run.screens[0].front().alert().empty()) << "the replace question";
     EXPECT_EQ(OtherWindows(run.screens[1]), 0);
-    EXPECT_EQ(ReadFile(Export("Accounts.txt")), kTwoEntries);
+    EXPECT_EQ(ReadFileText(Export("Accounts.txt")), kTwoEntries);
     EXPECT_EQ(TypeAndCreator(Export("Accounts.txt")),
               std::make_pair(std::string("TEXT"), std::string("ttxt")));
     EXPECT_EQ(FinderFlags(Export("Accounts.txt")), kIsStationery) << "the old flags are gone";

@@ -76,7 +76,7 @@ TEST_F(ProgramTest, SortsOrderByEachKeyAndShowPageOneWithNothingSelected) {
         EXPECT_EQ(list.list().selected, -1);
         EXPECT_TRUE(list.active(4)) << "Save";
         EXPECT_FALSE(list.active(15)) << "Edit";
-        EXPECT_EQ(ReadFile(jaFile()), c.file) << "sorting changes only the working copy";
+        EXPECT_EQ(ReadFileText(jaFile()), c.file) << "sorting changes only the working copy";
     }
 }
 

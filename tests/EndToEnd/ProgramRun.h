@@ -8,6 +8,7 @@
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
 #include "Platform/ResourceFileFormat.h"
+#include "TestSupport/FileContents.h"
 #include "TestSupport/SavedPositions.h"
 #include "TestSupport/TempFolder.h"
 #include "Utility/Utility.h"
@@ -31,12 +32,7 @@
 
 namespace endtoend {
 
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using testsupport::ReadFileText;
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -283,10 +279,10 @@ struct RunResult {
 inline const std::vector<UInt8>* BundleResource(const char (&type)[5], int id) {
     static const platform::resources::ResourceFileImage image = [] {
         platform::resources::ResourceFileImage parsed;
-        const std::string bytes =
-            ReadFile(std::string(KORVANE_BUILD_BUNDLE) + "/Contents/Resources/Korvane.rsrc");
-        platform::resources::ParseResourceFile(std::vector<UInt8>(bytes.begin(), bytes.end()),
-                                               &parsed);
+        platform::resources::ParseResourceFile(
+            testsupport::ReadFileBytes(std::string(KORVANE_BUILD_BUNDLE) +
+                                       "/Contents/Resources/Korvane.rsrc"),
+            &parsed);
         return parsed;
     }();
     for (const auto& entry : image.entries)
@@ -326,7 +322,8 @@ inline std::string ErrorMessage(int index) {
 
 // The value of a key of the bundle's information dictionary.
 inline std::string InfoValue(const std::string& key) {
-    const std::string plist = ReadFile(std::string(KORVANE_BUILD_BUNDLE) + "/Contents/Info.plist");
+    const std::string plist =
+        ReadFileText(std::string(KORVANE_BUILD_BUNDLE) + "/Contents/Info.plist");
     const size_t at = plist.find("<key>" + key + "</key>");
     const size_t start = plist.find("<string>", at) + 8;
     return at == std::string::npos ? ""
@@ -379,8 +376,8 @@ class ProgramTest : public ::testing::Test {
         waitpid(pid, &status, 0);
         RunResult result;
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        result.out = ReadFile(outPath);
-        result.err = ReadFile(errPath);
+        result.out = ReadFileText(outPath);
+        result.err = ReadFileText(errPath);
         for (const auto& screen : Screens(result.out))
             result.screens.push_back(ParseScreen(screen));
         return result;

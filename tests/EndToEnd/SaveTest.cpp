@@ -38,7 +38,7 @@ TEST_F(ProgramTest, SaveCommitsTheListByteForByte) {
         ASSERT_EQ(run.screens.size(), 2u) << run.out;
         EXPECT_EQ(run.screens[0].front().title, "Administrator Rights");
         EXPECT_FALSE(run.screens[1].front().active(4)) << "Save";
-        EXPECT_EQ(ReadFile(jaFile()), c.committed);
+        EXPECT_EQ(ReadFileText(jaFile()), c.committed);
         // Written anew, then locked to the superuser again.
         EXPECT_EQ(TypeAndCreator(jaFile()),
                   std::make_pair(std::string("TEXT"), std::string("????")));
@@ -57,7 +57,7 @@ TEST_F(ProgramTest, EverySaveAsksForTheRightAgain) {
     EXPECT_EQ(run.status, 0) << run.err;
     ASSERT_EQ(run.screens.size(), 4u) << run.out;
     EXPECT_EQ(run.screens[2].front().title, "Administrator Rights");
-    EXPECT_EQ(ReadFile(jaFile()), Lines({{"carl", "9", "Carl C"}}));
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"carl", "9", "Carl C"}}));
 }
 
 TEST_F(ProgramTest, RefusingTheRightLeavesTheFileAndSaveActive) {
@@ -68,7 +68,7 @@ TEST_F(ProgramTest, RefusingTheRightLeavesTheFileAndSaveActive) {
     ASSERT_EQ(run.screens.size(), 1u) << run.out;
     EXPECT_EQ(run.screens[0].front().title, kListTitle);
     EXPECT_TRUE(run.screens[0].front().active(4)) << "Save";
-    EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
 }
 
 TEST_F(ProgramTest, SaveThatFailsKeepsSaveActiveAndQuittingStillAsks) {
@@ -82,5 +82,5 @@ TEST_F(ProgramTest, SaveThatFailsKeepsSaveActiveAndQuittingStillAsks) {
     EXPECT_TRUE(ShowsErrorAlert(run.screens[0])) << run.screens[0].text;
     EXPECT_TRUE(run.screens[1].front().active(4)) << "the file is still behind the working copy";
     EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "quitting asks before the changes go";
-    EXPECT_EQ(ReadFile(oemFolder()), "not a folder");
+    EXPECT_EQ(ReadFileText(oemFolder()), "not a folder");
 }

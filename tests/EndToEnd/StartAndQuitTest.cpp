@@ -98,7 +98,7 @@ TEST_F(ProgramTest, QuittingWithoutChangesAsksNothing) {
     for (const char* quit : {"quit\n", "click close\n"}) {
         RunResult run = Run(std::string("print\n") + quit + "print\n");
         EXPECT_EQ(run.screens.size(), 1u) << quit << "the program ended at once";
-        EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+        EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
     }
 }
 
@@ -119,7 +119,7 @@ TEST_F(ProgramTest, QuittingWithChangesAndNotSavingWritesNothing) {
         ASSERT_EQ(run.screens.size(), 1u) << run.out;
         EXPECT_TRUE(ShowsAlert(run.screens[0], 1009)) << run.screens[0].text;
         EXPECT_EQ(run.screens[0].front().alert(), "caution");
-        EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+        EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
         EXPECT_FALSE(std::filesystem::exists(workingCopy()));
     }
 }
@@ -137,7 +137,7 @@ TEST_F(ProgramTest, SavingAtQuitWithTheRightRefusedKeepsTheProgramRunning) {
     EXPECT_TRUE(list.active(4)) << "the changes are still to be saved";
     const std::vector<std::vector<std::string>> expected = {{"Anna A", "5"}, {"Carl C", "9"}};
     EXPECT_EQ(list.rows(), expected);
-    EXPECT_EQ(ReadFile(jaFile()), kThreeEntries);
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
 }
 
@@ -149,7 +149,7 @@ TEST_F(ProgramTest, SavingAtQuitCommitsAndEnds) {
             "print\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.screens.empty()) << "the program ended with the commit\n" << run.out;
-    EXPECT_EQ(ReadFile(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
 }
 
@@ -170,6 +170,6 @@ TEST_F(ProgramTest, CommitThatFailsAtQuitKeepsTheProgramRunningWithItsChanges) {
     EXPECT_TRUE(list.active(4)) << "the changes are still to be saved";
     EXPECT_EQ(list.list().rows, 2);
     EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "asked again at the second quit";
-    EXPECT_EQ(ReadFile(oemFolder()), "not a folder");
+    EXPECT_EQ(ReadFileText(oemFolder()), "not a folder");
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
 }

@@ -9,7 +9,8 @@ using namespace endtoend;
 namespace {
 
 std::string Expected(const std::string& name) {
-    return ReadFile(std::string(KORVANE_SOURCE_DIR) + "/tests/EndToEnd/data/" + name + ".cells");
+    return ReadFileText(std::string(KORVANE_SOURCE_DIR) + "/tests/EndToEnd/data/" + name +
+                        ".cells");
 }
 
 std::vector<std::string> CellPrintouts(const std::string& out) {
@@ -25,8 +26,8 @@ std::vector<std::string> CellPrintouts(const std::string& out) {
 using TerminalScreens = ProgramTest;
 
 TEST_F(TerminalScreens, ListEditorAlertAndHelpLookAsExpected) {
-    const RunResult run = Run(
-        ReadFile(std::string(KORVANE_SOURCE_DIR) + "/tests/EndToEnd/data/TerminalScreens.script"));
+    const RunResult run = Run(ReadFileText(std::string(KORVANE_SOURCE_DIR) +
+                                           "/tests/EndToEnd/data/TerminalScreens.script"));
     ASSERT_EQ(run.status, 0) << run.err;
     const std::vector<std::string> printouts = CellPrintouts(run.out);
     const char* names[] = {"ListDialog", "EntryEditor", "CautionAlert", "HelpWindow"};

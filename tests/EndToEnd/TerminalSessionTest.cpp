@@ -107,8 +107,8 @@ TEST_F(TerminalSession, AddsWithKeysAndMouseSortsShowsHelpSavesAndQuits) {
 
     tmux.Type("\x1bq"); // Alt-Q: Quit
     ASSERT_TRUE(WaitForExit());
-    EXPECT_EQ(ReadFile(statusFile()), "0\n");
-    const std::string saved = ReadFile(jaFile());
+    EXPECT_EQ(ReadFileText(statusFile()), "0\n");
+    const std::string saved = ReadFileText(jaFile());
     EXPECT_NE(saved.find("zed,5,Zed Zimmer"), std::string::npos) << saved;
     EXPECT_NE(saved.find("amy,900,Amy Adams"), std::string::npos) << saved;
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
@@ -131,7 +131,7 @@ TEST_F(TerminalSession, ATooSmallTerminalSaysSoAndCtrlCQuitsWithoutSaving) {
     ASSERT_TRUE(tmux.WaitFor("Login name:"));
     tmux.Keys({"C-c"});
     ASSERT_TRUE(WaitForExit());
-    EXPECT_EQ(ReadFile(statusFile()), "0\n");
+    EXPECT_EQ(ReadFileText(statusFile()), "0\n");
     EXPECT_TRUE(tmux.WaitFor("Job Accounts", false)); // the terminal is the shell's again
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
     EXPECT_FALSE(std::filesystem::exists(jaFile()));

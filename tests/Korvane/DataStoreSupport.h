@@ -11,40 +11,26 @@
 #include "Platform/MacMemory.h"
 #include "Platform/PlatformTesting.h"
 #include "TestSupport/AuthorizationSupport.h"
+#include "TestSupport/FileContents.h"
+#include "TestSupport/PString.h"
 #include "TestSupport/TempFolder.h"
 
-#include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
 
 namespace testsupport {
 
-inline std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 inline void WriteText(const std::string& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-inline void SetField(unsigned char* field, const std::string& text) {
-    field[0] = static_cast<unsigned char>(text.size());
-    std::memcpy(field + 1, text.data(), text.size());
-}
-
-inline std::string FieldText(const unsigned char* field) {
-    return std::string(reinterpret_cast<const char*>(field + 1), field[0]);
-}
-
 inline JASetting Entry(const std::string& login, const std::string& id, const std::string& user) {
     JASetting entry{};
-    SetField(entry.loginName, login);
-    SetField(entry.accountID, id);
-    SetField(entry.userName, user);
+    SetPascal(entry.loginName, login);
+    SetPascal(entry.accountID, id);
+    SetPascal(entry.userName, user);
     return entry;
 }
 
@@ -61,7 +47,7 @@ class StoreContext {
         setting->entries = entries;
         FSSpec& temp = context->tempFileSpec;
         FindPreferencesFolder(&temp.vRefNum, &temp.parID);
-        SetField(temp.name, "QZJA.temp");
+        SetPascal(temp.name, "QZJA.temp");
         FSpCreate(&temp, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), -1);
         locationsErr = SetJAFileLocations(context);
     }

@@ -2,8 +2,8 @@
 #include "Display/ModelPrinter.h"
 #include "MorrowCommon_2/MyControlHilite.h"
 #include "MorrowCommon_2/MyDialogItems.h"
-#include "PString.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/PString.h"
 
 #include <gtest/gtest.h>
 

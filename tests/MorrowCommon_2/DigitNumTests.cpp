@@ -1,6 +1,6 @@
 #include "MorrowCommon_2/MyDigitNums.h"
 #include "MorrowCommon_2/MyHexStrings.h"
-#include "PString.h"
+#include "TestSupport/PString.h"
 #include "TestSupport/ResourceFiles.h"
 
 #include <gtest/gtest.h>

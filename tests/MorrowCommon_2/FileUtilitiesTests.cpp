@@ -5,8 +5,8 @@
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "MorrowCommon_2/MyOpenCloseFile.h"
 #include "MorrowCommon_2/MyResourceForkSize.h"
-#include "PString.h"
 #include "Platform/MacErrors.h"
+#include "TestSupport/PString.h"
 #include "TestSupport/TempFolder.h"
 
 #include <filesystem>

@@ -5,9 +5,9 @@
 #include "DialogTemplates.h"
 #include "MorrowCommon_2/ModelessHelpDialog.h"
 #include "MorrowCommon_2/MyDialogItems.h"
-#include "PString.h"
 #include "QuickDraw/Port.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/PString.h"
 #include "TextEdit/TextEditRecord.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "MorrowCommon_2/MySafeMungerPString.h"
-#include "PString.h"
 #include "Platform/MacMemory.h"
+#include "TestSupport/PString.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "MorrowCommon_2/LongMinMax.h"
 #include "MorrowCommon_2/MyByteBuffers.h"
 #include "MorrowCommon_2/MyPStrings.h"
-#include "PString.h"
+#include "TestSupport/PString.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 #include "MorrowCommon_2/MyResFile.h"
 #include "MorrowCommon_2/MyUnknownSizePtrClass.h"
 #include "MorrowCommon_2/UnknownNumberOfStructureClass.h"
-#include "PString.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
 #include "TestSupport/FileSpecs.h"
+#include "TestSupport/PString.h"
 #include "TestSupport/ResourceFiles.h"
 
 #include <gtest/gtest.h>

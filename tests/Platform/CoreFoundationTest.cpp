@@ -2,6 +2,7 @@
 #include "Platform/Foundation.h"
 #include "Platform/PlatformTesting.h"
 #include "Platform/TextUtils.h"
+#include "TestSupport/PString.h"
 #include "TestSupport/TempFolder.h"
 
 #include <algorithm>
@@ -90,7 +91,7 @@ TEST(CoreFoundationString, ConversionsNeedRoomForTheWholeText) {
     EXPECT_FALSE(CFStringGetPascalString(string, pascal, 11, kCFStringEncodingUTF8));
     EXPECT_EQ(pascal[0], 0);
     ASSERT_TRUE(CFStringGetPascalString(string, pascal, 12, kCFStringEncodingUTF8));
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(pascal + 1), pascal[0]), "Preferences");
+    EXPECT_EQ(TextOf(pascal), "Preferences");
     CFRelease(string);
 
     std::string longText(256, 'a');

@@ -304,7 +304,7 @@ TEST_F(DialogTemplates, JobAccountListItemsAreThoseOfItsResources) {
                          {22, kButton, {160, 432, 176, 544}}});
     Str255 title;
     GetControlTitle(ControlOf(dialog, 14), title);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(title + 1), title[0]), "New…");
+    EXPECT_EQ(TextOf(title), "New…");
     EXPECT_EQ(GetControlHilite(ControlOf(dialog, 14)), 0);
     EXPECT_EQ(GetDialogKeyboardFocusItem(dialog), 0); // no edit field
 }

@@ -6,6 +6,7 @@
 #include "Platform/Dialogs.h"
 #include "Platform/PlatformTesting.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/PString.h"
 #include "Windows/Window.h"
 
 #include <gmock/gmock.h>
@@ -27,7 +28,7 @@ inline ControlRef ControlOf(DialogRef dialog, DialogItemIndex item) {
 inline std::string TextOf(DialogRef dialog, DialogItemIndex item) {
     Str255 text;
     GetDialogItemText(ItemHandle(dialog, item), text);
-    return std::string(reinterpret_cast<char*>(text + 1), text[0]);
+    return TextOf(text);
 }
 
 inline std::string Describe(DialogRef dialog) {

@@ -31,15 +31,6 @@ std::string Text(const std::vector<UInt8>& b, size_t at, size_t length) {
     return std::string(b.begin() + long(at), b.begin() + long(at + length));
 }
 
-std::string Name(const unsigned char* pascal) {
-    return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]);
-}
-
-std::string Contents(const std::string& path) {
-    std::vector<UInt8> bytes = ReadFileBytes(path);
-    return std::string(bytes.begin(), bytes.end());
-}
-
 OSType TypeOf(const FSSpec& spec) {
     FInfo info{};
     FSpGetFInfo(&spec, &info);
@@ -66,7 +57,7 @@ std::set<std::string> ListByIndex(const std::string& folderPath) {
     for (SInt16 index = 1;; ++index) {
         CInfoPBRec pb = CatInfo(folder.vRefNum, folder.dirID, name, index);
         if (PBGetCatInfoSync(&pb) != noErr) return names;
-        names.insert(Name(name));
+        names.insert(TextOf(name));
     }
 }
 
@@ -157,7 +148,7 @@ TEST(FileManager, FoldersAndNamesAreCheckedNeverTheCurrentFolder) {
     // A missing file still gets its FSSpec, with the news that it is not there yet.
     EXPECT_EQ(FSMakeFSSpec(folder.vRefNum, folder.dirID, name, &spec), fnfErr);
     EXPECT_EQ(spec.parID, folder.dirID);
-    EXPECT_EQ(Name(spec.name), "missing");
+    EXPECT_EQ(TextOf(spec.name), "missing");
 }
 
 TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
@@ -172,7 +163,7 @@ TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
     CInfoPBRec pb = CatInfo(sub.vRefNum, sub.dirID, name, -1);
     ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
     EXPECT_TRUE(pb.dirInfo.ioFlAttrib & kioFlAttribDirMask);
-    EXPECT_EQ(Name(name), "Sub");
+    EXPECT_EQ(TextOf(name), "Sub");
     EXPECT_EQ(pb.dirInfo.ioDrParID, LocateFolderPath(temp.str()).dirID);
     EXPECT_EQ(pb.dirInfo.ioDrNmFls, 1);
 
@@ -182,7 +173,7 @@ TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
     ASSERT_EQ(FSGetCatalogInfo(&ref, kFSCatInfoNone, nullptr, nullptr, &again, &parent), noErr);
     EXPECT_EQ(again.vRefNum, spec.vRefNum);
     EXPECT_EQ(again.parID, spec.parID);
-    EXPECT_EQ(Name(again.name), "Item");
+    EXPECT_EQ(TextOf(again.name), "Item");
     UInt8 path[1024];
     ASSERT_EQ(FSRefMakePath(&parent, path, sizeof path), noErr);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(path)), temp / "Sub");
@@ -254,7 +245,7 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     ASSERT_EQ(PBGetFCBInfoSync(&fcb), noErr);
     EXPECT_EQ(fcb.ioFCBParID, spec.parID);
     EXPECT_EQ(fcb.ioFCBFlags & (kioFCBResourceMask | kioFCBWriteMask), kioFCBWriteMask);
-    EXPECT_EQ(Name(name), "guarded");
+    EXPECT_EQ(TextOf(name), "guarded");
     FSClose(refNum);
     EXPECT_EQ(FSpDelete(&spec), noErr);
 
@@ -313,8 +304,8 @@ TEST(FSpExchangeFiles, ContentsAndSidecarsChangePlacesNamesStay) {
     WriteFile(temp / "B", "second, longer");
 
     ASSERT_EQ(FSpExchangeFiles(&a, &b), noErr);
-    EXPECT_EQ(Contents(temp / "A"), "second, longer");
-    EXPECT_EQ(Contents(temp / "B"), "first");
+    EXPECT_EQ(ReadFileText(temp / "A"), "second, longer");
+    EXPECT_EQ(ReadFileText(temp / "B"), "first");
     EXPECT_EQ(TypeOf(a), FOUR_CHAR_CODE("PREF"));
     EXPECT_EQ(TypeOf(b), FOUR_CHAR_CODE("TEXT"));
 
@@ -322,7 +313,7 @@ TEST(FSpExchangeFiles, ContentsAndSidecarsChangePlacesNamesStay) {
     WriteFile(temp / "C", "plain");
     FSSpec c = SpecIn(temp.str(), "C");
     ASSERT_EQ(FSpExchangeFiles(&a, &c), noErr);
-    EXPECT_EQ(Contents(temp / "A"), "plain");
+    EXPECT_EQ(ReadFileText(temp / "A"), "plain");
     EXPECT_FALSE(fs::exists(temp / "._A"));
     EXPECT_EQ(TypeOf(c), FOUR_CHAR_CODE("PREF"));
     EXPECT_EQ(FSpExchangeFiles(&a, &a), noErr);

@@ -1,9 +1,9 @@
-#include "MorrowCommon_2/PString.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
-#include "Platform/Resources.h"
 #include "Platform/ResourceFileFormat.h"
+#include "Platform/Resources.h"
 #include "TestSupport/FileSpecs.h"
+#include "TestSupport/PString.h"
 #include "TestSupport/ResourceFiles.h"
 
 #include <gtest/gtest.h>

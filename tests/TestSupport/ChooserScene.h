@@ -62,8 +62,4 @@ class ChooserScene {
     HeadlessDriver display_;
 };
 
-inline std::string NameOf(const FSSpec& spec) {
-    return std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]);
-}
-
 } // namespace testsupport

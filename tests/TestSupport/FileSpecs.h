@@ -2,8 +2,8 @@
 #pragma once
 
 #include "Platform/Files.h"
+#include "TestSupport/PString.h"
 
-#include <cstring>
 #include <string>
 
 namespace testsupport {
@@ -24,11 +24,6 @@ inline FolderLocation LocateFolderPath(const std::string& path) {
     return location;
 }
 
-inline void SetPascal(unsigned char* pascal, const std::string& text) {
-    pascal[0] = static_cast<unsigned char>(text.size());
-    std::memcpy(pascal + 1, text.data(), text.size());
-}
-
 // An FSSpec for name in the folder at folderPath; the file need not exist.
 inline FSSpec SpecIn(const std::string& folderPath, const std::string& name) {
     FolderLocation folder = LocateFolderPath(folderPath);
@@ -37,6 +32,10 @@ inline FSSpec SpecIn(const std::string& folderPath, const std::string& name) {
     spec.parID = folder.dirID;
     SetPascal(spec.name, name);
     return spec;
+}
+
+inline std::string NameOf(const FSSpec& spec) {
+    return TextOf(spec.name);
 }
 
 } // namespace testsupport

@@ -4,11 +4,12 @@
 #include "Platform/Files.h"
 #include "Platform/PlatformTesting.h"
 #include "Platform/ResourceFileFormat.h"
+#include "TestSupport/FileContents.h"
 #include "TestSupport/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
@@ -23,14 +24,9 @@ inline std::vector<UInt8> BytesOf(std::string_view text) {
 
 // A length-prefixed string as resource data ('STR ').
 inline std::vector<UInt8> PascalBytes(std::string_view text) {
-    std::vector<UInt8> bytes{UInt8(text.size())};
-    bytes.insert(bytes.end(), text.begin(), text.end());
+    std::vector<UInt8> bytes(1 + text.size(), UInt8(text.size()));
+    std::copy(text.begin(), text.end(), bytes.begin() + 1);
     return bytes;
-}
-
-inline std::vector<UInt8> ReadFileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 inline void WriteFileBytes(const std::string& path, const std::vector<UInt8>& bytes) {

@@ -1,11 +1,10 @@
 // The resource files and the interface file the build puts into the bundle.
 #include "ResourceBytes.h"
 #include "Platform/ResourceFileFormat.h"
+#include "TestSupport/FileContents.h"
 
 #include <cstring>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 #include <map>
 #include <pugixml.hpp>
 #include <set>
@@ -28,8 +27,7 @@ class BundleResources : public testing::Test {
     }
 
     static std::map<std::pair<ResType, int>, std::vector<UInt8>> Load(const std::string& name) {
-        std::ifstream in(kResources + name, std::ios::binary);
-        std::vector<UInt8> bytes((std::istreambuf_iterator<char>(in)), {});
+        std::vector<UInt8> bytes = testsupport::ReadFileBytes(kResources + name);
         ResourceFileImage image;
         EXPECT_EQ(ParseResourceFile(bytes, &image), noErr) << name;
         std::map<std::pair<ResType, int>, std::vector<UInt8>> resources;

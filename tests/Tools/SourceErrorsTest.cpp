@@ -1,4 +1,5 @@
 #include "CompilerTestSupport.h"
+#include "TestSupport/FileContents.h"
 #include "TestSupport/TempFolder.h"
 
 #include <cstdlib>
@@ -102,7 +103,6 @@ TEST(ResourceSourceErrors, CompilerExitsWithAnErrorAndWritesNothing) {
     EXPECT_TRUE(std::filesystem::exists(folder / "good.rsrc"));
     EXPECT_NE(run("bad.res", "bad.rsrc"), 0);
     EXPECT_FALSE(std::filesystem::exists(folder / "bad.rsrc"));
-    std::ifstream errors(folder / "errors.txt");
-    std::string message((std::istreambuf_iterator<char>(errors)), {});
+    std::string message = testsupport::ReadFileText(folder / "errors.txt");
     EXPECT_EQ(message, folder / "bad.res" + ":2: expected a string, found 'a'\n");
 }

@@ -12,14 +12,6 @@
 
 using namespace testsupport;
 
-namespace {
-
-std::string NameOf(const FSSpec& spec) {
-    return std::string(reinterpret_cast<const char*>(spec.name + 1), spec.name[0]);
-}
-
-} // namespace
-
 TEST(PathConversion, ExistingAndNotYetExistingFiles) {
     TempFolder folder;
     std::ofstream(folder / "Export.txt") << "x";

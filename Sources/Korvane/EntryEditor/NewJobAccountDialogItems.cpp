@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr short kListFullAlertID = 1103;
-constexpr short kHelpWindowDialogID = 132;
-
 void CloseEditor(GlueRec* context) {
     DisposeNewJobAccountDialog(context);
     HiliteJobAccountDialogButtons(context);

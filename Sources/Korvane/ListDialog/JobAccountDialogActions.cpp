@@ -18,8 +18,7 @@
 
 namespace {
 
-constexpr short kHelpDialogID = 132;
-constexpr short kDeleteAllAlert = 1012, kReplaceAlert = 1011, kListFullAlert = 1103;
+constexpr short kDeleteAllAlert = 1012, kReplaceAlert = 1011;
 
 // The login name of the person running the program, as "whoami" prints it.
 void CurrentLoginName(Str255 name) {
@@ -114,7 +113,7 @@ void OpenHelp(GlueRec* context) {
         return;
     }
     setting->helpDialog =
-        DisplayModelessHelp(kHelpDialogID, kJobAccountDialogID, false, 0, 0, nullptr);
+        DisplayModelessHelp(kHelpWindowDialogID, kJobAccountDialogID, false, 0, 0, nullptr);
     if (setting->helpDialog == nullptr) ShowAlert(context, resNotFound);
 }
 
@@ -125,7 +124,7 @@ void ListDialogItem(GlueRec* context, short item) {
         return;
     case kJAItemNew:
         if (context->settingPrivate->entries->entryCount >= kJAMaxEntries) {
-            StopAlert(kListFullAlert, nullptr);
+            StopAlert(kListFullAlertID, nullptr);
             return;
         }
         break;

@@ -16,7 +16,6 @@
 namespace {
 
 constexpr UInt32 kSleepForever = 0x7FFFFFFF;
-constexpr char kReturnKey = 13, kEnterKey = 3, kEscapeKey = 27;
 
 DialogRef EditorDialog(const GlueRec* context) {
     return context->settingPrivate ? context->settingPrivate->newEditDialog : nullptr;
@@ -83,9 +82,9 @@ Boolean FilterEditorEvent(GlueRec* context, DialogRef editor, const EventRecord*
     if (event->what != keyDown && event->what != autoKey) return true;
     char key = char(event->message & charCodeMask);
     short item;
-    if (key == kReturnKey || key == kEnterKey)
+    if (key == kReturnCharCode || key == kEnterCharCode)
         item = 1;
-    else if (key == kEscapeKey)
+    else if (key == kEscapeCharCode)
         item = 3;
     else
         return true;

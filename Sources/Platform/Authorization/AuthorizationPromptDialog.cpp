@@ -6,6 +6,7 @@
 #include "Dialogs/Dialog.h"
 #include "Platform/Dialogs.h"
 #include "Platform/TextUtils.h"
+#include "Support/PascalText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -40,7 +41,7 @@ class PromptDialog {
     std::string Text(DialogItemIndex item) const {
         Str255 pascal;
         GetDialogItemText(Item(item), pascal);
-        return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]);
+        return FromPascal(pascal);
     }
 
   private:
@@ -66,12 +67,14 @@ class PasswordField {
     // Takes a key typed into the field; false leaves it to the dialog (moving between fields,
     // OK, Cancel, menu keys). Bullets all selected, as Tab leaves them, are replaced.
     bool Take(UInt8 charCode, EventModifiers modifiers) {
-        bool leftToDialog = (modifiers & cmdKey) || charCode == kTab || charCode == kReturn ||
-                            charCode == kEnter || charCode == kEscape;
+        bool leftToDialog = (modifiers & cmdKey) || charCode == kTabCharCode ||
+                            charCode == kReturnCharCode || charCode == kEnterCharCode ||
+                            charCode == kEscapeCharCode;
         if (leftToDialog) return false;
-        bool edits = charCode == kBackspace || charCode == kForwardDelete || charCode >= ' ';
+        bool edits =
+            charCode == kBackspaceCharCode || charCode == kDeleteCharCode || charCode >= ' ';
         if (edits && WhollySelected()) secret_.clear();
-        if (charCode == kBackspace || charCode == kForwardDelete) {
+        if (charCode == kBackspaceCharCode || charCode == kDeleteCharCode) {
             if (!secret_.empty()) secret_.pop_back();
         } else if (charCode >= ' ') {
             secret_ += char(charCode);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "Platform/Controls.h"
+#include "Support/PascalText.h"
 
 #include <string>
 #include <string_view>
@@ -35,9 +36,6 @@ ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect* 
 std::vector<ControlRef> ControlsOf(WindowRef window);
 // How the control reads in the screen model, e.g. `button "OK" active`.
 std::string Describe(ControlRef control);
-// Length-prefixed strings; null reads as empty, and a longer text is cut at 255 bytes.
-std::string FromPascal(ConstStr255Param text);
-void ToPascal(std::string_view text, Str255 pascal);
 // A text in double quotes, with quotes and backslashes escaped and line breaks as spaces.
 std::string Quoted(const std::string& text);
 

@@ -13,8 +13,7 @@ namespace {
 bool NextPoint(ControlRef control, Point* local) {
     Point global;
     bool held = events::NextTrackingPoint(&global);
-    const Point& origin = control->window->port.origin;
-    *local = Point{SInt16(global.v - origin.v), SInt16(global.h - origin.h)};
+    *local = quickdraw::LocalOf(control->window->port, global);
     return held;
 }
 

@@ -1,6 +1,7 @@
 #include "Controls/TemplateReader.h"
 
 #include "Platform/MacMemory.h"
+#include "Support/BigEndian.h"
 
 namespace platform::controls {
 
@@ -30,12 +31,12 @@ UInt8 TemplateReader::Byte() {
 
 SInt16 TemplateReader::Int16() {
     const UInt8* at = Take(2);
-    return at ? SInt16(UInt16(at[0] << 8 | at[1])) : 0;
+    return at ? SInt16(Big16(at)) : 0;
 }
 
 SInt32 TemplateReader::Int32() {
     const UInt8* at = Take(4);
-    return at ? SInt32(UInt32(at[0]) << 24 | UInt32(at[1]) << 16 | UInt32(at[2]) << 8 | at[3]) : 0;
+    return at ? SInt32(Big32(at)) : 0;
 }
 
 Rect TemplateReader::ReadRect() {

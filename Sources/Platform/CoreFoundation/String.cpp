@@ -1,6 +1,7 @@
 #include "CoreFoundation/String.h"
 
 #include "CoreFoundation/TextCodec.h"
+#include "Support/PascalText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -83,8 +84,7 @@ Boolean CFStringGetPascalString(CFStringRef string, StringPtr buffer, CFIndex bu
     if (!buffer || bufferSize < 1) return false;
     auto bytes = EncodedWithin(string, std::min<CFIndex>(bufferSize - 1, 255), encoding);
     if (!bytes) return false;
-    buffer[0] = UInt8(bytes->size());
-    std::memcpy(buffer + 1, bytes->data(), bytes->size());
+    platform::ToPascal(*bytes, buffer);
     return true;
 }
 

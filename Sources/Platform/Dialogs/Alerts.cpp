@@ -98,7 +98,7 @@ void ParamText(ConstStr255Param param0, ConstStr255Param param1, ConstStr255Para
                ConstStr255Param param3) {
     const ConstStr255Param given[] = {param0, param1, param2, param3};
     for (size_t i = 0; i < 4; ++i)
-        if (given[i]) Parameters()[i] = controls::FromPascal(given[i]);
+        if (given[i]) Parameters()[i] = FromPascal(given[i]);
 }
 
 DialogItemIndex Alert(SInt16 alertID, ModalFilterUPP modalFilter) {

@@ -33,9 +33,6 @@ struct OpaqueDialogPtr {
 
 namespace platform::dialogs {
 
-constexpr UInt8 kEnter = 3, kBackspace = 8, kTab = 9, kReturn = 13, kEscape = 27, kLeftArrow = 28,
-                kRightArrow = 29, kUpArrow = 30, kDownArrow = 31, kForwardDelete = 127;
-
 // The item, or null when the dialog has no such item.
 DialogItem* ItemOf(DialogRef dialog, DialogItemIndex item);
 inline DialogItemType KindOf(const DialogItem& item) {

@@ -4,6 +4,7 @@
 #include "Dialogs/Dialog.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
+#include "Support/BigEndian.h"
 #include "Windows/Window.h"
 
 #include <algorithm>
@@ -45,7 +46,7 @@ std::optional<std::vector<ItemTemplate>> ReadItemList(SInt16 itemsID) {
 }
 
 SInt16 ResourceIDOf(const std::string& data) {
-    return data.size() < 2 ? 0 : SInt16(UInt16(UInt8(data[0]) << 8 | UInt8(data[1])));
+    return data.size() < 2 ? 0 : SInt16(Big16(reinterpret_cast<const UInt8*>(data.data())));
 }
 
 // Centred templates sit in the middle of the screen below the menu bar, alerts a third of the
@@ -72,7 +73,7 @@ Handle ItemHandle(WindowRef window, const DialogItem& item, const std::string& d
     case ctrlItem + btnCtrl:
     case ctrlItem + chkCtrl:
     case ctrlItem + radCtrl:
-        controls::ToPascal(data, title);
+        ToPascal(data, title);
         return reinterpret_cast<Handle>(NewControl(window, &item.box, title, true, 0, 0, 1,
                                                    SInt16(KindOf(item) - ctrlItem), 0));
     case ctrlItem + resCtrl:

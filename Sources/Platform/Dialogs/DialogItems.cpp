@@ -55,13 +55,13 @@ void SetDialogItem(DialogRef theDialog, DialogItemIndex itemNo, DialogItemType i
 }
 
 void GetDialogItemText(Handle item, Str255 text) {
-    controls::ToPascal(HandleText(item), text);
+    ToPascal(HandleText(item), text);
 }
 
 // New text in the current edit field leaves the insertion point at its end.
 void SetDialogItemText(Handle item, ConstStr255Param text) {
     if (!item) return;
-    SetHandleText(item, controls::FromPascal(text));
+    SetHandleText(item, FromPascal(text));
     auto [dialog, itemNo] = OwnerOf(item);
     if (dialog && dialog->editField == itemNo) Focus(dialog, itemNo, 32767, 32767);
     windows::ModelChanged();

@@ -62,8 +62,7 @@ DialogRef FrontDialog() {
 }
 
 Point LocalPoint(DialogRef dialog, Point global) {
-    const Point& origin = dialog->window->port.origin;
-    return Point{SInt16(global.v - origin.v), SInt16(global.h - origin.h)};
+    return quickdraw::LocalOf(dialog->window->port, global);
 }
 
 } // namespace platform::dialogs

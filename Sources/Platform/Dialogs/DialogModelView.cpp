@@ -1,6 +1,7 @@
 // Dialogs in the screen model: where a script's items lie, and how each item reads.
 #include "Controls/Control.h"
 #include "Dialogs/Dialog.h"
+#include "Display/Backend.h"
 #include "Display/ModelView.h"
 #include "Windows/Window.h"
 
@@ -79,9 +80,7 @@ std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {
     DialogRef dialog = windows::IsWindow(window) ? window->dialog : nullptr;
     const DialogItem* item = ItemOf(dialog, itemNo);
     if (!item) return std::nullopt;
-    const Point& origin = window->port.origin;
-    return Point{SInt16(origin.v + (item->box.top + item->box.bottom) / 2),
-                 SInt16(origin.h + (item->box.left + item->box.right) / 2)};
+    return quickdraw::GlobalOf(window->port, display::CentreOf(item->box));
 }
 
 } // namespace

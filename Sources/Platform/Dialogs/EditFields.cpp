@@ -113,21 +113,21 @@ void TypeKey(DialogRef dialog, UInt8 charCode) {
     std::string text = FieldText(dialog);
     bool empty = dialog->selStart == dialog->selEnd;
     switch (charCode) {
-    case kBackspace:
+    case kBackspaceCharCode:
         if (empty) dialog->selStart = Before(text, dialog->selStart);
         return ReplaceSelection(dialog, {});
-    case kForwardDelete:
+    case kDeleteCharCode:
         if (empty) dialog->selEnd = After(text, dialog->selEnd);
         return ReplaceSelection(dialog, {});
-    case kLeftArrow:
+    case kLeftArrowCharCode:
         return Caret(dialog, empty ? Before(text, dialog->selStart) : dialog->selStart);
-    case kRightArrow:
+    case kRightArrowCharCode:
         return Caret(dialog, empty ? After(text, dialog->selEnd) : dialog->selEnd);
-    case kUpArrow:
+    case kUpArrowCharCode:
         return Caret(dialog, 0);
-    case kDownArrow:
+    case kDownArrowCharCode:
         return Caret(dialog, Length(dialog));
-    case kTab:
+    case kTabCharCode:
         return Focus(dialog, NextField(dialog), 0, 32767);
     default:
         if (charCode >= ' ') ReplaceSelection(dialog, std::string(1, char(charCode)));

@@ -48,8 +48,8 @@ bool StandardKeys(DialogRef dialog, const EventRecord& event, DialogItemIndex* i
     auto charCode = UInt8(event.message & charCodeMask);
     bool commandPeriod = charCode == '.' && (event.modifiers & cmdKey);
     DialogItemIndex target = 0;
-    if (charCode == kReturn || charCode == kEnter) target = dialog->defaultItem;
-    if (charCode == kEscape || commandPeriod) target = dialog->cancelItem;
+    if (charCode == kReturnCharCode || charCode == kEnterCharCode) target = dialog->defaultItem;
+    if (charCode == kEscapeCharCode || commandPeriod) target = dialog->cancelItem;
     if (!ItemOf(dialog, target)) return false;
     *itemHit = IsActiveItem(dialog, target) ? target : 0;
     if (*itemHit) Flash(dialog, target);

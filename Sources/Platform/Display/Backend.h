@@ -3,7 +3,7 @@
 // on a virtual clock; the terminal backend serves a person.
 #pragma once
 
-#include "Platform/MacTypes.h"
+#include "Platform/Events.h"
 
 #include <memory>
 #include <optional>
@@ -51,9 +51,8 @@ inline Point CentreOf(const Rect& r) {
 // program is stopped.
 constexpr int kWindDownTurns = 200;
 inline RawInput WindDownInput(int turn, Point pointer) {
-    constexpr UInt8 kEscape = 27;
     return turn % 2 ? RawInput{RawInput::Kind::Quit, pointer, 0, 0}
-                    : RawInput{RawInput::Kind::Key, pointer, 0, kEscape};
+                    : RawInput{RawInput::Kind::Key, pointer, 0, kEscapeCharCode};
 }
 
 // The backend in use; with none installed, one with no input on the real clock.

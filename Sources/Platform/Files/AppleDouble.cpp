@@ -1,6 +1,7 @@
 #include "AppleDouble.h"
 
 #include "NodeTable.h"
+#include "Support/BigEndian.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,10 +17,6 @@ constexpr UInt32 kMagic = 0x00051607;
 constexpr UInt32 kVersion = 0x00020000;
 constexpr size_t kHeaderSize = 26; // magic, version, 16 filler bytes, entry count
 constexpr size_t kEntryDescriptorSize = 12;
-
-UInt32 ReadBig32(const UInt8* p) {
-    return (UInt32(p[0]) << 24) | (UInt32(p[1]) << 16) | (UInt32(p[2]) << 8) | UInt32(p[3]);
-}
 
 void AppendBig32(std::vector<UInt8>& out, UInt32 value) {
     for (int shift = 24; shift >= 0; shift -= 8)
@@ -55,18 +52,17 @@ AppleDouble::Encode(const std::vector<std::pair<UInt32, std::vector<UInt8>>>& en
 
 std::optional<std::vector<std::pair<UInt32, std::vector<UInt8>>>>
 AppleDouble::Decode(const std::vector<UInt8>& bytes) {
-    if (bytes.size() < kHeaderSize || ReadBig32(&bytes[0]) != kMagic ||
-        ReadBig32(&bytes[4]) != kVersion)
+    if (bytes.size() < kHeaderSize || Big32(&bytes[0]) != kMagic || Big32(&bytes[4]) != kVersion)
         return std::nullopt;
-    size_t count = (size_t(bytes[24]) << 8) | bytes[25];
+    size_t count = Big16(&bytes[24]);
     if (kHeaderSize + count * kEntryDescriptorSize > bytes.size()) return std::nullopt;
     std::vector<std::pair<UInt32, std::vector<UInt8>>> entries;
     for (size_t i = 0; i < count; ++i) {
         const UInt8* descriptor = &bytes[kHeaderSize + i * kEntryDescriptorSize];
-        UInt64 offset = ReadBig32(descriptor + 4), length = ReadBig32(descriptor + 8);
+        UInt64 offset = Big32(descriptor + 4), length = Big32(descriptor + 8);
         if (offset + length > bytes.size()) return std::nullopt;
         entries.emplace_back(
-            ReadBig32(descriptor),
+            Big32(descriptor),
             std::vector<UInt8>(bytes.begin() + offset, bytes.begin() + offset + length));
     }
     return entries;

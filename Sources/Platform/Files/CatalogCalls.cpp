@@ -14,10 +14,7 @@ namespace {
 
 void StoreName(const std::string& path, StringPtr name) {
     if (!name) return;
-    std::string leaf = path == "/" ? "" : LeafName(path);
-    size_t length = std::min<size_t>(leaf.size(), 255);
-    name[0] = UInt8(length);
-    std::memcpy(name + 1, leaf.data(), length);
+    platform::ToPascal(path == "/" ? "" : LeafName(path), name);
 }
 
 SInt8 AttributesOf(const CatalogEntry& entry) {
@@ -139,6 +136,6 @@ OSErr PBHSetFInfoSync(HParmBlkPtr pb) {
 OSErr PBHCreateSync(HParmBlkPtr pb) {
     HFileParam& f = pb->fileParam;
     Located item = LocateItem(f.ioVRefNum, f.ioDirID, f.ioNamePtr);
-    if (!item.err && NameFromPascal(f.ioNamePtr).empty()) item.err = bdNamErr;
+    if (!item.err && platform::FromPascal(f.ioNamePtr).empty()) item.err = bdNamErr;
     return f.ioResult = item.err ? item.err : CreateEmptyFile(item.path);
 }

@@ -3,6 +3,7 @@
 #include "FileErrors.h"
 #include "NodeTable.h"
 #include "Platform/MacErrors.h"
+#include "Support/BigEndian.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -20,20 +21,6 @@ UInt32 MacSeconds(time_t unixSeconds) {
     return UInt32(SInt64(unixSeconds) + kMacEpochOffset);
 }
 
-UInt16 Big16(const UInt8* p) {
-    return UInt16((p[0] << 8) | p[1]);
-}
-UInt32 Big32(const UInt8* p) {
-    return (UInt32(Big16(p)) << 16) | Big16(p + 2);
-}
-void PutBig16(UInt8* p, UInt16 v) {
-    p[0] = UInt8(v >> 8);
-    p[1] = UInt8(v);
-}
-void PutBig32(UInt8* p, UInt32 v) {
-    PutBig16(p, UInt16(v >> 16));
-    PutBig16(p + 2, UInt16(v));
-}
 Point PointFromBytes(const UInt8* p) {
     return Point{SInt16(Big16(p)), SInt16(Big16(p + 2))};
 }

@@ -14,13 +14,12 @@ OSErr FSMakeFSSpec(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fileName, FSSp
     if (!spec) return paramErr;
     Located item = LocateItem(vRefNum, dirID, fileName);
     if (item.err) return item.err;
-    std::string leaf = NameFromPascal(fileName);
+    std::string leaf = platform::FromPascal(fileName);
     if (leaf.empty()) return MakeSpec(item.path, spec); // the folder itself
     if (leaf.size() > 63) return bdNamErr;
     spec->vRefNum = Volumes().VolumeForPath(ParentPath(item.path));
     spec->parID = FolderIdOf(ParentPath(item.path));
-    spec->name[0] = UInt8(leaf.size());
-    std::memcpy(spec->name + 1, leaf.data(), leaf.size());
+    platform::ToPascal(leaf, spec->name);
     CatalogEntry entry;
     return ReadCatalogEntry(item.path, &entry) == noErr ? noErr : fnfErr;
 }

@@ -180,8 +180,7 @@ OSErr PBGetFCBInfoSync(FCBPBPtr pb) {
     if (pb->ioNamePtr) {
         // The name goes into an FSSpec-sized buffer; a cut name would name another file.
         if (name.size() > 63) return pb->ioResult = bdNamErr;
-        pb->ioNamePtr[0] = UInt8(name.size());
-        std::memcpy(pb->ioNamePtr + 1, name.data(), name.size());
+        platform::ToPascal(name, pb->ioNamePtr);
     }
     SInt64 length = 0;
     open->fork->GetLength(&length);

@@ -20,10 +20,6 @@ bool IsFolder(const std::string& path) {
 
 } // namespace
 
-std::string NameFromPascal(ConstStr255Param name) {
-    return name ? std::string(reinterpret_cast<const char*>(name + 1), name[0]) : std::string();
-}
-
 bool IsValidLeafName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
            name.find('\0') == std::string::npos && !IsSidecarName(name);
@@ -46,7 +42,7 @@ Located LocateFolder(SInt16 vRefNum, SInt32 dirID) {
 Located LocateItem(SInt16 vRefNum, SInt32 dirID, ConstStr255Param name) {
     Located folder = LocateFolder(vRefNum, dirID);
     if (folder.err != noErr) return folder;
-    std::string leaf = NameFromPascal(name);
+    std::string leaf = FromPascal(name);
     if (leaf.empty()) return folder;
     if (!IsValidLeafName(leaf)) return {bdNamErr, {}};
     return {noErr, JoinPath(folder.path, leaf)};
@@ -74,8 +70,7 @@ OSErr MakeSpec(const std::string& path, FSSpec* spec) {
     if (leaf.size() > 63) return fnfErr;
     spec->vRefNum = Volumes().VolumeForPath(path);
     spec->parID = path == "/" ? fsRtParID : FolderIdOf(parent);
-    spec->name[0] = UInt8(leaf.size());
-    std::memcpy(spec->name + 1, leaf.data(), leaf.size());
+    ToPascal(leaf, spec->name);
     return noErr;
 }
 

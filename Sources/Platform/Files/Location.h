@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Platform/Files.h"
+#include "Support/PascalText.h"
 
 #include <string>
 
@@ -12,8 +13,6 @@ struct Located {
     OSErr err;
     std::string path; // the item's absolute path (it need not exist) when err is 0
 };
-
-std::string NameFromPascal(ConstStr255Param name);
 
 // The folder named by a volume and folder ID: -35 for volume 0 with folder 0 or an unknown
 // volume, -120 when the ID is unknown or names no existing folder.

@@ -7,6 +7,7 @@
 #include "NodeTable.h"
 #include "Platform/Files.h"
 #include "Platform/MacErrors.h"
+#include "Platform/TextCommon.h"
 #include "Unicode/UnicodeConversion.h"
 
 #include <cstring>
@@ -47,7 +48,7 @@ void FillCatalogInfo(const CatalogEntry& entry, FSCatalogInfoBitmap which, FSCat
         info->rsrcLogicalSize = UInt64(entry.rsrcLength);
         info->rsrcPhysicalSize = entry.rsrcLength ? UInt64(PhysicalLength(entry.rsrcLength)) : 0;
     }
-    if (which & kFSCatInfoTextEncoding) info->textEncodingHint = 0x08000100;
+    if (which & kFSCatInfoTextEncoding) info->textEncodingHint = kTextEncodingUTF8;
 }
 
 OSErr StoreUnicodeName(const std::string& path, HFSUniStr255* outName) {

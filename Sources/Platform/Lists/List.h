@@ -30,6 +30,7 @@ struct List {
         return cell.v >= 0 && cell.v < Rows() && cell.h >= 0 && cell.h < Columns();
     }
     size_t Index(Cell cell) const { return size_t(cell.v) * size_t(Columns()) + size_t(cell.h); }
+    bool Selected(Cell cell) const { return selected[Index(cell)] != 0; }
     bool Drawing() const { return !(rec.listFlags & lDrawingModeOff); }
 };
 

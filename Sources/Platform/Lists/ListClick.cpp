@@ -59,8 +59,7 @@ void Select(List& list, const std::vector<UInt8>& chosen) {
 }
 
 Point ToLocal(const List& list, Point global) {
-    Point origin = list.rec.port->origin;
-    return Point{SInt16(global.v - origin.v), SInt16(global.h - origin.h)};
+    return quickdraw::LocalOf(*list.rec.port, global);
 }
 
 void FollowPointer(List& list, Click& click) {

@@ -23,8 +23,7 @@ SInt16 FittingBytes(const std::string& text, SInt16 room) {
 void Paint(const List& list, Cell cell) {
     Rect r = CellRect(list, cell);
     EraseRect(&r);
-    if (list.selected[list.Index(cell)])
-        quickdraw::Record({quickdraw::DrawOp::Kind::Highlight, r, {}, normal});
+    if (list.Selected(cell)) quickdraw::Record({quickdraw::DrawOp::Kind::Highlight, r, {}, normal});
     const std::string& text = list.cells[list.Index(cell)];
     const Point indent = list.rec.indent;
     MoveTo(SInt16(r.left + indent.h), SInt16(r.top + indent.v + kFontAscent));

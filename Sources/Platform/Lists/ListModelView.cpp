@@ -1,5 +1,6 @@
 // The lists as the display sees them: where a script's "row R column C" lies, and the text
 // that the model printout shows.
+#include "Display/Backend.h"
 #include "Display/ModelView.h"
 #include "Lists/List.h"
 #include "Lists/ListDescription.h"
@@ -17,7 +18,7 @@ std::string Counted(SInt32 count, const char* noun) {
 
 bool RowSelected(const List& list, SInt16 row) {
     for (SInt16 column = 0; column < list.Columns(); ++column)
-        if (list.selected[list.Index(Cell{row, column})]) return true;
+        if (list.Selected(Cell{row, column})) return true;
     return false;
 }
 
@@ -48,10 +49,7 @@ std::optional<Point> LocateCell(WindowRef window, SInt32 row, SInt32 column) {
     const List& list = *lists.front();
     Cell cell{SInt16(row), SInt16(column)};
     if (!IsShown(list, cell)) return std::nullopt;
-    Rect r = CellRect(list, cell);
-    Point origin = list.rec.port->origin;
-    return Point{SInt16(origin.v + (r.top + r.bottom) / 2),
-                 SInt16(origin.h + (r.left + r.right) / 2)};
+    return quickdraw::GlobalOf(*list.rec.port, display::CentreOf(CellRect(list, cell)));
 }
 
 } // namespace

@@ -17,7 +17,7 @@ void LSetSelect(Boolean setIt, Cell theCell, ListHandle lHandle) {
 Boolean LGetSelect(Boolean next, Cell* theCell, ListHandle lHandle) {
     const List* list = Find(lHandle);
     if (!list || list->Columns() == 0) return false;
-    if (!next) return list->Contains(*theCell) && list->selected[list->Index(*theCell)];
+    if (!next) return list->Contains(*theCell) && list->Selected(*theCell);
     Cell from{std::max<SInt16>(theCell->v, 0), std::max<SInt16>(theCell->h, 0)};
     if (from.h >= list->Columns()) from = Cell{SInt16(from.v + 1), 0};
     if (from.v >= list->Rows()) return false;

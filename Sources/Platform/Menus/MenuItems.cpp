@@ -1,5 +1,6 @@
 // Items: their enabled state, text and command IDs.
 #include "Menus/Menu.h"
+#include "Support/PascalText.h"
 
 #include <algorithm>
 
@@ -44,8 +45,7 @@ Boolean IsMenuItemEnabled(MenuRef menu, MenuItemIndex item) {
 
 void SetMenuItemText(MenuRef theMenu, MenuItemIndex item, ConstStr255Param itemString) {
     MenuItem* found = ItemOf(theMenu, item);
-    if (found && itemString)
-        found->text.assign(reinterpret_cast<const char*>(itemString + 1), itemString[0]);
+    if (found && itemString) found->text = platform::FromPascal(itemString);
 }
 
 void GetMenuItemText(MenuRef theMenu, MenuItemIndex item, Str255 itemString) {

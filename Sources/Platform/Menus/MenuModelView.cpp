@@ -6,6 +6,7 @@
 // A star marks an enabled title or item, brackets the highlighted title, # the command ID (a
 // four-character code in quotes), cmd- the key equivalent; a separator reads "-".
 #include "Controls/Control.h"
+#include "Display/Backend.h"
 #include "Display/ModelView.h"
 #include "Events/EventSource.h"
 #include "Menus/Menu.h"
@@ -16,17 +17,14 @@ namespace platform::menus {
 
 namespace {
 
-Point Centre(const Rect& r) {
-    return Point{SInt16((r.top + r.bottom) / 2), SInt16((r.left + r.right) / 2)};
-}
-
 std::optional<std::pair<Point, Point>> LocateItem(const std::string& title,
                                                   const std::string& text) {
     for (MenuRef menu : Bar()) {
         if (menu->title != title) continue;
         for (MenuItemIndex item = 1; item <= menu->items.size(); ++item)
             if (ItemOf(menu, item)->text == text)
-                return std::pair{Centre(TitleBounds(menu)), Centre(ItemBounds(menu, item))};
+                return std::pair{display::CentreOf(TitleBounds(menu)),
+                                 display::CentreOf(ItemBounds(menu, item))};
     }
     return std::nullopt;
 }

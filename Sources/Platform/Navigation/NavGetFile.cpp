@@ -45,7 +45,7 @@ std::vector<OSType> TypesOf(NavTypeListHandle typeList) {
 std::string TitleOf(const NavDialogOptions* options) {
     if (!options) return "";
     ConstStr255Param title = options->windowTitle[0] ? options->windowTitle : options->clientName;
-    return platform::controls::FromPascal(title);
+    return platform::FromPascal(title);
 }
 
 } // namespace

@@ -70,5 +70,16 @@ PenState NormalPen();
 // Records a shape in the current port, replacing whatever lay wholly under an erased area.
 void Record(const DrawOp& op);
 void SetQDError(QDErr err);
+// A point of the port between its local and global coordinates.
+inline Point GlobalOf(const OpaqueGrafPtr& port, Point local) {
+    return Point{SInt16(local.v + port.origin.v), SInt16(local.h + port.origin.h)};
+}
+inline Point LocalOf(const OpaqueGrafPtr& port, Point global) {
+    return Point{SInt16(global.v - port.origin.v), SInt16(global.h - port.origin.h)};
+}
+inline Rect GlobalOf(const OpaqueGrafPtr& port, Rect local) {
+    OffsetRect(&local, port.origin.h, port.origin.v);
+    return local;
+}
 
 } // namespace platform::quickdraw

@@ -80,15 +80,11 @@ SInt16 GetPortTextSize(CGrafPtr port) {
 }
 
 void LocalToGlobal(Point* pt) {
-    GrafPtr port = CurrentPort();
-    pt->h = SInt16(pt->h + port->origin.h);
-    pt->v = SInt16(pt->v + port->origin.v);
+    *pt = GlobalOf(*CurrentPort(), *pt);
 }
 
 void GlobalToLocal(Point* pt) {
-    GrafPtr port = CurrentPort();
-    pt->h = SInt16(pt->h - port->origin.h);
-    pt->v = SInt16(pt->v - port->origin.v);
+    *pt = LocalOf(*CurrentPort(), *pt);
 }
 
 BitMap* GetQDGlobalsScreenBits(BitMap* screenBits) {

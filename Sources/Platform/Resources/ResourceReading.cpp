@@ -3,8 +3,7 @@
 #include "Platform/Resources.h"
 #include "Resources/ResourceChain.h"
 #include "Resources/ResourceHandles.h"
-
-#include <cstring>
+#include "Support/PascalText.h"
 
 using namespace platform::resources;
 
@@ -40,10 +39,7 @@ void GetResInfo(Handle theResource, SInt16* theID, ResType* theType, Str255 name
     const ResourceEntry& entry = resource->entry;
     if (theID) *theID = entry.id;
     if (theType) *theType = entry.type;
-    if (name) {
-        name[0] = UInt8(entry.name ? entry.name->size() : 0);
-        if (entry.name) std::memcpy(name + 1, entry.name->data(), name[0]);
-    }
+    if (name) platform::ToPascal(entry.name.value_or(""), name);
 }
 
 SInt16 GetResAttrs(Handle theResource) {

@@ -4,6 +4,7 @@
 #include "Platform/Resources.h"
 #include "Resources/ResourceChain.h"
 #include "Resources/ResourceHandles.h"
+#include "Support/PascalText.h"
 
 using namespace platform::resources;
 
@@ -11,7 +12,7 @@ namespace {
 
 std::optional<std::string> NameOf(ConstStr255Param name) {
     if (!name || name[0] == 0) return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(name + 1), name[0]);
+    return platform::FromPascal(name);
 }
 
 // The resource of the handle, recording resNotFound when it is none.

@@ -2,6 +2,7 @@
 #include "Platform/Resources.h"
 
 #include "Platform/MacMemory.h"
+#include "Support/BigEndian.h"
 
 #include <cstring>
 
@@ -11,7 +12,7 @@ void GetIndString(Str255 theString, SInt16 strListID, SInt16 index) {
     if (!list) return;
     const UInt8* bytes = reinterpret_cast<const UInt8*>(*list);
     const size_t size = size_t(GetHandleSize(list));
-    const SInt32 count = size >= 2 ? (bytes[0] << 8) | bytes[1] : 0;
+    const SInt32 count = size >= 2 ? platform::Big16(bytes) : 0;
     if (index < 1 || index > count) return;
     // A damaged list may claim more strings, or longer ones, than it holds.
     size_t at = 2;

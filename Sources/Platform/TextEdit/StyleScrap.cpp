@@ -1,6 +1,7 @@
 #include "TextEdit/StyleScrap.h"
 
 #include "Platform/MacMemory.h"
+#include "Support/BigEndian.h"
 
 #include <algorithm>
 
@@ -10,18 +11,10 @@ namespace {
 
 constexpr Size kCountSize = 2, kElementSize = 20;
 
-UInt16 Big16(const UInt8* p) {
-    return UInt16((p[0] << 8) | p[1]);
-}
-
-SInt32 Big32(const UInt8* p) {
-    return SInt32((UInt32(Big16(p)) << 16) | Big16(p + 2));
-}
-
 // start 0, line height 4, ascent 6, font 8, face 10, filler 11, size 12, colour 14.
 StyleRun Element(const UInt8* e) {
     StyleRun run;
-    run.start = Big32(e);
+    run.start = SInt32(Big32(e));
     run.style.tsFont = SInt16(Big16(e + 8));
     run.style.tsFace = e[10];
     run.style.tsSize = SInt16(Big16(e + 12));

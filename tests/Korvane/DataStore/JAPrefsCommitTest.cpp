@@ -52,7 +52,7 @@ TEST_F(JAPrefsCommit, FirstCommitMakesFolderAndFileWithTheToolsInOrder) {
     SAVE_BUTTON_Flag = true;
     std::string folder = store.FolderPath(), file = store.FilePath(), whenLocking;
     tools.onTool = [&](const std::vector<std::string>& call) {
-        if (call[0] == "chmod" && call[1] == "og-w") whenLocking = ReadText(file);
+        if (call[0] == "chmod" && call[1] == "og-w") whenLocking = ReadFileText(file);
     };
     testing::internal::CaptureStdout();
     EXPECT_EQ(Commit(), noErr);
@@ -112,7 +112,7 @@ TEST_F(JAPrefsCommit, FailedWriteKeepsThePreviousFileAndLocksItAgain) {
         PlatformScopedWriteFailure diskFull(5, dskFulErr);
         EXPECT_EQ(Commit(), dskFulErr);
     }
-    EXPECT_EQ(ReadText(store.FilePath()), "kept,1,Kept\r\n");
+    EXPECT_EQ(ReadFileText(store.FilePath()), "kept,1,Kept\r\n");
     EXPECT_FALSE(std::filesystem::exists(store.FolderPath() + "/QZJA.new"));
     ASSERT_EQ(tools.calls.size(), 4u);
     EXPECT_EQ(tools.calls[2], (std::vector<std::string>{"chmod", "og-w", store.FilePath()}));
@@ -140,7 +140,7 @@ TEST_F(JAPrefsCommit, FolderThatCannotBeFoundOrMadeFailsAndWritesNowhere) {
     EXPECT_EQ(Commit(), dirNFErr);
     EXPECT_FALSE(std::filesystem::exists(strayFile));
     EXPECT_FALSE(std::filesystem::exists(store.FolderPath() + "/QZJA.new"));
-    EXPECT_EQ(ReadText(store.FilePath()), ""); // only what touch made
+    EXPECT_EQ(ReadFileText(store.FilePath()), ""); // only what touch made
 }
 
 TEST_F(JAPrefsCommit, PathsThatDoNotFitAreRefusedBeforeAnyTool) {

@@ -14,12 +14,13 @@ TEST(JAPrefsCopy, WorkingCopyBecomesTheJobAccountingFileWhenThereIsOne) {
     EXPECT_EQ(CopyJAPrefsFromToTemporary(store.context), noErr); // no folder
     std::filesystem::create_directories(store.FolderPath());
     EXPECT_EQ(CopyJAPrefsFromToTemporary(store.context), noErr); // no file
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "left,1,From an earlier run that is longer\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()),
+              "left,1,From an earlier run that is longer\r\n");
     EXPECT_FALSE(gquit);
 
     WriteText(store.FilePath(), "ja,2,JA\r\n");
     EXPECT_EQ(CopyJAPrefsFromToTemporary(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "ja,2,JA\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "ja,2,JA\r\n");
     EXPECT_EQ(store.context->tempText, nullptr);
 }
 
@@ -40,12 +41,12 @@ TEST(JAPrefsCopy, SandboxedRunsUseFileCallsOnly) {
 
     std::filesystem::create_directories(store.FolderPath());
     EXPECT_EQ(CopyFromTemporaryToJAPrefs(store.context), noErr);
-    EXPECT_EQ(ReadText(store.FilePath()), "mine,1,Mine\r\n");
+    EXPECT_EQ(ReadFileText(store.FilePath()), "mine,1,Mine\r\n");
     EXPECT_TRUE(AUTH_CREATEL_Flag);
 
     WriteText(store.FilePath(), "theirs,2,Theirs\r\n");
     EXPECT_EQ(CopyJAPrefsFromToTemporary(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "theirs,2,Theirs\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "theirs,2,Theirs\r\n");
     EXPECT_EQ(prompt.asked, 0);
     EXPECT_TRUE(tools.calls.empty());
 }

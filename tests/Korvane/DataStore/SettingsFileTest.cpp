@@ -17,9 +17,9 @@ OSErr ReadBytes(StoreContext& store, const std::string& bytes) {
 
 void ExpectEntry(const JASetting& entry, const std::string& login, const std::string& id,
                  const std::string& user) {
-    EXPECT_EQ(FieldText(entry.loginName), login);
-    EXPECT_EQ(FieldText(entry.accountID), id);
-    EXPECT_EQ(FieldText(entry.userName), user);
+    EXPECT_EQ(TextOf(entry.loginName), login);
+    EXPECT_EQ(TextOf(entry.accountID), id);
+    EXPECT_EQ(TextOf(entry.userName), user);
 }
 
 } // namespace
@@ -28,7 +28,7 @@ TEST(SettingsFile, EntriesWriteCrLfLinesAndReadBackTheSameRecords) {
     StoreContext store;
     store.SetEntries({Entry("guest", "42", "Guest User"), Entry("Ann", "7", "Ann, Lee")});
     ASSERT_EQ(SaveJASettingToJATemp(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "guest,42,Guest User\r\nAnn,7,Ann, Lee\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "guest,42,Guest User\r\nAnn,7,Ann, Lee\r\n");
     EXPECT_TRUE(SAVE_BUTTON_Flag);
     EXPECT_EQ(store.context->textOut, nullptr);
 
@@ -43,10 +43,10 @@ TEST(SettingsFile, EntriesWriteCrLfLinesAndReadBackTheSameRecords) {
     // A zero byte ends a field on writing; an empty list is an empty file.
     store.SetEntries({Entry("bo", "1", std::string("Bo\0b", 4))});
     ASSERT_EQ(SaveJASettingToJATemp(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "bo,1,Bo\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "bo,1,Bo\r\n");
     store.SetEntries({});
     ASSERT_EQ(SaveJASettingToJATemp(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "");
 }
 
 // CR alone, a last line without CR and commas in the user name are also read end to end.
@@ -102,7 +102,7 @@ TEST(SettingsFile, FailedWriteKeepsThePreviousWorkingCopy) {
     for (SInt64 allowed : {SInt64(0), SInt64(10)}) {
         PlatformScopedWriteFailure diskFull(allowed, dskFulErr);
         EXPECT_EQ(SaveJASettingToJATemp(store.context), dskFulErr);
-        EXPECT_EQ(ReadText(store.WorkingCopyPath()), "old,1,Old\r\n");
+        EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "old,1,Old\r\n");
         EXPECT_FALSE(SAVE_BUTTON_Flag);
         EXPECT_EQ(store.context->textOut, nullptr);
     }
@@ -113,5 +113,5 @@ TEST(SettingsFile, FailedWriteKeepsThePreviousWorkingCopy) {
     // A locked working copy is replaced all the same, as the writer always unlocked it.
     FSpSetFLock(&store.context->tempFileSpec);
     ASSERT_EQ(SaveJASettingToJATemp(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "new,2,New\r\nmore,3,More\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "new,2,New\r\nmore,3,More\r\n");
 }

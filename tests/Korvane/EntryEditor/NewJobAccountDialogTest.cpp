@@ -38,7 +38,7 @@ class EntryEditor : public ::testing::Test {
         PlatformResetResourceChain();
         FSSpec& prefs = context->prefsFileSpec;
         FindPreferencesFolder(&prefs.vRefNum, &prefs.parID);
-        SetField(prefs.name, "Korvane Preferences");
+        SetPascal(prefs.name, "Korvane Preferences");
         MyCreateResFile(&prefs);
     }
     ~EntryEditor() override {
@@ -88,7 +88,7 @@ class EntryEditor : public ::testing::Test {
     // Types into a field as the dialog dispatch reports it; true when confirming is possible.
     bool Type(short item, const std::string& text) {
         Str255 field;
-        SetField(field, text);
+        SetPascal(field, text);
         MySetIText(Editor(), item, field);
         NewJobAccountDialogItemProc(context, item);
         return MyGetControlHilite(Editor(), kEditorItemConfirm) == 0;
@@ -97,7 +97,7 @@ class EntryEditor : public ::testing::Test {
         return FrontWindow(Under(
             script, [&] { JobAccountDialogItemProc(context, Editor(), kEditorItemConfirm); }));
     }
-    std::string WorkingCopy() const { return ReadText(store.WorkingCopyPath()); }
+    std::string WorkingCopy() const { return ReadFileText(store.WorkingCopyPath()); }
 
     StoreContext store;
     GlueRec* context = store.context;

@@ -51,7 +51,7 @@ class ExportFile : public ::testing::Test {
 TEST_F(ExportFile, ReplacesTheContentAndMarksItAsTextWithoutTheOldFinderInformation) {
     ASSERT_EQ(TextSave(context), noErr);
     EXPECT_EQ(context->tempText, nullptr);
-    EXPECT_EQ(ReadText(target), "ann,42,Ann Lee\r\nbob,7,Bob B\r\n");
+    EXPECT_EQ(ReadFileText(target), "ann,42,Ann Lee\r\nbob,7,Bob B\r\n");
     EXPECT_FALSE(std::filesystem::exists(folder / "QZJA.export"));
 
     ASSERT_EQ(UpdateFileInfo(&context->exportFileRef, true), noErr);
@@ -69,7 +69,7 @@ TEST_F(ExportFile, FailedWriteLeavesAReplacedFileIntactAndRemovesANewOne) {
         EXPECT_EQ(TextSave(context), dskFulErr);
     }
     EXPECT_EQ(context->tempText, nullptr);
-    EXPECT_EQ(ReadText(target), "old content\r\n");
+    EXPECT_EQ(ReadFileText(target), "old content\r\n");
     EXPECT_EQ(FinderInfoOf(context->exportFileRef).fdType, FOUR_CHAR_CODE("WDBN"));
     EXPECT_FALSE(std::filesystem::exists(folder / "QZJA.export"));
 
@@ -77,7 +77,7 @@ TEST_F(ExportFile, FailedWriteLeavesAReplacedFileIntactAndRemovesANewOne) {
     reply.validRecord = true;
     reply.replacing = true;
     CompleteSave(&reply, &context->exportFileRef, false);
-    EXPECT_EQ(ReadText(target), "old content\r\n");
+    EXPECT_EQ(ReadFileText(target), "old content\r\n");
 
     reply.validRecord = true;
     reply.replacing = false; // the file was made by this save

@@ -109,7 +109,7 @@ TEST_F(ImportContext, WriterPutsTheKeptListFirstThenTheAcceptedLines) {
     SampleCheckRange_at_ImportFunc(store.context);
     MarkImportDuplicates(staged.get(), store.entries);
     EXPECT_EQ(SaveJASettingToJATemp_at_ImportFunc(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()),
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()),
               "anna,5,Anna A\r\nbob,70,Bob New\r\ncarl,9,Carl C\r\n");
     EXPECT_TRUE(SAVE_BUTTON_Flag);
     EXPECT_EQ(store.setting->entries, store.entries);
@@ -123,7 +123,7 @@ TEST_F(ImportContext, FailedWriteLeavesTheWorkingCopyAsItWas) {
     Stage(store.entries, "anna,5,Anna A\r\n");
     Stage(staged.get(), "bob,7,Bob B\r\n");
     EXPECT_NE(SaveJASettingToJATemp_at_ImportFunc(store.context), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "anna,5,Anna A\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "anna,5,Anna A\r\n");
     EXPECT_FALSE(SAVE_BUTTON_Flag);
     EXPECT_EQ(store.setting->entries, store.entries);
 }

@@ -5,8 +5,6 @@
 
 #include <memory>
 
-using testsupport::FieldText;
-
 namespace {
 
 struct Parsed {
@@ -21,8 +19,8 @@ struct Parsed {
         std::vector<std::string> slots;
         for (int i = 0; i < staged->entryCount; ++i) {
             const JASetting& s = staged->records[i];
-            slots.push_back(FieldText(s.loginName) + "|" + FieldText(s.accountID) + "|" +
-                            FieldText(s.userName));
+            slots.push_back(TextOf(s.loginName) + "|" + TextOf(s.accountID) + "|" +
+                            TextOf(s.userName));
         }
         return slots;
     }
@@ -78,7 +76,7 @@ TEST(ImportParse, ReadsAtMost5100LinesEmptyOnesIncluded) {
     Parsed p;
     p.Parse(text);
     EXPECT_EQ(p.staged->entryCount, 5099);
-    EXPECT_EQ(FieldText(p.staged->records[5098].loginName), "u5099");
+    EXPECT_EQ(TextOf(p.staged->records[5098].loginName), "u5099");
 }
 
 TEST(ImportParse, SlotsOfAnEarlierParseAreEmptied) {

@@ -30,7 +30,7 @@ std::vector<std::string> SortedLogins(std::vector<JASetting> entries, EntryCompa
     std::qsort(entries.data(), entries.size(), sizeof(JASetting), compare);
     std::vector<std::string> logins;
     for (const JASetting& entry : entries)
-        logins.push_back(FieldText(entry.loginName));
+        logins.push_back(TextOf(entry.loginName));
     return logins;
 }
 
@@ -136,7 +136,7 @@ TEST(SortJAList, SortingThroughKeysGivesTheComparatorsOrder) {
         ASSERT_EQ(SortByNameKeys(entries.data(), SInt16(entries.size()), field), noErr);
         std::vector<std::string> sorted;
         for (const JASetting& entry : entries)
-            sorted.push_back(FieldText(entry.loginName));
+            sorted.push_back(TextOf(entry.loginName));
         EXPECT_EQ(sorted, SortedLogins(Named(names), compare));
     }
     JASetting one = Entry("b", "1", "b");
@@ -184,7 +184,7 @@ class SortJAListDialog : public ::testing::Test {
 TEST_F(SortJAListDialog, SortRewritesTheWorkingCopy) {
     store.SetEntries({Entry("c", "3", "Carl"), Entry("a", "10", "anna"), Entry("B", "2", "Bob")});
     ASSERT_EQ(Sort_JA_List(store.context, kSortByID), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "B,2,Bob\r\nc,3,Carl\r\na,10,anna\r\n");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "B,2,Bob\r\nc,3,Carl\r\na,10,anna\r\n");
     EXPECT_THAT(Rows(), ElementsAre("Bob|2", "Carl|3", "anna|10"));
     ASSERT_EQ(Sort_JA_List(store.context, 7), noErr); // any other method: by login name
     EXPECT_THAT(Rows(), ElementsAre("anna|10", "Bob|2", "Carl|3"));
@@ -192,7 +192,7 @@ TEST_F(SortJAListDialog, SortRewritesTheWorkingCopy) {
 
     store.SetEntries({});
     ASSERT_EQ(Sort_JA_List(store.context, kSortByLogin), noErr);
-    EXPECT_EQ(ReadText(store.WorkingCopyPath()), "");
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "");
 }
 
 TEST_F(SortJAListDialog, AFailedRewriteIsShownAndLeavesTheEntriesSorted) {
@@ -202,7 +202,7 @@ TEST_F(SortJAListDialog, AFailedRewriteIsShownAndLeavesTheEntriesSorted) {
     EXPECT_EQ(Sort_JA_List(store.context, kSortByLogin), fnfErr);
     EXPECT_THAT(display.Printouts(), HasSubstr("alert caution"));
     EXPECT_FALSE(SAVE_BUTTON_Flag);
-    EXPECT_EQ(FieldText(store.entries->records[0].loginName), "a");
+    EXPECT_EQ(TextOf(store.entries->records[0].loginName), "a");
     EXPECT_EQ(store.setting->theList, nullptr); // the rows were not rebuilt
 
     display.Script("print\nkey return\n");

@@ -1,18 +1,11 @@
 #include "Korvane/Shell/GetStringFromPlist.h"
 
 #include "Platform/PlatformTesting.h"
+#include "TestSupport/PString.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-
-std::string Text(const Str255 pascal) {
-    return std::string(reinterpret_cast<const char*>(pascal + 1), pascal[0]);
-}
-
-} // namespace
 
 TEST(GetStringFromPlist, ValuesOfTheBuildBundle) {
     PlatformScopedMainBundle bundle(KORVANE_BUILD_BUNDLE);
@@ -33,9 +26,9 @@ TEST(GetStringFromPlist, PascalValuesAndMissingKeys) {
     PlatformScopedMainBundle bundle(KORVANE_BUILD_BUNDLE);
     Str255 value;
     getPStringFromPlist(value, CFSTR("Preferences File Name"));
-    EXPECT_EQ(Text(value), "Korvane Preferences");
+    EXPECT_EQ(TextOf(value), "Korvane Preferences");
     getPStringFromPlist(value, CFSTR("OEM Name"));
-    EXPECT_EQ(Text(value), "Korvane");
+    EXPECT_EQ(TextOf(value), "Korvane");
     getPStringFromPlist(value, CFSTR("No Such Key"));
     EXPECT_EQ(value[0], 0);
     getPStringFromPlist(nullptr, CFSTR("OEM Name"));

@@ -1,6 +1,7 @@
 #include "Korvane/Shell/ShowAlert.h"
 #include "Platform/Display.h"
 #include "Korvane/ShellFixture.h"
+#include "TestSupport/PString.h"
 
 #include <fstream>
 #include <gmock/gmock.h>
@@ -15,7 +16,7 @@ using ShowAlertTest = ShellFixture;
 std::string ErrorString(SInt16 index) {
     Str255 text;
     GetIndString(text, 128, index);
-    return std::string(reinterpret_cast<char*>(text + 1), text[0]);
+    return TextOf(text);
 }
 
 // Alert 130 as the display prints it, with its message.

@@ -10,12 +10,6 @@
 
 namespace platform::display {
 
-namespace {
-
-constexpr UInt8 kReturn = 13, kTab = 9, kEscape = 27;
-
-} // namespace
-
 HeadlessBackend::HeadlessBackend(HeadlessScript script, std::ostream& out, std::ostream& messages)
     : script_(std::move(script)), out_(out), messages_(messages) {}
 
@@ -118,15 +112,15 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
     // The choosers and the administrator prompt open with their first field's text selected,
     // so typed text replaces it.
     case ScriptVerb::Choose:
-        Keys(command.text + char(kReturn));
+        Keys(command.text + char(kReturnCharCode));
         return true;
     case ScriptVerb::Cancel:
-        Keys(std::string(1, char(kEscape)));
+        Keys(std::string(1, char(kEscapeCharCode)));
         return true;
     case ScriptVerb::Admin:
         Keys(command.text.empty() && command.text2.empty()
-                 ? std::string(1, char(kEscape))
-                 : command.text + char(kTab) + command.text2 + char(kReturn));
+                 ? std::string(1, char(kEscapeCharCode))
+                 : command.text + char(kTabCharCode) + command.text2 + char(kReturnCharCode));
         return true;
     case ScriptVerb::Print:
         if (command.text == "cells")

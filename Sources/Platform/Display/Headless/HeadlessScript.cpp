@@ -1,5 +1,7 @@
 #include "HeadlessScript.h"
 
+#include "Platform/Events.h"
+
 #include <charconv>
 #include <map>
 #include <optional>
@@ -7,8 +9,6 @@
 namespace platform::display {
 
 namespace {
-
-constexpr UInt16 kCmdKey = 0x0100, kShiftKey = 0x0200, kOptionKey = 0x0800, kControlKey = 0x1000;
 
 struct Token {
     std::string text;
@@ -105,7 +105,7 @@ bool LineParser::String(std::string* text) {
 
 bool LineParser::Modifiers() {
     static const std::map<std::string, UInt16> names = {
-        {"cmd", kCmdKey}, {"shift", kShiftKey}, {"option", kOptionKey}, {"control", kControlKey}};
+        {"cmd", cmdKey}, {"shift", shiftKey}, {"option", optionKey}, {"control", controlKey}};
     while (More() && !tokens_[next_].quoted && names.count(tokens_[next_].text))
         command_.modifiers |= names.at(tokens_[next_++].text);
     return true;
@@ -113,9 +113,12 @@ bool LineParser::Modifiers() {
 
 bool LineParser::KeyName() {
     static const std::map<std::string, UInt8> names = {
-        {"return", 13},   {"enter", 3},    {"escape", 27}, {"tab", 9},
-        {"backspace", 8}, {"delete", 127}, {"left", 28},   {"right", 29},
-        {"up", 30},       {"down", 31},    {"space", 32}};
+        {"return", kReturnCharCode},       {"enter", kEnterCharCode},
+        {"escape", kEscapeCharCode},       {"tab", kTabCharCode},
+        {"backspace", kBackspaceCharCode}, {"delete", kDeleteCharCode},
+        {"left", kLeftArrowCharCode},      {"right", kRightArrowCharCode},
+        {"up", kUpArrowCharCode},          {"down", kDownArrowCharCode},
+        {"space", kSpaceCharCode}};
     if (!More()) return Fail("a key name is missing");
     const Token& token = tokens_[next_++];
     if (token.text.size() == 1)

@@ -15,15 +15,6 @@ namespace platform::display::terminal {
 
 namespace {
 
-using dialogs::kDownArrow, dialogs::kEscape, dialogs::kLeftArrow, dialogs::kReturn,
-    dialogs::kRightArrow, dialogs::kTab, dialogs::kUpArrow;
-constexpr UInt8 kSpace = 32;
-
-Rect Global(WindowRef window, Rect local) {
-    OffsetRect(&local, window->port.origin.h, window->port.origin.v);
-    return local;
-}
-
 // What Tab visits: edit fields and the active buttons and boxes, in item order.
 bool IsFocusTarget(DialogRef dialog, DialogItemIndex index) {
     const DialogItem* item = dialogs::ItemOf(dialog, index);
@@ -50,7 +41,7 @@ lists::List* FrontList() {
 
 SInt16 SelectedRow(const lists::List& list) {
     for (SInt16 row = 0; row < list.Rows(); ++row)
-        if (list.selected[list.Index(::Cell{row, 0})]) return row;
+        if (list.Selected(::Cell{row, 0})) return row;
     return -1;
 }
 
@@ -83,7 +74,7 @@ void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>
         Key(event, out);
         break;
     case TerminalEvent::Kind::BackTab:
-        if (!MoveFocus(-1, out)) Push(RawInput::Kind::Key, pointer_, out, shiftKey, kTab);
+        if (!MoveFocus(-1, out)) Push(RawInput::Kind::Key, pointer_, out, shiftKey, kTabCharCode);
         break;
     case TerminalEvent::Kind::MenuKey:
         if (menuKept_)
@@ -146,14 +137,14 @@ void InputTranslator::Key(const TerminalEvent& event, std::deque<RawInput>& out)
     if (menuKept_ && MenuKey(key, out)) return;
     if (menuKept_) ReleaseMenu(out);
     const bool plain = event.modifiers == 0;
-    if (plain && key == kTab && MoveFocus(+1, out)) return;
-    if (plain && (key == kSpace || key == kReturn) && focusWindow_ && focusWindow_->dialog &&
-        IsControlTarget(focusWindow_->dialog, focusItem_)) {
+    if (plain && key == kTabCharCode && MoveFocus(+1, out)) return;
+    if (plain && (key == kSpaceCharCode || key == kReturnCharCode) && focusWindow_ &&
+        focusWindow_->dialog && IsControlTarget(focusWindow_->dialog, focusItem_)) {
         Click(*TheModelView().itemCenter(focusWindow_, focusItem_), out);
         return;
     }
-    if (plain && (key == kUpArrow || key == kDownArrow) &&
-        MoveInList(key == kUpArrow ? -1 : +1, out))
+    if (plain && (key == kUpArrowCharCode || key == kDownArrowCharCode) &&
+        MoveInList(key == kUpArrowCharCode ? -1 : +1, out))
         return;
     Push(RawInput::Kind::Key, pointer_, out, event.modifiers, key);
 }
@@ -166,14 +157,14 @@ bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
     auto at = std::find(bar.begin(), bar.end(), keptMenu_);
     if (at == bar.end()) return false;
     MenuRef menu = keptMenu_;
-    if (charCode == kLeftArrow || charCode == kRightArrow) {
-        const long step = charCode == kRightArrow ? 1 : long(bar.size()) - 1;
+    if (charCode == kLeftArrowCharCode || charCode == kRightArrowCharCode) {
+        const long step = charCode == kRightArrowCharCode ? 1 : long(bar.size()) - 1;
         keptMenu_ = bar[size_t((at - bar.begin() + step) % long(bar.size()))];
         Push(RawInput::Kind::MouseMove, CentreOf(menus::TitleBounds(keptMenu_)), out);
         return true;
     }
-    if (charCode == kUpArrow || charCode == kDownArrow) {
-        const int step = charCode == kDownArrow ? 1 : -1;
+    if (charCode == kUpArrowCharCode || charCode == kDownArrowCharCode) {
+        const int step = charCode == kDownArrowCharCode ? 1 : -1;
         int item = menus::ItemAt(menu, pointer_);
         for (int i = item + step; i >= 1 && i <= int(menu->items.size()); i += step)
             if (menus::IsChoosable(menu, MenuItemIndex(i))) {
@@ -183,12 +174,12 @@ bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
             }
         return true;
     }
-    if (charCode == kReturn || charCode == kSpace) {
+    if (charCode == kReturnCharCode || charCode == kSpaceCharCode) {
         Push(RawInput::Kind::MouseUp, pointer_, out);
         menuKept_ = false;
         return true;
     }
-    if (charCode == kEscape) {
+    if (charCode == kEscapeCharCode) {
         ReleaseMenu(out);
         return true;
     }
@@ -229,8 +220,8 @@ bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
         if (dialogs::KindOf(item) != editText) return true;
         if (focusItem_ == dialog->editField) return true; // it has the keyboard already
         // From its first character to past its right edge, which the field takes as its end.
-        const Rect box = Global(focusWindow_, item.box);
-        const SInt16 middle = SInt16((box.top + box.bottom) / 2);
+        const Rect box = quickdraw::GlobalOf(focusWindow_->port, item.box);
+        const SInt16 middle = CentreOf(box).v;
         Push(RawInput::Kind::MouseDown, Point{middle, SInt16(box.left + 1)}, out);
         Push(RawInput::Kind::MouseMove, Point{middle, box.right}, out);
         Push(RawInput::Kind::MouseUp, Point{middle, box.right}, out);
@@ -244,7 +235,9 @@ void InputTranslator::ScrollList(int direction, std::deque<RawInput>& out) {
     lists::List* list = FrontList();
     if (!list || !list->rec.vScroll) return;
     const controls::ScrollBarGeometry bar = controls::GeometryOf(list->rec.vScroll);
-    Click(CentreOf(Global(list->window, direction < 0 ? bar.upArrow : bar.downArrow)), out);
+    Click(CentreOf(
+              quickdraw::GlobalOf(list->window->port, direction < 0 ? bar.upArrow : bar.downArrow)),
+          out);
 }
 
 // The row above or below the selected one is clicked; one out of view is first scrolled in with

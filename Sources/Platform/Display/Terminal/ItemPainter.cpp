@@ -5,6 +5,7 @@
 #include "Controls/Control.h"
 #include "Controls/ScrollBarGeometry.h"
 #include "Dialogs/Dialog.h"
+#include "Display/Backend.h"
 #include "Windows/Window.h"
 
 #include <algorithm>
@@ -127,11 +128,9 @@ void PaintScrollBar(CellBuffer& screen, ControlRef control, std::uint8_t style) 
                 active ? kPlain : kDim);
     // Arrows and thumb take the one cell that holds their middle, wherever the bar lies.
     auto paint = [&](const Rect& part, const char* glyph) {
-        const CellArea middle =
-            GlobalCells(control->window, Rect{SInt16((part.top + part.bottom) / 2),
-                                              SInt16((part.left + part.right) / 2),
-                                              SInt16((part.top + part.bottom) / 2 + 1),
-                                              SInt16((part.left + part.right) / 2 + 1)});
+        const Point centre = CentreOf(part);
+        const CellArea middle = GlobalCells(
+            control->window, Rect{centre.v, centre.h, SInt16(centre.v + 1), SInt16(centre.h + 1)});
         const int column = parts.vertical ? bar.left : middle.left;
         const int row = parts.vertical ? middle.top : bar.top;
         screen.Fill(column, row, column + 1, row + 1, glyph, Role::ScrollBar, style & ~kReverse);

@@ -13,7 +13,6 @@ namespace {
 
 using Kind = TerminalEvent::Kind;
 
-constexpr UInt8 kEscape = 27;
 // A sequence still open after this many bytes is noise, not something held for later.
 constexpr std::size_t kLongestSequence = 32;
 
@@ -116,15 +115,15 @@ std::optional<TerminalEvent> TildeKey(const std::vector<int>& numbers) {
     UInt16 modifiers = ModifiersFromParameter(numbers);
     switch (numbers[0]) {
     case 1:
-        return Key(1, modifiers);
+        return Key(kHomeCharCode, modifiers);
     case 3:
-        return Key(127, modifiers);
+        return Key(kDeleteCharCode, modifiers);
     case 4:
-        return Key(4, modifiers);
+        return Key(kEndCharCode, modifiers);
     case 5:
-        return Key(11, modifiers);
+        return Key(kPageUpCharCode, modifiers);
     case 6:
-        return Key(12, modifiers);
+        return Key(kPageDownCharCode, modifiers);
     case 21:
         return OfKind(Kind::MenuKey, modifiers);
     }
@@ -139,19 +138,19 @@ std::optional<TerminalEvent> Sequence(char introducer, std::string_view params, 
     UInt16 modifiers = ModifiersFromParameter(*numbers);
     switch (final) {
     case 'A':
-        return Key(30, modifiers);
+        return Key(kUpArrowCharCode, modifiers);
     case 'B':
-        return Key(31, modifiers);
+        return Key(kDownArrowCharCode, modifiers);
     case 'C':
-        return Key(29, modifiers);
+        return Key(kRightArrowCharCode, modifiers);
     case 'D':
-        return Key(28, modifiers);
+        return Key(kLeftArrowCharCode, modifiers);
     case 'H':
-        return Key(1, modifiers);
+        return Key(kHomeCharCode, modifiers);
     case 'F':
-        return Key(4, modifiers);
+        return Key(kEndCharCode, modifiers);
     case 'M':
-        if (introducer == 'O') return Key(3, modifiers);
+        if (introducer == 'O') return Key(kEnterCharCode, modifiers);
         break;
     case 'Z':
         if (introducer == '[') return OfKind(Kind::BackTab, modifiers);
@@ -185,7 +184,7 @@ Decoded DecodeEscape(std::string_view input) {
     auto next = UInt8(input[1]);
     if (next == '[' || next == 'O') return DecodeSequence(input);
     // A second ESC, or the first byte of a multibyte character, is a key of its own.
-    if (next == kEscape || next >= 128) return {1, Key(kEscape)};
+    if (next == kEscapeCharCode || next >= 128) return {1, Key(kEscapeCharCode)};
     if (next < 32 || next == 127) {
         TerminalEvent key = PlainKey(next);
         key.modifiers |= cmdKey;
@@ -196,7 +195,7 @@ Decoded DecodeEscape(std::string_view input) {
 
 Decoded DecodeFront(std::string_view input) {
     auto byte = UInt8(input[0]);
-    if (byte == kEscape) return DecodeEscape(input);
+    if (byte == kEscapeCharCode) return DecodeEscape(input);
     return {1, PlainKey(byte)};
 }
 
@@ -217,7 +216,7 @@ std::optional<TerminalEvent> TerminalInputDecoder::Next() {
 void TerminalInputDecoder::Timeout() {
     // ESC [ and ESC O on their own were Alt with those keys; a longer fragment is dropped.
     if (pending_.size() == 1)
-        events_.push_back(Key(kEscape));
+        events_.push_back(Key(kEscapeCharCode));
     else if (pending_.size() == 2)
         events_.push_back(AltKey(UInt8(pending_[1])));
     pending_.clear();

@@ -70,9 +70,7 @@ void PaintDrawn(CellBuffer& screen, WindowRef window) {
 } // namespace
 
 CellArea GlobalCells(WindowRef window, const Rect& local) {
-    Rect global = local;
-    OffsetRect(&global, window->port.origin.h, window->port.origin.v);
-    return CellsOf(global);
+    return CellsOf(quickdraw::GlobalOf(window->port, local));
 }
 
 void PaintBox(CellBuffer& screen, const CellArea& box, Role role, bool doubleLines) {
