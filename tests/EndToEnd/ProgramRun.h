@@ -355,29 +355,53 @@ class ProgramTest : public ::testing::Test {
 
     // The program with the script; the administrator prompt is asked even as root, so that the
     // script answers it. A program still running after a minute is stopped (SIGALRM).
-    RunResult Run(const std::string& script) {
-        std::string scriptPath = domains.temp() / "run.script";
+    RunResult Run(const std::string& script) { return Finish(Start(script)); }
+
+    struct Started {
+        pid_t pid;
+        std::string outPath, errPath;
+    };
+
+    // The program started with the script, running beside the test; `name` keeps the files of
+    // runs at the same time apart.
+    Started Start(const std::string& script, const std::string& name = "run") {
+        std::string scriptPath = domains.temp() / (name + ".script");
         WriteFile(scriptPath, script);
-        std::string outPath = domains.temp() / "out.txt", errPath = domains.temp() / "err.txt";
-        pid_t pid = fork();
-        if (pid == 0) {
+        Started run{-1, domains.temp() / (name + ".out"), domains.temp() / (name + ".err")};
+        run.pid = fork();
+        if (run.pid == 0) {
             setenv("KORVANE_ASK_AS_ROOT", "1", 1);
             // A HOME other than the recorded home would make the program think it is confined.
             if (const passwd* user = getpwuid(getuid())) setenv("HOME", user->pw_dir, 1);
-            if (!std::freopen(outPath.c_str(), "w", stdout) ||
-                !std::freopen(errPath.c_str(), "w", stderr))
+            if (!std::freopen(run.outPath.c_str(), "w", stdout) ||
+                !std::freopen(run.errPath.c_str(), "w", stderr))
                 _exit(127);
             alarm(60);
             std::string program = std::string(KORVANE_BUILD_BUNDLE) + "/Contents/MacOS/Korvane";
             execl(program.c_str(), program.c_str(), "--script", scriptPath.c_str(), nullptr);
             _exit(127);
         }
+        return run;
+    }
+
+    // Waits, at most 30 seconds, until the started program has printed `count` screens.
+    bool AwaitScreens(const Started& run, size_t count) {
+        for (int i = 0; i < 3000; ++i) {
+            if (Screens(ReadFileText(run.outPath)).size() >= count &&
+                ReadFileText(run.outPath).ends_with("\n---\n"))
+                return true;
+            usleep(10000);
+        }
+        return false;
+    }
+
+    RunResult Finish(const Started& run) {
         int status = 0;
-        waitpid(pid, &status, 0);
+        waitpid(run.pid, &status, 0);
         RunResult result;
         result.status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-        result.out = ReadFileText(outPath);
-        result.err = ReadFileText(errPath);
+        result.out = ReadFileText(run.outPath);
+        result.err = ReadFileText(run.errPath);
         for (const auto& screen : Screens(result.out))
             result.screens.push_back(ParseScreen(screen));
         return result;

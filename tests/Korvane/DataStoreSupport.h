@@ -61,6 +61,14 @@ class StoreContext {
     StoreContext(const StoreContext&) = delete;
     StoreContext& operator=(const StoreContext&) = delete;
 
+    // What the list notes of the job-accounting file when it copies it, so that a commit takes
+    // the file as it is now for the one the list started from.
+    void NoteJAFile() {
+        std::string text = ReadFileText(context->jaFilePath);
+        NoteJAFileIdentity(context->jaFilePath, text.data(), SInt32(text.size()),
+                           &context->jaFileIdentity);
+    }
+
     std::string WorkingCopyPath() const { return domains_.userPreferences() + "/QZJA.temp"; }
     std::string LocalPreferences() const { return domains_.localRoot() + "/Library/Preferences"; }
     std::string FolderPath() const { return LocalPreferences() + "/Korvane"; }

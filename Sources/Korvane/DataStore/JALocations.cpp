@@ -81,3 +81,12 @@ OSErr LookUpJAFolder(GlueRec* context) {
     context->jaFileSpec.parID = pb.dirInfo.ioDrDirID;
     return noErr;
 }
+
+OSErr FolderPath(SInt16 vRefNum, SInt32 dirID, char* path, UInt32 pathSize) {
+    FSSpec folder;
+    FSRef ref;
+    OSErr err = FSMakeFSSpec(vRefNum, dirID, reinterpret_cast<ConstStr255Param>("\0"), &folder);
+    if (err == noErr) err = FSpMakeFSRef(&folder, &ref);
+    if (err == noErr) err = FSRefMakePath(&ref, reinterpret_cast<UInt8*>(path), pathSize);
+    return err;
+}

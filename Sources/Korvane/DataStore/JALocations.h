@@ -17,3 +17,6 @@ OSErr CheckJAPaths(const GlueRec* context);
 // volume and folder into it. fnfErr when it is missing, dupFNErr when a file bears its name,
 // other errors as the lookup gives them; jaFileSpec is then left as it was.
 OSErr LookUpJAFolder(GlueRec* context);
+
+// The POSIX path of the folder a volume and folder ID name, when it fits pathSize.
+OSErr FolderPath(SInt16 vRefNum, SInt32 dirID, char* path, UInt32 pathSize);

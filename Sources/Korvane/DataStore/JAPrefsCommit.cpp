@@ -3,9 +3,13 @@
 #include "Korvane/Shell/Globals.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Platform/Dialogs.h"
 #include "Platform/MacErrors.h"
 
 namespace {
+
+constexpr short kJAFileChangedAlert = 1013;
+constexpr short kOverwriteItem = 2;
 
 OSErr WriteJAPrefsFromTemporary(GlueRec* context) {
     ReleaseTextClass release(&context->tempText);
@@ -18,6 +22,9 @@ OSErr WriteJAPrefsFromTemporary(GlueRec* context) {
     if (err == noErr) context->jaFileSpec = jaFile;
     if (err == noErr)
         err = ReplaceFileContents(&context->jaFileSpec, context->tempText, context->tempTextLength);
+    if (err == noErr)
+        NoteJAFileIdentity(context->jaFilePath, context->tempText, context->tempTextLength,
+                           &context->jaFileIdentity);
     return err;
 }
 
@@ -31,6 +38,11 @@ void LockJAPrefsFile(GlueRec* context) {
 } // namespace
 
 OSErr CopyFromTemporaryToJAPrefs(GlueRec* context) {
+    // Someone saved the file after the list copied it: overwriting that is the person's choice.
+    // Declining is answered like a refused right, so the changes stay and Save stays enabled.
+    if (JAFileChangedSince(context->jaFilePath, &context->jaFileIdentity) &&
+        CautionAlert(kJAFileChangedAlert, nullptr) != kOverwriteItem)
+        return noErr;
     short unused;
     OSErr err = CreateOpenTmpFile(context, 0, 0, &unused);
     if (err == noErr && AUTH_CREATEL_Flag) err = WriteJAPrefsFromTemporary(context);

@@ -2,6 +2,7 @@
 // Plain data: zero bytes are its empty state.
 #pragma once
 
+#include "Korvane/DataStore/JAFileIdentity.h"
 #include "Platform/Dialogs.h"
 #include "Platform/Events.h"
 #include "Platform/Files.h"
@@ -37,4 +38,5 @@ struct GlueRec {
     FSRef exportFileRef;
     char jaFolderPath[kJAFolderPathSize];
     char jaFilePath[kJAFilePathSize];
+    JAFileIdentityRec jaFileIdentity; // the file as the working copy last matched it
 };

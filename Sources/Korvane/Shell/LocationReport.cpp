@@ -1,5 +1,6 @@
 #include "Korvane/Shell/LocationReport.h"
 
+#include "Korvane/DataStore/JALocations.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "Platform/Files.h"
@@ -8,16 +9,6 @@
 #include "Utility/Utility.h"
 
 namespace {
-
-// The path of the folder a volume and folder ID name.
-OSErr FolderPath(SInt16 vRefNum, SInt32 dirID, char* path, UInt32 pathSize) {
-    FSSpec folder;
-    FSRef ref;
-    OSErr err = FSMakeFSSpec(vRefNum, dirID, reinterpret_cast<ConstStr255Param>("\0"), &folder);
-    if (err == noErr) err = FSpMakeFSRef(&folder, &ref);
-    if (err == noErr) err = FSRefMakePath(&ref, reinterpret_cast<UInt8*>(path), pathSize);
-    return err;
-}
 
 void PlistValue(CFStringRef key, char* value) {
     Str255 pascal;

@@ -3,6 +3,7 @@
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/Shell/SavedDialogPosition.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/DataStore/WorkingCopyLock.h"
 #include "Platform/MacMemory.h"
 
 namespace {
@@ -32,5 +33,8 @@ OSErr DisposeAllDialogs(GlueRec* context) {
 
 OSErr DoTerminate(GlueRec* context) {
     DisposeAllDialogs(context);
-    return FSpDelete(&context->tempFileSpec);
+    if (!WorkingCopyLocked()) return noErr; // the working copy is another run's
+    OSErr err = FSpDelete(&context->tempFileSpec);
+    UnlockWorkingCopy();
+    return err;
 }

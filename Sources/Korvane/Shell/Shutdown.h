@@ -6,5 +6,6 @@
 // Closes the list dialog with its companions, recording positions, and releases the list's state
 // record. Always 0; harmless twice.
 OSErr DisposeAllDialogs(GlueRec* context);
-// DisposeAllDialogs, then deletes the working copy; the deletion's result.
+// DisposeAllDialogs, then deletes the working copy and lets go of its lock; the deletion's
+// result. A run that did not get the lock leaves the working copy alone.
 OSErr DoTerminate(GlueRec* context);

@@ -7,6 +7,7 @@
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/WorkingCopyLock.h"
 #include "Korvane/Shell/ShowAlert.h"
 #include "Korvane/Shell/Shutdown.h"
 #include "MorrowCommon_2/FileRefNumToFileLocation.h"
@@ -27,6 +28,7 @@
 namespace {
 
 constexpr short kSaveBeforeQuittingAlert = 1009;
+constexpr short kListInUseAlert = 1014;
 
 // The application preferences file, with its resource fork for the saved dialog positions.
 OSErr FindOrCreatePrefsFile(GlueRec* context) {
@@ -96,7 +98,11 @@ void Do() {
             RunMainLoop(context, &status);
         }
     }
-    if (status != noErr) ShowAlert(context, status);
+    // Another run of this user's has the list open: its working copy is left alone.
+    if (status == opWrErr && !WorkingCopyLocked())
+        StopAlert(kListInUseAlert, nullptr);
+    else if (status != noErr)
+        ShowAlert(context, status);
     if (context != nullptr) {
         DoTerminate(context);
         DisposePtr(Ptr(context));
@@ -112,6 +118,7 @@ OSErr DoInit(GlueRec* context) {
     if (err != noErr) return err;
     getPStringFromPlist(context->prefsFileSpec.name, CFSTR("Preferences File Name"));
     err = FindOrCreatePrefsFile(context);
+    if (err == noErr) err = LockWorkingCopy(context);
     if (err == noErr) err = FindOrCreateWorkingCopy(context);
     if (err != noErr) return err;
     // A location that cannot be composed leaves the paths empty; the commit then refuses them.

@@ -91,6 +91,7 @@ TEST_F(JAPrefsCommit, LaterCommitsRelockAForeignFileAndARefusalRunsNoTool) {
 
     Saved();
     std::filesystem::remove_all(store.FolderPath());
+    store.NoteJAFile(); // as a list opened now would see it
     tools.calls.clear();
     prompt.grant = false;
     SAVE_BUTTON_Flag = true;

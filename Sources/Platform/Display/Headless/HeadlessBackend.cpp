@@ -6,9 +6,28 @@
 #include "Platform/Events.h"
 #include "Windows/Window.h"
 
+#include <chrono>
 #include <cstdlib>
+#include <thread>
+#include <unistd.h>
 
 namespace platform::display {
+
+namespace {
+
+// Real time, unlike everything else a script does: how long `await` waits for its file.
+constexpr auto kAwaitLimit = std::chrono::seconds(60);
+
+bool AwaitFile(const std::string& path) {
+    const auto deadline = std::chrono::steady_clock::now() + kAwaitLimit;
+    while (access(path.c_str(), F_OK) != 0) {
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
+
+} // namespace
 
 HeadlessBackend::HeadlessBackend(HeadlessScript script, std::ostream& out, std::ostream& messages)
     : script_(std::move(script)), out_(out), messages_(messages) {}
@@ -58,8 +77,8 @@ bool HeadlessBackend::ExpandNextCommand() {
         return false;
     }
     const ScriptCommand& command = script_.commands[nextCommand_++];
-    start_ =
-        std::max(clock_.load(), start_) + (command.verb == ScriptVerb::Print ? 0 : kCommandSpacing);
+    const bool takesTime = command.verb != ScriptVerb::Print && command.verb != ScriptVerb::Await;
+    start_ = std::max(clock_.load(), start_) + (takesTime ? kCommandSpacing : 0);
     return Expand(command);
 }
 
@@ -122,6 +141,10 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
                  ? std::string(1, char(kEscapeCharCode))
                  : command.text + char(kTabCharCode) + command.text2 + char(kReturnCharCode));
         return true;
+    case ScriptVerb::Await:
+        out_.flush();
+        return AwaitFile(command.text) ||
+               Fail(command, "\"" + command.text + "\" did not appear within 60 seconds");
     case ScriptVerb::Print:
         if (command.text == "cells")
             terminal::PrintCells(out_, std::max(start_, clock_.load()), ScreenBounds());

@@ -158,7 +158,7 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
         {"suspend", ScriptVerb::Suspend}, {"resume", ScriptVerb::Resume},
         {"wait", ScriptVerb::Wait},       {"choose", ScriptVerb::Choose},
         {"cancel", ScriptVerb::Cancel},   {"admin", ScriptVerb::Admin},
-        {"print", ScriptVerb::Print}};
+        {"print", ScriptVerb::Print},     {"await", ScriptVerb::Await}};
     const Token& first = tokens_[next_++];
     auto verb = verbs.find(first.text);
     bool ok;
@@ -192,6 +192,7 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
             ok = Number(&command_.number);
             break;
         case ScriptVerb::Choose:
+        case ScriptVerb::Await:
             ok = String(&command_.text);
             break;
         case ScriptVerb::Admin:

@@ -26,6 +26,7 @@ enum class ScriptVerb {
     Cancel,
     Admin,
     Print,
+    Await,
 };
 
 // What a click or double click aims at.
