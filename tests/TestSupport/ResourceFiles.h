@@ -6,6 +6,7 @@
 #include "Platform/ResourceFileFormat.h"
 #include "TestSupport/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -23,8 +24,8 @@ inline std::vector<UInt8> BytesOf(std::string_view text) {
 
 // A length-prefixed string as resource data ('STR ').
 inline std::vector<UInt8> PascalBytes(std::string_view text) {
-    std::vector<UInt8> bytes{UInt8(text.size())};
-    bytes.insert(bytes.end(), text.begin(), text.end());
+    std::vector<UInt8> bytes(text.size() + 1, UInt8(text.size()));
+    std::copy(text.begin(), text.end(), bytes.begin() + 1);
     return bytes;
 }
 
@@ -38,12 +39,22 @@ inline void WriteFileBytes(const std::string& path, const std::vector<UInt8>& by
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
+// The file's resource fork opened as a fork of bytes; 0 when it cannot be.
+inline SInt16 OpenResourceFork(const FSSpec& spec, SInt8 permission) {
+    static const UniChar kName[] = {'R', 'E', 'S', 'O', 'U', 'R', 'C',
+                                    'E', '_', 'F', 'O', 'R', 'K'};
+    FSRef ref{};
+    SInt16 refNum = 0;
+    if (FSpMakeFSRef(&spec, &ref) != noErr || FSOpenFork(&ref, 13, kName, permission, &refNum))
+        return 0;
+    return refNum;
+}
+
 // Puts the bytes into the resource fork of the file, which is made when missing.
 inline void WriteResourceForkBytes(const FSSpec& spec, const std::vector<UInt8>& bytes) {
     FSpCreate(&spec, 0, 0, 0);
-    SInt16 refNum = 0;
+    SInt16 refNum = OpenResourceFork(spec, fsRdWrPerm);
     SInt32 count = SInt32(bytes.size());
-    FSpOpenRF(&spec, fsRdWrPerm, &refNum);
     FSWrite(refNum, &count, bytes.data());
     FSClose(refNum);
 }

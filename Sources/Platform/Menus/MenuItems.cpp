@@ -1,8 +1,6 @@
 // Items: their enabled state, text and command IDs.
 #include "Menus/Menu.h"
 
-#include <algorithm>
-
 using namespace platform::menus;
 
 namespace {
@@ -48,13 +46,6 @@ void SetMenuItemText(MenuRef theMenu, MenuItemIndex item, ConstStr255Param itemS
         found->text.assign(reinterpret_cast<const char*>(itemString + 1), itemString[0]);
 }
 
-void GetMenuItemText(MenuRef theMenu, MenuItemIndex item, Str255 itemString) {
-    const MenuItem* found = ItemOf(theMenu, item);
-    size_t length = found ? std::min<size_t>(found->text.size(), 255) : 0;
-    itemString[0] = UInt8(length);
-    if (found) std::copy_n(found->text.begin(), length, itemString + 1);
-}
-
 OSStatus GetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand* outCommandID) {
     const MenuItem* found = ItemOf(inMenu, inItem);
     if (!found) return menuItemNotFoundErr;
@@ -63,17 +54,6 @@ OSStatus GetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand*
     return noErr;
 }
 
-OSStatus SetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand inCommandID) {
-    MenuItem* found = ItemOf(inMenu, inItem);
-    if (!found) return menuItemNotFoundErr;
-    found->command = inCommandID;
-    return noErr;
-}
-
 void EnableMenuCommand(MenuRef inMenu, MenuCommand inCommandID) {
     if (auto place = FindCommand(inMenu, inCommandID)) EnableMenuItem(place->menu, place->item);
-}
-
-void DisableMenuCommand(MenuRef inMenu, MenuCommand inCommandID) {
-    if (auto place = FindCommand(inMenu, inCommandID)) DisableMenuItem(place->menu, place->item);
 }

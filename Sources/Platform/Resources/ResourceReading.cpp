@@ -4,8 +4,6 @@
 #include "Resources/ResourceChain.h"
 #include "Resources/ResourceHandles.h"
 
-#include <cstring>
-
 using namespace platform::resources;
 
 namespace {
@@ -31,19 +29,6 @@ Handle Get1Resource(ResType theType, SInt16 theID) {
     OpenResourceFile* current = Chain().Current();
     return LoadFirst(current ? std::vector{current} : std::vector<OpenResourceFile*>{}, theType,
                      theID);
-}
-
-void GetResInfo(Handle theResource, SInt16* theID, ResType* theType, Str255 name) {
-    Resource* resource = Chain().Owner(theResource).second;
-    SetResError(resource ? noErr : resNotFound);
-    if (!resource) return;
-    const ResourceEntry& entry = resource->entry;
-    if (theID) *theID = entry.id;
-    if (theType) *theType = entry.type;
-    if (name) {
-        name[0] = UInt8(entry.name ? entry.name->size() : 0);
-        if (entry.name) std::memcpy(name + 1, entry.name->data(), name[0]);
-    }
 }
 
 SInt16 GetResAttrs(Handle theResource) {
