@@ -1,6 +1,6 @@
 // The Job Account list at its largest page: 1000 rows of two cells rebuilt as the list dialog
 // rebuilds them, scrolled through row by row, and selected a whole row at a time.
-#include "Platform/Lists.h"
+#include "Lists/List.h"
 #include "Windows/Window.h"
 
 #include <benchmark/benchmark.h>
@@ -76,10 +76,11 @@ BENCHMARK(BM_RebuildThousandRows)->Unit(benchmark::kMicrosecond);
 
 void BM_ScrollThroughThousandRows(benchmark::State& state) {
     PageList page;
+    platform::lists::List& list = *platform::lists::Find(page.list());
     for (auto _ : state) {
-        for (SInt16 row = 0; row < kRows; ++row)
-            LScroll(0, 1, page.list());
-        LScroll(0, -kRows, page.list());
+        for (SInt16 row = 1; row <= kRows; ++row)
+            platform::lists::ScrollTo(list, row);
+        platform::lists::ScrollTo(list, 0);
     }
     state.SetItemsProcessed(state.iterations() * kRows);
 }

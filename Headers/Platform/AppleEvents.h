@@ -51,7 +51,6 @@ OSErr AEGetDescData(const AEDesc* theAEDesc, void* dataPtr, Size maximumSize);
 // Lists of descriptors, numbered from 1. Records and factored lists are not offered (paramErr).
 OSErr AECreateList(const void* factoringPtr, Size factoredSize, Boolean isRecord,
                    AEDescList* resultList);
-OSErr AECountItems(const AEDescList* theAEDescList, SInt32* theCount);
 // Replaces item index, or adds the descriptor at the end when index is 0 or one past the last.
 OSErr AEPutDesc(AEDescList* theAEDescList, SInt32 index, const AEDesc* theAEDesc);
 // A copy of item index as desiredType: typeWildCard takes it as it is; an FSRef ('fsrf') and
@@ -64,9 +63,6 @@ typedef OSErr (*AEEventHandlerProcPtr)(const AppleEvent* theAppleEvent, AppleEve
                                        SRefCon handlerRefcon);
 typedef AEEventHandlerProcPtr AEEventHandlerUPP;
 AEEventHandlerUPP NewAEEventHandlerUPP(AEEventHandlerProcPtr userRoutine);
-void DisposeAEEventHandlerUPP(AEEventHandlerUPP userUPP);
-OSErr InvokeAEEventHandlerUPP(const AppleEvent* theAppleEvent, AppleEvent* reply,
-                              SRefCon handlerRefcon, AEEventHandlerUPP userUPP);
 
 // Installing replaces the handler of the same class and ID in the same table.
 OSErr AEInstallEventHandler(AEEventClass theAEEventClass, AEEventID theAEEventID,

@@ -3,7 +3,7 @@
 //
 // Handlers are called newest first; one that returns eventNotHandledErr passes the event on, and
 // what every handler leaves gets the platform's standard handling. Command events are sent from
-// inside MenuSelect and MenuKey, never inside a modal loop.
+// inside MenuSelect and for key equivalents, never inside a modal loop.
 #pragma once
 
 #include "Platform/MacErrors.h"
@@ -42,9 +42,6 @@ typedef OSStatus (*EventHandlerProcPtr)(EventHandlerCallRef inHandlerCallRef, Ev
                                         void* inUserData);
 typedef EventHandlerProcPtr EventHandlerUPP;
 EventHandlerUPP NewEventHandlerUPP(EventHandlerProcPtr userRoutine);
-void DisposeEventHandlerUPP(EventHandlerUPP userUPP);
-OSStatus InvokeEventHandlerUPP(EventHandlerCallRef inHandlerCallRef, EventRef inEvent,
-                               void* inUserData, EventHandlerUPP userUPP);
 
 EventTargetRef GetApplicationEventTarget();
 // The handler reference may be null when the caller never removes the handler.
@@ -59,9 +56,6 @@ inline OSStatus InstallApplicationEventHandler(EventHandlerUPP inHandler, ItemCo
     return InstallEventHandler(GetApplicationEventTarget(), inHandler, inNumTypes, inList,
                                inUserData, outRef);
 }
-
-// The handlers after the calling one, then the standard handling.
-OSStatus CallNextEventHandler(EventHandlerCallRef inCallRef, EventRef inEvent);
 
 UInt32 GetEventClass(EventRef inEvent);
 UInt32 GetEventKind(EventRef inEvent);

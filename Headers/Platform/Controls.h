@@ -31,12 +31,9 @@ constexpr ControlPartCode kControlNoPart = 0, kControlMenuPart = 2, kControlButt
 ControlRef NewControl(WindowRef owningWindow, const Rect* boundsRect, ConstStr255Param title,
                       Boolean visible, SInt16 value, SInt16 min, SInt16 max, SInt16 procID,
                       SRefCon refCon);
-ControlRef GetNewControl(SInt16 resourceID, WindowRef owningWindow);
 void DisposeControl(ControlRef theControl);
 // Disposes of every control in the window.
 void KillControls(WindowRef theWindow);
-void ShowControl(ControlRef theControl);
-void HideControl(ControlRef theControl);
 void Draw1Control(ControlRef theControl);
 
 // 0 active, 255 inactive, a part code to show that part pressed.
@@ -49,12 +46,8 @@ SInt16 GetControlMinimum(ControlRef theControl);
 void SetControlMinimum(ControlRef theControl, SInt16 newMinimum);
 SInt16 GetControlMaximum(ControlRef theControl);
 void SetControlMaximum(ControlRef theControl, SInt16 newMaximum);
-void SetControlTitle(ControlRef theControl, ConstStr255Param title);
-void GetControlTitle(ControlRef theControl, Str255 title);
-Rect* GetControlBounds(ControlRef control, Rect* bounds);
 void SetControlReference(ControlRef theControl, SRefCon data);
 SRefCon GetControlReference(ControlRef theControl);
-SInt16 GetControlProcID(ControlRef theControl);
 
 // testPoint is in the window's local coordinates. Invisible and inactive controls are not
 // found: part 0 and a null control.

@@ -1,6 +1,6 @@
-// Core Foundation subset: reference-counted strings, dictionaries, file URLs and the main bundle
-// with its information dictionaries. Objects follow the create/copy rule: what a Create or Copy
-// call returns belongs to the caller, who releases it; what a Get call returns does not.
+// Core Foundation subset: strings, dictionaries, file URLs and the main bundle with its
+// information dictionaries. Objects follow the create/copy rule: what a Create or Copy call
+// returns belongs to the caller, who releases it; what a Get call returns does not.
 #pragma once
 
 #include "Platform/Files.h"
@@ -33,10 +33,8 @@ inline constexpr CFAllocatorRef kCFAllocatorDefault = nullptr;
 enum : CFStringEncoding { kCFStringEncodingASCII = 0x0600, kCFStringEncodingUTF8 = 0x08000100 };
 enum : CFURLPathStyle { kCFURLPOSIXPathStyle = 0 };
 
-// Objects. CFRetain and CFRelease accept null and do nothing with it.
-CFTypeRef CFRetain(CFTypeRef object);
+// Objects. CFRelease accepts null and does nothing with it.
 void CFRelease(CFTypeRef object);
-CFIndex CFGetRetainCount(CFTypeRef object);
 CFTypeID CFGetTypeID(CFTypeRef object);
 // Hands the object to the innermost NSAutoreleasePool, which releases it when it ends.
 CFTypeRef CFAutorelease(CFTypeRef object);
@@ -63,13 +61,10 @@ CFStringRef CFStringMakeConstant(const char* utf8);
 #define CFSTR(text) CFStringMakeConstant("" text "")
 
 // Dictionaries keyed by strings.
-CFTypeID CFDictionaryGetTypeID();
-CFIndex CFDictionaryGetCount(CFDictionaryRef dictionary);
 const void* CFDictionaryGetValue(CFDictionaryRef dictionary, const void* key);
 
 // File URLs of POSIX paths. There is no current folder: a relative path stays relative, and the
 // File Manager finds nothing at it.
-CFTypeID CFURLGetTypeID();
 CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef alloc, CFStringRef filePath,
                                        CFURLPathStyle pathStyle, Boolean isDirectory);
 CFURLRef CFURLCreateCopyDeletingLastPathComponent(CFAllocatorRef alloc, CFURLRef url);

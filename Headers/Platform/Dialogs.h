@@ -40,7 +40,6 @@ WindowRef GetDialogWindow(DialogRef dialog);
 DialogRef GetDialogFromWindow(WindowRef window);
 CGrafPtr GetDialogPort(DialogRef dialog);
 void DrawDialog(DialogRef theDialog);
-DialogItemIndex CountDITL(DialogRef theDialog);
 
 // Items, numbered from 1. A control item's handle is its ControlRef, a text item's a handle
 // of its text bytes, a user item's its UserItemUPP (installed with SetDialogItem).
@@ -83,5 +82,4 @@ void ParamText(ConstStr255Param param0, ConstStr255Param param1, ConstStr255Para
                ConstStr255Param param3);
 DialogItemIndex Alert(SInt16 alertID, ModalFilterUPP modalFilter);
 DialogItemIndex StopAlert(SInt16 alertID, ModalFilterUPP modalFilter);
-DialogItemIndex NoteAlert(SInt16 alertID, ModalFilterUPP modalFilter);
 DialogItemIndex CautionAlert(SInt16 alertID, ModalFilterUPP modalFilter);

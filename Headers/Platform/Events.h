@@ -1,4 +1,4 @@
-// The Event Manager: event records, the event queue, the clock and the mouse button.
+// The Event Manager: event records, the event queue and the clock.
 #pragma once
 
 #include "Platform/Quickdraw.h"
@@ -34,19 +34,12 @@ constexpr UInt32 suspendResumeMessage = 0x01, resumeFlag = 1;
 
 Boolean WaitNextEvent(EventMask eventMask, EventRecord* theEvent, UInt32 sleep, RgnHandle mouseRgn);
 Boolean EventAvail(EventMask eventMask, EventRecord* theEvent);
-OSErr PostEvent(EventKind eventNum, UInt32 eventMsg);
 void FlushEvents(EventMask whichMask, EventMask stopMask);
 
 UInt32 TickCount();
 void Delay(UInt32 numTicks, UInt32* finalTicks);
 UInt32 GetDblTime();
 UInt32 GetCaretTime();
-
-Boolean Button();
-Boolean StillDown();
-Boolean WaitMouseUp();
-// The pointer in the current port's coordinates.
-void GetMouse(Point* mouseLoc);
 
 void SysBeep(SInt16 duration);
 void InitCursor();

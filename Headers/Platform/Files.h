@@ -275,11 +275,7 @@ OSErr FSMakeFSSpec(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fileName, FSSp
 OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, ScriptCode scriptTag);
 OSErr FSpDelete(const FSSpec* spec);
 OSErr FSpOpenDF(const FSSpec* spec, SInt8 permission, SInt16* refNum);
-OSErr FSpOpenRF(const FSSpec* spec, SInt8 permission, SInt16* refNum);
-OSErr FSpSetFLock(const FSSpec* spec);
 OSErr FSpRstFLock(const FSSpec* spec);
-OSErr FSpGetFInfo(const FSSpec* spec, FInfo* fndrInfo);
-OSErr FSpSetFInfo(const FSSpec* spec, const FInfo* fndrInfo);
 // Swaps the contents of two closed files on one volume, data fork and sidecar alike; the names
 // stay where they are. Both files' data reach the disk first, and each name holds one whole
 // version at every moment. fnfErr when either is missing, notAFileErr for a folder, fBsyErr
@@ -301,7 +297,6 @@ OSErr PBHGetFInfoSync(HParmBlkPtr paramBlock);
 OSErr PBHSetFInfoSync(HParmBlkPtr paramBlock);
 OSErr PBHCreateSync(HParmBlkPtr paramBlock);
 OSErr PBHOpenSync(HParmBlkPtr paramBlock);
-OSErr PBHOpenRFSync(HParmBlkPtr paramBlock);
 OSErr PBCloseSync(ParmBlkPtr paramBlock);
 OSErr PBGetFCBInfoSync(FCBPBPtr paramBlock);
 
@@ -324,8 +319,5 @@ OSErr FSOpenFork(const FSRef* ref, UniCharCount forkNameLength, const UniChar* f
                  SInt8 permissions, SInt16* forkRefNum);
 OSErr FSWriteFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
                   ByteCount requestCount, const void* buffer, ByteCount* actualCount);
-OSErr FSReadFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
-                 ByteCount requestCount, void* buffer, ByteCount* actualCount);
-OSErr FSCloseFork(SInt16 forkRefNum);
 // FSpExchangeFiles for file references; each reference keeps naming its place.
 OSErr FSExchangeObjects(const FSRef* ref, const FSRef* destRef);

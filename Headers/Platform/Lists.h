@@ -23,7 +23,6 @@ struct ListRec {
     ListBounds visible;    // the cells shown: whole rows only
     ControlRef vScroll;    // null without a vertical scroll bar
     SInt8 selFlags;        // lOnlyOne, lNoDisjoint, lNoExtend
-    Boolean lActive;       // LActivate
     SInt8 listFlags;       // lDrawingModeOff
     UInt32 clikTime;       // when the last click went down
     Point clikLoc;         // where it went down, local
@@ -44,8 +43,6 @@ SInt16 LAddRow(SInt16 count, SInt16 rowNum, ListHandle lHandle);
 void LDelRow(SInt16 count, SInt16 rowNum, ListHandle lHandle);
 
 void LSetCell(const void* dataPtr, SInt16 dataLen, Cell theCell, ListHandle lHandle);
-// Copies at most *dataLen bytes and sets *dataLen to the number copied.
-void LGetCell(void* dataPtr, SInt16* dataLen, Cell theCell, ListHandle lHandle);
 
 // Sets a cell whatever the selection flags say.
 void LSetSelect(Boolean setIt, Cell theCell, ListHandle lHandle);
@@ -56,17 +53,12 @@ Boolean LGetSelect(Boolean next, Cell* theCell, ListHandle lHandle);
 // pt is local to the list's port; the click happened at the last mouse-down. True when it was
 // the second of a double click on one cell within the double-click time.
 Boolean LClick(Point pt, EventModifiers modifiers, ListHandle lHandle);
-// By whole rows; the columns do not scroll, so dCols changes nothing.
-void LScroll(SInt16 dCols, SInt16 dRows, ListHandle lHandle);
 // Brings the first selected cell into view.
 void LAutoScroll(ListHandle lHandle);
 // Draws the cells and the scroll bar within the region's bounds, whatever the drawing mode.
 void LUpdate(RgnHandle theRgn, ListHandle lHandle);
 void LSetDrawingMode(Boolean drawIt, ListHandle lHandle);
-void LActivate(Boolean act, ListHandle lHandle);
 
 Rect* GetListViewBounds(ListHandle list, Rect* view);
-ListBounds* GetListDataBounds(ListHandle list, ListBounds* bounds);
 ControlRef GetListVerticalScrollBar(ListHandle list);
-SInt8 GetListSelectionFlags(ListHandle list);
 void SetListSelectionFlags(ListHandle list, SInt8 selectionFlags);

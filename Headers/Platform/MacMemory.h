@@ -6,7 +6,6 @@
 Ptr NewPtr(Size byteCount);
 Ptr NewPtrClear(Size byteCount);
 void DisposePtr(Ptr p);
-Size GetPtrSize(Ptr p);
 
 Handle NewHandle(Size byteCount);
 Handle NewHandleClear(Size byteCount);

@@ -24,11 +24,8 @@ constexpr WindowModality kWindowModalityNone = 0, kWindowModalityAppModal = 2,
                          kWindowModalityWindowModal = 3;
 
 WindowRef FrontWindow();
-WindowRef GetNextWindow(WindowRef window);
 void SelectWindow(WindowRef window);
 void ShowWindow(WindowRef window);
-void HideWindow(WindowRef window);
-Boolean IsWindowVisible(WindowRef window);
 WindowPartCode FindWindow(Point thePoint, WindowRef* window);
 void DragWindow(WindowRef window, Point startPt, const Rect* boundsRect);
 void MoveWindow(WindowRef window, SInt16 hGlobal, SInt16 vGlobal, Boolean front);
@@ -36,12 +33,7 @@ Boolean TrackGoAway(WindowRef window, Point thePt);
 SRefCon GetWRefCon(WindowRef window);
 void SetWRefCon(WindowRef window, SRefCon data);
 SInt16 GetWindowKind(WindowRef window);
-void SetWindowKind(WindowRef window, SInt16 kind);
-void SetWTitle(WindowRef window, ConstStr255Param title);
-void GetWTitle(WindowRef window, Str255 title);
 void DisposeWindow(WindowRef window);
 CGrafPtr GetWindowPort(WindowRef window);
-WindowRef GetWindowFromPort(CGrafPtr port);
 void BeginUpdate(WindowRef window);
 void EndUpdate(WindowRef window);
-void InvalWindowRect(WindowRef window, const Rect* bounds);

@@ -16,9 +16,6 @@ typedef MenuRef MenuHandle;
 typedef SInt16 MenuID;
 typedef UInt16 MenuItemIndex;
 typedef UInt32 MenuCommand;
-typedef SInt16 CharParameter;
-// A copy of the list of menus in the menu bar; released with DisposeHandle.
-typedef Handle MenuBarHandle;
 typedef struct OpaqueIBNibRef* IBNibRef;
 
 constexpr OSStatus menuItemNotFoundErr = -5622;
@@ -36,7 +33,6 @@ void DisposeNibReference(IBNibRef inNibRef);
 // Menus. GetMenu makes a new menu from the 'MENU' resource each time; null when it is missing.
 MenuRef GetMenu(SInt16 resourceID);
 void DisposeMenu(MenuRef theMenu);
-MenuID GetMenuID(MenuRef menu);
 UInt16 CountMenuItems(MenuRef theMenu);
 
 // Items.
@@ -46,14 +42,11 @@ void DisableMenuItem(MenuRef theMenu, MenuItemIndex item);
 void DisableAllMenuItems(MenuRef theMenu);
 Boolean IsMenuItemEnabled(MenuRef menu, MenuItemIndex item);
 void SetMenuItemText(MenuRef theMenu, MenuItemIndex item, ConstStr255Param itemString);
-void GetMenuItemText(MenuRef theMenu, MenuItemIndex item, Str255 itemString);
 
-// Command IDs. Enabling and disabling by command act on the first item with the command in the
-// menu, or in the whole menu bar when the menu is null.
+// Command IDs. Enabling by command acts on the first item with the command in the menu, or in
+// the whole menu bar when the menu is null.
 OSStatus GetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand* outCommandID);
-OSStatus SetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand inCommandID);
 void EnableMenuCommand(MenuRef inMenu, MenuCommand inCommandID);
-void DisableMenuCommand(MenuRef inMenu, MenuCommand inCommandID);
 
 // The menu bar. InsertMenu appends when beforeID is 0 or not in the bar; a menu already in the
 // bar stays where it is.
@@ -61,8 +54,6 @@ MenuRef GetMenuHandle(MenuID menuID);
 void InsertMenu(MenuRef theMenu, MenuID beforeID);
 void DeleteMenu(MenuID menuID);
 void ClearMenuBar();
-MenuBarHandle GetMenuBar();
-void SetMenuBar(MenuBarHandle mbar);
 void InvalMenuBar();
 void DrawMenuBar();
 // Highlights the title of the menu; 0 removes the highlight.
@@ -73,4 +64,3 @@ void HiliteMenu(MenuID menuID);
 // (outside modal loops); when a handler or the platform's standard handling takes it, the
 // result is 0 too. A non-zero result leaves the menu's title highlighted.
 SInt32 MenuSelect(Point startPt);
-SInt32 MenuKey(CharParameter ch);

@@ -64,7 +64,6 @@ typedef void (*NavEventProcPtr)(NavEventCallbackMessage callBackSelector, NavCBR
                                 void* callBackUD);
 typedef NavEventProcPtr NavEventUPP;
 NavEventUPP NewNavEventUPP(NavEventProcPtr userRoutine);
-void DisposeNavEventUPP(NavEventUPP userUPP);
 
 // Not offered: NavGetFile answers paramErr when either is given.
 typedef Boolean (*NavPreviewProcPtr)(NavCBRecPtr callBackParms, void* callBackUD);
@@ -135,7 +134,6 @@ OSStatus NavCreatePutFileDialog(const NavDialogCreationOptions* inOptions, OSTyp
 // had kNavCBUserAction and kNavCBTerminate. Sheet: returns at once.
 OSStatus NavDialogRun(NavDialogRef inDialog);
 OSStatus NavDialogGetReply(NavDialogRef inDialog, NavReplyRecord* outReply);
-NavUserAction NavDialogGetUserAction(NavDialogRef inDialog);
 OSErr NavCustomControl(NavContext context, NavCustomControlMessage selector, void* parms);
 // Also ends a dialog still running, without calling its callback.
 void NavDialogDispose(NavDialogRef inDialog);

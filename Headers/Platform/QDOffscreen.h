@@ -1,5 +1,5 @@
-// Offscreen graphics worlds: a port with its own pixel map and device, drawn into like any port
-// and copied to others with CopyBits. Depths 1, 8, 16 and 32 bits; 0 means the main device's (32).
+// Offscreen graphics worlds: a port with its own pixel map and device, drawn into like any port.
+// Depths 1, 8, 16 and 32 bits; 0 means the main device's (32).
 #pragma once
 
 #include "Platform/Quickdraw.h"
@@ -20,8 +20,8 @@ enum : GWorldFlags {
     gwFlagErr = 1u << 31,
 };
 
-// A pixel map begins with the fields of a BitMap, so that CopyBits takes either. rowBytes has
-// its top bit set to say so.
+// A pixel map begins with the fields of a BitMap, so that either can stand for the other.
+// rowBytes has its top bit set to say so.
 struct PixMap {
     Ptr baseAddr;
     SInt16 rowBytes;

@@ -24,13 +24,6 @@ struct PenState {
     UInt8 pnPat[8];
 };
 
-struct FontInfo {
-    SInt16 ascent;
-    SInt16 descent;
-    SInt16 widMax;
-    SInt16 leading;
-};
-
 struct GDevice {
     SInt16 gdRefNum;
     SInt16 gdID;
@@ -61,8 +54,6 @@ typedef ColorTable* CTabPtr;
 typedef CTabPtr* CTabHandle;
 
 typedef SInt16 QDErr;
-// Transfer modes of CopyBits; only plain copying is offered.
-constexpr SInt16 srcCopy = 0;
 
 typedef UInt8 Style;
 constexpr Style normal = 0, bold = 1, italic = 2, underline = 4;
@@ -84,7 +75,6 @@ GDHandle GetMainDevice();
 // Port bounds and regions of ports that are not windows (a window's follow the window).
 void SetPortBounds(CGrafPtr port, const Rect* rect);
 void SetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn);
-RgnHandle GetPortClipRegion(CGrafPtr port, RgnHandle clipRgn);
 void SetPortClipRegion(CGrafPtr port, RgnHandle clipRgn);
 // Tells the platform that a port's fields were changed behind its back; nothing is cached here.
 void PortChanged(GrafPtr port);
@@ -97,19 +87,17 @@ void GetBackColor(RGBColor* color);
 // Colour table 1 (black and white) is built in; other IDs come from 'clut' resources.
 CTabHandle GetCTable(SInt16 ctID);
 void DisposeCTable(CTabHandle cTable);
-// The result of the last drawing call that reports one (graphics worlds, CopyBits, GetCTable).
+// The result of the last drawing call that reports one (graphics worlds, GetCTable).
 QDErr QDError();
 
 // Regions.
 RgnHandle NewRgn();
 void DisposeRgn(RgnHandle rgn);
 void RectRgn(RgnHandle rgn, const Rect* r);
-void SetEmptyRgn(RgnHandle rgn);
 Boolean EmptyRgn(RgnHandle rgn);
 void GetRegionBounds(RgnHandle rgn, Rect* bounds);
 
 // Rectangles and points.
-void SetRect(Rect* r, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom);
 void OffsetRect(Rect* r, SInt16 dh, SInt16 dv);
 void InsetRect(Rect* r, SInt16 dh, SInt16 dv);
 Boolean SectRect(const Rect* a, const Rect* b, Rect* dst);
@@ -125,11 +113,7 @@ void PenSize(SInt16 width, SInt16 height);
 void GetPenState(PenState* state);
 void SetPenState(const PenState* state);
 void MoveTo(SInt16 h, SInt16 v);
-void Move(SInt16 dh, SInt16 dv);
-void TextFont(SInt16 font);
-void TextFace(Style face);
 void TextSize(SInt16 size);
-void GetFontInfo(FontInfo* info);
 Boolean RealFont(SInt16 fontNum, SInt16 size);
 SInt16 StringWidth(ConstStr255Param s);
 SInt16 TextWidth(const void* textBuf, SInt16 firstByte, SInt16 byteCount);
@@ -142,9 +126,3 @@ void FrameRoundRect(const Rect* r, SInt16 ovalWidth, SInt16 ovalHeight);
 void LineTo(SInt16 h, SInt16 v);
 void DrawString(ConstStr255Param s);
 void DrawText(const void* textBuf, SInt16 firstByte, SInt16 byteCount);
-
-// Copies pixels from one bitmap to another, scaling srcRect (in the source's bounds) to dstRect
-// (in the destination's), clipped to the destination and the mask region's box. A destination
-// without pixels (a window's) must be the current port's; the copy is recorded there as an image.
-void CopyBits(const BitMap* srcBits, const BitMap* dstBits, const Rect* srcRect,
-              const Rect* dstRect, SInt16 mode, RgnHandle maskRgn);

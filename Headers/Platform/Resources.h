@@ -47,25 +47,20 @@ SInt16 HOpenResFile(SInt16 vRefNum, SInt32 dirID, ConstStr255Param fileName, SIn
 // Writes the changed resources and the map, releases the file's resources and closes it. The
 // file below it becomes current when it was. The system file stays open.
 void CloseResFile(SInt16 refNum);
-void UpdateResFile(SInt16 refNum);
 
 // Reading. GetResource searches the current file and every file below it; Get1Resource the
 // current file only. A resource already loaded comes back as the same handle.
 Handle GetResource(ResType theType, SInt16 theID);
 Handle Get1Resource(ResType theType, SInt16 theID);
-// Any of the three results may be null.
-void GetResInfo(Handle theResource, SInt16* theID, ResType* theType, Str255 name);
 SInt16 GetResAttrs(Handle theResource);
 
-// Changing. Every change is made to the file's image in memory; UpdateResFile and CloseResFile
-// write the image whole when it has changed. AddResource adds a handle that is not yet a
-// resource to the current file; an empty name means none. ChangedResource marks a resource's
-// handle as newer than the file; WriteResource takes the handle's data into the image.
+// Changing. Every change is made to the file's image in memory; CloseResFile writes the image
+// whole when it has changed. AddResource adds a handle that is not yet a resource to the
+// current file; an empty name means none. ChangedResource marks a resource's handle as newer
+// than the file; WriteResource takes the handle's data into the image.
 void AddResource(Handle theData, ResType theType, SInt16 theID, ConstStr255Param name);
 void ChangedResource(Handle theResource);
 void WriteResource(Handle theResource);
-// A null name leaves the name as it is; an empty one removes it.
-void SetResInfo(Handle theResource, SInt16 theID, ConstStr255Param name);
 // Removes the resource from the current file; the handle becomes the caller's.
 void RemoveResource(Handle theResource);
 

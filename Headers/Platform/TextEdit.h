@@ -62,7 +62,6 @@ void TEDelete(TEHandle hTE);
 void TESetSelect(SInt32 selStart, SInt32 selEnd, TEHandle hTE);
 // Styles the selection; an empty selection gets the style for the next insertion.
 void TESetStyle(SInt16 mode, const TextStyle* newStyle, Boolean fRedraw, TEHandle hTE);
-void TEActivate(TEHandle hTE);
 void TEDeactivate(TEHandle hTE);
 
 // Moves the destination rectangle and draws what the view then shows.

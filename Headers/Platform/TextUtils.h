@@ -8,5 +8,4 @@
 void CopyCStringToPascal(const char* src, Str255 dst);
 void CopyPascalStringToC(ConstStr255Param src, char* dst);
 
-void c2pstrcpy(Str255 dst, const char* src);
 void p2cstrcpy(char* dst, ConstStr255Param src);

@@ -32,9 +32,6 @@ struct TMTask {
 constexpr SInt16 kTMTaskActive = SInt16(1u << 15);
 constexpr OSErr qErr = -1; // the task is not in the queue
 
-TimerUPP NewTimerUPP(TimerProcPtr userRoutine);
-void DisposeTimerUPP(TimerUPP userUPP);
-
 OSErr InsTime(QElemPtr tmTaskPtr);
 OSErr PrimeTime(QElemPtr tmTaskPtr, SInt32 count);
 // Returns once the task's routine is not running (unless called from that routine).

@@ -13,7 +13,8 @@ const std::string kTwoEntries = Lines({{"ann", "42", "Ann Lee"}, {"bob", "7", "B
 std::optional<UInt16> FinderFlags(const std::string& path) {
     FSSpec spec;
     FInfo info;
-    if (PathToFSSpec(path.c_str(), &spec) != noErr || FSpGetFInfo(&spec, &info) != noErr)
+    if (PathToFSSpec(path.c_str(), &spec) != noErr ||
+        testsupport::GetFileFinderInfo(spec, &info) != noErr)
         return std::nullopt;
     return info.fdFlags;
 }
@@ -54,7 +55,7 @@ TEST_F(ExportTest, SavingOverAFileReplacesItAfterAskingAndTheStationeryFlagFollo
     FSSpec spec;
     ASSERT_EQ(PathToFSSpec(Export("Accounts.txt").c_str(), &spec), noErr);
     FInfo old{FOUR_CHAR_CODE("WDBN"), FOUR_CHAR_CODE("MSWD"), kIsInvisible, {0, 0}, 0};
-    ASSERT_EQ(FSpSetFInfo(&spec, &old), noErr);
+    ASSERT_EQ(testsupport::SetFileFinderInfo(spec, old), noErr);
 
     RunResult run = Run(kExportKey + "click item 7\n" + Choose("Accounts.txt") +
                         "print\nclick item 1\nprint\nquit\n");

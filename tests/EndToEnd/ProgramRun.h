@@ -6,9 +6,10 @@
 #include "MorrowCommon_2/MyResFile.h"
 #include "Platform/Files.h"
 #include "Platform/MacMemory.h"
-#include "Platform/Resources.h"
 #include "Platform/ResourceFileFormat.h"
+#include "Platform/Resources.h"
 #include "TestSupport/FileContents.h"
+#include "TestSupport/FinderInfo.h"
 #include "TestSupport/SavedPositions.h"
 #include "TestSupport/TempFolder.h"
 #include "Utility/Utility.h"
@@ -157,7 +158,7 @@ struct WindowView {
                 return true;
         return false;
     }
-    // "stop", "caution", "note", "plain", or empty when the window is not an alert.
+    // "stop", "caution", "plain", or empty when the window is not an alert.
     std::string alert() const {
         for (const auto& line : lines) {
             if (line == "alert") return "plain";
@@ -411,7 +412,8 @@ class ProgramTest : public ::testing::Test {
     std::optional<std::pair<std::string, std::string>> TypeAndCreator(const std::string& path) {
         FSSpec spec;
         FInfo info;
-        if (PathToFSSpec(path.c_str(), &spec) != noErr || FSpGetFInfo(&spec, &info) != noErr)
+        if (PathToFSSpec(path.c_str(), &spec) != noErr ||
+            testsupport::GetFileFinderInfo(spec, &info) != noErr)
             return std::nullopt;
         auto text = [](OSType code) {
             return std::string{char(code >> 24), char(code >> 16), char(code >> 8), char(code)};

@@ -117,9 +117,8 @@ class ScopedTemplateFile {
   private:
     std::vector<UInt8> ForkBytes() const {
         std::vector<UInt8> bytes(1 << 16);
-        SInt16 fork = 0;
+        SInt16 fork = OpenResourceFork(spec, fsRdPerm);
         SInt32 count = SInt32(bytes.size());
-        FSpOpenRF(&spec, fsRdPerm, &fork);
         FSRead(fork, &count, bytes.data());
         FSClose(fork);
         bytes.resize(size_t(count));

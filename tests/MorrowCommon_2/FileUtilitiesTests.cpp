@@ -6,7 +6,9 @@
 #include "MorrowCommon_2/MyOpenCloseFile.h"
 #include "MorrowCommon_2/MyResourceForkSize.h"
 #include "Platform/MacErrors.h"
+#include "TestSupport/FinderInfo.h"
 #include "TestSupport/PString.h"
+#include "TestSupport/ResourceFiles.h"
 #include "TestSupport/TempFolder.h"
 
 #include <filesystem>
@@ -95,7 +97,7 @@ TEST_F(FileUtilities, CreateFileAndFinderInformation) {
     EXPECT_EQ(flags, kIsInvisible);
     EXPECT_EQ(attributes & kioFlAttribLockedMask, 0);
 
-    EXPECT_EQ(FSpSetFLock(&spec), noErr);
+    EXPECT_EQ(testsupport::LockFile(spec), noErr);
     EXPECT_EQ(MyGetFinderFlagFileAttributes(&spec, &flags, &attributes), noErr);
     EXPECT_NE(attributes & kioFlAttribLockedMask, 0);
 }
@@ -123,8 +125,8 @@ TEST_F(FileUtilities, OpenCloseAndLocateOpenForks) {
     EXPECT_EQ(untouched.vRefNum, 7);
     EXPECT_EQ(untouched.parID, 99);
 
-    SInt16 rsrcRefNum = 0;
-    ASSERT_EQ(FSpOpenRF(&spec, fsRdWrPerm, &rsrcRefNum), noErr);
+    SInt16 rsrcRefNum = testsupport::OpenResourceFork(spec, fsRdWrPerm);
+    ASSERT_NE(rsrcRefNum, 0);
     EXPECT_EQ(FileRefNumToFileLocation(rsrcRefNum, &found, &isDataFork), noErr);
     EXPECT_FALSE(isDataFork);
     EXPECT_EQ(MyCloseFile(rsrcRefNum), noErr);
@@ -145,9 +147,9 @@ TEST_F(FileUtilities, ResourceForkSizes) {
     EXPECT_EQ(TheFileHasResourceFork(&spec, &has), noErr);
     EXPECT_FALSE(has);
 
-    SInt16 refNum = 0;
+    SInt16 refNum = testsupport::OpenResourceFork(spec, fsRdWrPerm);
     SInt32 count = 10;
-    ASSERT_EQ(FSpOpenRF(&spec, fsRdWrPerm, &refNum), noErr);
+    ASSERT_NE(refNum, 0);
     EXPECT_EQ(FSWrite(refNum, &count, "0123456789"), noErr);
     EXPECT_EQ(FSClose(refNum), noErr);
     EXPECT_EQ(GetFileLogicalResourceForkSize(&spec, &size), noErr);

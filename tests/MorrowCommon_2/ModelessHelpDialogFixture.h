@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DialogTemplates.h"
+#include "Lists/List.h"
 #include "MorrowCommon_2/ModelessHelpDialog.h"
 #include "MorrowCommon_2/MyDialogItems.h"
 #include "QuickDraw/Port.h"
@@ -161,12 +162,9 @@ class HelpWindowFixture : public ::testing::Test {
 
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
-        for (SInt16 row = 0; row < (**Rec()->topicList).dataBounds.bottom; ++row) {
-            char title[64];
-            SInt16 length = sizeof title;
-            LGetCell(title, &length, Cell{row, 0}, Rec()->topicList);
-            rows.emplace_back(title, size_t(length));
-        }
+        const platform::lists::List& list = *platform::lists::Find(Rec()->topicList);
+        for (SInt16 row = 0; row < list.Rows(); ++row)
+            rows.push_back(list.cells[list.Index(Cell{row, 0})]);
         return rows;
     }
     std::vector<short> TextIDs() const {

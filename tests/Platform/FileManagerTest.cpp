@@ -1,6 +1,7 @@
 #include "Platform/Files.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/FileSpecs.h"
+#include "TestSupport/FinderInfo.h"
 #include "TestSupport/ResourceFiles.h"
 #include "TestSupport/TempFolder.h"
 
@@ -33,7 +34,7 @@ std::string Text(const std::vector<UInt8>& b, size_t at, size_t length) {
 
 OSType TypeOf(const FSSpec& spec) {
     FInfo info{};
-    FSpGetFInfo(&spec, &info);
+    GetFileFinderInfo(spec, &info);
     return info.fdType;
 }
 
@@ -68,8 +69,8 @@ TEST(FileManager, SidecarHoldsFinderInfoAndResourceForkAndFollowsItsFile) {
     FSSpec spec = SpecIn(temp.str(), "Report");
     ASSERT_EQ(FSpCreate(&spec, FOUR_CHAR_CODE("ttxt"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
     EXPECT_EQ(FSpCreate(&spec, 0, 0, -1), dupFNErr);
-    SInt16 refNum = 0;
-    ASSERT_EQ(FSpOpenRF(&spec, fsRdWrPerm, &refNum), noErr);
+    SInt16 refNum = OpenResourceFork(spec, fsRdWrPerm);
+    ASSERT_NE(refNum, 0);
     SInt32 count = 5;
     ASSERT_EQ(FSWrite(refNum, &count, "RSRC!"), noErr);
     ASSERT_EQ(FSClose(refNum), noErr);
@@ -86,10 +87,7 @@ TEST(FileManager, SidecarHoldsFinderInfoAndResourceForkAndFollowsItsFile) {
     EXPECT_EQ(Text(sidecar, entries[2].first, 5), "RSRC!");
 
     // The catalog reports the resource fork's length from the sidecar.
-    HParamBlockRec pb{};
-    pb.fileParam.ioVRefNum = spec.vRefNum;
-    pb.fileParam.ioDirID = spec.parID;
-    pb.fileParam.ioNamePtr = spec.name;
+    HParamBlockRec pb = FileParamsFor(spec);
     ASSERT_EQ(PBHGetFInfoSync(&pb), noErr);
     EXPECT_EQ(pb.fileParam.ioFlRLgLen, 5);
     EXPECT_EQ(pb.fileParam.ioFlRPyLen, 512);
@@ -110,8 +108,8 @@ TEST(FileManager, RewritingASidecarKeepsUnknownEntriesAndSurvivesDamage) {
     FInfo info{}, back{};
     info.fdType = FOUR_CHAR_CODE("TEXT");
     info.fdFlags = kIsStationery;
-    ASSERT_EQ(FSpSetFInfo(&spec, &info), noErr);
-    ASSERT_EQ(FSpGetFInfo(&spec, &back), noErr);
+    ASSERT_EQ(SetFileFinderInfo(spec, info), noErr);
+    ASSERT_EQ(GetFileFinderInfo(spec, &back), noErr);
     EXPECT_EQ(back.fdType, FOUR_CHAR_CODE("TEXT"));
     EXPECT_EQ(back.fdFlags, kIsStationery);
     std::vector<UInt8> sidecar = ReadFileBytes(temp / "._Notes");
@@ -122,7 +120,7 @@ TEST(FileManager, RewritingASidecarKeepsUnknownEntriesAndSurvivesDamage) {
     // A truncated sidecar reads as none; it is never trusted past its end.
     WriteFile(temp / "._Notes", std::string("\0\5\x16\7\0\2\0\0", 8) + std::string(18, '\0') +
                                     std::string("\0\0\0\x09\0\0\x10\0\0\0\0\x20", 12));
-    ASSERT_EQ(FSpGetFInfo(&spec, &back), noErr);
+    ASSERT_EQ(GetFileFinderInfo(spec, &back), noErr);
     EXPECT_EQ(back.fdType, 0u);
 }
 
@@ -224,7 +222,7 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     TempFolder temp;
     FSSpec spec = SpecIn(temp.str(), "guarded");
     ASSERT_EQ(FSpCreate(&spec, 0, 0, -1), noErr);
-    ASSERT_EQ(FSpSetFLock(&spec), noErr);
+    ASSERT_EQ(LockFile(spec), noErr);
     SInt16 refNum = 0, second = 0;
     EXPECT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &refNum), permErr);
     EXPECT_EQ(FSpDelete(&spec), fLckdErr);
@@ -275,7 +273,7 @@ TEST(FileManager, ReferencesCreateWriteAndDeleteNamedFiles) {
     ByteCount written = 0;
     ASSERT_EQ(FSWriteFork(refNum, fsFromStart, 0, 5, "hello", &written), noErr);
     EXPECT_EQ(written, 5u);
-    ASSERT_EQ(FSCloseFork(refNum), noErr);
+    ASSERT_EQ(FSClose(refNum), noErr);
 
     FSCatalogInfo info{};
     ASSERT_EQ(FSGetCatalogInfo(&file, kFSCatInfoFinderInfo | kFSCatInfoDataSizes, &info, nullptr,
@@ -286,7 +284,7 @@ TEST(FileManager, ReferencesCreateWriteAndDeleteNamedFiles) {
     info.finderInfo[8] = kIsStationery >> 8;
     ASSERT_EQ(FSSetCatalogInfo(&file, kFSCatInfoFinderInfo, &info), noErr);
     FInfo finder{};
-    ASSERT_EQ(FSpGetFInfo(&spec, &finder), noErr);
+    ASSERT_EQ(GetFileFinderInfo(spec, &finder), noErr);
     EXPECT_EQ(finder.fdType, FOUR_CHAR_CODE("TEXT"));
     EXPECT_EQ(finder.fdFlags, kIsStationery);
 

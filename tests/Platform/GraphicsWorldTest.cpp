@@ -1,8 +1,7 @@
-// Graphics worlds: their pixels, colours, updates and copies.
+// Graphics worlds: their pixels, colours and updates.
 #include "Platform/MacErrors.h"
 #include "Platform/QDOffscreen.h"
-#include "TestSupport/HeadlessDriver.h"
-#include "Windows/Window.h"
+#include "QuickDraw/Pixels.h"
 
 #include "Platform/PlatformTesting.h"
 
@@ -20,16 +19,9 @@ struct World {
     PixMap& Map() const { return **GetGWorldPixMap(port); }
     // The colour of a pixel given in local coordinates.
     RGBColor At(SInt16 h, SInt16 v) const {
-        const BitMap* bits = GetPortBitMapForCopyBits(port);
-        GWorldPtr probe = nullptr;
-        Rect one{0, 0, 1, 1};
-        NewGWorld(&probe, 32, &one, nullptr, nullptr, 0);
-        Rect from{v, h, SInt16(v + 1), SInt16(h + 1)};
-        CopyBits(bits, GetPortBitMapForCopyBits(probe), &from, &one, srcCopy, nullptr);
-        UInt32 value = *reinterpret_cast<UInt32*>((*GetGWorldPixMap(probe))->baseAddr);
-        DisposeGWorld(probe);
-        return RGBColor{UInt16((value >> 16 & 255) * 257), UInt16((value >> 8 & 255) * 257),
-                        UInt16((value & 255) * 257)};
+        const PixMap& map = Map();
+        const platform::quickdraw::Pixels pixels(map);
+        return pixels.ToColor(pixels.Get(h - map.bounds.left, v - map.bounds.top));
     }
     void Paint(const RGBColor& colour, Rect area) const {
         CGrafPtr saved;
@@ -126,71 +118,7 @@ TEST_F(GraphicsWorldTest, ErasePaintsTheBackgroundInsideThePortAndClip) {
     world.Paint(kWhite, Rect{0, 0, 10, 10});
     EXPECT_TRUE(Same(world.At(4, 9), kWhite));
     EXPECT_TRUE(Same(world.At(5, 9), kBlack));
-    GetPortClipRegion(world.port, clip);
-    Rect kept;
-    GetRegionBounds(clip, &kept);
-    EXPECT_TRUE(EqualRect(&kept, &half));
     DisposeRgn(clip);
-}
-
-TEST_F(GraphicsWorldTest, CopyBitsConvertsColoursScalesAndClips) {
-    World wide(32, Rect{0, 0, 2, 2}), indexed(8, Rect{0, 0, 4, 4}), mono(1, Rect{0, 0, 4, 4});
-    wide.Paint(kRed, Rect{0, 0, 1, 2}); // the top row
-    wide.Paint(RGBColor{60000, 60000, 60000}, Rect{1, 0, 2, 2});
-    Rect from{0, 0, 2, 2}, to{0, 0, 4, 4};
-    CopyBits(GetPortBitMapForCopyBits(wide.port), GetPortBitMapForCopyBits(indexed.port), &from,
-             &to, srcCopy, nullptr);
-    EXPECT_EQ(QDError(), noErr);
-    EXPECT_TRUE(Same(indexed.At(3, 1), kRed)); // scaled twice, nearest colour of the table
-    EXPECT_TRUE(Same(indexed.At(0, 3), RGBColor{0xEEEE, 0xEEEE, 0xEEEE}));
-
-    CopyBits(GetPortBitMapForCopyBits(indexed.port), GetPortBitMapForCopyBits(mono.port), &to, &to,
-             srcCopy, nullptr);
-    EXPECT_TRUE(Same(mono.At(0, 0), kBlack)); // red is nearer black than white
-    EXPECT_TRUE(Same(mono.At(0, 3), kWhite));
-
-    // A mask keeps the copy inside its box; another mode is refused.
-    mono.Paint(kBlack, to);
-    RgnHandle mask = NewRgn();
-    Rect corner{0, 0, 1, 1};
-    RectRgn(mask, &corner);
-    CopyBits(GetPortBitMapForCopyBits(indexed.port), GetPortBitMapForCopyBits(mono.port), &to, &to,
-             srcCopy, mask);
-    EXPECT_TRUE(Same(mono.At(0, 3), kBlack));
-    CopyBits(GetPortBitMapForCopyBits(indexed.port), GetPortBitMapForCopyBits(mono.port), &to, &to,
-             1, nullptr);
-    EXPECT_EQ(QDError(), paramErr);
-    DisposeRgn(mask);
-
-    // Within one world, overlapping areas copy as they were before the copy.
-    World strip(8, Rect{0, 0, 1, 4});
-    strip.Paint(kRed, Rect{0, 0, 1, 1});
-    Rect left{0, 0, 1, 3}, right{0, 1, 1, 4};
-    CopyBits(GetPortBitMapForCopyBits(strip.port), GetPortBitMapForCopyBits(strip.port), &left,
-             &right, srcCopy, nullptr);
-    EXPECT_TRUE(Same(strip.At(1, 0), kRed));
-    EXPECT_TRUE(Same(strip.At(2, 0), kWhite));
-}
-
-TEST_F(GraphicsWorldTest, CopyIntoAWindowIsRecordedAsAnImage) {
-    testsupport::HeadlessDriver display;
-    WindowRef window = platform::windows::CreateWindow(Rect{50, 50, 150, 250}, "Shown", true, false,
-                                                       0, WindowRef(-1));
-    World world(32, Rect{0, 0, 10, 10});
-    SetPort(GetWindowPort(window));
-    Rect from{0, 0, 10, 10}, to{16, 8, 32, 24};
-    CopyBits(GetPortBitMapForCopyBits(world.port), GetPortBitMapForCopyBits(GetWindowPort(window)),
-             &from, &to, srcCopy, nullptr);
-    EXPECT_EQ(QDError(), noErr);
-    const auto& drawn = GetWindowPort(window)->drawn;
-    ASSERT_FALSE(drawn.empty());
-    EXPECT_EQ(drawn.back().kind, platform::quickdraw::DrawOp::Kind::Image);
-    EXPECT_TRUE(EqualRect(&drawn.back().rect, &to));
-    // A window's bits that are not the current port's are refused.
-    SetPort(world.port);
-    CopyBits(GetPortBitMapForCopyBits(world.port), GetPortBitMapForCopyBits(GetWindowPort(window)),
-             &from, &to, srcCopy, nullptr);
-    EXPECT_EQ(QDError(), paramErr);
 }
 
 TEST_F(GraphicsWorldTest, UpdateKeepsThePictureAndSaysWhatChanged) {
@@ -207,6 +135,10 @@ TEST_F(GraphicsWorldTest, UpdateKeepsThePictureAndSaysWhatChanged) {
     EXPECT_TRUE(Same(world.At(0, 0), kRed));
     EXPECT_TRUE(Same(world.At(1, 1), kBlack)); // kept from the old picture
     EXPECT_TRUE(Same(world.At(5, 5), kWhite)); // new, outside it
+    Rect doubled{0, 0, 16, 16};
+    UpdateGWorld(&world.port, 8, &doubled, nullptr, nullptr, stretchPix);
+    EXPECT_TRUE(Same(world.At(1, 1), kRed));
+    EXPECT_TRUE(Same(world.At(2, 2), kBlack));
     Rect bad{0, 0, 8, 8};
     EXPECT_EQ(UpdateGWorld(&world.port, 3, &bad, nullptr, nullptr, 0), gwFlagErr);
     EXPECT_EQ(QDError(), cDepthErr);

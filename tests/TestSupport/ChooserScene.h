@@ -7,6 +7,7 @@
 #include "Platform/PlatformTesting.h"
 #include "Platform/Script.h"
 #include "TestSupport/FileSpecs.h"
+#include "TestSupport/FinderInfo.h"
 #include "TestSupport/HeadlessDriver.h"
 #include "TestSupport/TempFolder.h"
 
@@ -31,10 +32,10 @@ class ChooserScene {
         if (type == 0 && flags == 0) return;
         FSSpec spec = SpecIn(path.parent_path().string(), path.filename().string());
         FInfo info{};
-        ASSERT_EQ(FSpGetFInfo(&spec, &info), noErr);
+        ASSERT_EQ(GetFileFinderInfo(spec, &info), noErr);
         info.fdType = type;
         info.fdFlags = flags;
-        ASSERT_EQ(FSpSetFInfo(&spec, &info), noErr);
+        ASSERT_EQ(SetFileFinderInfo(spec, info), noErr);
     }
     void Folder(const std::string& relative) const {
         std::filesystem::create_directories(folder.path() / relative);

@@ -34,12 +34,22 @@ inline void WriteFileBytes(const std::string& path, const std::vector<UInt8>& by
         .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
 }
 
+// The file's resource fork opened as a fork of bytes; 0 when it cannot be.
+inline SInt16 OpenResourceFork(const FSSpec& spec, SInt8 permission) {
+    static const UniChar kName[] = {'R', 'E', 'S', 'O', 'U', 'R', 'C',
+                                    'E', '_', 'F', 'O', 'R', 'K'};
+    FSRef ref{};
+    SInt16 refNum = 0;
+    if (FSpMakeFSRef(&spec, &ref) != noErr || FSOpenFork(&ref, 13, kName, permission, &refNum))
+        return 0;
+    return refNum;
+}
+
 // Puts the bytes into the resource fork of the file, which is made when missing.
 inline void WriteResourceForkBytes(const FSSpec& spec, const std::vector<UInt8>& bytes) {
     FSpCreate(&spec, 0, 0, 0);
-    SInt16 refNum = 0;
+    SInt16 refNum = OpenResourceFork(spec, fsRdWrPerm);
     SInt32 count = SInt32(bytes.size());
-    FSpOpenRF(&spec, fsRdWrPerm, &refNum);
     FSWrite(refNum, &count, bytes.data());
     FSClose(refNum);
 }

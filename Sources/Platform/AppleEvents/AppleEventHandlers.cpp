@@ -17,13 +17,6 @@ AEEventHandlerUPP NewAEEventHandlerUPP(AEEventHandlerProcPtr userRoutine) {
     return userRoutine;
 }
 
-void DisposeAEEventHandlerUPP(AEEventHandlerUPP) {}
-
-OSErr InvokeAEEventHandlerUPP(const AppleEvent* theAppleEvent, AppleEvent* reply,
-                              SRefCon handlerRefcon, AEEventHandlerUPP userUPP) {
-    return userUPP(theAppleEvent, reply, handlerRefcon);
-}
-
 OSErr AEInstallEventHandler(AEEventClass theAEEventClass, AEEventID theAEEventID,
                             AEEventHandlerUPP handler, SRefCon handlerRefcon,
                             Boolean isSysHandler) {

@@ -62,13 +62,6 @@ OSErr AECreateList(const void*, Size factoredSize, Boolean isRecord, AEDescList*
     return AECreateDesc(typeAEList, nullptr, 0, resultList);
 }
 
-OSErr AECountItems(const AEDescList* theAEDescList, SInt32* theCount) {
-    if (!theCount) return paramErr;
-    OSErr err = CheckList(theAEDescList);
-    if (err == noErr) *theCount = SInt32(ReadItems(theAEDescList).size());
-    return err;
-}
-
 OSErr AEPutDesc(AEDescList* theAEDescList, SInt32 index, const AEDesc* theAEDesc) {
     OSErr err = theAEDesc ? CheckList(theAEDescList) : paramErr;
     if (err != noErr) return err;

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <list>
-#include <optional>
 
 struct OpaqueEventTargetRef {};
 
@@ -23,10 +22,6 @@ struct OpaqueEventHandlerRef {
 // removing a handler on the way changes nothing for it.
 struct OpaqueEventHandlerCallRef {
     std::vector<OpaqueEventHandlerRef> chain;
-    size_t next = 0;
-    platform::carbonevents::StandardHandler standard = nullptr;
-    // The standard handling runs once, however often the handlers pass the event on.
-    std::optional<OSStatus> standardResult;
 };
 
 namespace platform::carbonevents {
@@ -41,28 +36,17 @@ std::list<OpaqueEventHandlerRef>& Installed() {
     return handlers;
 }
 
-OSStatus Standard(OpaqueEventHandlerCallRef& call, EventRef event) {
-    if (!call.standardResult)
-        call.standardResult = call.standard ? call.standard(event) : eventNotHandledErr;
-    return *call.standardResult;
-}
-
-OSStatus Continue(OpaqueEventHandlerCallRef& call, EventRef event) {
-    while (call.next < call.chain.size()) {
-        const OpaqueEventHandlerRef& handler = call.chain[call.next++];
-        if (!handler.Handles(*event)) continue;
-        OSStatus result = handler.handler(&call, event, handler.userData);
-        if (result != eventNotHandledErr) return result;
-    }
-    return Standard(call, event);
-}
-
 } // namespace
 
 OSStatus SendToApplication(EventRef event, StandardHandler standard) {
     const auto& installed = Installed();
-    OpaqueEventHandlerCallRef call{{installed.begin(), installed.end()}, 0, standard, {}};
-    return Continue(call, event);
+    OpaqueEventHandlerCallRef call{{installed.begin(), installed.end()}};
+    for (const OpaqueEventHandlerRef& handler : call.chain) {
+        if (!handler.Handles(*event)) continue;
+        OSStatus result = handler.handler(&call, event, handler.userData);
+        if (result != eventNotHandledErr) return result;
+    }
+    return standard ? standard(event) : eventNotHandledErr;
 }
 
 } // namespace platform::carbonevents
@@ -72,13 +56,6 @@ using namespace platform::carbonevents;
 // Routine descriptors are the routines themselves.
 EventHandlerUPP NewEventHandlerUPP(EventHandlerProcPtr userRoutine) {
     return userRoutine;
-}
-
-void DisposeEventHandlerUPP(EventHandlerUPP) {}
-
-OSStatus InvokeEventHandlerUPP(EventHandlerCallRef inHandlerCallRef, EventRef inEvent,
-                               void* inUserData, EventHandlerUPP userUPP) {
-    return userUPP(inHandlerCallRef, inEvent, inUserData);
 }
 
 EventTargetRef GetApplicationEventTarget() {
@@ -102,8 +79,4 @@ OSStatus RemoveEventHandler(EventHandlerRef inHandlerRef) {
     if (found == installed.end()) return paramErr;
     installed.erase(found);
     return noErr;
-}
-
-OSStatus CallNextEventHandler(EventHandlerCallRef inCallRef, EventRef inEvent) {
-    return inCallRef && inEvent ? Continue(*inCallRef, inEvent) : paramErr;
 }

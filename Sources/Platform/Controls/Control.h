@@ -29,9 +29,9 @@ Kind KindOf(ControlRef control);
 bool IsActive(ControlRef control);
 // The part under a local point, whatever the control's state.
 ControlPartCode PartAt(ControlRef control, Point local);
-// A control made from 'CNTL' resourceID, in bounds when they are given; null when the
-// template is missing or short.
-ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect* bounds);
+// A control made from 'CNTL' resourceID, in the bounds given rather than the template's; null
+// when the template is missing or short.
+ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect& bounds);
 // Every control of the window, front-most first.
 std::vector<ControlRef> ControlsOf(WindowRef window);
 // How the control reads in the screen model, e.g. `button "OK" active`.

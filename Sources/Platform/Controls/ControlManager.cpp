@@ -67,16 +67,6 @@ void KillControls(WindowRef theWindow) {
     windows::ModelChanged();
 }
 
-void ShowControl(ControlRef theControl) {
-    theControl->visible = true;
-    windows::ModelChanged();
-}
-
-void HideControl(ControlRef theControl) {
-    theControl->visible = false;
-    windows::ModelChanged();
-}
-
 // Controls are drawn from the model by the display.
 void Draw1Control(ControlRef) {
     windows::ModelChanged();
@@ -118,28 +108,10 @@ void SetControlMaximum(ControlRef theControl, SInt16 newMaximum) {
     Pin(theControl);
 }
 
-void SetControlTitle(ControlRef theControl, ConstStr255Param title) {
-    theControl->title = FromPascal(title);
-    windows::ModelChanged();
-}
-
-void GetControlTitle(ControlRef theControl, Str255 title) {
-    ToPascal(theControl->title, title);
-}
-
-Rect* GetControlBounds(ControlRef control, Rect* bounds) {
-    *bounds = control->bounds;
-    return bounds;
-}
-
 void SetControlReference(ControlRef theControl, SRefCon data) {
     theControl->refCon = data;
 }
 
 SRefCon GetControlReference(ControlRef theControl) {
     return theControl->refCon;
-}
-
-SInt16 GetControlProcID(ControlRef theControl) {
-    return theControl->procID;
 }

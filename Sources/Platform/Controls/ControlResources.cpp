@@ -6,9 +6,9 @@
 
 namespace platform::controls {
 
-ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect* bounds) {
+ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect& bounds) {
     TemplateReader in(GetResource(FOUR_CHAR_CODE("CNTL"), resourceID));
-    Rect templateBounds = in.ReadRect();
+    in.Skip(8); // the bounds: the dialog item's box stands instead
     SInt16 value = in.Int16();
     bool visible = in.Byte() != 0;
     in.Skip(1);
@@ -17,12 +17,7 @@ ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect* 
     Str255 title;
     ToPascal(in.Pascal(), title);
     if (!in.Ok()) return nullptr;
-    return NewControl(window, bounds ? bounds : &templateBounds, title, visible, value, minimum,
-                      maximum, procID, refCon);
+    return NewControl(window, &bounds, title, visible, value, minimum, maximum, procID, refCon);
 }
 
 } // namespace platform::controls
-
-ControlRef GetNewControl(SInt16 resourceID, WindowRef owningWindow) {
-    return platform::controls::ControlFromResource(resourceID, owningWindow, nullptr);
-}

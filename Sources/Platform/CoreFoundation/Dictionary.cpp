@@ -24,15 +24,6 @@ CFTypeRef Dictionary::get(const std::u16string& key) const {
 
 using namespace platform::cf;
 
-CFTypeID CFDictionaryGetTypeID() {
-    return Dictionary::kTypeID;
-}
-
-CFIndex CFDictionaryGetCount(CFDictionaryRef dictionary) {
-    const Dictionary* object = As<Dictionary>(dictionary);
-    return object ? object->count() : 0;
-}
-
 const void* CFDictionaryGetValue(CFDictionaryRef dictionary, const void* key) {
     const Dictionary* object = As<Dictionary>(dictionary);
     const String* name = As<String>(key);

@@ -17,7 +17,6 @@ class Dictionary : public Object {
     // Takes over the caller's reference to value; a value already under the key is released.
     void set(const std::u16string& key, CFTypeRef value);
     CFTypeRef get(const std::u16string& key) const;
-    CFIndex count() const { return CFIndex(values_.size()); }
 
   private:
     std::map<std::u16string, CFTypeRef> values_;

@@ -2,8 +2,6 @@
 
 #include "Platform/PlatformTesting.h"
 
-#include <climits>
-
 namespace platform::cf {
 
 namespace {
@@ -18,16 +16,8 @@ Object::~Object() {
     --liveObjects;
 }
 
-void Object::retain() const {
-    if (!immortal_) ++count_;
-}
-
 void Object::release() const {
-    if (!immortal_ && --count_ == 0) delete this;
-}
-
-CFIndex Object::retainCount() const {
-    return immortal_ ? LONG_MAX : count_.load();
+    if (!immortal_) delete this;
 }
 
 long LiveObjectCount() {
@@ -38,17 +28,8 @@ long LiveObjectCount() {
 
 using platform::cf::Object;
 
-CFTypeRef CFRetain(CFTypeRef object) {
-    if (object) static_cast<const Object*>(object)->retain();
-    return object;
-}
-
 void CFRelease(CFTypeRef object) {
     if (object) static_cast<const Object*>(object)->release();
-}
-
-CFIndex CFGetRetainCount(CFTypeRef object) {
-    return object ? static_cast<const Object*>(object)->retainCount() : 0;
 }
 
 CFTypeID CFGetTypeID(CFTypeRef object) {

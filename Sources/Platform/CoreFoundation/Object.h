@@ -1,4 +1,5 @@
-// The common base of every Core Foundation object: a type and a retain count.
+// The common base of every Core Foundation object: a type and the one reference its owner
+// releases.
 #pragma once
 
 #include "Platform/CoreFoundation.h"
@@ -17,16 +18,13 @@ class Object {
     Object& operator=(const Object&) = delete;
 
     CFTypeID type() const { return type_; }
-    void retain() const;
-    // Deletes the object when the last reference goes.
+    // Deletes the object.
     void release() const;
-    CFIndex retainCount() const;
-    // Constants live as long as the process; retain and release leave them alone.
+    // Constants live as long as the process; release leaves them alone.
     void makeImmortal() { immortal_ = true; }
 
   private:
     CFTypeID type_;
-    mutable std::atomic<CFIndex> count_{1};
     bool immortal_ = false;
 };
 

@@ -35,10 +35,6 @@ CFURLRef NewURL(std::string path) {
 
 using namespace platform::cf;
 
-CFTypeID CFURLGetTypeID() {
-    return URL::kTypeID;
-}
-
 CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef, CFStringRef filePath,
                                        CFURLPathStyle pathStyle, Boolean) {
     auto path = UTF8Of(filePath);

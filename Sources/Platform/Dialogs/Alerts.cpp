@@ -109,10 +109,6 @@ DialogItemIndex StopAlert(SInt16 alertID, ModalFilterUPP modalFilter) {
     return RunAlert(alertID, modalFilter, AlertKind::Stop);
 }
 
-DialogItemIndex NoteAlert(SInt16 alertID, ModalFilterUPP modalFilter) {
-    return RunAlert(alertID, modalFilter, AlertKind::Note);
-}
-
 DialogItemIndex CautionAlert(SInt16 alertID, ModalFilterUPP modalFilter) {
     return RunAlert(alertID, modalFilter, AlertKind::Caution);
 }

@@ -14,7 +14,7 @@ struct DialogItem {
     Rect box{};              // local coordinates
 };
 
-enum class AlertKind { None, Plain, Stop, Note, Caution };
+enum class AlertKind { None, Plain, Stop, Caution };
 
 struct OpaqueDialogPtr {
     WindowRef window = nullptr;

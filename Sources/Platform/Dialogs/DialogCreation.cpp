@@ -78,7 +78,7 @@ Handle ItemHandle(WindowRef window, const DialogItem& item, const std::string& d
                                                    SInt16(KindOf(item) - ctrlItem), 0));
     case ctrlItem + resCtrl:
         return reinterpret_cast<Handle>(
-            controls::ControlFromResource(ResourceIDOf(data), window, &item.box));
+            controls::ControlFromResource(ResourceIDOf(data), window, item.box));
     case statText:
     case editText: {
         Handle text = NewHandle(0);

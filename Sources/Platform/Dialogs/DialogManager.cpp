@@ -106,7 +106,3 @@ void DrawDialog(DialogRef theDialog) {
     }
     windows::ModelChanged();
 }
-
-DialogItemIndex CountDITL(DialogRef theDialog) {
-    return DialogItemIndex(theDialog->items.size());
-}

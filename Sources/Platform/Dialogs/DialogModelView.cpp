@@ -15,8 +15,6 @@ const char* AlertName(AlertKind kind) {
     switch (kind) {
     case AlertKind::Stop:
         return "alert stop";
-    case AlertKind::Note:
-        return "alert note";
     case AlertKind::Caution:
         return "alert caution";
     default:

@@ -239,11 +239,6 @@ Boolean EventAvail(EventMask eventMask, EventRecord* theEvent) {
     return false;
 }
 
-OSErr PostEvent(EventKind eventNum, UInt32 eventMsg) {
-    State().queue.push_back(Stamp(eventNum, eventMsg, State().heldModifiers));
-    return noErr;
-}
-
 void FlushEvents(EventMask whichMask, EventMask) {
     std::erase_if(State().queue, [&](const EventRecord& e) { return Wanted(whichMask, e.what); });
 }
@@ -262,34 +257,6 @@ UInt32 GetDblTime() {
 }
 UInt32 GetCaretTime() {
     return 30;
-}
-
-Boolean Button() {
-    if (std::optional<RawInput> input = CurrentBackend().NextInput(0)) {
-        if (input->kind == RawInput::Kind::MouseUp || input->kind == RawInput::Kind::MouseMove) {
-            State().mouse = input->where;
-            State().button = input->kind == RawInput::Kind::MouseMove && State().button;
-        } else {
-            Enqueue(*input);
-        }
-    }
-    return State().button;
-}
-
-Boolean StillDown() {
-    return Button();
-}
-
-Boolean WaitMouseUp() {
-    Point where;
-    while (NextTrackingPoint(&where)) {
-    }
-    return true;
-}
-
-void GetMouse(Point* mouseLoc) {
-    *mouseLoc = State().mouse;
-    GlobalToLocal(mouseLoc);
 }
 
 void SysBeep(SInt16) {

@@ -1,4 +1,4 @@
-// The FSSpec calls: naming, creating, deleting, locking and describing files.
+// The FSSpec calls: naming, creating, deleting and unlocking files.
 #include "CatalogEntry.h"
 #include "ItemOperations.h"
 #include "Location.h"
@@ -40,36 +40,7 @@ OSErr FSpDelete(const FSSpec* spec) {
     return item.err ? item.err : DeleteItem(item.path);
 }
 
-OSErr FSpSetFLock(const FSSpec* spec) {
-    Located item = LocateSpec(spec);
-    return item.err ? item.err : SetLocked(item.path, true);
-}
-
 OSErr FSpRstFLock(const FSSpec* spec) {
     Located item = LocateSpec(spec);
     return item.err ? item.err : SetLocked(item.path, false);
-}
-
-// The FSSpec forms describe and change a file through the same parameter-block calls.
-static HParamBlockRec FileParamsFor(const FSSpec* spec) {
-    HParamBlockRec pb{};
-    pb.fileParam.ioVRefNum = spec->vRefNum;
-    pb.fileParam.ioDirID = spec->parID;
-    pb.fileParam.ioNamePtr = const_cast<StringPtr>(spec->name);
-    return pb;
-}
-
-OSErr FSpGetFInfo(const FSSpec* spec, FInfo* fndrInfo) {
-    if (!spec || !fndrInfo) return paramErr;
-    HParamBlockRec pb = FileParamsFor(spec);
-    OSErr err = PBHGetFInfoSync(&pb);
-    if (err == noErr) *fndrInfo = pb.fileParam.ioFlFndrInfo;
-    return err;
-}
-
-OSErr FSpSetFInfo(const FSSpec* spec, const FInfo* fndrInfo) {
-    if (!spec || !fndrInfo) return paramErr;
-    HParamBlockRec pb = FileParamsFor(spec);
-    pb.fileParam.ioFlFndrInfo = *fndrInfo;
-    return PBHSetFInfoSync(&pb);
 }

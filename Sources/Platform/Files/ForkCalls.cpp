@@ -146,26 +146,13 @@ OSErr FSpOpenDF(const FSSpec* spec, SInt8 permission, SInt16* refNum) {
     return item.err ? item.err : Forks().Open(item.path, false, permission, refNum);
 }
 
-OSErr FSpOpenRF(const FSSpec* spec, SInt8 permission, SInt16* refNum) {
-    Located item = LocateSpec(spec);
-    return item.err ? item.err : Forks().Open(item.path, true, permission, refNum);
-}
-
-static OSErr OpenByParamBlock(HParmBlkPtr pb, bool resourceFork) {
+OSErr PBHOpenSync(HParmBlkPtr pb) {
     HIOParam& io = pb->ioParam;
     io.ioRefNum = 0;
     Located item = LocateItem(io.ioVRefNum, io.ioDirID, io.ioNamePtr);
-    OSErr err =
-        item.err ? item.err : Forks().Open(item.path, resourceFork, io.ioPermssn, &io.ioRefNum);
+    OSErr err = item.err ? item.err : Forks().Open(item.path, false, io.ioPermssn, &io.ioRefNum);
     if (err != noErr && err != opWrErr) io.ioRefNum = 0;
     return io.ioResult = err;
-}
-
-OSErr PBHOpenSync(HParmBlkPtr pb) {
-    return OpenByParamBlock(pb, false);
-}
-OSErr PBHOpenRFSync(HParmBlkPtr pb) {
-    return OpenByParamBlock(pb, true);
 }
 
 OSErr PBCloseSync(ParmBlkPtr pb) {

@@ -180,33 +180,15 @@ OSErr FSOpenFork(const FSRef* ref, UniCharCount forkNameLength, const UniChar* f
     return Forks().Open(item.path, resource, permissions, forkRefNum);
 }
 
-// The fork calls that take a position move the mark, then read or write as FSRead/FSWrite do.
-template <typename Buffer, typename Transfer>
-static OSErr TransferAtPosition(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
-                                ByteCount requestCount, Buffer buffer, ByteCount* actualCount,
-                                Transfer transfer) {
+// Moves the mark, then writes as FSWrite does.
+OSErr FSWriteFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
+                  ByteCount requestCount, const void* buffer, ByteCount* actualCount) {
     if (actualCount) *actualCount = 0;
     OpenFork* open = PositionedFork(forkRefNum, positionMode, positionOffset);
     if (!open) return rfNumErr;
     if (open->mark < 0) return posErr;
     SInt32 count = SInt32(requestCount);
-    OSErr err = transfer(forkRefNum, &count, buffer);
+    OSErr err = FSWrite(forkRefNum, &count, buffer);
     if (actualCount) *actualCount = ByteCount(count);
     return err;
-}
-
-OSErr FSWriteFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
-                  ByteCount requestCount, const void* buffer, ByteCount* actualCount) {
-    return TransferAtPosition(forkRefNum, positionMode, positionOffset, requestCount, buffer,
-                              actualCount, FSWrite);
-}
-
-OSErr FSReadFork(SInt16 forkRefNum, UInt16 positionMode, SInt64 positionOffset,
-                 ByteCount requestCount, void* buffer, ByteCount* actualCount) {
-    return TransferAtPosition(forkRefNum, positionMode, positionOffset, requestCount, buffer,
-                              actualCount, FSRead);
-}
-
-OSErr FSCloseFork(SInt16 forkRefNum) {
-    return FSClose(forkRefNum);
 }

@@ -2,7 +2,6 @@
 #include "Lists/List.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace platform::lists {
 
@@ -67,15 +66,4 @@ void LSetCell(const void* dataPtr, SInt16 dataLen, Cell theCell, ListHandle lHan
     list->cells[list->Index(theCell)].assign(static_cast<const char*>(dataPtr),
                                              size_t(std::max<SInt16>(dataLen, 0)));
     DrawCell(*list, theCell);
-}
-
-void LGetCell(void* dataPtr, SInt16* dataLen, Cell theCell, ListHandle lHandle) {
-    const List* list = Find(lHandle);
-    if (!list || !list->Contains(theCell)) {
-        *dataLen = 0;
-        return;
-    }
-    const std::string& data = list->cells[list->Index(theCell)];
-    *dataLen = std::clamp<SInt16>(*dataLen, 0, SInt16(data.size()));
-    std::memcpy(dataPtr, data.data(), size_t(*dataLen));
 }

@@ -47,7 +47,6 @@ ListHandle LNew(const Rect* rView, const ListBounds* dataBounds, Point cSize, SI
     rec.indent = kTextIndent;
     rec.cellSize = CellSizeFor(*rView, columns, cSize);
     rec.visible.right = SInt16((rView->right - rView->left) / std::max<SInt16>(rec.cellSize.h, 1));
-    rec.lActive = true;
     rec.listFlags = drawIt ? 0 : lDrawingModeOff;
     rec.lastClick = Cell{-1, -1};
     rec.dataBounds = ListBounds{0, 0, rows, columns};
@@ -79,34 +78,15 @@ void LSetDrawingMode(Boolean drawIt, ListHandle lHandle) {
     ScrollTo(*list, TopRow(*list)); // brings the scroll bar up to date and draws
 }
 
-void LActivate(Boolean act, ListHandle lHandle) {
-    List* list = Find(lHandle);
-    if (!list) return;
-    list->rec.lActive = act;
-    if (list->rec.vScroll)
-        HiliteControl(list->rec.vScroll, act ? kControlNoPart : kControlInactivePart);
-}
-
 Rect* GetListViewBounds(ListHandle list, Rect* view) {
     const List* found = Find(list);
     *view = found ? found->rec.rView : Rect{};
     return view;
 }
 
-ListBounds* GetListDataBounds(ListHandle list, ListBounds* bounds) {
-    const List* found = Find(list);
-    *bounds = found ? found->rec.dataBounds : ListBounds{};
-    return bounds;
-}
-
 ControlRef GetListVerticalScrollBar(ListHandle list) {
     const List* found = Find(list);
     return found ? found->rec.vScroll : nullptr;
-}
-
-SInt8 GetListSelectionFlags(ListHandle list) {
-    const List* found = Find(list);
-    return found ? found->rec.selFlags : 0;
 }
 
 void SetListSelectionFlags(ListHandle list, SInt8 selectionFlags) {

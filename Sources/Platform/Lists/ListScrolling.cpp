@@ -1,4 +1,4 @@
-// Scrolling by whole rows, through LScroll, LAutoScroll and the vertical scroll bar, whose
+// Scrolling by whole rows, through LAutoScroll and the vertical scroll bar, whose
 // value is the top row shown.
 #include "Lists/List.h"
 
@@ -65,10 +65,6 @@ void TrackScrollBar(List& list, Point local) {
 } // namespace platform::lists
 
 using namespace platform::lists;
-
-void LScroll(SInt16, SInt16 dRows, ListHandle lHandle) {
-    if (List* list = Find(lHandle)) ScrollTo(*list, TopRow(*list) + dRows);
-}
 
 void LAutoScroll(ListHandle lHandle) {
     List* list = Find(lHandle);

@@ -86,15 +86,6 @@ void DisposePtr(Ptr p) {
     gMemError = noErr;
 }
 
-Size GetPtrSize(Ptr p) {
-    if (!p) {
-        gMemError = nilHandleErr;
-        return 0;
-    }
-    gMemError = noErr;
-    return HeaderOf(p)->size;
-}
-
 Handle NewHandle(Size byteCount) {
     return AllocateHandle(byteCount, false);
 }

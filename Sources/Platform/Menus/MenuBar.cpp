@@ -1,7 +1,6 @@
 // The menu bar: which menus it holds, left to right, and which title is highlighted.
 #include "Menus/Menu.h"
 
-#include "Platform/MacMemory.h"
 #include "Windows/Window.h"
 
 #include <algorithm>
@@ -72,22 +71,6 @@ void DeleteMenu(MenuID menuID) {
 
 void ClearMenuBar() {
     SetBar({});
-}
-
-MenuBarHandle GetMenuBar() {
-    Handle list = nullptr;
-    PtrToHand(Bar().data(), &list, Size(Bar().size() * sizeof(MenuRef)));
-    return list;
-}
-
-// Menus disposed of since the list was taken are left out.
-void SetMenuBar(MenuBarHandle mbar) {
-    if (!mbar) return;
-    const auto* list = reinterpret_cast<const MenuRef*>(*mbar);
-    std::vector<MenuRef> menus;
-    std::copy_if(list, list + GetHandleSize(mbar) / sizeof(MenuRef), std::back_inserter(menus),
-                 IsMenu);
-    SetBar(std::move(menus));
 }
 
 void InvalMenuBar() {

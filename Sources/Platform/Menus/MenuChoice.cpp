@@ -37,10 +37,6 @@ std::optional<ItemPlace> FindKeyEquivalent(UInt8 charCode) {
     return std::nullopt;
 }
 
-SInt32 ChooseIfFound(const std::optional<ItemPlace>& place) {
-    return place ? platform::menus::Choose(place->menu, place->item) : 0;
-}
-
 } // namespace
 
 namespace platform::menus {
@@ -70,10 +66,9 @@ bool TakeKeyEquivalent(const EventRecord& event) {
 
 SInt32 MenuSelect(Point startPt) {
     std::optional<ItemPlace> place = Track(startPt);
-    if (!place) HiliteMenu(0);
-    return ChooseIfFound(place);
-}
-
-SInt32 MenuKey(CharParameter ch) {
-    return ChooseIfFound(FindKeyEquivalent(UInt8(ch)));
+    if (!place) {
+        HiliteMenu(0);
+        return 0;
+    }
+    return Choose(place->menu, place->item);
 }

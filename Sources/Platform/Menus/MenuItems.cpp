@@ -2,8 +2,6 @@
 #include "Menus/Menu.h"
 #include "Support/PascalText.h"
 
-#include <algorithm>
-
 using namespace platform::menus;
 
 namespace {
@@ -48,13 +46,6 @@ void SetMenuItemText(MenuRef theMenu, MenuItemIndex item, ConstStr255Param itemS
     if (found && itemString) found->text = platform::FromPascal(itemString);
 }
 
-void GetMenuItemText(MenuRef theMenu, MenuItemIndex item, Str255 itemString) {
-    const MenuItem* found = ItemOf(theMenu, item);
-    size_t length = found ? std::min<size_t>(found->text.size(), 255) : 0;
-    itemString[0] = UInt8(length);
-    if (found) std::copy_n(found->text.begin(), length, itemString + 1);
-}
-
 OSStatus GetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand* outCommandID) {
     const MenuItem* found = ItemOf(inMenu, inItem);
     if (!found) return menuItemNotFoundErr;
@@ -63,17 +54,6 @@ OSStatus GetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand*
     return noErr;
 }
 
-OSStatus SetMenuItemCommandID(MenuRef inMenu, MenuItemIndex inItem, MenuCommand inCommandID) {
-    MenuItem* found = ItemOf(inMenu, inItem);
-    if (!found) return menuItemNotFoundErr;
-    found->command = inCommandID;
-    return noErr;
-}
-
 void EnableMenuCommand(MenuRef inMenu, MenuCommand inCommandID) {
     if (auto place = FindCommand(inMenu, inCommandID)) EnableMenuItem(place->menu, place->item);
-}
-
-void DisableMenuCommand(MenuRef inMenu, MenuCommand inCommandID) {
-    if (auto place = FindCommand(inMenu, inCommandID)) DisableMenuItem(place->menu, place->item);
 }

@@ -51,10 +51,6 @@ void DisposeMenu(MenuRef theMenu) {
     std::erase_if(Menus(), [&](const auto& owned) { return owned.get() == theMenu; });
 }
 
-MenuID GetMenuID(MenuRef menu) {
-    return menu ? menu->id : 0;
-}
-
 UInt16 CountMenuItems(MenuRef theMenu) {
     return theMenu ? UInt16(theMenu->items.size()) : 0;
 }

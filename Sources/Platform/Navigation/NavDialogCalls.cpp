@@ -28,8 +28,6 @@ NavEventUPP NewNavEventUPP(NavEventProcPtr userRoutine) {
     return userRoutine;
 }
 
-void DisposeNavEventUPP(NavEventUPP) {}
-
 OSStatus NavGetDefaultDialogCreationOptions(NavDialogCreationOptions* outOptions) {
     if (!outOptions) return paramErr;
     *outOptions = NavDialogCreationOptions{};
@@ -74,10 +72,6 @@ OSStatus NavDialogRun(NavDialogRef inDialog) {
     inDialog->chooser->AttachTo(inDialog->parent);
     AddSheet(inDialog);
     return noErr;
-}
-
-NavUserAction NavDialogGetUserAction(NavDialogRef inDialog) {
-    return IsLive(inDialog) ? inDialog->action : kNavUserActionNone;
 }
 
 // A sheet ends at once; an application-modal dialog (ended from its callback) when its loop

@@ -27,23 +27,8 @@ void MoveTo(SInt16 h, SInt16 v) {
     CurrentPort()->pen.pnLoc = Point{v, h};
 }
 
-void Move(SInt16 dh, SInt16 dv) {
-    Point& location = CurrentPort()->pen.pnLoc;
-    location = Point{SInt16(location.v + dv), SInt16(location.h + dh)};
-}
-
-void TextFont(SInt16 font) {
-    CurrentPort()->txFont = font;
-}
-void TextFace(Style face) {
-    CurrentPort()->txFace = face;
-}
 void TextSize(SInt16 size) {
     CurrentPort()->txSize = size;
-}
-
-void GetFontInfo(FontInfo* info) {
-    *info = FontInfo{kFontAscent, kFontLineHeight - kFontAscent, kFontCharWidth, 0};
 }
 
 // One fixed font serves every font number and size.

@@ -37,9 +37,9 @@ bool SameColours(CTabHandle a, CTabHandle b);
 SInt32 RowBytesFor(SInt16 width, SInt16 depth);
 
 // Copies the pixels of fromRect (in from's bounds) to toRect (in to's bounds), scaled to fit,
-// converting colours where the formats differ; only the part inside clip and to's bounds.
-void CopyPixels(const PixMap& from, const Rect& fromRect, const PixMap& to, const Rect& toRect,
-                Rect clip = Rect{-32767, -32767, 32767, 32767});
+// converting colours where the formats differ; only the part inside to's bounds. The two maps
+// hold different pixels.
+void CopyPixels(const PixMap& from, const Rect& fromRect, const PixMap& to, const Rect& toRect);
 
 // The graphics world whose pixel map or BitMap view this is; null for any other.
 Offscreen* OffscreenOf(const void* pixMapOrBitMap);

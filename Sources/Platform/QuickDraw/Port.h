@@ -14,8 +14,7 @@ namespace platform::quickdraw {
 
 struct DrawOp {
     // Highlight: a selected area (a list cell), shown inverted. Line: the area the pen covered.
-    // Image: pixels copied in from a graphics world.
-    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame, Highlight, Line, Image };
+    enum class Kind { Text, Frame, RoundFrame, FocusRing, ListBoxFrame, Highlight, Line };
     Kind kind = Kind::Text;
     Rect rect{};      // local coordinates; for text, the box the text covers
     std::string text; // Text only
@@ -53,7 +52,7 @@ struct OpaqueGrafPtr {
     RGBColor backColor{65535, 65535, 65535};
     Rect visBox{};                              // ports that are not windows
     Rect clipBox{-32767, -32767, 32767, 32767}; // wide open
-    BitMap portBits{};                          // a port without pixels, for CopyBits
+    BitMap portBits{};                          // handed out for a port without pixels
     std::unique_ptr<platform::quickdraw::Offscreen> offscreen; // graphics worlds only
 };
 

@@ -111,11 +111,6 @@ void SetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn) {
     if (port && !port->window) GetRegionBounds(visRgn, &port->visBox);
 }
 
-RgnHandle GetPortClipRegion(CGrafPtr port, RgnHandle clipRgn) {
-    RectRgn(clipRgn, &port->clipBox);
-    return clipRgn;
-}
-
 void SetPortClipRegion(CGrafPtr port, RgnHandle clipRgn) {
     if (port) GetRegionBounds(clipRgn, &port->clipBox);
 }

@@ -2,10 +2,6 @@
 
 #include <algorithm>
 
-void SetRect(Rect* r, SInt16 left, SInt16 top, SInt16 right, SInt16 bottom) {
-    *r = Rect{top, left, bottom, right};
-}
-
 void OffsetRect(Rect* r, SInt16 dh, SInt16 dv) {
     r->left = SInt16(r->left + dh);
     r->right = SInt16(r->right + dh);

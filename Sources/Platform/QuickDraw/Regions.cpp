@@ -37,11 +37,6 @@ void RectRgn(RgnHandle rgn, const Rect* r) {
     header->rgnBBox = EmptyRect(r) ? Rect{} : *r;
 }
 
-void SetEmptyRgn(RgnHandle rgn) {
-    Rect empty{};
-    RectRgn(rgn, &empty);
-}
-
 Boolean EmptyRgn(RgnHandle rgn) {
     RegionHeader* header = HeaderOf(rgn);
     return !header || EmptyRect(&header->rgnBBox);

@@ -81,8 +81,3 @@ void CloseResFile(SInt16 refNum) {
     else
         SetResError(chain.IsSystem(*file) ? noErr : chain.Close(*file));
 }
-
-void UpdateResFile(SInt16 refNum) {
-    OpenResourceFile* file = Chain().File(refNum);
-    SetResError(file ? UpdateResourceFile(*file) : resFNotFound);
-}

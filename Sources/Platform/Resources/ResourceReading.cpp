@@ -3,7 +3,6 @@
 #include "Platform/Resources.h"
 #include "Resources/ResourceChain.h"
 #include "Resources/ResourceHandles.h"
-#include "Support/PascalText.h"
 
 using namespace platform::resources;
 
@@ -30,16 +29,6 @@ Handle Get1Resource(ResType theType, SInt16 theID) {
     OpenResourceFile* current = Chain().Current();
     return LoadFirst(current ? std::vector{current} : std::vector<OpenResourceFile*>{}, theType,
                      theID);
-}
-
-void GetResInfo(Handle theResource, SInt16* theID, ResType* theType, Str255 name) {
-    Resource* resource = Chain().Owner(theResource).second;
-    SetResError(resource ? noErr : resNotFound);
-    if (!resource) return;
-    const ResourceEntry& entry = resource->entry;
-    if (theID) *theID = entry.id;
-    if (theType) *theType = entry.type;
-    if (name) platform::ToPascal(entry.name.value_or(""), name);
 }
 
 SInt16 GetResAttrs(Handle theResource) {

@@ -59,14 +59,6 @@ void WriteResource(Handle theResource) {
     if (resource) KeepChangedData(*file, *resource);
 }
 
-void SetResInfo(Handle theResource, SInt16 theID, ConstStr255Param name) {
-    auto [file, resource] = ChangeableOrError(theResource);
-    if (!resource) return;
-    resource->entry.id = theID;
-    if (name) resource->entry.name = NameOf(name);
-    file->changed = true;
-}
-
 void RemoveResource(Handle theResource) {
     auto [file, resource] = OwnerOrError(theResource);
     if (!resource) return;

@@ -117,10 +117,6 @@ void TESetStyle(SInt16 mode, const TextStyle* newStyle, Boolean fRedraw, TEHandl
     if (fRedraw) Redraw(*edit);
 }
 
-void TEActivate(TEHandle hTE) {
-    if (TextEdit* edit = Find(hTE)) edit->rec.active = 1;
-}
-
 void TEDeactivate(TEHandle hTE) {
     if (TextEdit* edit = Find(hTE)) edit->rec.active = 0;
 }

@@ -16,10 +16,6 @@ void CopyPascalStringToC(ConstStr255Param src, char* dst) {
     dst[length] = '\0';
 }
 
-void c2pstrcpy(Str255 dst, const char* src) {
-    CopyCStringToPascal(src, dst);
-}
-
 void p2cstrcpy(char* dst, ConstStr255Param src) {
     CopyPascalStringToC(src, dst);
 }

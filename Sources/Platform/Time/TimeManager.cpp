@@ -143,12 +143,6 @@ TMTask* TaskOf(QElemPtr element) {
 
 } // namespace
 
-TimerUPP NewTimerUPP(TimerProcPtr userRoutine) {
-    return userRoutine;
-}
-
-void DisposeTimerUPP(TimerUPP) {}
-
 OSErr InsTime(QElemPtr tmTaskPtr) {
     return tmTaskPtr ? TimeManager::Shared().Insert(TaskOf(tmTaskPtr)) : qErr;
 }

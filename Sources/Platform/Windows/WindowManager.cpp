@@ -4,7 +4,6 @@
 #include "Windows/Window.h"
 
 #include <algorithm>
-#include <cstring>
 
 using namespace platform;
 using namespace platform::windows;
@@ -36,12 +35,6 @@ WindowRef FrontWindow() {
     return nullptr;
 }
 
-WindowRef GetNextWindow(WindowRef window) {
-    const auto& list = WindowList();
-    auto at = std::find(list.begin(), list.end(), window);
-    return at == list.end() || at + 1 == list.end() ? nullptr : *(at + 1);
-}
-
 void SelectWindow(WindowRef window) {
     if (!IsWindow(window)) return;
     BringToFront(window);
@@ -53,16 +46,6 @@ void ShowWindow(WindowRef window) {
     window->visible = true;
     window->needsUpdate = true;
     ModelChanged();
-}
-
-void HideWindow(WindowRef window) {
-    if (!IsWindow(window) || !window->visible) return;
-    window->visible = false;
-    ModelChanged();
-}
-
-Boolean IsWindowVisible(WindowRef window) {
-    return IsWindow(window) && window->visible;
 }
 
 WindowPartCode FindWindow(Point thePoint, WindowRef* window) {
@@ -120,21 +103,6 @@ void SetWRefCon(WindowRef window, SRefCon data) {
 SInt16 GetWindowKind(WindowRef window) {
     return IsWindow(window) ? window->kind : 0;
 }
-void SetWindowKind(WindowRef window, SInt16 kind) {
-    if (IsWindow(window)) window->kind = kind;
-}
-
-void SetWTitle(WindowRef window, ConstStr255Param title) {
-    if (!IsWindow(window)) return;
-    window->title.assign(reinterpret_cast<const char*>(title + 1), title[0]);
-    ModelChanged();
-}
-
-void GetWTitle(WindowRef window, Str255 title) {
-    std::string text = IsWindow(window) ? window->title.substr(0, 255) : std::string();
-    title[0] = UInt8(text.size());
-    std::memcpy(title + 1, text.data(), text.size());
-}
 
 void DisposeWindow(WindowRef window) {
     if (!IsWindow(window)) return;
@@ -148,19 +116,12 @@ void DisposeWindow(WindowRef window) {
 CGrafPtr GetWindowPort(WindowRef window) {
     return window ? &window->port : nullptr;
 }
-WindowRef GetWindowFromPort(CGrafPtr port) {
-    return port ? port->window : nullptr;
-}
 
 void BeginUpdate(WindowRef window) {
     if (IsWindow(window)) window->needsUpdate = false;
 }
 
 void EndUpdate(WindowRef) {}
-
-void InvalWindowRect(WindowRef window, const Rect*) {
-    if (IsWindow(window)) window->needsUpdate = true;
-}
 
 // A window's port is visible while the window is; other ports keep what they were given.
 RgnHandle GetPortVisibleRegion(CGrafPtr port, RgnHandle visRgn) {

@@ -1,6 +1,7 @@
 #include "Korvane/DataStore/SettingsFile.h"
 #include "Korvane/DataStoreSupport.h"
 #include "Platform/MacErrors.h"
+#include "TestSupport/FinderInfo.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -111,7 +112,7 @@ TEST(SettingsFile, FailedWriteKeepsThePreviousWorkingCopy) {
     EXPECT_FALSE(std::filesystem::exists(folder + "/._QZJA.new"));
 
     // A locked working copy is replaced all the same, as the writer always unlocked it.
-    FSpSetFLock(&store.context->tempFileSpec);
+    LockFile(store.context->tempFileSpec);
     ASSERT_EQ(SaveJASettingToJATemp(store.context), noErr);
     EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "new,2,New\r\nmore,3,More\r\n");
 }

@@ -1,8 +1,8 @@
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/DataStoreSupport.h"
+#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
-#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/Shell/ShowAlert.h"
 #include "Korvane/Shell/Shutdown.h"
 #include "MorrowCommon_2/MyControlHilite.h"
@@ -135,10 +135,7 @@ TEST_F(EntryEditor, ConfirmTellsCaseApartAndHelpKeepsOneHelpWindow) {
     EXPECT_FALSE(Type(kEditorItemUserName, "ann"));
     for (int press = 0; press < 2; ++press)
         JobAccountDialogItemProc(context, Editor(), kEditorItemHelp);
-    int windows = 0;
-    for (WindowRef window = FrontWindow(); window; window = GetNextWindow(window))
-        ++windows;
-    EXPECT_EQ(windows, 2); // the editor and one help window
+    EXPECT_EQ(platform::windows::WindowList().size(), 2u); // the editor and one help window
 }
 
 TEST_F(EntryEditor, CancelAndAFullListCloseTheEditorWithoutStoring) {

@@ -1,6 +1,7 @@
 #include "Korvane/DataStoreSupport.h"
 #include "Korvane/ImportExport/Export.h"
 #include "Platform/MacErrors.h"
+#include "TestSupport/FinderInfo.h"
 
 #include <cstring>
 #include <filesystem>
@@ -21,7 +22,7 @@ FInfo FinderInfoOf(const FSRef& ref) {
     FSSpec spec;
     FInfo info{};
     EXPECT_EQ(FSGetCatalogInfo(&ref, kFSCatInfoNone, nullptr, nullptr, &spec, nullptr), noErr);
-    EXPECT_EQ(FSpGetFInfo(&spec, &info), noErr);
+    EXPECT_EQ(GetFileFinderInfo(spec, &info), noErr);
     return info;
 }
 
@@ -33,7 +34,7 @@ class ExportFile : public ::testing::Test {
         FSSpec spec;
         FSGetCatalogInfo(&context->exportFileRef, kFSCatInfoNone, nullptr, nullptr, &spec, nullptr);
         FInfo info{FOUR_CHAR_CODE("WDBN"), FOUR_CHAR_CODE("MSWD"), kIsInvisible, {0, 0}, 0};
-        FSpSetFInfo(&spec, &info);
+        SetFileFinderInfo(spec, info);
         const char text[] = "ann,42,Ann Lee\r\nbob,7,Bob B\r\n";
         context->tempTextLength = SInt32(std::strlen(text));
         context->tempText = NewPtr(context->tempTextLength);

@@ -2,7 +2,7 @@
 #include "Korvane/DataStoreSupport.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/NameOrder.h"
-#include "Platform/Lists.h"
+#include "Lists/List.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/HeadlessDriver.h"
 
@@ -162,14 +162,10 @@ class SortJAListDialog : public ::testing::Test {
 
     std::vector<std::string> Rows() {
         std::vector<std::string> rows;
-        ListHandle list = store.setting->theList;
-        for (SInt16 row = 0; row < (*list)->dataBounds.bottom; ++row) {
-            char user[64], id[64];
-            SInt16 userLength = sizeof user, idLength = sizeof id;
-            LGetCell(user, &userLength, Cell{row, 0}, list);
-            LGetCell(id, &idLength, Cell{row, 1}, list);
-            rows.push_back(std::string(user, userLength) + "|" + std::string(id, idLength));
-        }
+        const platform::lists::List& list = *platform::lists::Find(store.setting->theList);
+        for (SInt16 row = 0; row < list.Rows(); ++row)
+            rows.push_back(list.cells[list.Index(Cell{row, 0})] + "|" +
+                           list.cells[list.Index(Cell{row, 1})]);
         return rows;
     }
 

@@ -23,7 +23,6 @@ enum class Role : std::uint8_t {
     ScrollBar,
     StopIcon,
     CautionIcon,
-    NoteIcon,
     Message,
 };
 

@@ -79,16 +79,13 @@ void PaintEditField(CellBuffer& screen, DialogRef dialog, DialogItemIndex index,
 
 void PaintAlertIcon(CellBuffer& screen, DialogRef dialog) {
     const char* icon = nullptr;
-    Role role = Role::NoteIcon;
+    Role role = Role::StopIcon;
     switch (dialog->alert) {
     case AlertKind::Stop:
-        icon = "(X)", role = Role::StopIcon;
+        icon = "(X)";
         break;
     case AlertKind::Caution:
         icon = "/!\\", role = Role::CautionIcon;
-        break;
-    case AlertKind::Note:
-        icon = "(i)";
         break;
     default:
         return;

@@ -46,8 +46,6 @@ Look LookOf(Role role) {
         return {COLOR_RED, COLOR_WHITE, A_BOLD};
     case Role::CautionIcon:
         return {COLOR_BLACK, COLOR_YELLOW, A_BOLD};
-    case Role::NoteIcon:
-        return {COLOR_BLUE, COLOR_WHITE, A_BOLD};
     case Role::Message:
         return {COLOR_WHITE, COLOR_RED, A_BOLD};
     default:
@@ -58,7 +56,7 @@ Look LookOf(Role role) {
 constexpr Role kRoles[] = {
     Role::Desktop,       Role::MenuBar,     Role::Menu,          Role::Window, Role::ActiveFrame,
     Role::InactiveFrame, Role::Button,      Role::DefaultButton, Role::Field,  Role::ScrollBar,
-    Role::StopIcon,      Role::CautionIcon, Role::NoteIcon,      Role::Message};
+    Role::StopIcon,      Role::CautionIcon, Role::Message};
 
 short PairOf(Role role) {
     return short(int(role) + 1);

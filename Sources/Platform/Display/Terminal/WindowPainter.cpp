@@ -47,8 +47,6 @@ void PaintDrawn(CellBuffer& screen, WindowRef window) {
         if (op.kind == DrawOp::Kind::Frame || op.kind == DrawOp::Kind::RoundFrame) {
             if (area.Width() >= 2 && area.Height() >= 2)
                 PaintBox(screen, area, Role::Window, false);
-        } else if (op.kind == DrawOp::Kind::Image) {
-            screen.Fill(area.left, area.top, area.right, area.bottom, "▒", Role::Window);
         } else if (op.kind == DrawOp::Kind::Line && (area.Width() == 1 || area.Height() == 1)) {
             screen.Fill(area.left, area.top, area.right, area.bottom,
                         area.Height() == 1 ? "─" : "│", Role::Window);

@@ -1,11 +1,7 @@
-// Copying pixels between graphics worlds, and into windows, where the copy is recorded.
-#include "Platform/MacErrors.h"
-#include "Platform/MacMemory.h"
+// Copying pixels from one graphics world's pixel map to another's.
 #include "QuickDraw/Pixels.h"
-#include "QuickDraw/Port.h"
 
 #include <cstring>
-#include <vector>
 
 namespace platform::quickdraw {
 
@@ -38,20 +34,9 @@ bool CopyRowsAsBytes(const PixMap& from, const Rect& fromRect, const PixMap& to,
 
 } // namespace
 
-void CopyPixels(const PixMap& from, const Rect& fromRect, const PixMap& to, const Rect& toRect,
-                Rect clip) {
+void CopyPixels(const PixMap& from, const Rect& fromRect, const PixMap& to, const Rect& toRect) {
     Rect area;
-    if (EmptyRect(&fromRect) || !SectRect(&toRect, &clip, &area) ||
-        !SectRect(&area, &to.bounds, &area))
-        return;
-    if (from.baseAddr == to.baseAddr) { // within one world: read from a snapshot
-        const auto* start = reinterpret_cast<const UInt8*>(from.baseAddr);
-        std::vector<UInt8> copy(start, start + size_t(from.rowBytes & 0x7FFF) *
-                                                   size_t(from.bounds.bottom - from.bounds.top));
-        PixMap snapshot = from;
-        snapshot.baseAddr = reinterpret_cast<Ptr>(copy.data());
-        return CopyPixels(snapshot, fromRect, to, toRect, clip);
-    }
+    if (EmptyRect(&fromRect) || !SectRect(&toRect, &to.bounds, &area)) return;
     Pixels in(from), out(to);
     const bool same = in.SameFormatAs(out);
     if (same && CopyRowsAsBytes(from, fromRect, to, toRect, area)) return;
@@ -71,26 +56,3 @@ void CopyPixels(const PixMap& from, const Rect& fromRect, const PixMap& to, cons
 }
 
 } // namespace platform::quickdraw
-
-using namespace platform::quickdraw;
-
-void CopyBits(const BitMap* srcBits, const BitMap* dstBits, const Rect* srcRect,
-              const Rect* dstRect, SInt16 mode, RgnHandle maskRgn) {
-    Offscreen* source = OffscreenOf(srcBits);
-    if (mode != srcCopy || !source || !dstBits || !srcRect || !dstRect) {
-        SetQDError(paramErr);
-        return;
-    }
-    Rect clip{-32767, -32767, 32767, 32767};
-    if (maskRgn) GetRegionBounds(maskRgn, &clip);
-    if (Offscreen* target = OffscreenOf(dstBits)) {
-        CopyPixels(source->pixMap, *srcRect, target->pixMap, *dstRect, clip);
-    } else if (dstBits == &CurrentPort()->portBits) {
-        Rect shown;
-        if (SectRect(dstRect, &clip, &shown)) Record({DrawOp::Kind::Image, shown, {}, normal});
-    } else {
-        SetQDError(paramErr);
-        return;
-    }
-    SetQDError(noErr);
-}
