@@ -21,7 +21,8 @@ void PlatformClearGestaltAnswers();
 // How many times NSApplicationLoad has been called in this process.
 unsigned long PlatformApplicationLoadCount();
 
-// Core Foundation objects alive in this process, constants included.
+// Core Foundation objects alive in this process, leaving out those that belong to it for its
+// whole life (constants, main bundles and what they hold).
 long PlatformLiveObjectCount();
 
 // The main bundle and the system version for the life of a test's scope.
