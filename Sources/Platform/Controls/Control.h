@@ -33,6 +33,8 @@ ControlPartCode PartAt(ControlRef control, Point local);
 ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect* bounds);
 // Every control of the window, front-most first.
 std::vector<ControlRef> ControlsOf(WindowRef window);
+// For tests: forgets every control.
+void Reset();
 // How the control reads in the screen model, e.g. `button "OK" active`.
 std::string Describe(ControlRef control);
 // Length-prefixed strings; null reads as empty, and a longer text is cut at 255 bytes.

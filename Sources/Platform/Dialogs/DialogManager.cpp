@@ -66,6 +66,11 @@ Point LocalPoint(DialogRef dialog, Point global) {
     return Point{SInt16(global.v - origin.v), SInt16(global.h - origin.h)};
 }
 
+void Reset() {
+    for (WindowRef window : std::vector<WindowRef>(windows::WindowList()))
+        if (window->dialog) DisposeDialog(window->dialog);
+}
+
 } // namespace platform::dialogs
 
 DialogRef GetNewDialog(SInt16 dialogID, void*, WindowRef behind) {
