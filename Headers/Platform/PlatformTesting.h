@@ -21,8 +21,26 @@ void PlatformClearGestaltAnswers();
 // How many times NSApplicationLoad has been called in this process.
 unsigned long PlatformApplicationLoadCount();
 
-// Core Foundation objects alive in this process, constants included.
+// Core Foundation objects alive in this process, leaving out those that belong to it for its
+// whole life (constants, main bundles and what they hold).
 long PlatformLiveObjectCount();
+
+// What tests may leave alive by mistake. Forks count the program's own, not the main bundle's
+// resource files.
+struct PlatformLiveCounts {
+    long windows = 0; // visible or not
+    long forks = 0;
+    long lists = 0;
+    long textEdits = 0;
+    long objects = 0; // as PlatformLiveObjectCount
+};
+PlatformLiveCounts PlatformCountLive();
+
+// Puts the platform back as a freshly started process has it: no windows, dialogs, controls,
+// lists, text edits or menus; no events, the button up and no display; no resource files (the
+// bundle's are opened again on first use), open forks, folder IDs or volumes; the executable's
+// main bundle. Core Foundation objects still alive stay, since their owners may still use them.
+void PlatformResetProcessState();
 
 // The main bundle and the system version for the life of a test's scope.
 class PlatformScopedMainBundle {

@@ -34,6 +34,8 @@ ControlPartCode PartAt(ControlRef control, Point local);
 ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect& bounds);
 // Every control of the window, front-most first.
 std::vector<ControlRef> ControlsOf(WindowRef window);
+// For tests: forgets every control.
+void Reset();
 // How the control reads in the screen model, e.g. `button "OK" active`.
 std::string Describe(ControlRef control);
 // A text in double quotes, with quotes and backslashes escaped and line breaks as spaces.

@@ -35,6 +35,10 @@ std::vector<ControlRef> ControlsOf(WindowRef window) {
     return found;
 }
 
+void Reset() {
+    Controls().clear();
+}
+
 } // namespace platform::controls
 
 ControlRef NewControl(WindowRef owningWindow, const Rect* boundsRect, ConstStr255Param title,

@@ -98,6 +98,7 @@ class MainBundle {
   private:
     // Callers may still hold a bundle the tests have replaced, so none is ever freed.
     void use(const fs::path& path) {
+        LastingScope lasting;
         current_ = made_.emplace_back(std::make_unique<Bundle>(path)).get();
         current_->makeImmortal();
     }

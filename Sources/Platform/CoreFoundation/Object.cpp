@@ -6,14 +6,23 @@ namespace platform::cf {
 
 namespace {
 std::atomic<long> liveObjects{0};
-}
+thread_local int lastingScopes = 0;
+} // namespace
 
-Object::Object(CFTypeID type) : type_(type) {
-    ++liveObjects;
+Object::Object(CFTypeID type) : type_(type), lasting_(lastingScopes > 0) {
+    if (!lasting_) ++liveObjects;
 }
 
 Object::~Object() {
-    --liveObjects;
+    if (!lasting_) --liveObjects;
+}
+
+LastingScope::LastingScope() {
+    ++lastingScopes;
+}
+
+LastingScope::~LastingScope() {
+    --lastingScopes;
 }
 
 void Object::release() const {

@@ -26,9 +26,20 @@ class Object {
   private:
     CFTypeID type_;
     bool immortal_ = false;
+    bool lasting_;
 };
 
-// Objects alive in the process, for tests that look for leaks.
+// Objects made on this thread while a scope is alive belong to the process (constants, the
+// main bundles and what they hold): a test that makes one first has not leaked it.
+class LastingScope {
+  public:
+    LastingScope();
+    ~LastingScope();
+    LastingScope(const LastingScope&) = delete;
+    LastingScope& operator=(const LastingScope&) = delete;
+};
+
+// Objects alive in the process, those that belong to it left out, for tests that look for leaks.
 long LiveObjectCount();
 
 // The object behind a reference when it has the type of T, else null.

@@ -99,6 +99,7 @@ CFStringRef CFStringMakeConstant(const char* utf8) {
     std::lock_guard<std::mutex> guard(lock);
     auto [entry, inserted] = constants->try_emplace(utf8, nullptr);
     if (inserted) {
+        LastingScope lasting;
         if (auto text = DecodeText(utf8, kCFStringEncodingUTF8)) {
             auto* constant = new String(std::move(*text));
             constant->makeImmortal();

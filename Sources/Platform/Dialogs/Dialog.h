@@ -55,6 +55,8 @@ bool IsActiveItem(DialogRef dialog, DialogItemIndex item);
 // The first item whose box holds the local point; 0 when there is none.
 DialogItemIndex ItemAt(DialogRef dialog, Point local);
 DialogRef FrontDialog();
+// For tests: disposes of every dialog.
+void Reset();
 Point LocalPoint(DialogRef dialog, Point global);
 
 // The text of a text item's handle.

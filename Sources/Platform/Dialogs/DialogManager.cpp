@@ -65,6 +65,11 @@ Point LocalPoint(DialogRef dialog, Point global) {
     return quickdraw::LocalOf(dialog->window->port, global);
 }
 
+void Reset() {
+    for (WindowRef window : std::vector<WindowRef>(windows::WindowList()))
+        if (window->dialog) DisposeDialog(window->dialog);
+}
+
 } // namespace platform::dialogs
 
 DialogRef GetNewDialog(SInt16 dialogID, void*, WindowRef behind) {

@@ -159,6 +159,16 @@ ClickRecord LastMouseDown() {
     return State().lastDown;
 }
 
+void Reset() {
+    EventState& state = State();
+    state.queue.clear();
+    state.mouse = Point{};
+    state.button = false;
+    state.heldModifiers = 0;
+    state.lastDown = ClickRecord{};
+    state.active = nullptr;
+}
+
 bool NextTrackingPoint(Point* where) {
     EventState& state = State();
     if (state.button) {

@@ -42,6 +42,10 @@ void PostHighLevelEvent(UInt32 eventClass, UInt32 eventID);
 // A window that goes away is never the subject of an activate event afterwards.
 void ForgetWindow(WindowRef window);
 
+// For tests: no events queued, the pointer at 0,0 with the button up, no active window. The
+// filters and modal loops stay.
+void Reset();
+
 // The last mouse-down, for double clicks.
 struct ClickRecord {
     UInt32 when = 0;

@@ -173,7 +173,10 @@ OSErr ForkTable::Open(const std::string& path, bool resourceFork, SInt8 permissi
 
 OSErr ForkTable::OpenDataAsResourceFork(const std::string& path, SInt8 permission, SInt16* refNum) {
     OSErr err = Open(path, false, permission, refNum);
-    if (err == noErr) forks_.at(*refNum).resourceFork = true;
+    if (err == noErr) {
+        OpenFork& open = forks_.at(*refNum);
+        open.resourceFork = open.bundleFile = true;
+    }
     return err;
 }
 
@@ -198,6 +201,16 @@ SInt16 ForkTable::RefNumAt(SInt16 index) const {
 bool ForkTable::IsOpen(const std::string& path) const {
     return std::any_of(forks_.begin(), forks_.end(),
                        [&](const auto& entry) { return entry.second.path == path; });
+}
+
+long ForkTable::ProgramForkCount() const {
+    return long(std::count_if(forks_.begin(), forks_.end(),
+                              [](const auto& entry) { return !entry.second.bundleFile; }));
+}
+
+void ForkTable::CloseAll() {
+    while (!forks_.empty())
+        Close(forks_.begin()->first);
 }
 
 ForkTable& Forks() {

@@ -30,6 +30,7 @@ struct OpenFork {
     bool canWrite = false;
     SInt64 mark = 0;
     std::unique_ptr<Fork> fork;
+    bool bundleFile = false; // a resource file of the main bundle, which the platform opened
 };
 
 class ForkTable {
@@ -44,6 +45,9 @@ class ForkTable {
     // The refNum of the index-th open fork (1-based), 0 when there is none.
     SInt16 RefNumAt(SInt16 index) const;
     bool IsOpen(const std::string& path) const;
+    // For tests: the forks the program opened, and closing every fork.
+    long ProgramForkCount() const;
+    void CloseAll();
 
   private:
     std::map<SInt16, OpenFork> forks_;

@@ -7,7 +7,6 @@
 
 namespace platform::files {
 
-
 NodeTable::NodeTable() : ids_{{"/", fsRtDirID}}, paths_{{fsRtDirID, "/"}} {}
 
 SInt32 NodeTable::IdForPath(const std::string& path) {
@@ -69,6 +68,11 @@ std::optional<std::string> VolumeTable::RootOf(SInt16 vRefNum) const {
 VolumeTable& Volumes() {
     static VolumeTable table;
     return table;
+}
+
+void ForgetNodesAndVolumes() {
+    Nodes() = NodeTable();
+    Volumes() = VolumeTable();
 }
 
 std::string NormalPath(const std::string& path) {

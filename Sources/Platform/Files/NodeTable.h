@@ -43,6 +43,9 @@ class VolumeTable {
 
 VolumeTable& Volumes();
 
+// For tests: forgets every folder ID but the root's, and every volume.
+void ForgetNodesAndVolumes();
+
 // Lexically normal absolute form: no "." or "..", no repeated or trailing slashes.
 std::string NormalPath(const std::string& path);
 std::string ParentPath(const std::string& path);

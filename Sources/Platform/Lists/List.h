@@ -39,6 +39,9 @@ List& Register(std::unique_ptr<List> list);
 void Forget(ListHandle handle);
 // The lists of a window, in the order they were made.
 std::vector<List*> ListsIn(WindowRef window);
+// For tests: how many lists are alive, and disposing of them all.
+long Count();
+void Reset();
 
 // Geometry, in the port's coordinates. Only whole rows are shown.
 SInt16 ShownRows(const List& list);

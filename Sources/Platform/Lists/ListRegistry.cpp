@@ -28,4 +28,13 @@ std::vector<List*> ListsIn(WindowRef window) {
     return Lists().Where([&](const List& list) { return list.window == window; });
 }
 
+long Count() {
+    return long(Lists().Size());
+}
+
+void Reset() {
+    for (List* list : Lists().All())
+        LDispose(list->Handle());
+}
+
 } // namespace platform::lists

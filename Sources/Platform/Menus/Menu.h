@@ -43,6 +43,8 @@ struct ItemPlace {
 // Menus: owned here from creation until DisposeMenu.
 MenuRef MakeMenu(OpaqueMenuRef contents);
 bool IsMenu(MenuRef menu);
+// For tests: clears the menu bar and disposes of every menu.
+void Reset();
 // Item 1 onwards; null for the title and for an index past the end.
 MenuItem* ItemOf(MenuRef menu, MenuItemIndex item);
 bool IsChoosable(MenuRef menu, MenuItemIndex item);

@@ -17,6 +17,11 @@ std::vector<std::unique_ptr<OpaqueMenuRef>>& Menus() {
 
 } // namespace
 
+void Reset() {
+    ClearMenuBar();
+    Menus().clear();
+}
+
 bool MenuItem::IsPlatformItem() const {
     return command == kHICommandQuit;
 }

@@ -30,6 +30,11 @@ template <typename Record> class HandleRegistry {
         std::erase_if(records_, [&](const auto& record) { return record->Handle() == handle; });
     }
 
+    size_t Size() const { return records_.size(); }
+    std::vector<Record*> All() const {
+        return Where([](const Record&) { return true; });
+    }
+
     // The records that satisfy test, in the order they were made.
     template <typename Test> std::vector<Record*> Where(Test test) const {
         std::vector<Record*> found;

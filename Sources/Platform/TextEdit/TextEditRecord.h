@@ -31,6 +31,9 @@ TextEdit& Register(std::unique_ptr<TextEdit> edit);
 void Forget(TEHandle handle);
 // The text edits that draw in a window, in the order they were made.
 std::vector<TextEdit*> TextEditsIn(WindowRef window);
+// For tests: how many text edits are alive, and disposing of them all.
+long Count();
+void Reset();
 
 // Lines [first, end) lie wholly within area, vertically.
 struct LineRange {

@@ -29,4 +29,13 @@ std::vector<TextEdit*> TextEditsIn(WindowRef window) {
         [&](const TextEdit& edit) { return window && edit.rec.inPort == GetWindowPort(window); });
 }
 
+long Count() {
+    return long(TextEdits().Size());
+}
+
+void Reset() {
+    for (TextEdit* edit : TextEdits().All())
+        TEDispose(edit->Handle());
+}
+
 } // namespace platform::textedit

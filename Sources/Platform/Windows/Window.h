@@ -43,4 +43,7 @@ Rect StructureBounds(WindowRef window);
 // Tells the display that the model changed.
 void ModelChanged();
 
+// For tests: disposes of every window.
+void Reset();
+
 } // namespace platform::windows

@@ -88,4 +88,9 @@ void Forget(WindowRef window) {
     windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
 }
 
+void Reset() {
+    while (!Windows().empty())
+        DisposeWindow(Windows().front());
+}
+
 } // namespace platform::windows
