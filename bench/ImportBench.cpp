@@ -3,13 +3,13 @@
 // beside the pairwise passes it replaces, and the whole merge with its working copy round trip
 // beside a plain write and read of the same bytes.
 #include "BenchEntries.h"
-#include "Korvane/Shell/GlueRec.h"
+#include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/DataStore/SettingsFile.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportPairwiseMarking.h"
 #include "Korvane/ImportExport/ImportParse.h"
-#include "Korvane/DataStore/SettingPrivateRec.h"
-#include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/Shell/GlueRec.h"
 #include "Platform/MacMemory.h"
 #include "TestSupport/FileSpecs.h"
 #include "TestSupport/TempFolder.h"

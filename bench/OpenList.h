@@ -3,12 +3,12 @@
 #pragma once
 
 #include "BenchEntries.h"
-#include "Korvane/Shell/GlueRec.h"
 #include "Korvane/DataStore/JAPages.h"
-#include "Korvane/ListDialog/JobAccountDialog.h"
-#include "Korvane/ListDialog/JobAccountDialogActions.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/ListDialog/JobAccountDialogActions.h"
+#include "Korvane/Shell/GlueRec.h"
 #include "Korvane/Shell/Shutdown.h"
 #include "Platform/MacMemory.h"
 #include "Platform/PlatformTesting.h"

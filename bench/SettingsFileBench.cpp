@@ -3,9 +3,9 @@
 // bytes. The round trip flushes the new file to disk before it replaces the old one; the flushed
 // plain variant shows what that flush costs on its own.
 #include "BenchEntries.h"
-#include "Korvane/Shell/GlueRec.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/Shell/GlueRec.h"
 #include "Platform/MacMemory.h"
 #include "TestSupport/FileSpecs.h"
 #include "TestSupport/TempFolder.h"

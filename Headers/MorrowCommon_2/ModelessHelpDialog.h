@@ -27,7 +27,8 @@ struct HelpDlgRec {
 DialogRef DisplayModelessHelp(short dialogID, short helpID, Boolean showVersion, short secondHelpID,
                               short excludeCount, const short* excludeList);
 // True when it handled the event; item 1 in *itemHit for Return, Enter and Escape.
-Boolean ModelessHelpDialogFilterProc(DialogRef dialog, EventRecord* event, DialogItemIndex* itemHit);
+Boolean ModelessHelpDialogFilterProc(DialogRef dialog, EventRecord* event,
+                                     DialogItemIndex* itemHit);
 // Item 1 closes the window; item 7 prints (nothing).
 void ModelessHelpDialogItemProc(DialogRef* dialogRef, short item);
 // Harmless on null; always leaves *dialogRef null.

@@ -17,7 +17,7 @@ TEST_F(ProgramTest, ASaveOverAFileSavedMeanwhileAsksFirst) {
     WriteJAFile(kThreeEntries);
     const std::string go = domains.temp() / "go";
     Started run = Start("click row 0\nclick item 16\nprint\nawait " + Quoted(go) +
-                        "\nclick item 4\nprint\nclick item 1\nprint\n"         // Cancel
+                        "\nclick item 4\nprint\nclick item 1\nprint\n"               // Cancel
                         "click item 4\nclick item 2\nadmin \"root\" \"pw\"\nprint\n" // Overwrite
                         "click row 0\nclick item 16\nclick item 4\nprint\n"
                         "admin \"root\" \"pw\"\nquit\n");
@@ -40,8 +40,9 @@ TEST_F(ProgramTest, ASaveOverAFileSavedMeanwhileAsksFirst) {
 TEST_F(ProgramTest, ASecondRunOfTheSameUserLeavesTheFirstOnesWorkingCopyAlone) {
     WriteJAFile(kThreeEntries);
     const std::string go = domains.temp() / "go";
-    Started first = Start("click row 0\nclick item 16\nprint\nawait " + Quoted(go) + "\nquit\n"
-                          "click item 2\n", // Don't Save
+    Started first = Start("click row 0\nclick item 16\nprint\nawait " + Quoted(go) +
+                              "\nquit\n"
+                              "click item 2\n", // Don't Save
                           "first");
     ASSERT_TRUE(AwaitScreens(first, 1));
     RunResult second = Run("print\nclick item 1\n");

@@ -2,12 +2,12 @@
 // The import's parser, checks and duplicate marking on any bytes: the slots stay inside the block
 // and their fields, nothing outside the complete lines is left in a slot, and the linear marking
 // agrees with the pairwise passes.
-#include "Korvane/Shell/GlueRec.h"
+#include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ImportExport/ImportDuplicates.h"
-#include "Korvane/ImportExport/ImportParse.h"
 #include "Korvane/ImportExport/ImportPairwiseMarking.h"
-#include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/ImportExport/ImportParse.h"
+#include "Korvane/Shell/GlueRec.h"
 
 #include <cstdint>
 #include <cstdlib>

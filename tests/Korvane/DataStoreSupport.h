@@ -2,11 +2,11 @@
 // user's and the local domain's folders in a temporary folder.
 #pragma once
 
-#include "Korvane/Shell/Globals.h"
-#include "Korvane/Shell/GlueRec.h"
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/Shell/Globals.h"
+#include "Korvane/Shell/GlueRec.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "Platform/MacMemory.h"
 #include "Platform/PlatformTesting.h"

@@ -1,6 +1,6 @@
 // The resource files and the interface file the build puts into the bundle.
-#include "ResourceBytes.h"
 #include "Platform/ResourceFileFormat.h"
+#include "ResourceBytes.h"
 #include "TestSupport/FileContents.h"
 
 #include <cstring>

@@ -9,7 +9,8 @@ namespace {
 
 // FNV-1a: a change check, not a defence: whoever can write the file is root already.
 UInt64 HashBytes(const UInt8* bytes, size_t count, UInt64 hash = 14695981039346656037ull) {
-    for (size_t i = 0; i < count; ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+    for (size_t i = 0; i < count; ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211ull;
     return hash;
 }
 
@@ -26,7 +27,8 @@ UInt64 HashFile(int fd) {
     UInt64 hash = HashBytes(nullptr, 0);
     UInt8 piece[65536];
     ssize_t got;
-    while ((got = read(fd, piece, sizeof piece)) > 0) hash = HashBytes(piece, size_t(got), hash);
+    while ((got = read(fd, piece, sizeof piece)) > 0)
+        hash = HashBytes(piece, size_t(got), hash);
     return hash;
 }
 

@@ -24,5 +24,6 @@ OSErr check_permission(GlueRec* context);
 // The commit: the job-accounting file becomes a byte-for-byte copy of the working copy, owned by
 // root and not writable by group or others. When the file changed since the list copied it
 // (or since the last commit), caution alert 1013 asks first. Writes nothing and returns 0 when
-// the person declines or the right was refused. On a failure the file keeps its previous content. Releases the right at the end.
+// the person declines or the right was refused. On a failure the file keeps its previous content.
+// Releases the right at the end.
 OSErr CopyFromTemporaryToJAPrefs(GlueRec* context);

@@ -1,8 +1,8 @@
 #include "Korvane/DataStore/JAPrefs.h"
 
-#include "Korvane/Shell/Globals.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/Shell/Globals.h"
 #include "Platform/Dialogs.h"
 #include "Platform/MacErrors.h"
 

@@ -1,8 +1,8 @@
 #include "Korvane/DataStore/JAPrefs.h"
 
-#include "Korvane/Shell/Globals.h"
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/Shell/Globals.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "Platform/MacErrors.h"
 #include "Utility/Utility.h"

@@ -1,9 +1,9 @@
 #include "Korvane/DataStore/SettingsFile.h"
 
-#include "Korvane/Shell/Globals.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/Shell/Globals.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "Platform/MacErrors.h"
 

@@ -1,8 +1,8 @@
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 
+#include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/Shell/MenuCommands.h"
 #include "Korvane/Shell/SavedDialogPosition.h"
-#include "Korvane/DataStore/SettingPrivateRec.h"
 #include "MorrowCommon_2/MyControlHilite.h"
 #include "MorrowCommon_2/MyDialogItems.h"
 #include "MorrowCommon_2/MyPStrings.h"

@@ -2,8 +2,8 @@
 // field, then stored into the list.
 #pragma once
 
-#include "Korvane/Shell/GlueRec.h"
 #include "Korvane/DataStore/JASetting.h"
+#include "Korvane/Shell/GlueRec.h"
 
 struct JAToNewEditRec {
     Boolean isNewEntry;

@@ -1,8 +1,8 @@
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 
 #include "Korvane/DataStore/JAFieldRules.h"
-#include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/EntryEditor/NewJobAccountDialog.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "Korvane/ListDialog/JobAccountDialog.h"
-#include "Korvane/ListDialog/JobAccountDialogActions.h"
-#include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/EntryEditor/NewJobAccountDialog.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/ListDialog/JobAccountDialogActions.h"
 #include "Korvane/Shell/ShowAlert.h"
 
 namespace {

@@ -1,9 +1,9 @@
 #include "Korvane/ImportExport/Export.h"
 
+#include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/EventLoop.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
 #include "Korvane/Shell/Globals.h"
-#include "Korvane/DataStore/WholeFile.h"
 #include "Platform/MacErrors.h"
 #include "Platform/Resources.h"
 #include "Platform/TextCommon.h"

@@ -1,6 +1,6 @@
 // The export file: its creation, its content, its Finder information and the end of the save.
-#include "Korvane/ImportExport/Export.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/ImportExport/Export.h"
 #include "MorrowCommon_2/MyOpenCloseFile.h"
 #include "Platform/MacErrors.h"
 #include "Platform/Script.h"

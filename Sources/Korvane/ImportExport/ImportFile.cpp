@@ -1,6 +1,6 @@
 // Choosing the CSV file and reading it whole.
-#include "Korvane/ImportExport/Import.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/ImportExport/Import.h"
 #include "MorrowCommon_2/MyEasyNavStdGetFile.h"
 #include "Utility/Utility.h"
 

@@ -1,10 +1,10 @@
-#include "Korvane/ImportExport/Import.h"
 #include "Korvane/DataStore/JAPages.h"
-#include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
-#include "Korvane/Shell/ShowAlert.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/ImportExport/Import.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/Shell/ShowAlert.h"
 #include "MorrowCommon_2/MyOpenCloseFile.h"
 #include "Platform/MacErrors.h"
 

@@ -1,7 +1,7 @@
 // The working copy rewritten from the merged entries.
-#include "Korvane/ImportExport/Import.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/ImportExport/Import.h"
 #include "Platform/Dialogs.h"
 #include "Platform/MacMemory.h"
 

@@ -1,9 +1,9 @@
 // Parsing, checking and duplicate marking of the staged entries, with the alerts that report them.
+#include "Korvane/DataStore/JAFieldRules.h"
+#include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportParse.h"
-#include "Korvane/DataStore/JAFieldRules.h"
-#include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Platform/Dialogs.h"
 
 namespace {

@@ -1,13 +1,13 @@
 #include "Korvane/ListDialog/JobAccountDialog.h"
 
-#include "Korvane/Shell/EventLoop.h"
-#include "Korvane/Shell/Globals.h"
 #include "Korvane/DataStore/JAPages.h"
 #include "Korvane/DataStore/JAPrefs.h"
-#include "Korvane/EntryEditor/NewJobAccountDialog.h"
-#include "Korvane/Shell/SavedDialogPosition.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/EntryEditor/NewJobAccountDialog.h"
+#include "Korvane/Shell/EventLoop.h"
+#include "Korvane/Shell/Globals.h"
+#include "Korvane/Shell/SavedDialogPosition.h"
 #include "MorrowCommon_2/AppearanceManagerAvailable.h"
 #include "MorrowCommon_2/ModelessHelpDialog.h"
 #include "MorrowCommon_2/MyControlHilite.h"
@@ -37,8 +37,8 @@ ListHandle NewEntryList(DialogRef dialog) {
     view.right -= 15; // room for the scroll bar
     ListBounds data = {0, 0, 0, 2};
     Point defaultCellSize = {0, 0};
-    ListHandle list = LNew(&view, &data, defaultCellSize, 0, GetDialogWindow(dialog), false,
-                           false, false, true);
+    ListHandle list =
+        LNew(&view, &data, defaultCellSize, 0, GetDialogWindow(dialog), false, false, false, true);
     if (list != nullptr) SetListSelectionFlags(list, lOnlyOne);
     return list;
 }
@@ -164,8 +164,7 @@ void HiliteJobAccountDialogButtons(GlueRec* context) {
     SetItemActive(dialog, kJAItemNew, !editing);
     SetItemActive(dialog, kJAItemHelp, !editing);
     SetItemActive(dialog, kJAItemDeleteAll, count != 0 && !editing);
-    SetItemActive(dialog, kJAItemNextPage,
-                  paged && (last <= kJAEntriesPerPage || count > last));
+    SetItemActive(dialog, kJAItemNextPage, paged && (last <= kJAEntriesPerPage || count > last));
     SetItemActive(dialog, kJAItemPreviousPage, paged && last > kJAEntriesPerPage);
     SetItemActive(dialog, kJAItemSave, SAVE_BUTTON_Flag && !editing);
 }

@@ -1,8 +1,8 @@
 // What the list dialog's buttons do, and the two list operations every change goes through.
 #pragma once
 
-#include "Korvane/Shell/GlueRec.h"
 #include "Korvane/DataStore/JASetting.h"
+#include "Korvane/Shell/GlueRec.h"
 
 void JobAccountDialogItemProc(GlueRec* context, DialogRef dialog, short item);
 OSErr HandleJobAccountDialogButtons(GlueRec* context, short button);

@@ -1,11 +1,11 @@
 #include "Korvane/ListDialog/SortJAList.h"
 
 #include "Korvane/DataStore/JAPages.h"
-#include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
-#include "Korvane/Shell/ShowAlert.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/SortJAEntries.h"
+#include "Korvane/Shell/ShowAlert.h"
 #include "MorrowCommon_2/MyPStrings.h"
 #include "Platform/MacErrors.h"
 

@@ -1,11 +1,11 @@
 #include "Korvane/Shell/EventLoop.h"
 
+#include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/ImportExport/Export.h"
-#include "Korvane/Shell/Globals.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
+#include "Korvane/Shell/Globals.h"
 #include "Korvane/Shell/MenuCommands.h"
-#include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/Shell/ShowAlert.h"
 #include "Korvane/Shell/Shutdown.h"
 #include "MorrowCommon_2/ModelessHelpDialog.h"
@@ -32,7 +32,8 @@ Boolean ListHasSelection(const GlueRec* context) {
 
 void SelectRow(ListHandle list, SInt16 row, Boolean on) {
     SInt16 columns = (*list)->dataBounds.right;
-    for (SInt16 column = 0; column < columns; ++column) LSetSelect(on, Cell{row, column}, list);
+    for (SInt16 column = 0; column < columns; ++column)
+        LSetSelect(on, Cell{row, column}, list);
 }
 
 // A click in the list selects whole rows; a double click edits the row.

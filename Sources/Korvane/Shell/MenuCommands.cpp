@@ -1,10 +1,10 @@
 #include "Korvane/Shell/MenuCommands.h"
 
-#include "Korvane/Shell/GetStringFromPlist.h"
-#include "Korvane/ImportExport/Import.h"
-#include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/EntryEditor/NewJobAccountDialog.h"
+#include "Korvane/ImportExport/Import.h"
 #include "Korvane/ListDialog/SortJAList.h"
+#include "Korvane/Shell/GetStringFromPlist.h"
 #include "Platform/Events.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
@@ -25,7 +25,8 @@ bool MenuHasEnabledItem(MenuRef menu) {
 }
 
 void EnableCommands(std::initializer_list<MenuCommand> commands) {
-    for (MenuCommand command : commands) EnableMenuCommand(nullptr, command);
+    for (MenuCommand command : commands)
+        EnableMenuCommand(nullptr, command);
 }
 
 void ShowAboutAlert() {
@@ -66,8 +67,8 @@ Boolean AdjustMenus(DialogRef, short state, Boolean assumeTitlesOff) {
     }
     EnableCommands({kCommandAbout, 2});
     if (state == kMenuStateList)
-        EnableCommands({kCommandImport, 12, kCommandSortByLogin, kCommandSortByUser,
-                        kCommandSortByID});
+        EnableCommands(
+            {kCommandImport, 12, kCommandSortByLogin, kCommandSortByUser, kCommandSortByID});
     else if (state == kMenuStateEditor)
         EnableCommands({kCommandCut, kCommandCopy, kCommandPaste, kCommandClear});
     Boolean changed = false;

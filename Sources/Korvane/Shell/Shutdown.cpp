@@ -1,9 +1,9 @@
 #include "Korvane/Shell/Shutdown.h"
 
-#include "Korvane/ListDialog/JobAccountDialog.h"
-#include "Korvane/Shell/SavedDialogPosition.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/WorkingCopyLock.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/Shell/SavedDialogPosition.h"
 #include "Platform/MacMemory.h"
 
 namespace {

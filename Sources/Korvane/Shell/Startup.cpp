@@ -1,13 +1,13 @@
 #include "Korvane/Shell/Startup.h"
 
-#include "Korvane/Shell/EventLoop.h"
-#include "Korvane/ImportExport/Export.h"
-#include "Korvane/Shell/GetStringFromPlist.h"
-#include "Korvane/Shell/Globals.h"
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStore/SettingsFile.h"
 #include "Korvane/DataStore/WorkingCopyLock.h"
+#include "Korvane/ImportExport/Export.h"
+#include "Korvane/Shell/EventLoop.h"
+#include "Korvane/Shell/GetStringFromPlist.h"
+#include "Korvane/Shell/Globals.h"
 #include "Korvane/Shell/ShowAlert.h"
 #include "Korvane/Shell/Shutdown.h"
 #include "MorrowCommon_2/FileRefNumToFileLocation.h"
@@ -82,7 +82,8 @@ OSErr Initialize() {
     InitCursor();
     InitNSApp();
     EventRecord ignored;
-    for (int i = 0; i < 3; ++i) EventAvail(everyEvent, &ignored);
+    for (int i = 0; i < 3; ++i)
+        EventAvail(everyEvent, &ignored);
     return noErr;
 }
 

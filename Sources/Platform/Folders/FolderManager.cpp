@@ -1,6 +1,6 @@
-#include "Folders/DomainFolders.h"
 #include "Files/FileErrors.h"
 #include "Files/NodeTable.h"
+#include "Folders/DomainFolders.h"
 #include "Platform/Folders.h"
 #include "Platform/MacErrors.h"
 

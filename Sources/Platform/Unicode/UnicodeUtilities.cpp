@@ -1,7 +1,7 @@
 #include "Platform/UnicodeUtilities.h"
 
-#include "Unicode/Collators.h"
 #include "Platform/MacErrors.h"
+#include "Unicode/Collators.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // The commit runs the real tools: the tests run as root with the prompt forced, and the local
 // domain in a temporary folder.
-#include "Korvane/DataStoreSupport.h"
 #include "Korvane/DataStore/JAPrefs.h"
+#include "Korvane/DataStoreSupport.h"
 #include "Platform/MacErrors.h"
 
 #include <filesystem>

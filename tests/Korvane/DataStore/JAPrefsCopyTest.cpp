@@ -1,5 +1,5 @@
-#include "Korvane/DataStoreSupport.h"
 #include "Korvane/DataStore/JAPrefs.h"
+#include "Korvane/DataStoreSupport.h"
 #include "Platform/MacErrors.h"
 #include "Utility/Utility.h"
 

@@ -1,5 +1,5 @@
-#include "Korvane/DataStoreSupport.h"
 #include "ImportPairwiseMarking.h"
+#include "Korvane/DataStoreSupport.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportParse.h"

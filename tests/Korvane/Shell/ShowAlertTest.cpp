@@ -1,6 +1,6 @@
 #include "Korvane/Shell/ShowAlert.h"
-#include "Platform/Display.h"
 #include "Korvane/ShellFixture.h"
+#include "Platform/Display.h"
 #include "TestSupport/PString.h"
 
 #include <fstream>
