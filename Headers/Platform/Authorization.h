@@ -51,6 +51,7 @@ enum : OSStatus {
     errAuthorizationInternal = -60008,
     errAuthorizationInvalidFlags = -60011,
     errAuthorizationToolExecuteFailure = -60031,
+    errAuthorizationToolEnvironmentError = -60032,
 };
 
 // A new reference; with rights and kAuthorizationFlagExtendRights it also obtains them, as
@@ -71,9 +72,10 @@ OSStatus AuthorizationCopyRights(AuthorizationRef authorization, const Authoriza
 // Starts the tool as the superuser with the null-terminated arguments, never through a shell,
 // asking for the right first when the reference does not hold it. A tool path that does not
 // exist here is looked up by its name in /usr/sbin, /usr/bin, /sbin and /bin. The tool's
-// standard input and output are connected to *communicationsPipe; closing that stream waits for
-// the tool to end. Without a pipe the call waits for the tool itself. A tool that cannot be
-// started gives errAuthorizationToolExecuteFailure.
+// standard input and output are connected to *communicationsPipe, one stream for both ways.
+// Closing it ends the program's side only: the tool is the program's child, which the caller
+// reaps with wait() to learn how it ended. Without a pipe the call waits for the tool itself. A
+// tool that cannot be started gives errAuthorizationToolExecuteFailure.
 OSStatus AuthorizationExecuteWithPrivileges(AuthorizationRef authorization, const char* pathToTool,
                                             AuthorizationFlags options, char* const* arguments,
                                             FILE** communicationsPipe);

@@ -282,6 +282,13 @@ OSErr FSpRstFLock(const FSSpec* spec);
 // while either is open, diffVolErr across volumes.
 OSErr FSpExchangeFiles(const FSSpec* source, const FSSpec* dest);
 
+// For a writer that cannot use these calls, such as a tool run as the superuser: the name of the
+// sidecar of a file named name, and the sidecar's bytes for a file of this creator and type (at
+// most kFinderInfoSidecarSize of them). bdNamErr when the sidecar's name would not fit.
+enum { kFinderInfoSidecarSize = 128 };
+OSErr PlatformFinderInfoSidecar(ConstStr255Param name, OSType creator, OSType fileType,
+                                Str255 sidecarName, UInt8* bytes, SInt32* length);
+
 // Open forks.
 OSErr FSRead(SInt16 refNum, SInt32* count, void* buffPtr);
 OSErr FSWrite(SInt16 refNum, SInt32* count, const void* buffPtr);

@@ -76,6 +76,10 @@ class PlatformScopedGestaltAnswer {
 typedef void (*PlatformToolObserver)(char* const* argv, void* refCon);
 void PlatformSetPrivilegedToolObserver(PlatformToolObserver observer, void* refCon);
 
+// The privileged tool of this file name exits at once with status 1 instead of running, as a
+// tool that fails would; the observer still sees the tool asked for. Null ends it.
+void PlatformFailPrivilegedTool(const char* name);
+
 // Called with the byte count asked for by every FSRead, before it reads. A null observer stops
 // the calls.
 typedef void (*PlatformReadObserver)(SInt32 count, void* refCon);

@@ -84,3 +84,18 @@ TEST_F(ProgramTest, SaveThatFailsKeepsSaveActiveAndQuittingStillAsks) {
     EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "quitting asks before the changes go";
     EXPECT_EQ(ReadFileText(oemFolder()), "not a folder");
 }
+
+TEST_F(ProgramTest, ASaveWhoseToolFailsShowsTheFailureAndKeepsTheOldFileWhole) {
+    SKIP_UNLESS_ROOT();
+    WriteJAFile(kThreeEntries);
+    // Root's rm -f cannot clear the way for the new file: a folder holds its name.
+    std::filesystem::create_directories(oemFolder() + "/QZJA.new");
+    RunResult run = Run("click row 1\nclick item 16\n" + kSave + "key return\nprint\nquit\n" +
+                        "click item 2\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 3u) << run.out;
+    EXPECT_TRUE(ShowsErrorAlert(run.screens[1])) << run.screens[1].text;
+    EXPECT_TRUE(run.screens[2].front().active(4)) << "Save";
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+    EXPECT_TRUE(std::filesystem::is_directory(oemFolder() + "/QZJA.new"));
+}

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <gmock/gmock.h>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -38,13 +39,17 @@ class GrantedRef {
     AuthorizationRef ref = nullptr;
 };
 
-std::string ReadAll(FILE* pipe) {
+// The tool's output to its end; the tool is then reaped, its exit status in *exitStatus.
+std::string ReadAll(FILE* pipe, int* exitStatus = nullptr) {
     std::string text;
     char piece[64];
     size_t got;
     while ((got = fread(piece, 1, sizeof piece, pipe)) > 0)
         text.append(piece, got);
     fclose(pipe);
+    int status = 0;
+    wait(&status);
+    if (exitStatus) *exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return text;
 }
 
@@ -136,6 +141,31 @@ TEST_F(Authorization, ToolsRunFromArgumentVectorsWithTheirOutputOnThePipe) {
     bool original = std::filesystem::exists("/usr/sbin/chown");
     EXPECT_EQ(tools.toolPaths.back(), original ? "/usr/sbin/chown" : "/usr/bin/chown");
     EXPECT_EQ(tools.calls.size(), 3u);
+}
+
+TEST_F(Authorization, ThePipeCarriesInputToTheToolWhichTheCallerReapsForItsStatus) {
+    GrantedRef granted;
+    FILE* pipe = nullptr;
+    char* headArguments[] = {const_cast<char*>("-c"), const_cast<char*>("5"), nullptr};
+    ASSERT_EQ(
+        AuthorizationExecuteWithPrivileges(granted.ref, "/usr/bin/head", 0, headArguments, &pipe),
+        errAuthorizationSuccess);
+    fputs("line\nnot read", pipe);
+    fflush(pipe);
+    int exitStatus = -2;
+    EXPECT_EQ(ReadAll(pipe, &exitStatus), "line\n");
+    EXPECT_EQ(exitStatus, 0);
+
+    // A tool made to fail is seen as asked for, and ends with status 1 whatever it is given.
+    PlatformFailPrivilegedTool("head");
+    ASSERT_EQ(
+        AuthorizationExecuteWithPrivileges(granted.ref, "/usr/bin/head", 0, headArguments, &pipe),
+        errAuthorizationSuccess);
+    PlatformFailPrivilegedTool(nullptr);
+    fputs("line\n", pipe);
+    EXPECT_EQ(ReadAll(pipe, &exitStatus), "");
+    EXPECT_EQ(exitStatus, 1);
+    EXPECT_EQ(tools.calls.back(), (std::vector<std::string>{"head", "-c", "5"}));
 }
 
 TEST_F(Authorization, ToolsThatCannotStartGiveAnErrorStatus) {

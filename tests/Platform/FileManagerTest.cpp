@@ -98,6 +98,33 @@ TEST(FileManager, SidecarHoldsFinderInfoAndResourceForkAndFollowsItsFile) {
     EXPECT_FALSE(fs::exists(temp / "Report") || fs::exists(temp / "._Report"));
 }
 
+TEST(FileManager, SidecarBytesForOtherWritersAreWhatTheCatalogReads) {
+    TempFolder temp;
+    FSSpec made = SpecIn(temp.str(), "Made"), written = SpecIn(temp.str(), "Written");
+    ASSERT_EQ(FSpCreate(&made, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
+    Str255 name;
+    UInt8 bytes[kFinderInfoSidecarSize];
+    SInt32 length = 0;
+    ASSERT_EQ(PlatformFinderInfoSidecar(written.name, FOUR_CHAR_CODE("????"),
+                                        FOUR_CHAR_CODE("TEXT"), name, bytes, &length),
+              noErr);
+    EXPECT_EQ(TextOf(name), "._Written");
+    std::ofstream(temp / "Written");
+    std::ofstream(temp / TextOf(name), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes), length);
+    // Byte for byte what the File Manager writes for a new file of that type and creator.
+    EXPECT_EQ(ReadFileBytes(temp / "._Written"), ReadFileBytes(temp / "._Made"));
+    FInfo info{};
+    ASSERT_EQ(GetFileFinderInfo(written, &info), noErr);
+    EXPECT_EQ(info.fdType, FOUR_CHAR_CODE("TEXT"));
+    EXPECT_EQ(info.fdCreator, FOUR_CHAR_CODE("????"));
+
+    // A sidecar's name must fit a file name.
+    EXPECT_EQ(PlatformFinderInfoSidecar(PString(std::string(254, 'n')), 0, 0, name, bytes, &length),
+              bdNamErr);
+    EXPECT_EQ(PlatformFinderInfoSidecar(PString(""), 0, 0, name, bytes, &length), bdNamErr);
+}
+
 TEST(FileManager, RewritingASidecarKeepsUnknownEntriesAndSurvivesDamage) {
     TempFolder temp;
     WriteFile(temp / "Notes", "data");

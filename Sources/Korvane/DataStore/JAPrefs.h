@@ -10,20 +10,21 @@
 // which also sets gquit.
 OSErr CopyJAPrefsFromToTemporary(GlueRec* context);
 
-// Makes the OEM folder and the file where they are missing and opens the file for writing,
-// obtaining the right if it is not held; in a sandbox only creates a missing file. The last
-// three parameters are not used. 0 also when the person refuses the right (AUTH_CREATEL_Flag
-// then stays 0); dirNFErr when the OEM folder is missing afterwards; bdNamErr when the paths
-// were not composed; otherwise the first failing call's status.
+// Prepares the OEM folder for the commit, obtaining the right if it is not held: makes it (root's,
+// mode 0755) where it is missing and makes it root's alone where it is not. In a sandbox only
+// creates a missing file. The last three parameters are not used. 0 also when the person
+// refuses the right (AUTH_CREATEL_Flag then stays 0); dirNFErr when the OEM folder is missing
+// afterwards; bdNamErr when the paths were not composed; otherwise the first failing status.
 OSErr CreateOpenTmpFile(GlueRec* context, short, short, short*);
 
-// Obtains the right if it is not held and makes the job-accounting file writable for everyone.
-// 0 or the failing call's status.
+// Obtains the right if it is not held and makes the OEM folder the superuser's alone, so that
+// nobody else can replace or alter the file. 0 or the failing call's status.
 OSErr check_permission(GlueRec* context);
 
 // The commit: the job-accounting file becomes a byte-for-byte copy of the working copy, owned by
-// root and not writable by group or others. When the file changed since the list copied it
-// (or since the last commit), caution alert 1013 asks first. Writes nothing and returns 0 when
-// the person declines or the right was refused. On a failure the file keeps its previous content.
-// Releases the right at the end.
+// root with mode 0644, renamed into place in one step by the superuser. When the file changed
+// since the list copied it (or since the last commit), caution alert 1013 asks first. Writes
+// nothing and returns 0 when the person declines or the right was refused. A working copy that
+// is not a plain file (a link) is refused with permErr. On a failure the file keeps its previous
+// content. Releases the right at the end.
 OSErr CopyFromTemporaryToJAPrefs(GlueRec* context);

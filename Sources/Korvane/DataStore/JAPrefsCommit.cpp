@@ -1,38 +1,57 @@
 #include "Korvane/DataStore/JAPrefs.h"
 
+#include "Korvane/DataStore/JALocations.h"
+#include "Korvane/DataStore/PrivilegedReplace.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/Globals.h"
 #include "Platform/Dialogs.h"
 #include "Platform/MacErrors.h"
+#include "Utility/Utility.h"
+
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace {
 
 constexpr short kJAFileChangedAlert = 1013;
 constexpr short kOverwriteItem = 2;
 
-OSErr WriteJAPrefsFromTemporary(GlueRec* context) {
+// The working copy must be the user's own file, not a link that would make the system file a copy
+// of something else.
+OSErr CheckWorkingCopy(const GlueRec* context) {
+    const FSSpec& copy = context->tempFileSpec;
+    char folder[1024], path[1300];
+    OSErr err = FolderPath(copy.vRefNum, copy.parID, folder, sizeof folder);
+    if (err != noErr) return err;
+    std::snprintf(path, sizeof path, "%s/%.*s", folder, int(copy.name[0]), copy.name + 1);
+    struct stat info;
+    if (lstat(path, &info) != 0) return fnfErr;
+    return S_ISREG(info.st_mode) ? noErr : permErr;
+}
+
+OSErr WriteJAPrefsFromTemporary(GlueRec* context, Boolean sandboxed) {
     ReleaseTextClass release(&context->tempText);
-    OSErr err = ReadWholeFile(&context->tempFileSpec, &context->tempText, &context->tempTextLength,
-                              memFullErr);
-    FSSpec jaFile;
+    OSErr err = sandboxed ? noErr : CheckWorkingCopy(context);
     if (err == noErr)
-        err = FSMakeFSSpec(context->jaFileSpec.vRefNum, context->jaFileSpec.parID,
-                           context->jaFileSpec.name, &jaFile);
+        err = ReadWholeFile(&context->tempFileSpec, &context->tempText, &context->tempTextLength,
+                            memFullErr);
+    // The file itself may be missing: the superuser's rename makes it.
+    FSSpec jaFile;
+    if (err == noErr &&
+        (err = FSMakeFSSpec(context->jaFileSpec.vRefNum, context->jaFileSpec.parID,
+                            context->jaFileSpec.name, &jaFile)) == fnfErr &&
+        !sandboxed)
+        err = noErr;
     if (err == noErr) context->jaFileSpec = jaFile;
     if (err == noErr)
-        err = ReplaceFileContents(&context->jaFileSpec, context->tempText, context->tempTextLength);
+        err = sandboxed ? ReplaceFileContents(&context->jaFileSpec, context->tempText,
+                                              context->tempTextLength)
+                        : ReplaceJAPrefsAsRoot(context, context->tempText, context->tempTextLength);
     if (err == noErr)
         NoteJAFileIdentity(context->jaFilePath, context->tempText, context->tempTextLength,
                            &context->jaFileIdentity);
     return err;
-}
-
-void LockJAPrefsFile(GlueRec* context) {
-    const char* chmodArguments[] = {"og-w", context->jaFilePath, nullptr};
-    RunPrivilegedTool("/bin/chmod", chmodArguments, false);
-    const char* chownArguments[] = {"root", context->jaFilePath, nullptr};
-    RunPrivilegedTool("/usr/sbin/chown", chownArguments, false);
 }
 
 } // namespace
@@ -45,12 +64,7 @@ OSErr CopyFromTemporaryToJAPrefs(GlueRec* context) {
         return noErr;
     short unused;
     OSErr err = CreateOpenTmpFile(context, 0, 0, &unused);
-    if (err == noErr && AUTH_CREATEL_Flag) err = WriteJAPrefsFromTemporary(context);
-    // The file was opened to everyone for the commit; whatever happened, it is locked to the
-    // superuser again, and the right is given up.
-    if (myAuthorizationRef) {
-        LockJAPrefsFile(context);
-        ReleaseJARight();
-    }
+    if (err == noErr && AUTH_CREATEL_Flag) err = WriteJAPrefsFromTemporary(context, IsSandboxed());
+    ReleaseJARight();
     return err;
 }

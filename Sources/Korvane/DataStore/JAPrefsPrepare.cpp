@@ -1,6 +1,7 @@
 #include "Korvane/DataStore/JAPrefs.h"
 
 #include "Korvane/DataStore/JALocations.h"
+#include "Korvane/DataStore/PrivilegedReplace.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/Globals.h"
@@ -10,16 +11,11 @@
 
 namespace {
 
-// Their statuses are not examined: the file calls that follow report what went wrong.
-void CreateMissingJAItems(GlueRec* context, Boolean folderMissing, Boolean fileMissing) {
-    if (folderMissing) {
-        const char* arguments[] = {"-m", "go+w", context->jaFolderPath, nullptr};
-        RunPrivilegedTool("/bin/mkdir", arguments, false);
-    }
-    if (fileMissing) {
-        const char* arguments[] = {context->jaFilePath, nullptr};
-        RunPrivilegedTool("/usr/bin/touch", arguments, false);
-    }
+// Its status is not examined: the lookup that follows reports a folder still missing. A missing
+// file is left to the commit, whose rename makes it.
+void CreateMissingJAFolder(GlueRec* context) {
+    const char* arguments[] = {"-m", "755", context->jaFolderPath, nullptr};
+    RunPrivilegedTool("/bin/mkdir", arguments, false);
 }
 
 } // namespace
@@ -41,17 +37,18 @@ OSErr CreateOpenTmpFile(GlueRec* context, short, short, short*) {
                                             kSettingsFileType, kSettingsFileScript)) != noErr)
             return err;
         AUTH_CREATEL_Flag = true;
-    } else if (folderMissing || fileMissing) {
+    } else if (folderMissing) {
         Boolean refused = false;
         if (!AUTH_CREATEL_Flag && (err = ObtainJARight(&refused)) != noErr)
             return refused ? noErr : err;
-        CreateMissingJAItems(context, folderMissing, fileMissing);
+        if (folderMissing) CreateMissingJAFolder(context);
     }
     // Looked up again so that jaFileSpec points into a folder made just now. A folder still
     // missing fails the commit: jaFileSpec would otherwise name a file somewhere else.
     err = LookUpJAFolder(context);
     if (err != noErr) return err == fnfErr ? dirNFErr : err;
-    if (!sandboxed) check_permission(context);
+    // A refused right is no failure: the commit then writes nothing.
+    if (!sandboxed && (err = check_permission(context)) != noErr && AUTH_CREATEL_Flag) return err;
     return noErr;
 }
 
@@ -60,6 +57,5 @@ OSErr check_permission(GlueRec* context) {
     Boolean refused;
     if (err == noErr && !AUTH_CREATEL_Flag) err = ObtainJARight(&refused);
     if (err != noErr) return err;
-    const char* arguments[] = {"go+w", context->jaFilePath, nullptr};
-    return RunPrivilegedTool("/bin/chmod", arguments, true);
+    return SecureJAFolder(context);
 }

@@ -2,13 +2,24 @@
 
 #include "Korvane/Shell/Globals.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <sys/wait.h>
 
 namespace {
 
 // Security statuses travel as their low 16 bits.
 OSErr LowWord(OSStatus status) {
     return OSErr(UInt16(UInt32(status)));
+}
+
+// The tool is the program's own child, as the call leaves it: reaping it tells how it ended.
+Boolean ToolSucceeded() {
+    int status = 0;
+    pid_t ended;
+    while ((ended = wait(&status)) < 0 && errno == EINTR) {
+    }
+    return ended > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 constexpr AuthorizationFlags kJARightFlags = kAuthorizationFlagInteractionAllowed |
@@ -45,17 +56,22 @@ void ReleaseJARight() {
     myAuthorizationRef = nullptr;
 }
 
-OSErr RunPrivilegedTool(const char* toolPath, const char* const* arguments, Boolean copyOutput) {
+OSErr RunPrivilegedTool(const char* toolPath, const char* const* arguments, Boolean copyOutput,
+                        const void* input, SInt32 length) {
     FILE* pipe = nullptr;
     OSStatus status =
         AuthorizationExecuteWithPrivileges(myAuthorizationRef, toolPath, kAuthorizationFlagDefaults,
                                            const_cast<char* const*>(arguments), &pipe);
     if (status != errAuthorizationSuccess) return LowWord(status);
+    // A tool that ends early makes the write fail rather than raise a signal.
+    Boolean delivered =
+        length == 0 || std::fwrite(input, 1, size_t(length), pipe) == size_t(length);
+    delivered = std::fflush(pipe) == 0 && delivered;
     char piece[128];
     size_t got;
     while ((got = std::fread(piece, 1, sizeof piece, pipe)) > 0)
         if (copyOutput) std::fwrite(piece, 1, got, stdout);
     std::fclose(pipe);
     if (copyOutput) std::fflush(stdout);
-    return noErr;
+    return ToolSucceeded() && delivered ? noErr : LowWord(errAuthorizationToolEnvironmentError);
 }

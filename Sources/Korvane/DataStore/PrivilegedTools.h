@@ -12,7 +12,10 @@ OSErr ObtainJARight(Boolean* refused);
 // Releases the right, if one is held.
 void ReleaseJARight();
 
-// Runs a tool with the right and waits for it by reading its output to the end. With
-// copyOutput the output goes to standard output unchanged, in pieces of at most 128 bytes.
-// 0 once the tool started, otherwise the low 16 bits of the status.
-OSErr RunPrivilegedTool(const char* toolPath, const char* const* arguments, Boolean copyOutput);
+// Runs a tool with the right, hands it the length bytes of input on its standard input, reads
+// its output to the end and waits for it to end. With copyOutput the output goes to standard
+// output unchanged, in pieces of at most 128 bytes. 0 when the tool took all its input and
+// exited with status 0; errAuthorizationToolEnvironmentError's low 16 bits when it did not; the
+// low 16 bits of the status when it could not be started.
+OSErr RunPrivilegedTool(const char* toolPath, const char* const* arguments, Boolean copyOutput,
+                        const void* input = nullptr, SInt32 length = 0);

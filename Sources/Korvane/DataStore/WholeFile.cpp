@@ -9,9 +9,6 @@
 
 namespace {
 
-// The new content's name beside the file it replaces.
-constexpr unsigned char kReplacementName[] = {8, 'Q', 'Z', 'J', 'A', '.', 'n', 'e', 'w'};
-
 OSErr WriteWholeFile(const FSSpec* spec, const void* text, SInt32 length) {
     SInt16 refNum;
     OSErr err = FSpOpenDF(spec, fsRdWrPerm, &refNum);

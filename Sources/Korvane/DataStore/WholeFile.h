@@ -9,6 +9,9 @@ constexpr OSType kSettingsFileType = FOUR_CHAR_CODE("TEXT");
 constexpr OSType kSettingsFileCreator = FOUR_CHAR_CODE("????");
 constexpr ScriptCode kSettingsFileScript = -1;
 
+// The new content's name beside the file it replaces, while it is written.
+constexpr unsigned char kReplacementName[] = {8, 'Q', 'Z', 'J', 'A', '.', 'n', 'e', 'w'};
+
 // Releases one of the context's whole-text buffers when the operation ends, on every path.
 class ReleaseTextClass {
   public:

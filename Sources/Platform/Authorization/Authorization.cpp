@@ -39,6 +39,19 @@ ToolObserver& Observer() {
     return observer;
 }
 
+// The file name of the tool that tests make fail; empty when none.
+std::string& FailingTool() {
+    static std::string name;
+    return name;
+}
+
+// What runs for the tool: the tool itself, or a stand-in that fails at once when tests ask so.
+std::vector<std::string> RunVector(const std::vector<std::string>& tool) {
+    const std::string& path = tool[0];
+    if (FailingTool().empty() || path.substr(path.rfind('/') + 1) != FailingTool()) return tool;
+    return {FindTool("/bin/false").value_or("/bin/false")};
+}
+
 void ReportStarted(const std::vector<std::string>& tool) {
     const ToolObserver& watching = Observer();
     if (!watching.observer) return;
@@ -125,7 +138,7 @@ OSStatus AuthorizationExecuteWithPrivileges(AuthorizationRef authorization, cons
     std::optional<std::string> tool = FindTool(pathToTool);
     std::vector<std::string> toolVector = ToolVector(tool.value_or(""), arguments);
     std::optional<std::vector<std::string>> command =
-        tool ? RoutedCommand(authorization->route, toolVector) : std::nullopt;
+        tool ? RoutedCommand(authorization->route, RunVector(toolVector)) : std::nullopt;
     if (!command || !Start(*command, communicationsPipe, authorization->route))
         return errAuthorizationToolExecuteFailure;
     ReportStarted(toolVector);
@@ -141,4 +154,8 @@ OSStatus AuthorizationFree(AuthorizationRef authorization, AuthorizationFlags) {
 
 void PlatformSetPrivilegedToolObserver(PlatformToolObserver observer, void* refCon) {
     Observer() = ToolObserver{observer, refCon};
+}
+
+void PlatformFailPrivilegedTool(const char* name) {
+    FailingTool() = name ? name : "";
 }

@@ -1,6 +1,7 @@
 #include "Authorization/AuthorizationTools.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/socket.h>
@@ -88,29 +89,29 @@ int WaitFor(pid_t pid) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-struct ToolStream {
-    int fd;
-    pid_t pid;
-};
+// The stream's cookie is the socket itself.
+int SocketOf(void* cookie) {
+    return int(reinterpret_cast<intptr_t>(cookie));
+}
 
 ssize_t ReadStream(void* cookie, char* buffer, size_t size) {
     ssize_t got;
     do
-        got = read(static_cast<ToolStream*>(cookie)->fd, buffer, size);
+        got = read(SocketOf(cookie), buffer, size);
     while (got < 0 && errno == EINTR);
     return got;
 }
 
 ssize_t WriteStream(void* cookie, const char* buffer, size_t size) {
-    return send(static_cast<ToolStream*>(cookie)->fd, buffer, size, MSG_NOSIGNAL);
+    ssize_t sent;
+    do
+        sent = send(SocketOf(cookie), buffer, size, MSG_NOSIGNAL);
+    while (sent < 0 && errno == EINTR);
+    return sent;
 }
 
 int CloseStream(void* cookie) {
-    auto* stream = static_cast<ToolStream*>(cookie);
-    close(stream->fd);
-    WaitFor(stream->pid);
-    delete stream;
-    return 0;
+    return close(SocketOf(cookie));
 }
 
 } // namespace
@@ -135,9 +136,15 @@ FILE* StartTool(const std::vector<std::string>& argv) {
     actions.Join(sockets.theirs, STDOUT_FILENO);
     std::optional<pid_t> pid = Spawn(argv, actions);
     if (!pid) return nullptr;
-    auto* stream = new ToolStream{sockets.ReleaseOurs(), *pid};
-    FILE* file = fopencookie(stream, "r+", {ReadStream, WriteStream, nullptr, CloseStream});
-    if (!file) CloseStream(stream);
+    void* cookie = reinterpret_cast<void*>(intptr_t(sockets.ours));
+    FILE* file = fopencookie(cookie, "r+", {ReadStream, WriteStream, nullptr, CloseStream});
+    if (!file) {
+        // Nobody else could reap the tool: it reads an end at once and is waited for here.
+        close(sockets.ReleaseOurs());
+        WaitFor(*pid);
+        return nullptr;
+    }
+    sockets.ReleaseOurs();
     return file;
 }
 

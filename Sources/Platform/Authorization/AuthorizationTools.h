@@ -14,8 +14,9 @@ namespace platform::authorization {
 // /usr/bin, /sbin or /bin, the first found. Never the search path of the environment.
 std::optional<std::string> FindTool(const std::string& path);
 
-// Starts argv[0] with standard input and output joined to the returned stream; closing the
-// stream waits for the process to end. Null when the process cannot be started.
+// Starts argv[0] with standard input and output joined to the returned stream. Closing the
+// stream does not wait: the process is left for the caller to reap. Null when the process
+// cannot be started.
 FILE* StartTool(const std::vector<std::string>& argv);
 
 // Runs argv[0] to its end with input on its standard input and its output discarded. The exit

@@ -123,8 +123,12 @@ void AppleDouble::SetFinderInfo(const FinderInfo& info) {
     SetEntry(kAppleDoubleFinderInfo, std::vector<UInt8>(info.begin(), info.end()));
 }
 
+std::string SidecarName(const std::string& itemName) {
+    return "._" + itemName;
+}
+
 std::string SidecarPath(const std::string& itemPath) {
-    return JoinPath(ParentPath(itemPath), "._" + LeafName(itemPath));
+    return JoinPath(ParentPath(itemPath), SidecarName(LeafName(itemPath)));
 }
 
 bool IsSidecarName(const std::string& name) {

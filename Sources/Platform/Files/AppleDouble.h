@@ -39,6 +39,7 @@ class AppleDouble {
     std::vector<std::pair<UInt32, std::vector<UInt8>>> entries_;
 };
 
+std::string SidecarName(const std::string& itemName);
 std::string SidecarPath(const std::string& itemPath);
 bool IsSidecarName(const std::string& name);
 // Removes the sidecar of path, if any.
