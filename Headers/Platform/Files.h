@@ -277,9 +277,10 @@ OSErr FSpDelete(const FSSpec* spec);
 OSErr FSpOpenDF(const FSSpec* spec, SInt8 permission, SInt16* refNum);
 OSErr FSpRstFLock(const FSSpec* spec);
 // Swaps the contents of two closed files on one volume, data fork and sidecar alike; the names
-// stay where they are. Both files' data reach the disk first, and each name holds one whole
-// version at every moment. fnfErr when either is missing, notAFileErr for a folder, fBsyErr
-// while either is open, diffVolErr across volumes.
+// stay where they are. The source's data (the new version) reaches the disk before the exchange,
+// so after a crash the destination's name holds the old version or the new one, whole; the
+// destination's data is not flushed again. fnfErr when either is missing, notAFileErr for a folder,
+// fBsyErr while either is open, diffVolErr across volumes.
 OSErr FSpExchangeFiles(const FSSpec* source, const FSSpec* dest);
 
 // For a writer that cannot use these calls, such as a tool run as the superuser: the name of the

@@ -25,6 +25,10 @@ OSErr SaveJASettingToJATemp(GlueRec* context) {
     if (!context->textOut) return kSettingsNoMemoryErr;
     context->tempTextLength =
         MakeJASettingText(entries, reinterpret_cast<UInt8*>(context->textOut));
+    return WriteTextToJATemp(context);
+}
+
+OSErr WriteTextToJATemp(GlueRec* context) {
     FSSpec spec;
     OSErr err = FSMakeFSSpec(context->tempFileSpec.vRefNum, context->tempFileSpec.parID,
                              kWorkingCopyName, &spec);

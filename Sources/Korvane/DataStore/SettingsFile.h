@@ -14,6 +14,10 @@ constexpr OSErr kSettingsNoMemoryErr = -1;
 // system error, the working copy then keeping its previous content.
 OSErr SaveJASettingToJATemp(GlueRec* context);
 
+// Gives the working copy the tempTextLength bytes at textOut and sets SAVE_BUTTON_Flag; the
+// caller keeps the text. The results as above.
+OSErr WriteTextToJATemp(GlueRec* context);
+
 // Replaces the list's entries with the working copy's lines; a missing working copy gives an
 // empty list. 0; kSettingsNoMemoryErr when the buffer cannot be allocated; or the first file
 // system error, the list then unchanged. The page fields are not touched.

@@ -62,27 +62,32 @@ void StoreLine(const UInt8* begin, const UInt8* end, JASetting* record) {
 
 } // namespace
 
+SInt32 JASettingLineCapacity(const JASetting& entry) {
+    return entry.loginName[0] + entry.accountID[0] + entry.userName[0] + 4;
+}
+
+UInt8* PutJASettingLine(const JASetting& entry, UInt8* text) {
+    text = PutField(text, entry.loginName);
+    *text++ = kComma;
+    text = PutField(text, entry.accountID);
+    *text++ = kComma;
+    text = PutField(text, entry.userName);
+    *text++ = kCR;
+    *text++ = kLF;
+    return text;
+}
+
 SInt32 JASettingTextCapacity(const JASettingBlock* block) {
     SInt32 capacity = 0;
-    for (SInt16 i = 0; i < EntriesInUse(block); ++i) {
-        const JASetting& entry = block->records[i];
-        capacity += entry.loginName[0] + entry.accountID[0] + entry.userName[0] + 4;
-    }
+    for (SInt16 i = 0; i < EntriesInUse(block); ++i)
+        capacity += JASettingLineCapacity(block->records[i]);
     return capacity;
 }
 
 SInt32 MakeJASettingText(const JASettingBlock* block, UInt8* text) {
     UInt8* start = text;
-    for (SInt16 i = 0; i < EntriesInUse(block); ++i) {
-        const JASetting& entry = block->records[i];
-        text = PutField(text, entry.loginName);
-        *text++ = kComma;
-        text = PutField(text, entry.accountID);
-        *text++ = kComma;
-        text = PutField(text, entry.userName);
-        *text++ = kCR;
-        *text++ = kLF;
-    }
+    for (SInt16 i = 0; i < EntriesInUse(block); ++i)
+        text = PutJASettingLine(block->records[i], text);
     return SInt32(text - start);
 }
 

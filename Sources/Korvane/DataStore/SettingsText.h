@@ -4,6 +4,10 @@
 
 #include "Korvane/DataStore/JASetting.h"
 
+// Bytes one entry's line takes at most, and the line itself written at text (its end returned).
+SInt32 JASettingLineCapacity(const JASetting& entry);
+UInt8* PutJASettingLine(const JASetting& entry, UInt8* text);
+
 // Bytes the text of the block's entries takes at most.
 SInt32 JASettingTextCapacity(const JASettingBlock* block);
 
