@@ -368,6 +368,15 @@ class ProgramTest : public ::testing::Test {
     Started Start(const std::string& script, const std::string& name = "run") {
         std::string scriptPath = domains.temp() / (name + ".script");
         WriteFile(scriptPath, script);
+        return StartWith({"--script", scriptPath}, name);
+    }
+
+    // The program with these arguments, to its end.
+    RunResult RunWith(const std::vector<std::string>& arguments) {
+        return Finish(StartWith(arguments, "command"));
+    }
+
+    Started StartWith(const std::vector<std::string>& arguments, const std::string& name) {
         Started run{-1, domains.temp() / (name + ".out"), domains.temp() / (name + ".err")};
         run.pid = fork();
         if (run.pid == 0) {
@@ -379,7 +388,11 @@ class ProgramTest : public ::testing::Test {
                 _exit(127);
             alarm(60);
             std::string program = std::string(KORVANE_BUILD_BUNDLE) + "/Contents/MacOS/Korvane";
-            execl(program.c_str(), program.c_str(), "--script", scriptPath.c_str(), nullptr);
+            std::vector<char*> argv{program.data()};
+            for (const std::string& argument : arguments)
+                argv.push_back(const_cast<char*>(argument.c_str()));
+            argv.push_back(nullptr);
+            execv(program.c_str(), argv.data());
             _exit(127);
         }
         return run;

@@ -4,10 +4,7 @@
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 
-namespace {
-
-// In the order the person is told about them: the login name first, the user name last.
-short FirstBrokenRule(const JASetting& entry) {
+short FirstBrokenEntryRule(const JASetting& entry) {
     if (entry.loginName[0] == 0) return kCheckAlertLoginNameEmpty;
     if (JAHasForbiddenByte(entry.loginName, true)) return kCheckAlertLoginNameBytes;
     if (!JAAccountIDValid(entry.accountID)) return kCheckAlertAccountID;
@@ -15,8 +12,6 @@ short FirstBrokenRule(const JASetting& entry) {
     if (JAHasForbiddenByte(entry.userName, false)) return kCheckAlertUserNameBytes;
     return 0;
 }
-
-} // namespace
 
 short FieldOfCheckAlert(short alert) {
     switch (alert) {
@@ -32,7 +27,7 @@ short FieldOfCheckAlert(short alert) {
 }
 
 short sampleCheckRange(GlueRec* context) {
-    const short alert = FirstBrokenRule(context->settingPrivate->editedEntry);
+    const short alert = FirstBrokenEntryRule(context->settingPrivate->editedEntry);
     if (alert != 0) StopAlert(alert, nullptr);
     return alert;
 }

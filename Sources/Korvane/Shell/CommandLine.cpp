@@ -25,6 +25,9 @@ CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
 
 void PrintUsage(const char* programName) {
     std::printf("Usage: %s [--script FILE | --locations | --help | --version]\n"
+                "       %s list [--format=csv|json|text]\n"
+                "       %s export [FILE]\n"
+                "       %s check [FILE]\n"
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
                 "and numeric account ID, in one system-wide file edited through a working copy.\n"
@@ -38,9 +41,19 @@ void PrintUsage(const char* programName) {
                 "  --help         show this text\n"
                 "  --version      show the program's version\n"
                 "\n"
+                "Subcommands, for scripts; they work on the job-accounting file directly:\n"
+                "  list           its accounts in file order: login name, ID, user name\n"
+                "                 (text columns, CSV or a JSON array)\n"
+                "  export [FILE]  its bytes, unchanged, to FILE or standard output\n"
+                "  check [FILE]   checks each line of a settings file (the job-accounting file\n"
+                "                 when none is named) by the entry editor's rules; prints\n"
+                "                 FILE:LINE: what is wrong, for each bad line\n"
+                "Exit status: 0 done, 1 refused by the rules (a bad line), 2 usage, 3 a system\n"
+                "error (a file that cannot be read).\n"
+                "\n"
                 "Environment:\n"
                 "  KORVANE_LOCAL_ROOT  the local domain's root (default /): the job-accounting\n"
                 "                      file lies in <root>/Library/Preferences/<OEM Name>/\n"
                 "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n",
-                programName);
+                programName, programName, programName, programName);
 }

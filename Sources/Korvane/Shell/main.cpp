@@ -1,3 +1,4 @@
+#include "Korvane/CommandLine/Subcommands.h"
 #include "Korvane/Shell/CommandLine.h"
 #include "Korvane/Shell/LocationReport.h"
 #include "Korvane/Shell/Startup.h"
@@ -30,6 +31,7 @@ void ChooseDisplay(const char* scriptPath) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && IsSubcommand(argv[1])) return RunSubcommand(argc - 1, argv + 1);
     CommandLineOptions options = ParseCommandLine(argc, argv);
     switch (options.action) {
     case CommandLineAction::Help:

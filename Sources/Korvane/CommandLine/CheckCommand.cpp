@@ -1,0 +1,100 @@
+// korvane check [FILE]: whether each line of a settings file is one the program reads as an
+// entry the entry editor would accept.
+#include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ListText.h"
+#include "Korvane/CommandLine/Subcommands.h"
+#include "Korvane/DataStore/SettingsText.h"
+#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
+#include "Platform/MacMemory.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+bool ReadWholeStream(const char* path, std::string* text) {
+    std::FILE* in = std::fopen(path, "rb");
+    if (!in) return false;
+    char piece[65536];
+    size_t got;
+    while ((got = std::fread(piece, 1, sizeof piece, in)) > 0)
+        text->append(piece, got);
+    const bool failed = std::ferror(in);
+    const int error = errno;
+    std::fclose(in);
+    errno = error;
+    return !failed;
+}
+
+class LineReporter {
+  public:
+    explicit LineReporter(const char* name) : name_(name) {}
+    void Bad(long line, const std::string& why) {
+        std::printf("%s:%ld: %s\n", name_, line, why.c_str());
+        ++bad_;
+    }
+    long BadLines() const { return bad_; }
+
+  private:
+    const char* name_;
+    long bad_ = 0;
+};
+
+std::string LoginOf(const JASetting& entry) {
+    return std::string(reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]);
+}
+
+void CheckEntries(const JASettingBlock* entries, LineReporter* report) {
+    std::unordered_map<std::string, long> firstLine;
+    for (SInt16 i = 0; i < entries->entryCount; ++i) {
+        const JASetting& entry = entries->records[i];
+        if (short rule = FirstBrokenEntryRule(entry)) {
+            report->Bad(i + 1, AlertText(rule));
+            continue;
+        }
+        auto [at, fresh] = firstLine.emplace(LoginOf(entry), i + 1);
+        if (!fresh)
+            report->Bad(i + 1, "The login name of line " + std::to_string(at->second) +
+                                   " again: each login name has one entry.");
+    }
+}
+
+// What the reader leaves out: lines past the list's last entry, and bytes after the last CR.
+void CheckUnread(const std::string& text, SInt16 entriesRead, LineReporter* report) {
+    const long lines = long(std::count(text.begin(), text.end(), '\r'));
+    if (lines > entriesRead)
+        report->Bad(entriesRead + 1, "This line and the " + std::to_string(lines - entriesRead - 1) +
+                                         " after it are not read: the list holds " +
+                                         std::to_string(kJAMaxEntries) + " entries.");
+    const size_t rest = text.rfind('\r') == std::string::npos ? 0 : text.rfind('\r') + 1;
+    if (text.find_first_not_of('\n', rest) != std::string::npos)
+        report->Bad(lines + 1, "The line does not end with a CR: it is not read.");
+}
+
+} // namespace
+
+int CheckCommand(int argc, char** argv) {
+    if (argc > 2) return UsageError("check [FILE]");
+    SystemListClass list;
+    std::string text;
+    if (argc == 1) {
+        if (OSErr err = list.Read())
+            return ReportSystemError("cannot read the job-accounting file", err);
+        text.assign(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));
+    } else if (!ReadWholeStream(argv[1], &text)) {
+        std::perror(argv[1]);
+        return kExitSystemError;
+    }
+    auto* entries = reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
+    if (!entries) return ReportSystemError("out of memory", memFullErr);
+    ReadJASettingText(reinterpret_cast<const UInt8*>(text.data()), SInt32(text.size()), entries);
+    LineReporter report(argc == 1 ? list.Context()->jaFilePath : argv[1]);
+    CheckEntries(entries, &report);
+    CheckUnread(text, entries->entryCount, &report);
+    DisposePtr(reinterpret_cast<Ptr>(entries));
+    return report.BadLines() == 0 ? kExitDone : kExitRefused;
+}

@@ -1,0 +1,88 @@
+// korvane list: the job-accounting file's accounts, in file order.
+#include "Korvane/CommandLine/Subcommands.h"
+
+#include "Korvane/CommandLine/ListText.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+enum class ListFormat { Text, Csv, Json };
+
+std::string FieldOf(ConstStr255Param field) {
+    return std::string(reinterpret_cast<const char*>(field + 1), field[0]);
+}
+
+// A CSV field is quoted when it holds a comma, a quote or a line break; quotes are doubled.
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char c : text)
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return quoted + "\"";
+}
+
+std::string JsonString(const std::string& text) {
+    std::string json = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += char(c);
+        } else if (c < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            json += escaped;
+        } else {
+            json += char(c);
+        }
+    }
+    return json + "\"";
+}
+
+void PrintEntry(const JASetting& entry, ListFormat format, bool first) {
+    const std::string login = FieldOf(entry.loginName), user = FieldOf(entry.userName),
+                      id = FieldOf(entry.accountID);
+    switch (format) {
+    case ListFormat::Text:
+        std::printf("%-16s %-10s %s\n", login.c_str(), id.c_str(), user.c_str());
+        break;
+    case ListFormat::Csv:
+        std::printf("%s,%s,%s\n", CsvField(login).c_str(), CsvField(id).c_str(),
+                    CsvField(user).c_str());
+        break;
+    case ListFormat::Json:
+        std::printf("%s\n  {\"login\": %s, \"user\": %s, \"id\": %s}", first ? "" : ",",
+                    JsonString(login).c_str(), JsonString(user).c_str(), JsonString(id).c_str());
+        break;
+    }
+}
+
+bool ParseFormat(int argc, char** argv, ListFormat* format) {
+    for (int i = 1; i < argc; ++i) {
+        if (!std::strcmp(argv[i], "--format=text"))
+            *format = ListFormat::Text;
+        else if (!std::strcmp(argv[i], "--format=csv"))
+            *format = ListFormat::Csv;
+        else if (!std::strcmp(argv[i], "--format=json"))
+            *format = ListFormat::Json;
+        else
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int ListCommand(int argc, char** argv) {
+    ListFormat format = ListFormat::Text;
+    if (!ParseFormat(argc, argv, &format)) return UsageError("list [--format=csv|json|text]");
+    SystemListClass list;
+    if (OSErr err = list.Read()) return ReportSystemError("cannot read the job-accounting file", err);
+    const JASettingBlock* entries = list.Entries();
+    if (format == ListFormat::Json) std::printf("[");
+    for (SInt16 i = 0; i < entries->entryCount; ++i)
+        PrintEntry(entries->records[i], format, i == 0);
+    if (format == ListFormat::Json) std::printf(entries->entryCount ? "\n]\n" : "]\n");
+    return kExitDone;
+}

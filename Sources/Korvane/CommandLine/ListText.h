@@ -1,0 +1,40 @@
+// The job-accounting file as the subcommands see it: read through the data store's own lookup,
+// and its entries in file order.
+#pragma once
+
+#include "Korvane/DataStore/JASetting.h"
+#include "Korvane/Shell/GlueRec.h"
+
+#include <cstdio>
+
+// Exit statuses of the subcommands.
+enum : int {
+    kExitDone = 0,
+    kExitRefused = 1, // by the entry rules or the person
+    kExitUsage = 2,
+    kExitSystemError = 3,
+};
+
+// A context with the job-accounting file's locations, the settings text read into text (owned
+// by the holder), and the entry block that holds the text's entries.
+class SystemListClass {
+  public:
+    SystemListClass();
+    ~SystemListClass();
+    SystemListClass(const SystemListClass&) = delete;
+    SystemListClass& operator=(const SystemListClass&) = delete;
+
+    // Reads the job-accounting file; a missing file or folder is an empty list. 0 or the error.
+    OSErr Read();
+    GlueRec* Context() const { return context_; }
+    const JASettingBlock* Entries() const { return entries_; }
+    const UInt8* Text() const { return reinterpret_cast<const UInt8*>(context_->tempText); }
+    SInt32 Length() const { return context_ ? context_->tempTextLength : 0; }
+
+  private:
+    GlueRec* context_;
+    JASettingBlock* entries_;
+};
+
+// "korvane: WHAT (error N)" on standard error, and the system-error status.
+int ReportSystemError(const char* what, OSErr err);
