@@ -17,8 +17,9 @@ TEST_F(ProgramTest, ListPrintsTheAccountsInFileOrderInEachFormat) {
     RunResult csv = RunWith({"list", "--format=csv"});
     EXPECT_EQ(csv.out, "bob,7,Bob B\nanna,5,\"Anna \"\"A\"\", Jr\"\n");
     RunResult json = RunWith({"list", "--format=json"});
-    EXPECT_EQ(json.out, "[\n  {\"login\": \"bob\", \"user\": \"Bob B\", \"id\": \"7\"},\n"
-                        "  {\"login\": \"anna\", \"user\": \"Anna \\\"A\\\", Jr\", \"id\": \"5\"}\n]\n");
+    EXPECT_EQ(json.out,
+              "[\n  {\"login\": \"bob\", \"user\": \"Bob B\", \"id\": \"7\"},\n"
+              "  {\"login\": \"anna\", \"user\": \"Anna \\\"A\\\", Jr\", \"id\": \"5\"}\n]\n");
 
     RunResult bad = RunWith({"list", "--format=xml"});
     EXPECT_EQ(bad.status, 2);
@@ -57,18 +58,23 @@ TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
     EXPECT_EQ(run.status, 1) << run.err;
     const std::string at = file + ":";
     EXPECT_EQ(run.out,
-              at + "2: Please type a login name: the name the user logs in with. Every entry "
-                   "needs one.\n" +
-                  at + "3: A login name cannot contain spaces, commas, double quotes or line "
-                       "breaks. Please remove them from the login name.\n" +
-                  at + "4: The account ID must be a number from 1 to 999999999, typed with "
-                       "digits only and without a leading 0.\n" +
-                  at + "5: The user name is longer than 80 characters. Please shorten it. "
-                       "Accented letters and other special characters count as two or more.\n" +
-                  at + "6: A user name cannot contain commas, double quotes or line breaks. "
-                       "Please remove them from the user name.\n" +
-                  at + "7: The login name of line 1 again: each login name has one entry.\n" +
-                  at + "8: The line does not end with a CR: it is not read.\n");
+              at +
+                  "2: Please type a login name: the name the user logs in with. Every entry "
+                  "needs one.\n" +
+                  at +
+                  "3: A login name cannot contain spaces, commas, double quotes or line "
+                  "breaks. Please remove them from the login name.\n" +
+                  at +
+                  "4: The account ID must be a number from 1 to 999999999, typed with "
+                  "digits only and without a leading 0.\n" +
+                  at +
+                  "5: The user name is longer than 80 characters. Please shorten it. "
+                  "Accented letters and other special characters count as two or more.\n" +
+                  at +
+                  "6: A user name cannot contain commas, double quotes or line breaks. "
+                  "Please remove them from the user name.\n" +
+                  at + "7: The login name of line 1 again: each login name has one entry.\n" + at +
+                  "8: The line does not end with a CR: it is not read.\n");
 
     // The job-accounting file when none is named; a clean one passes.
     WriteJAFile(kThreeEntries);
@@ -87,7 +93,9 @@ TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
                              "5000 entries.\n");
 
     // Binary data, a folder, a missing file.
-    WriteFile(file, std::string("\x7f" "ELF\x02\x01\x01\0\0\0,\r\n", 13));
+    WriteFile(file, std::string("\x7f"
+                                "ELF\x02\x01\x01\0\0\0,\r\n",
+                                13));
     EXPECT_EQ(RunWith({"check", file}).status, 1);
     RunResult folder = RunWith({"check", domains.temp().str()});
     EXPECT_EQ(folder.status, 3);

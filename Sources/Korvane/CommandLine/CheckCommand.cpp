@@ -5,7 +5,6 @@
 #include "Korvane/CommandLine/Subcommands.h"
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
-#include "Platform/MacMemory.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -67,7 +66,8 @@ void CheckEntries(const JASettingBlock* entries, LineReporter* report) {
 void CheckUnread(const std::string& text, SInt16 entriesRead, LineReporter* report) {
     const long lines = long(std::count(text.begin(), text.end(), '\r'));
     if (lines > entriesRead)
-        report->Bad(entriesRead + 1, "This line and the " + std::to_string(lines - entriesRead - 1) +
+        report->Bad(entriesRead + 1, "This line and the " +
+                                         std::to_string(lines - entriesRead - 1) +
                                          " after it are not read: the list holds " +
                                          std::to_string(kJAMaxEntries) + " entries.");
     const size_t rest = text.rfind('\r') == std::string::npos ? 0 : text.rfind('\r') + 1;
@@ -75,26 +75,31 @@ void CheckUnread(const std::string& text, SInt16 entriesRead, LineReporter* repo
         report->Bad(lines + 1, "The line does not end with a CR: it is not read.");
 }
 
+// The lines of text checked, with the entries the program reads from them.
+int CheckText(const char* name, const std::string& text, const JASettingBlock* entries) {
+    LineReporter report(name);
+    CheckEntries(entries, &report);
+    CheckUnread(text, entries->entryCount, &report);
+    return report.BadLines() == 0 ? kExitDone : kExitRefused;
+}
+
 } // namespace
 
 int CheckCommand(int argc, char** argv) {
     if (argc > 2) return UsageError("check [FILE]");
     SystemListClass list;
-    std::string text;
     if (argc == 1) {
         if (OSErr err = list.Read())
             return ReportSystemError("cannot read the job-accounting file", err);
-        text.assign(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));
-    } else if (!ReadWholeStream(argv[1], &text)) {
+        const std::string text(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));
+        return CheckText(list.Context()->jaFilePath, text, list.Entries());
+    }
+    std::string text;
+    if (!ReadWholeStream(argv[1], &text)) {
         std::perror(argv[1]);
         return kExitSystemError;
     }
-    auto* entries = reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
+    JASettingBlock* entries = list.Parse(text);
     if (!entries) return ReportSystemError("out of memory", memFullErr);
-    ReadJASettingText(reinterpret_cast<const UInt8*>(text.data()), SInt32(text.size()), entries);
-    LineReporter report(argc == 1 ? list.Context()->jaFilePath : argv[1]);
-    CheckEntries(entries, &report);
-    CheckUnread(text, entries->entryCount, &report);
-    DisposePtr(reinterpret_cast<Ptr>(entries));
-    return report.BadLines() == 0 ? kExitDone : kExitRefused;
+    return CheckText(argv[1], text, entries);
 }

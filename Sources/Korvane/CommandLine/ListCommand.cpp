@@ -78,7 +78,8 @@ int ListCommand(int argc, char** argv) {
     ListFormat format = ListFormat::Text;
     if (!ParseFormat(argc, argv, &format)) return UsageError("list [--format=csv|json|text]");
     SystemListClass list;
-    if (OSErr err = list.Read()) return ReportSystemError("cannot read the job-accounting file", err);
+    if (OSErr err = list.Read())
+        return ReportSystemError("cannot read the job-accounting file", err);
     const JASettingBlock* entries = list.Entries();
     if (format == ListFormat::Json) std::printf("[");
     for (SInt16 i = 0; i < entries->entryCount; ++i)

@@ -30,6 +30,13 @@ OSErr SystemListClass::Read() {
     return err;
 }
 
+JASettingBlock* SystemListClass::Parse(const std::string& text) {
+    if (entries_)
+        ReadJASettingText(reinterpret_cast<const UInt8*>(text.data()), SInt32(text.size()),
+                          entries_);
+    return entries_;
+}
+
 int ReportSystemError(const char* what, OSErr err) {
     std::fprintf(stderr, "korvane: %s (error %d)\n", what, err);
     return kExitSystemError;

@@ -6,6 +6,7 @@
 #include "Korvane/Shell/GlueRec.h"
 
 #include <cstdio>
+#include <string>
 
 // Exit statuses of the subcommands.
 enum : int {
@@ -26,6 +27,8 @@ class SystemListClass {
 
     // Reads the job-accounting file; a missing file or folder is an empty list. 0 or the error.
     OSErr Read();
+    // Reads the entries of another settings text instead; null when there is no block.
+    JASettingBlock* Parse(const std::string& text);
     GlueRec* Context() const { return context_; }
     const JASettingBlock* Entries() const { return entries_; }
     const UInt8* Text() const { return reinterpret_cast<const UInt8*>(context_->tempText); }

@@ -1,0 +1,87 @@
+// The subcommands on a full list (5000 lines) as whole processes, beside cat of the same file:
+// the time counted is the child's processor time (user and system), from its resource usage.
+#include "BenchEntries.h"
+#include "TestSupport/TempFolder.h"
+
+#include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <spawn.h>
+#include <string>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+// A local domain whose job-accounting file holds 5000 entries.
+class FullSystemList {
+  public:
+    FullSystemList() : local_("KORVANE_LOCAL_ROOT", temp_ / "local"), user_("XDG_CONFIG_HOME", temp_ / "user") {
+        auto* entries = new JASettingBlock{};
+        bench::FillEntries(entries, kJAMaxEntries);
+        const std::string folder = temp_ / "local/Library/Preferences/Korvane";
+        std::filesystem::create_directories(folder);
+        path_ = folder + "/JobAccounting";
+        std::ofstream(path_, std::ios::binary) << bench::SettingsTextOf(entries);
+        delete entries;
+    }
+    const std::string& Path() const { return path_; }
+
+  private:
+    testsupport::TempFolder temp_;
+    testsupport::ScopedEnv local_, user_;
+    std::string path_;
+};
+
+// Runs argv with its output discarded; the processor seconds it used.
+double ProcessorSeconds(const std::vector<std::string>& argv) {
+    std::vector<char*> vector;
+    for (const std::string& argument : argv)
+        vector.push_back(const_cast<char*>(argument.c_str()));
+    vector.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    pid_t pid;
+    posix_spawn(&pid, vector[0], &actions, nullptr, vector.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void RunProcess(benchmark::State& state, std::vector<std::string> (*command)(const FullSystemList&)) {
+    FullSystemList list;
+    const std::vector<std::string> argv = command(list);
+    for (auto _ : state)
+        state.SetIterationTime(ProcessorSeconds(argv));
+}
+
+std::string Program() {
+    return std::string(KORVANE_BUILD_BUNDLE) + "/Contents/MacOS/Korvane";
+}
+
+void BM_ListCommand5000(benchmark::State& state) {
+    RunProcess(state, [](const FullSystemList&) { return std::vector<std::string>{Program(), "list"}; });
+}
+BENCHMARK(BM_ListCommand5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_CheckCommand5000(benchmark::State& state) {
+    RunProcess(state, [](const FullSystemList&) { return std::vector<std::string>{Program(), "check"}; });
+}
+BENCHMARK(BM_CheckCommand5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_Cat5000(benchmark::State& state) {
+    RunProcess(state, [](const FullSystemList& list) {
+        return std::vector<std::string>{"/bin/cat", list.Path()};
+    });
+}
+BENCHMARK(BM_Cat5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
