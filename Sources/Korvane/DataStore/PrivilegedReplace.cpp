@@ -48,9 +48,14 @@ OSErr WriteNewFileAsRoot(const char* path, const void* text, SInt32 length) {
     std::snprintf(output, sizeof output, "of=%s", path);
     std::snprintf(count, sizeof count, "count=%ld", long(length));
     OSErr err = RemoveAsRoot(path);
-    const char* ddArguments[] = {output,       "bs=65536",        "iflag=count_bytes,fullblock",
-                                 count,        "conv=excl,fsync", "oflag=nofollow",
-                                 "status=none", nullptr};
+    const char* ddArguments[] = {output,
+                                 "bs=65536",
+                                 "iflag=count_bytes,fullblock",
+                                 count,
+                                 "conv=excl,fsync",
+                                 "oflag=nofollow",
+                                 "status=none",
+                                 nullptr};
     if (err == noErr) err = RunPrivilegedTool("/bin/dd", ddArguments, false, text, length);
     const char* chownArguments[] = {"root", path, nullptr};
     if (err == noErr) err = RunPrivilegedTool("/usr/sbin/chown", chownArguments, false);

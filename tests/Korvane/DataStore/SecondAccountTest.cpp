@@ -23,8 +23,8 @@ constexpr uid_t kOtherAccount = 54321;
 bool AsOtherAccount(const std::function<bool()>& attempt) {
     pid_t child = fork();
     if (child == 0) {
-        bool dropped = setgroups(0, nullptr) == 0 && setgid(kOtherAccount) == 0 &&
-                       setuid(kOtherAccount) == 0;
+        bool dropped =
+            setgroups(0, nullptr) == 0 && setgid(kOtherAccount) == 0 && setuid(kOtherAccount) == 0;
         _exit(dropped && attempt() ? 0 : 1);
     }
     int status = 0;
@@ -40,9 +40,8 @@ std::vector<std::string> Subversions(const std::string& folder, const std::strin
     };
     attempt("write the file", [&] { return open(file.c_str(), O_WRONLY) >= 0; });
     attempt("remove the file", [&] { return unlink(file.c_str()) == 0; });
-    attempt("plant a file", [&] {
-        return open((folder + "/planted").c_str(), O_WRONLY | O_CREAT, 0666) >= 0;
-    });
+    attempt("plant a file",
+            [&] { return open((folder + "/planted").c_str(), O_WRONLY | O_CREAT, 0666) >= 0; });
     attempt("plant the replacement",
             [&] { return symlink("/etc/shadow", (folder + "/QZJA.new").c_str()) == 0; });
     attempt("open the replacement",
