@@ -32,6 +32,12 @@ class TerminalSession : public ProgramTest {
         const std::string line = screen.substr(start, screen.find('\n', at) - start);
         return std::regex_search(line, std::regex("\x1b\\[[0-9;]*\\b7[;m]"));
     }
+    // N of the "User N" shown in reverse video (the list's selected row), or 0.
+    static int SelectedUser(const std::string& screen) {
+        static const std::regex selected("\x1b\\[[0-9;]*\\b7[;m][^\n]*?User (\\d+)");
+        std::smatch found;
+        return std::regex_search(screen, found, selected) ? std::stoi(found[1]) : 0;
+    }
     // Rows of the screen, top to bottom, that hold text.
     static size_t RowOf(const std::string& screen, const std::string& text) {
         const size_t at = screen.find(text);
@@ -135,4 +141,30 @@ TEST_F(TerminalSession, ATooSmallTerminalSaysSoAndCtrlCQuitsWithoutSaving) {
     EXPECT_TRUE(tmux.WaitFor("Job Accounts", false)); // the terminal is the shell's again
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
     EXPECT_FALSE(std::filesystem::exists(jaFile()));
+}
+
+// Keys sent in one write reach the program in one read; each moves the selection on from where
+// the one before left it, scrolling the list, and none makes a double click.
+TEST_F(TerminalSession, ArrowKeysSentTogetherMoveAsManyRowsAndOpenNothing) {
+    WriteJAFile(NumberedLines(1, 40));
+    TmuxSession tmux(Socket(), Command());
+    ASSERT_TRUE(tmux.WaitFor("User 11"));
+    auto times = [](int count, const char* key) {
+        return std::vector<std::string>(size_t(count), key);
+    };
+    // The keys, and the row selected after them (from 0; nothing is selected at first).
+    const std::vector<std::pair<std::vector<std::string>, int>> steps = {
+        {times(2, "Down"), 1},  {times(2, "Down"), 3},  {times(2, "Up"), 1},
+        {times(1, "Up"), 0},    {times(2, "Down"), 2},  {times(3, "Down"), 5},
+        {times(2, "Up"), 3},    {times(3, "Down"), 6},  {times(3, "Down"), 9},
+        {times(3, "Down"), 12}, {times(3, "Down"), 15}, {times(2, "Down"), 17},
+        {times(2, "Up"), 15},   {times(3, "Down"), 18}, {times(3, "Up"), 15},
+        {times(3, "Up"), 12},   {times(3, "Up"), 9},    {times(2, "Up"), 7}};
+    for (const auto& [keys, row] : steps) {
+        tmux.Keys(keys);
+        for (int i = 0; i < 200 && SelectedUser(tmux.Screen(true)) != row + 1; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        ASSERT_EQ(SelectedUser(tmux.Screen(true)), row + 1) << tmux.Screen();
+        ASSERT_EQ(tmux.Screen().find("Login name:"), std::string::npos) << "at row " << row;
+    }
 }

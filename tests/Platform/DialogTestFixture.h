@@ -58,6 +58,14 @@ class DialogFixture : public ::testing::Test {
             driver_ = std::make_unique<testsupport::HeadlessDriver>(text);
     }
 
+    // A window in front, without a close box, drawn in from now on.
+    static WindowRef CurrentWindow(Rect content, const char* title) {
+        WindowRef window = platform::windows::CreateWindow(content, title, true, false, 0,
+                                                           reinterpret_cast<WindowRef>(-1));
+        SetPort(GetWindowPort(window));
+        return window;
+    }
+
     DialogRef Open(SInt16 dialogID) {
         DialogRef dialog = NewDialog(dialogID);
         if (dialog) ShowWindow(GetDialogWindow(dialog));

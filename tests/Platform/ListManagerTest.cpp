@@ -19,9 +19,7 @@ class ListManager : public DialogFixture {
     void SetUp() override {
         DialogFixture::SetUp();
         Rect content{kOrigin.v, kOrigin.h, SInt16(kOrigin.v + 300), SInt16(kOrigin.h + 500)};
-        window_ = platform::windows::CreateWindow(content, "Lists", true, false, 0,
-                                                  reinterpret_cast<WindowRef>(-1));
-        SetPort(GetWindowPort(window_));
+        window_ = CurrentWindow(content, "Lists");
     }
     void TearDown() override {
         for (ListHandle list : lists_)

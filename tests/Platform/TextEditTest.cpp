@@ -18,9 +18,7 @@ class TextEdit : public DialogFixture {
   protected:
     void SetUp() override {
         DialogFixture::SetUp();
-        window_ = platform::windows::CreateWindow(Rect{100, 100, 500, 600}, "Help", true, false, 0,
-                                                  reinterpret_cast<WindowRef>(-1));
-        SetPort(GetWindowPort(window_));
+        window_ = CurrentWindow(Rect{100, 100, 500, 600}, "Help");
     }
     void TearDown() override {
         TEDispose(text_);

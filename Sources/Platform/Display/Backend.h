@@ -16,6 +16,7 @@ struct RawInput {
     Point where{};        // global pixels
     UInt16 modifiers = 0; // cmdKey, shiftKey, optionKey, controlKey
     UInt8 charCode = 0;
+    bool single = false; // made from a key: never one half of a double click
 };
 
 class Backend {

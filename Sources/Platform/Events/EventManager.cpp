@@ -91,7 +91,7 @@ void Enqueue(const RawInput& input) {
     case RawInput::Kind::MouseDown:
         state.button = true;
         state.queue.push_back(Stamp(mouseDown, 0, input.modifiers));
-        state.lastDown = ClickRecord{state.queue.back().when, input.where};
+        state.lastDown = ClickRecord{state.queue.back().when, input.where, input.single};
         break;
     case RawInput::Kind::MouseUp:
         state.button = false;

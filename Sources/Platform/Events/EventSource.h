@@ -50,6 +50,7 @@ void Reset();
 struct ClickRecord {
     UInt32 when = 0;
     Point where{};
+    bool single = false; // made from a key: it neither completes a double click nor begins one
 };
 ClickRecord LastMouseDown();
 

@@ -73,14 +73,15 @@ void FollowPointer(List& list, Click& click) {
     }
 }
 
-// A second click on the same cell within the double-click time; a pair is reported once.
-bool CompletesDoubleClick(List& list, std::optional<Cell> cell, UInt32 when) {
+// A second click on the same cell within the double-click time; a pair is reported once. A
+// click made from a key stands alone.
+bool CompletesDoubleClick(List& list, std::optional<Cell> cell, const events::ClickRecord& down) {
     ListRec& rec = list.rec;
-    bool twice =
-        cell && list.clickPairs && *cell == rec.lastClick && when - rec.clikTime <= GetDblTime();
-    list.clickPairs = cell && !twice;
+    bool twice = cell && !down.single && list.clickPairs && *cell == rec.lastClick &&
+                 down.when - rec.clikTime <= GetDblTime();
+    list.clickPairs = cell && !twice && !down.single;
     rec.lastClick = cell.value_or(Cell{-1, -1});
-    rec.clikTime = when;
+    rec.clikTime = down.when;
     return twice;
 }
 
@@ -107,7 +108,7 @@ Boolean LClick(Point pt, EventModifiers modifiers, ListHandle lHandle) {
                        : click.current;
     Select(*list, Chosen(*list, click));
     list->rec.clikLoc = pt;
-    bool twice = CompletesDoubleClick(*list, click.current, platform::events::LastMouseDown().when);
+    bool twice = CompletesDoubleClick(*list, click.current, platform::events::LastMouseDown());
     FollowPointer(*list, click);
     return twice;
 }

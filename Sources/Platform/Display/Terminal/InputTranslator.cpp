@@ -47,10 +47,11 @@ SInt16 SelectedRow(const lists::List& list) {
 
 } // namespace
 
+// What is made up here stands alone: a person pressing Down twice never double-clicks.
 void InputTranslator::Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out,
                            UInt16 modifiers, UInt8 charCode) {
     if (kind != RawInput::Kind::Key) pointer_ = where;
-    out.push_back(RawInput{kind, where, modifiers, charCode});
+    out.push_back(RawInput{kind, where, modifiers, charCode, true});
 }
 
 void InputTranslator::Click(Point where, std::deque<RawInput>& out) {
@@ -108,6 +109,7 @@ void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& ou
         held_ = true;
         pressOnTitle_ = menus::MenuOfTitleAt(where) != nullptr;
         Push(RawInput::Kind::MouseDown, where, out, event.modifiers);
+        out.back().single = false; // the person's own press, which may pair with the last
         if (WindowRef front = FrontWindow(); front && front->dialog) {
             const DialogItemIndex item =
                 dialogs::ItemAt(front->dialog, dialogs::LocalPoint(front->dialog, where));

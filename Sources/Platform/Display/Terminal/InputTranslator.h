@@ -2,7 +2,8 @@
 // that everything goes through the program's own routing: Tab moves among edit fields and
 // buttons, Space or Return presses the focused button (a click on it), arrows move a list's
 // selection (a click on the row below or above), F10 or a click on a menu title keeps the menu
-// open to be chosen from with the arrows or another click, and Alt is the Command key.
+// open to be chosen from with the arrows or another click, and Alt is the Command key. Only the
+// mouse's own presses may make a double click.
 #pragma once
 
 #include "Display/Backend.h"

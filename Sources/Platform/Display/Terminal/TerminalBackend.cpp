@@ -25,8 +25,8 @@ Rect TerminalBackend::ScreenBounds() const {
 void TerminalBackend::Draw() {
     if (hungUp_) return;
     CellBuffer picture(output_.Columns(), output_.Rows());
-    const PaintResult painted = PaintScreen(picture, translator_.Focus());
-    tooSmall_ = painted.tooSmall;
+    const PaintResult painted = PaintScreen(picture, input_.Focus());
+    input_.Ignore(painted.tooSmall); // nothing reaches windows that the terminal does not show
     output_.Show(std::move(picture), painted.cursorShown, painted.cursorColumn, painted.cursorRow);
 }
 
@@ -43,29 +43,24 @@ void TerminalBackend::Sleep(UInt32 ticks) {
 // The model is drawn only when the program is ready to wait: a quick look at the queue takes
 // no time.
 std::optional<RawInput> TerminalBackend::NextInput(UInt32 ticks) {
-    if (pending_.empty() && !quitting_) {
+    if (!input_.Ready() && !quitting_) {
         if (ticks > 0) Draw();
         const UInt64 deadline = clock_.Microseconds() + UInt64(ticks) * 1000000 / 60;
         for (;;) {
             const UInt64 now = clock_.Microseconds();
             UInt64 wait = now >= deadline ? 0 : std::min<UInt64>(deadline - now, 1000000);
-            if (decoder_.WaitingForMore())
+            if (input_.WaitingForMore())
                 wait = std::min(
                     wait, heldSince_ + kEscapeWaitUs > now ? heldSince_ + kEscapeWaitUs - now : 0);
             Wait(int((wait + 999) / 1000));
-            if (!pending_.empty() || quitting_ || clock_.Microseconds() >= deadline) break;
+            if (input_.Ready() || quitting_ || clock_.Microseconds() >= deadline) break;
         }
     }
-    if (!pending_.empty()) {
-        RawInput input = pending_.front();
-        pending_.pop_front();
-        return input;
-    }
+    if (std::optional<RawInput> input = input_.Take()) return input;
     return quitting_ ? AfterSignal() : std::nullopt;
 }
 
-// A sequence cut short counts as typed only once its rest had time to come. Nothing typed or
-// clicked reaches windows that a too small terminal does not show.
+// A sequence cut short counts as typed only once its rest had time to come.
 void TerminalBackend::Wait(int timeoutMs) {
     pollfd watched[2] = {{STDIN_FILENO, POLLIN, 0}, {signals_.ReadEnd(), POLLIN, 0}};
     const int ready = ::poll(watched, 2, timeoutMs);
@@ -74,16 +69,14 @@ void TerminalBackend::Wait(int timeoutMs) {
         char bytes[256];
         const ssize_t count = ::read(STDIN_FILENO, bytes, sizeof bytes);
         if (count > 0) {
-            if (!decoder_.WaitingForMore()) heldSince_ = clock_.Microseconds();
-            decoder_.Feed(std::string_view(bytes, size_t(count)));
+            if (!input_.WaitingForMore()) heldSince_ = clock_.Microseconds();
+            input_.Feed(std::string_view(bytes, size_t(count)));
         } else if (count == 0 || (errno != EINTR && errno != EAGAIN)) { // the terminal went away
             hungUp_ = quitting_ = true;
         }
-    } else if (decoder_.WaitingForMore() && clock_.Microseconds() >= heldSince_ + kEscapeWaitUs) {
-        decoder_.Timeout();
+    } else if (input_.WaitingForMore() && clock_.Microseconds() >= heldSince_ + kEscapeWaitUs) {
+        input_.Timeout();
     }
-    while (std::optional<TerminalEvent> event = decoder_.Next())
-        if (!tooSmall_ && !quitting_) translator_.Translate(*event, pending_);
 }
 
 void TerminalBackend::TakeSignals() {
@@ -98,7 +91,7 @@ void TerminalBackend::TakeSignals() {
             Draw();
         } else {
             hungUp_ = hungUp_ || signal == SIGHUP;
-            if (!quitting_) translator_.ReleaseAll(pending_);
+            input_.ReleaseAll();
             quitting_ = true;
         }
     }
@@ -111,7 +104,7 @@ std::optional<RawInput> TerminalBackend::AfterSignal() {
         output_.Suspend();
         std::_Exit(4);
     }
-    return WindDownInput(inputsAfterSignal_, translator_.Pointer());
+    return WindDownInput(inputsAfterSignal_, input_.Pointer());
 }
 
 } // namespace platform::display::terminal

@@ -6,12 +6,9 @@
 
 #include "Display/Backend.h"
 #include "Display/RealClock.h"
-#include "Display/Terminal/InputTranslator.h"
-#include "Display/Terminal/TerminalInputDecoder.h"
+#include "Display/Terminal/TerminalInput.h"
 #include "Display/Terminal/TerminalOutput.h"
 #include "Display/Terminal/TerminalSignals.h"
-
-#include <deque>
 
 namespace platform::display::terminal {
 
@@ -28,7 +25,7 @@ class TerminalBackend : public Backend {
 
   private:
     void Draw();
-    // Waits at most timeoutMs for bytes or a signal and turns what came into pending input.
+    // Waits at most timeoutMs for bytes or a signal and decodes what came.
     void Wait(int timeoutMs);
     void TakeSignals();
     std::optional<RawInput> AfterSignal();
@@ -36,11 +33,8 @@ class TerminalBackend : public Backend {
     RealClock clock_;
     TerminalSignals signals_; // before the terminal is taken, after it is given back
     TerminalOutput output_;
-    TerminalInputDecoder decoder_;
-    InputTranslator translator_;
-    std::deque<RawInput> pending_;
+    TerminalInput input_;
     UInt64 heldSince_ = 0; // when the decoder began holding an unfinished sequence
-    bool tooSmall_ = false;
     bool quitting_ = false;
     bool hungUp_ = false; // the terminal is gone: nothing is drawn any more
     int inputsAfterSignal_ = 0;
