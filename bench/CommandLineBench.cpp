@@ -20,7 +20,8 @@ namespace {
 // A local domain whose job-accounting file holds 5000 entries.
 class FullSystemList {
   public:
-    FullSystemList() : local_("KORVANE_LOCAL_ROOT", temp_ / "local"), user_("XDG_CONFIG_HOME", temp_ / "user") {
+    FullSystemList()
+        : local_("KORVANE_LOCAL_ROOT", temp_ / "local"), user_("XDG_CONFIG_HOME", temp_ / "user") {
         auto* entries = new JASettingBlock{};
         bench::FillEntries(entries, kJAMaxEntries);
         const std::string folder = temp_ / "local/Library/Preferences/Korvane";
@@ -56,7 +57,8 @@ double ProcessorSeconds(const std::vector<std::string>& argv) {
     return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-void RunProcess(benchmark::State& state, std::vector<std::string> (*command)(const FullSystemList&)) {
+void RunProcess(benchmark::State& state,
+                std::vector<std::string> (*command)(const FullSystemList&)) {
     FullSystemList list;
     const std::vector<std::string> argv = command(list);
     for (auto _ : state)
@@ -68,12 +70,16 @@ std::string Program() {
 }
 
 void BM_ListCommand5000(benchmark::State& state) {
-    RunProcess(state, [](const FullSystemList&) { return std::vector<std::string>{Program(), "list"}; });
+    RunProcess(state, [](const FullSystemList&) {
+        return std::vector<std::string>{Program(), "list"};
+    });
 }
 BENCHMARK(BM_ListCommand5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_CheckCommand5000(benchmark::State& state) {
-    RunProcess(state, [](const FullSystemList&) { return std::vector<std::string>{Program(), "check"}; });
+    RunProcess(state, [](const FullSystemList&) {
+        return std::vector<std::string>{Program(), "check"};
+    });
 }
 BENCHMARK(BM_CheckCommand5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
