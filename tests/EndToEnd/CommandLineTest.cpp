@@ -1,6 +1,9 @@
 // The subcommands for scripts, run as the real program against temporary local domains.
 #include "ProgramRun.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+
 using namespace endtoend;
 
 TEST_F(ProgramTest, ListPrintsTheAccountsInFileOrderInEachFormat) {
@@ -101,4 +104,93 @@ TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
     EXPECT_EQ(folder.status, 3);
     EXPECT_NE(folder.err.find("Is a directory"), std::string::npos) << folder.err;
     EXPECT_EQ(RunWith({"check", domains.temp() / "missing"}).status, 3);
+}
+
+TEST_F(ProgramTest, AddSetAndRemoveKeepTheEditorsRulesAndCommitAsSaveDoes) {
+    SKIP_UNLESS_ROOT();
+    RunResult added = RunWith({"add", "ann", "42", "Ann", "Lee"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(added.out, "added ann\n");
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"ann", "42", "Ann Lee"}}));
+    EXPECT_EQ(TypeAndCreator(jaFile()), std::make_pair(std::string("TEXT"), std::string("????")));
+    EXPECT_EQ(std::filesystem::status(oemFolder()).permissions(), std::filesystem::perms(0755));
+    EXPECT_EQ(std::filesystem::status(jaFile()).permissions(), std::filesystem::perms(0644));
+    EXPECT_FALSE(std::filesystem::exists(workingCopy())) << "the working copy goes at the end";
+
+    // New entries go first, as the editor adds them; a listed login needs --replace.
+    EXPECT_EQ(RunWith({"add", "bob", "7", "Bob B"}).out, "added bob\n");
+    RunResult again = RunWith({"add", "ann", "5", "Anna"});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err, "korvane: ann is listed already; --replace replaces that entry\n");
+    EXPECT_EQ(RunWith({"add", "ann", "5", "Anna", "--replace"}).out, "replaced ann\n");
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"bob", "7", "Bob B"}, {"ann", "5", "Anna"}}));
+
+    RunResult changed = RunWith({"set", "bob", "--user", "Bobby B", "--id", "8"});
+    EXPECT_EQ(changed.status, 0) << changed.err;
+    EXPECT_EQ(changed.out, "changed bob\n");
+    RunResult removed = RunWith({"remove", "ann"});
+    EXPECT_EQ(removed.out, "removed ann\n");
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"bob", "8", "Bobby B"}}));
+}
+
+TEST_F(ProgramTest, ChangesThatBreakARuleOrNameNoAccountChangeNothing) {
+    WriteJAFile(kThreeEntries);
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        std::string err;
+    } cases[] = {
+        {{"add", "b b", "3", "C"},
+         1,
+         "korvane: A login name cannot contain spaces, commas, double quotes or line breaks. "
+         "Please remove them from the login name.\n"},
+        {{"add", "dan", "012", "Dan"},
+         1,
+         "korvane: The account ID must be a number from 1 to 999999999, typed with digits only "
+         "and without a leading 0.\n"},
+        {{"add", "dan", "12", "Dan, Jr"},
+         1,
+         "korvane: A user name cannot contain commas, double quotes or line breaks. Please "
+         "remove them from the user name.\n"},
+        {{"set", "bob", "--id", "x"},
+         1,
+         "korvane: The account ID must be a number from 1 to 999999999, typed with digits only "
+         "and without a leading 0.\n"},
+        {{"set", "zed", "--id", "1"}, 1, "korvane: no account has the login name zed\n"},
+        {{"remove", "anna", "zed"}, 1, "korvane: no account has the login name zed\n"},
+        {{"add", "dan"}, 2, "usage: korvane add LOGIN ID [USER NAME] [--replace]\n"},
+        {{"set", "bob"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME]\n"},
+        {{"set", "bob", "--name", "x"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME]\n"},
+        {{"remove"}, 2, "usage: korvane remove LOGIN...\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1 % c.arguments.size()]);
+        RunResult run = RunWith(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+    }
+}
+
+TEST_F(ProgramTest, AChangeWaitsForNoOneAndRefusesWhatItCannotDoSafely) {
+    WriteJAFile(kThreeEntries);
+    // Rights that would have to be asked for, with no terminal to ask on.
+    RunResult asked = RunWith({"remove", "anna"}, true);
+    EXPECT_EQ(asked.status, 1);
+    EXPECT_EQ(asked.err, "korvane: saving the list needs administrator rights; run this as root "
+                         "(for example with sudo)\n");
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+
+    // Another run holds the working copy.
+    std::filesystem::create_directories(domains.userPreferences());
+    const int lock =
+        open((domains.userPreferences() + "/QZJA.lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
+    RunResult busy = RunWith({"remove", "anna"});
+    close(lock);
+    EXPECT_EQ(busy.status, 1);
+    EXPECT_NE(busy.err.find("korvane: "), std::string::npos);
+    EXPECT_GT(busy.err.size(), 20u) << "the message of the list-in-use alert";
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
 }

@@ -368,19 +368,21 @@ class ProgramTest : public ::testing::Test {
     Started Start(const std::string& script, const std::string& name = "run") {
         std::string scriptPath = domains.temp() / (name + ".script");
         WriteFile(scriptPath, script);
-        return StartWith({"--script", scriptPath}, name);
+        return StartWith({"--script", scriptPath}, name, true);
     }
 
-    // The program with these arguments, to its end.
-    RunResult RunWith(const std::vector<std::string>& arguments) {
-        return Finish(StartWith(arguments, "command"));
+    // The program with these arguments, to its end; as root it has the right without asking
+    // unless askAsRoot.
+    RunResult RunWith(const std::vector<std::string>& arguments, bool askAsRoot = false) {
+        return Finish(StartWith(arguments, "command", askAsRoot));
     }
 
-    Started StartWith(const std::vector<std::string>& arguments, const std::string& name) {
+    Started StartWith(const std::vector<std::string>& arguments, const std::string& name,
+                      bool askAsRoot) {
         Started run{-1, domains.temp() / (name + ".out"), domains.temp() / (name + ".err")};
         run.pid = fork();
         if (run.pid == 0) {
-            setenv("KORVANE_ASK_AS_ROOT", "1", 1);
+            if (askAsRoot) setenv("KORVANE_ASK_AS_ROOT", "1", 1);
             // A HOME other than the recorded home would make the program think it is confined.
             if (const passwd* user = getpwuid(getuid())) setenv("HOME", user->pw_dir, 1);
             if (!std::freopen(run.outPath.c_str(), "w", stdout) ||

@@ -13,9 +13,8 @@ struct Subcommand {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"list", ListCommand},
-    {"export", ExportCommand},
-    {"check", CheckCommand},
+    {"list", ListCommand}, {"export", ExportCommand}, {"check", CheckCommand},
+    {"add", AddCommand},   {"set", SetCommand},       {"remove", RemoveCommand},
 };
 
 const Subcommand* Find(const char* word) {

@@ -28,3 +28,7 @@ OSErr check_permission(GlueRec* context);
 // is not a plain file (a link) is refused with permErr. On a failure the file keeps its previous
 // content. Releases the right at the end.
 OSErr CopyFromTemporaryToJAPrefs(GlueRec* context);
+
+// The commit without the question: for callers that have checked the file's identity
+// themselves and have no one to ask.
+OSErr CommitWorkingCopy(GlueRec* context);

@@ -62,6 +62,10 @@ OSErr CopyFromTemporaryToJAPrefs(GlueRec* context) {
     if (JAFileChangedSince(context->jaFilePath, &context->jaFileIdentity) &&
         CautionAlert(kJAFileChangedAlert, nullptr) != kOverwriteItem)
         return noErr;
+    return CommitWorkingCopy(context);
+}
+
+OSErr CommitWorkingCopy(GlueRec* context) {
     short unused;
     OSErr err = CreateOpenTmpFile(context, 0, 0, &unused);
     if (err == noErr && AUTH_CREATEL_Flag) err = WriteJAPrefsFromTemporary(context, IsSandboxed());

@@ -28,6 +28,9 @@ void PrintUsage(const char* programName) {
                 "       %s list [--format=csv|json|text]\n"
                 "       %s export [FILE]\n"
                 "       %s check [FILE]\n"
+                "       %s add LOGIN ID [USER NAME] [--replace]\n"
+                "       %s set LOGIN [--id ID] [--user NAME]\n"
+                "       %s remove LOGIN...\n"
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
                 "and numeric account ID, in one system-wide file edited through a working copy.\n"
@@ -48,12 +51,18 @@ void PrintUsage(const char* programName) {
                 "  check [FILE]   checks each line of a settings file (the job-accounting file\n"
                 "                 when none is named) by the entry editor's rules; prints\n"
                 "                 FILE:LINE: what is wrong, for each bad line\n"
-                "Exit status: 0 done, 1 refused by the rules (a bad line), 2 usage, 3 a system\n"
-                "error (a file that cannot be read).\n"
+                "  add, set, remove  change the list by the entry editor's rules and save it as\n"
+                "                 Save does (as root, or asked for at a terminal); each prints\n"
+                "                 what it changed. add puts a new account first; a listed\n"
+                "                 login name needs --replace\n"
+                "Exit status: 0 done, 1 refused by the rules or the user (a bad line or entry,\n"
+                "no such login name, the list open elsewhere, rights refused), 2 usage, 3 a\n"
+                "system error (a file that cannot be read or written).\n"
                 "\n"
                 "Environment:\n"
                 "  KORVANE_LOCAL_ROOT  the local domain's root (default /): the job-accounting\n"
                 "                      file lies in <root>/Library/Preferences/<OEM Name>/\n"
                 "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n",
-                programName, programName, programName, programName);
+                programName, programName, programName, programName, programName, programName,
+                programName);
 }

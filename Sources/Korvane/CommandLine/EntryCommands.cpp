@@ -1,0 +1,141 @@
+// korvane add, set and remove: the entry editor's and the list's jobs, by the same rules, with
+// the same messages, committed as a Save commits.
+#include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ListChange.h"
+#include "Korvane/CommandLine/ListText.h"
+#include "Korvane/CommandLine/Subcommands.h"
+#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/ListDialog/JobAccountDialogActions.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+// False, after saying so, when the text does not fit a field.
+bool SetField(StringPtr field, const std::string& text) {
+    if (text.size() > 255) {
+        std::fprintf(stderr, "korvane: \"%.40s...\" is longer than 255 bytes\n", text.c_str());
+        return false;
+    }
+    field[0] = UInt8(text.size());
+    std::memcpy(field + 1, text.data(), text.size());
+    return true;
+}
+
+// The first rule the entry breaks, told as the editor's alert tells it; true when it keeps all.
+bool KeepsTheRules(const JASetting& entry) {
+    const short rule = FirstBrokenEntryRule(entry);
+    if (rule != 0) std::fprintf(stderr, "korvane: %s\n", AlertText(rule).c_str());
+    return rule == 0;
+}
+
+int NoSuchLogin(const char* login) {
+    std::fprintf(stderr, "korvane: no account has the login name %s\n", login);
+    return kExitRefused;
+}
+
+std::string Joined(const std::vector<std::string>& words, size_t from) {
+    std::string text;
+    for (size_t i = from; i < words.size(); ++i)
+        text += (i > from ? " " : "") + words[i];
+    return text;
+}
+
+// Puts the entry in the list: over the one with its login name when replacing is allowed,
+// otherwise first, as the editor adds. An exit status.
+int PlaceEntry(ListChangeClass& change, const JASetting& entry, const char* login, bool replace) {
+    JASettingBlock* entries = change.Entries();
+    const SInt16 existing = FindLogin(entries, login);
+    if (existing >= 0 && !replace) {
+        std::fprintf(stderr, "korvane: %s is listed already; --replace replaces that entry\n",
+                     login);
+        return kExitRefused;
+    }
+    if (existing >= 0) {
+        entries->records[existing] = entry;
+        return kExitDone;
+    }
+    if (entries->entryCount >= kJAMaxEntries) {
+        std::fprintf(stderr, "korvane: %s\n", AlertText(kListFullAlertID).c_str());
+        return kExitRefused;
+    }
+    JAInsertAtPageStart(change.Context(), &entry);
+    return kExitDone;
+}
+
+// set LOGIN, then options each with its value.
+bool ParseSetOptions(int argc, char** argv, const char** id, const char** user) {
+    if (argc < 4 || argc % 2) return false;
+    for (int i = 2; i < argc; i += 2)
+        if (!std::strcmp(argv[i], "--id"))
+            *id = argv[i + 1];
+        else if (!std::strcmp(argv[i], "--user"))
+            *user = argv[i + 1];
+        else
+            return false;
+    return true;
+}
+
+} // namespace
+
+int AddCommand(int argc, char** argv) {
+    bool replace = false;
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--replace"))
+            replace = true;
+        else
+            words.emplace_back(argv[i]);
+    if (words.size() < 2) return UsageError("add LOGIN ID [USER NAME] [--replace]");
+    JASetting entry{};
+    if (!SetField(entry.loginName, words[0]) || !SetField(entry.accountID, words[1]) ||
+        !SetField(entry.userName, Joined(words, 2)) || !KeepsTheRules(entry))
+        return kExitRefused;
+    ListChangeClass change;
+    int status = change.Begin();
+    if (status != kExitDone) return status;
+    const bool listed = FindLogin(change.Entries(), words[0].c_str()) >= 0;
+    status = PlaceEntry(change, entry, words[0].c_str(), replace);
+    if (status == kExitDone) status = change.Commit();
+    if (status == kExitDone)
+        std::printf("%s %s\n", listed ? "replaced" : "added", words[0].c_str());
+    return status;
+}
+
+int SetCommand(int argc, char** argv) {
+    const char *id = nullptr, *user = nullptr;
+    if (!ParseSetOptions(argc, argv, &id, &user))
+        return UsageError("set LOGIN [--id ID] [--user NAME]");
+    ListChangeClass change;
+    int status = change.Begin();
+    if (status != kExitDone) return status;
+    const SInt16 index = FindLogin(change.Entries(), argv[1]);
+    if (index < 0) return NoSuchLogin(argv[1]);
+    JASetting entry = change.Entries()->records[index];
+    if ((id && !SetField(entry.accountID, id)) || (user && !SetField(entry.userName, user)) ||
+        !KeepsTheRules(entry))
+        return kExitRefused;
+    change.Entries()->records[index] = entry;
+    status = change.Commit();
+    if (status == kExitDone) std::printf("changed %s\n", argv[1]);
+    return status;
+}
+
+int RemoveCommand(int argc, char** argv) {
+    if (argc < 2) return UsageError("remove LOGIN...");
+    ListChangeClass change;
+    int status = change.Begin();
+    if (status != kExitDone) return status;
+    for (int i = 1; i < argc; ++i) {
+        const SInt16 index = FindLogin(change.Entries(), argv[i]);
+        if (index < 0) return NoSuchLogin(argv[i]);
+        JobAccountDialogDeleteRecord(change.Context(), index);
+    }
+    status = change.Commit();
+    for (int i = 1; status == kExitDone && i < argc; ++i)
+        std::printf("removed %s\n", argv[i]);
+    return status;
+}

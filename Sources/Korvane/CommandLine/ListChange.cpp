@@ -1,0 +1,146 @@
+#include "Korvane/CommandLine/ListChange.h"
+
+#include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ListText.h"
+#include "Korvane/DataStore/JALocations.h"
+#include "Korvane/DataStore/JAPrefs.h"
+#include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/DataStore/WorkingCopyLock.h"
+#include "Korvane/Shell/GetStringFromPlist.h"
+#include "Korvane/Shell/Globals.h"
+#include "MorrowCommon_2/MyFindFolder.h"
+#include "MorrowCommon_2/MyPStrings.h"
+#include "Platform/Authorization.h"
+#include "Platform/Display.h"
+#include "Platform/MacErrors.h"
+#include "Platform/MacMemory.h"
+
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+constexpr short kListInUseAlert = 1014;
+
+OSErr LocateWorkingCopy(GlueRec* context) {
+    OSErr err =
+        FindPreferencesFolder(&context->prefsFileSpec.vRefNum, &context->prefsFileSpec.parID);
+    if (err != noErr) return err;
+    getPStringFromPlist(context->prefsFileSpec.name, CFSTR("Preferences File Name"));
+    context->tempFileSpec = context->prefsFileSpec;
+    MyPStrCopy(kWorkingCopyName, context->tempFileSpec.name);
+    return SetJAFileLocations(context);
+}
+
+// The right without asking anyone: a superuser has it. Otherwise a person at a terminal is asked
+// there; with no one to ask, the change is refused before anything is written.
+bool RightCanBeHad() {
+    AuthorizationRef ref = nullptr;
+    if (AuthorizationCreate(nullptr, nullptr, kAuthorizationFlagDefaults, &ref) != noErr)
+        return false;
+    AuthorizationItem right = {kAuthorizationRightExecute, 0, nullptr, 0};
+    AuthorizationRights rights = {1, &right};
+    OSStatus status =
+        AuthorizationCopyRights(ref, &rights, nullptr, kAuthorizationFlagExtendRights, nullptr);
+    AuthorizationFree(ref, kAuthorizationFlagDefaults);
+    if (status == errAuthorizationSuccess) return true;
+    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
+    PlatformUseTerminalDisplay();
+    return true;
+}
+
+// What the commit's tools print (the name the right runs as) goes to standard error, so that
+// standard output holds only what the subcommand reports.
+class ToolOutputToStandardErrorClass {
+  public:
+    ToolOutputToStandardErrorClass() : saved_(dup(STDOUT_FILENO)) {
+        std::fflush(stdout);
+        dup2(STDERR_FILENO, STDOUT_FILENO);
+    }
+    ~ToolOutputToStandardErrorClass() {
+        std::fflush(stdout);
+        if (saved_ >= 0) dup2(saved_, STDOUT_FILENO);
+        if (saved_ >= 0) close(saved_);
+    }
+    ToolOutputToStandardErrorClass(const ToolOutputToStandardErrorClass&) = delete;
+    ToolOutputToStandardErrorClass& operator=(const ToolOutputToStandardErrorClass&) = delete;
+
+  private:
+    int saved_;
+};
+
+} // namespace
+
+ListChangeClass::ListChangeClass()
+    : context_(reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)))),
+      setting_(reinterpret_cast<SettingPrivateRec*>(NewPtrClear(sizeof(SettingPrivateRec)))) {
+    if (setting_) {
+        setting_->entries = reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
+        setting_->firstShown = 1; // new entries go where the editor puts them: first
+    }
+    if (context_) context_->settingPrivate = setting_;
+}
+
+ListChangeClass::~ListChangeClass() {
+    if (workingCopyMade_) FSpDelete(&context_->tempFileSpec);
+    UnlockWorkingCopy();
+    if (setting_) DisposePtr(reinterpret_cast<Ptr>(setting_->entries));
+    DisposePtr(reinterpret_cast<Ptr>(setting_));
+    DisposePtr(reinterpret_cast<Ptr>(context_));
+}
+
+int ListChangeClass::Begin() {
+    if (!context_ || !setting_ || !setting_->entries)
+        return ReportSystemError("out of memory", memFullErr);
+    OSErr err = LocateWorkingCopy(context_);
+    if (err != noErr) return ReportSystemError("cannot find the program's files", err);
+    err = LockWorkingCopy(context_);
+    if (err == opWrErr) {
+        std::fprintf(stderr, "korvane: %s\n", AlertText(kListInUseAlert).c_str());
+        return kExitRefused;
+    }
+    // The working copy starts empty: what a crashed run left must not be committed.
+    if (err == noErr && FindNamedFile(&context_->tempFileSpec) == fnfErr)
+        err = FSpCreate(&context_->tempFileSpec, kSettingsFileCreator, kSettingsFileType,
+                        kSettingsFileScript);
+    workingCopyMade_ = err == noErr;
+    if (err == noErr) err = ReplaceFileContents(&context_->tempFileSpec, "", 0);
+    if (err == noErr) err = CopyJAPrefsFromToTemporary(context_);
+    if (err == noErr) err = JobAccountDialogReadFromTemporary(context_);
+    return err == noErr ? kExitDone : ReportSystemError("cannot read the job-accounting file", err);
+}
+
+int ListChangeClass::Commit() {
+    OSErr err = SaveJASettingToJATemp(context_);
+    if (err != noErr) return ReportSystemError("cannot write the working copy", err);
+    if (JAFileChangedSince(context_->jaFilePath, &context_->jaFileIdentity)) {
+        std::fprintf(stderr, "korvane: the job-accounting file changed meanwhile; nothing was "
+                             "saved. Try again.\n");
+        return kExitRefused;
+    }
+    if (!RightCanBeHad()) {
+        std::fprintf(stderr, "korvane: saving the list needs administrator rights; run this "
+                             "as root (for example with sudo)\n");
+        return kExitRefused;
+    }
+    {
+        ToolOutputToStandardErrorClass toolOutput;
+        err = CommitWorkingCopy(context_);
+    }
+    if (err != noErr) return ReportSystemError("the list could not be saved", err);
+    if (!AUTH_CREATEL_Flag) {
+        std::fprintf(stderr, "korvane: administrator rights refused; nothing was saved\n");
+        return kExitRefused;
+    }
+    return kExitDone;
+}
+
+SInt16 FindLogin(const JASettingBlock* entries, const char* login) {
+    const size_t length = std::strlen(login);
+    for (SInt16 i = 0; i < entries->entryCount; ++i) {
+        ConstStr255Param name = entries->records[i].loginName;
+        if (name[0] == length && std::memcmp(name + 1, login, length) == 0) return i;
+    }
+    return -1;
+}

@@ -1,0 +1,32 @@
+// A change to the job-accounting list from the command line: the same working copy, lock,
+// changed-on-disk check and privileged commit as a Save in the program.
+#pragma once
+
+#include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/Shell/GlueRec.h"
+
+class ListChangeClass {
+  public:
+    ListChangeClass();
+    // Removes the working copy and lets go of the lock, whatever happened.
+    ~ListChangeClass();
+    ListChangeClass(const ListChangeClass&) = delete;
+    ListChangeClass& operator=(const ListChangeClass&) = delete;
+
+    // Takes the lock and reads the job-accounting file into the list. An exit status: 0, or
+    // after a message on standard error the status to end with.
+    int Begin();
+    // Writes the list to the working copy and commits it. An exit status, as Begin.
+    int Commit();
+
+    GlueRec* Context() const { return context_; }
+    JASettingBlock* Entries() const { return setting_ ? setting_->entries : nullptr; }
+
+  private:
+    GlueRec* context_;
+    SettingPrivateRec* setting_;
+    bool workingCopyMade_ = false;
+};
+
+// The entry's index by login name; -1 when none has it.
+SInt16 FindLogin(const JASettingBlock* entries, const char* login);
