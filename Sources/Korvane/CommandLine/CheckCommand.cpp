@@ -47,19 +47,22 @@ std::string LoginOf(const JASetting& entry) {
     return std::string(reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]);
 }
 
-void CheckEntries(const JASettingBlock* entries, LineReporter* report) {
+struct EntryCheck {
+    LineReporter* report;
     std::unordered_map<std::string, long> firstLine;
-    for (SInt16 i = 0; i < entries->entryCount; ++i) {
-        const JASetting& entry = entries->records[i];
-        if (short rule = FirstBrokenEntryRule(entry)) {
-            report->Bad(i + 1, AlertText(rule));
-            continue;
-        }
-        auto [at, fresh] = firstLine.emplace(LoginOf(entry), i + 1);
-        if (!fresh)
-            report->Bad(i + 1, "The login name of line " + std::to_string(at->second) +
-                                   " again: each login name has one entry.");
+};
+
+void CheckEntry(const JASetting& entry, SInt16 index, void* refCon) {
+    auto* check = static_cast<EntryCheck*>(refCon);
+    const long line = index + 1;
+    if (short rule = FirstBrokenEntryRule(entry)) {
+        check->report->Bad(line, AlertText(rule));
+        return;
     }
+    auto [at, fresh] = check->firstLine.emplace(LoginOf(entry), line);
+    if (!fresh)
+        check->report->Bad(line, "The login name of line " + std::to_string(at->second) +
+                                     " again: each login name has one entry.");
 }
 
 // What the reader leaves out: lines past the list's last entry, and bytes after the last CR.
@@ -75,11 +78,13 @@ void CheckUnread(const std::string& text, SInt16 entriesRead, LineReporter* repo
         report->Bad(lines + 1, "The line does not end with a CR: it is not read.");
 }
 
-// The lines of text checked, with the entries the program reads from them.
-int CheckText(const char* name, const std::string& text, const JASettingBlock* entries) {
+// Each line of the text as the program reads it.
+int CheckText(const char* name, const std::string& text) {
     LineReporter report(name);
-    CheckEntries(entries, &report);
-    CheckUnread(text, entries->entryCount, &report);
+    EntryCheck check{&report, {}};
+    const SInt16 read = VisitJASettingText(reinterpret_cast<const UInt8*>(text.data()),
+                                           SInt32(text.size()), CheckEntry, &check);
+    CheckUnread(text, read, &report);
     return report.BadLines() == 0 ? kExitDone : kExitRefused;
 }
 
@@ -87,19 +92,15 @@ int CheckText(const char* name, const std::string& text, const JASettingBlock* e
 
 int CheckCommand(int argc, char** argv) {
     if (argc > 2) return UsageError("check [FILE]");
-    SystemListClass list;
-    if (argc == 1) {
-        if (OSErr err = list.Read())
-            return ReportSystemError("cannot read the job-accounting file", err);
-        const std::string text(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));
-        return CheckText(list.Context()->jaFilePath, text, list.Entries());
-    }
-    std::string text;
-    if (!ReadWholeStream(argv[1], &text)) {
+    if (argc == 2) {
+        std::string text;
+        if (ReadWholeStream(argv[1], &text)) return CheckText(argv[1], text);
         std::perror(argv[1]);
         return kExitSystemError;
     }
-    JASettingBlock* entries = list.Parse(text);
-    if (!entries) return ReportSystemError("out of memory", memFullErr);
-    return CheckText(argv[1], text, entries);
+    SystemListClass list;
+    if (OSErr err = list.Read())
+        return ReportSystemError("cannot read the job-accounting file", err);
+    const std::string text(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));
+    return CheckText(list.Context()->jaFilePath, text);
 }

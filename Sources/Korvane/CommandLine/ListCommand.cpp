@@ -2,6 +2,7 @@
 #include "Korvane/CommandLine/Subcommands.h"
 
 #include "Korvane/CommandLine/ListText.h"
+#include "Korvane/DataStore/SettingsText.h"
 
 #include <cstring>
 #include <string>
@@ -40,7 +41,9 @@ std::string JsonString(const std::string& text) {
     return json + "\"";
 }
 
-void PrintEntry(const JASetting& entry, ListFormat format, bool first) {
+void PrintEntry(const JASetting& entry, SInt16 index, void* refCon) {
+    const ListFormat format = *static_cast<const ListFormat*>(refCon);
+    const bool first = index == 0;
     const std::string login = FieldOf(entry.loginName), user = FieldOf(entry.userName),
                       id = FieldOf(entry.accountID);
     switch (format) {
@@ -80,10 +83,8 @@ int ListCommand(int argc, char** argv) {
     SystemListClass list;
     if (OSErr err = list.Read())
         return ReportSystemError("cannot read the job-accounting file", err);
-    const JASettingBlock* entries = list.Entries();
     if (format == ListFormat::Json) std::printf("[");
-    for (SInt16 i = 0; i < entries->entryCount; ++i)
-        PrintEntry(entries->records[i], format, i == 0);
-    if (format == ListFormat::Json) std::printf(entries->entryCount ? "\n]\n" : "]\n");
+    const SInt16 count = VisitJASettingText(list.Text(), list.Length(), PrintEntry, &format);
+    if (format == ListFormat::Json) std::printf(count ? "\n]\n" : "]\n");
     return kExitDone;
 }

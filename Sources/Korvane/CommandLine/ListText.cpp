@@ -1,24 +1,21 @@
 #include "Korvane/CommandLine/ListText.h"
 
 #include "Korvane/DataStore/JALocations.h"
-#include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
 SystemListClass::SystemListClass()
-    : context_(reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)))),
-      entries_(reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)))) {}
+    : context_(reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)))) {}
 
 SystemListClass::~SystemListClass() {
     if (context_) ReleaseTextClass release(&context_->tempText);
-    DisposePtr(reinterpret_cast<Ptr>(entries_));
     DisposePtr(reinterpret_cast<Ptr>(context_));
 }
 
 OSErr SystemListClass::Read() {
-    if (!context_ || !entries_) return memFullErr;
+    if (!context_) return memFullErr;
     OSErr err = SetJAFileLocations(context_);
     if (err == noErr) err = LookUpJAFolder(context_);
     if (err == noErr) err = FindNamedFile(&context_->jaFileSpec);
@@ -26,15 +23,7 @@ OSErr SystemListClass::Read() {
     if (err == noErr)
         err = ReadWholeFile(&context_->jaFileSpec, &context_->tempText, &context_->tempTextLength,
                             memFullErr);
-    if (err == noErr) ReadJASettingText(Text(), Length(), entries_);
     return err;
-}
-
-JASettingBlock* SystemListClass::Parse(const std::string& text) {
-    if (entries_)
-        ReadJASettingText(reinterpret_cast<const UInt8*>(text.data()), SInt32(text.size()),
-                          entries_);
-    return entries_;
 }
 
 int ReportSystemError(const char* what, OSErr err) {

@@ -16,8 +16,8 @@ enum : int {
     kExitSystemError = 3,
 };
 
-// A context with the job-accounting file's locations, the settings text read into text (owned
-// by the holder), and the entry block that holds the text's entries.
+// A context with the job-accounting file's locations and its settings text, owned by the
+// holder.
 class SystemListClass {
   public:
     SystemListClass();
@@ -27,16 +27,12 @@ class SystemListClass {
 
     // Reads the job-accounting file; a missing file or folder is an empty list. 0 or the error.
     OSErr Read();
-    // Reads the entries of another settings text instead; null when there is no block.
-    JASettingBlock* Parse(const std::string& text);
     GlueRec* Context() const { return context_; }
-    const JASettingBlock* Entries() const { return entries_; }
     const UInt8* Text() const { return reinterpret_cast<const UInt8*>(context_->tempText); }
     SInt32 Length() const { return context_ ? context_->tempTextLength : 0; }
 
   private:
     GlueRec* context_;
-    JASettingBlock* entries_;
 };
 
 // "korvane: WHAT (error N)" on standard error, and the system-error status.

@@ -91,15 +91,36 @@ SInt32 MakeJASettingText(const JASettingBlock* block, UInt8* text) {
     return SInt32(text - start);
 }
 
-void ReadJASettingText(const UInt8* text, SInt32 length, JASettingBlock* block) {
+namespace {
+
+// Each line is stored in the slot slotFor gives for its index, then handed to taken.
+template <typename SlotFor, typename Taken>
+SInt16 ReadLines(const UInt8* text, SInt32 length, SlotFor slotFor, Taken taken) {
     const UInt8* end = text + length;
     SInt16 count = 0;
     while (count < kJAMaxEntries && text < end) {
         const void* cr = std::memchr(text, kCR, size_t(end - text));
         if (!cr) break; // bytes after the last CR are no line
-        StoreLine(text, static_cast<const UInt8*>(cr), &block->records[count++]);
+        JASetting* slot = slotFor(count);
+        StoreLine(text, static_cast<const UInt8*>(cr), slot);
+        taken(*slot, count++);
         text = static_cast<const UInt8*>(cr) + 1;
         if (text < end && *text == kLF) ++text; // the usual CR LF, skipped without a search
     }
-    block->entryCount = count;
+    return count;
+}
+
+} // namespace
+
+void ReadJASettingText(const UInt8* text, SInt32 length, JASettingBlock* block) {
+    block->entryCount = ReadLines(
+        text, length, [block](SInt16 index) { return &block->records[index]; },
+        [](const JASetting&, SInt16) {});
+}
+
+SInt16 VisitJASettingText(const UInt8* text, SInt32 length, JASettingVisitor visit, void* refCon) {
+    JASetting entry;
+    return ReadLines(
+        text, length, [&entry](SInt16) { return &entry; },
+        [visit, refCon](const JASetting& line, SInt16 index) { visit(line, index, refCon); });
 }

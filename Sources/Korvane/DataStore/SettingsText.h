@@ -20,3 +20,8 @@ SInt32 MakeJASettingText(const JASettingBlock* block, UInt8* text);
 // the user name; each field keeps its first 255 bytes; fields a line does not reach are empty.
 // At most kJAMaxEntries lines are read. Clears duplicateFlag of each entry read.
 void ReadJASettingText(const UInt8* text, SInt32 length, JASettingBlock* block);
+
+// The same lines, each handed to visit with its index as it is read, without a block to hold
+// them all. The number read.
+typedef void (*JASettingVisitor)(const JASetting& entry, SInt16 index, void* refCon);
+SInt16 VisitJASettingText(const UInt8* text, SInt32 length, JASettingVisitor visit, void* refCon);
