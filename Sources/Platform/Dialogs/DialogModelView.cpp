@@ -61,16 +61,26 @@ bool IsPlaceholder(const DialogItem& item) {
     return KindOf(item) == userItem && !IsEnabled(item) && EmptyRect(&item.box);
 }
 
-void DescribeDialog(std::ostream& out, DialogRef dialog) {
-    if (dialog->alert != AlertKind::None) out << "  " << AlertName(dialog->alert) << "\n";
+// Global pixels, as a script's points are.
+void DescribeBox(std::ostream& out, DialogRef dialog, const DialogItem& item) {
+    const Rect box = quickdraw::GlobalOf(dialog->window->port, item.box);
+    out << " at " << box.left << "," << box.top << "," << box.right << "," << box.bottom;
+}
+
+void DescribeDialog(std::ostream& out, DialogRef dialog, bool detail) {
+    if (dialog->alert != AlertKind::None) {
+        out << "  " << AlertName(dialog->alert) << "\n";
+        if (detail) out << "  resource 'ALRT' " << dialog->alertID << "\n";
+    }
     for (DialogItemIndex i = 1; i <= DialogItemIndex(dialog->items.size()); ++i) {
         const DialogItem& item = *ItemOf(dialog, i);
         if (IsPlaceholder(item)) continue;
         out << "  item " << i << " ";
         DescribeKind(out, dialog, i);
         out << (dialog->defaultItem == i ? " default" : "")
-            << (dialog->cancelItem == i ? " cancel" : "") << (IsEnabled(item) ? "" : " disabled")
-            << "\n";
+            << (dialog->cancelItem == i ? " cancel" : "") << (IsEnabled(item) ? "" : " disabled");
+        if (detail) DescribeBox(out, dialog, item);
+        out << "\n";
     }
 }
 
@@ -86,8 +96,8 @@ std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {
 void InstallModelView() {
     display::ModelView& view = display::TheModelView();
     view.itemCenter = ItemCenter;
-    view.describeWindow = [](std::ostream& out, WindowRef window) {
-        if (window->dialog) DescribeDialog(out, window->dialog);
+    view.describeWindow = [](std::ostream& out, WindowRef window, bool detail) {
+        if (window->dialog) DescribeDialog(out, window->dialog, detail);
     };
 }
 

@@ -21,8 +21,9 @@ struct ModelView {
     std::function<std::optional<std::pair<Point, Point>>(const std::string& menu,
                                                          const std::string& item)>
         menuItem;
-    // The contents of a window (items, lists, texts), each line indented by two spaces.
-    std::function<void(std::ostream& out, WindowRef window)> describeWindow;
+    // The contents of a window (items, lists, texts), each line indented by two spaces; in
+    // detail, with where each item lies and which resource an alert comes from.
+    std::function<void(std::ostream& out, WindowRef window, bool detail)> describeWindow;
     // The menu bar: titles and items with their state.
     std::function<void(std::ostream& out)> describeMenuBar;
 };

@@ -147,9 +147,10 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
                Fail(command, "\"" + command.text + "\" did not appear within 60 seconds");
     case ScriptVerb::Print:
         if (command.text == "cells")
-            terminal::PrintCells(out_, std::max(start_, clock_.load()), ScreenBounds());
+            terminal::PrintCells(out_, std::max(start_, clock_.load()), ScreenBounds(),
+                                 command.print.label);
         else
-            PrintModel(out_, std::max(start_, clock_.load()));
+            PrintModel(out_, std::max(start_, clock_.load()), command.print);
         return true;
     }
     return true;

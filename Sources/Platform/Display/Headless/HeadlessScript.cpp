@@ -67,6 +67,7 @@ class LineParser {
     bool Modifiers();
     bool KeyName();
     bool ClickTargetOf();
+    bool PrintForm();
     bool Fail(const std::string& why) {
         why_ = why;
         return false;
@@ -149,6 +150,20 @@ bool LineParser::ClickTargetOf() {
     return Coordinates(&command_.point) && Modifiers();
 }
 
+// [cells] or any of detail and list all, then maybe a label.
+bool LineParser::PrintForm() {
+    if (Accept("cells")) command_.text = "cells";
+    while (command_.text.empty() && (Accept("detail") || Accept("list"))) {
+        if (tokens_[next_ - 1].text == "detail")
+            command_.print.detail = true;
+        else if (Accept("all"))
+            command_.print.allRows = true;
+        else
+            return Fail("'all' is missing");
+    }
+    return !More() || !tokens_[next_].quoted || String(&command_.print.label);
+}
+
 std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
     static const std::map<std::string, ScriptVerb> verbs = {
         {"click", ScriptVerb::Click},     {"doubleclick", ScriptVerb::DoubleClick},
@@ -199,8 +214,7 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
             ok = Accept("cancel") || (String(&command_.text) && String(&command_.text2));
             break;
         case ScriptVerb::Print:
-            if (Accept("cells")) command_.text = "cells";
-            ok = true;
+            ok = PrintForm();
             break;
         default:
             ok = true;

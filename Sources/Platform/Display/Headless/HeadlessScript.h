@@ -2,6 +2,7 @@
 // that a line it cannot parse is reported, with its number, before anything happens.
 #pragma once
 
+#include "Display/ModelPrinter.h"
 #include "Platform/MacTypes.h"
 
 #include <istream>
@@ -43,9 +44,10 @@ struct ScriptCommand {
     SInt32 column = 0;
     UInt16 modifiers = 0;
     UInt8 charCode = 0; // key
-    std::string text;   // typed text, menu title, chosen path, user name, "cells" to print
-
+    // Typed text, menu title, chosen path, user name, "cells" to print.
+    std::string text;
     std::string text2; // menu item, password
+    PrintOptions print;
 };
 
 struct HeadlessScript {

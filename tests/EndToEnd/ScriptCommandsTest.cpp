@@ -1,0 +1,60 @@
+// The script lines that outside checks lean on, through the real program.
+#include "ProgramRun.h"
+
+using namespace endtoend;
+
+namespace {
+
+std::string ClickAtCentreOf(const Rect& box) {
+    return "click " + std::to_string((box.left + box.right) / 2) + " " +
+           std::to_string((box.top + box.bottom) / 2) + "\n";
+}
+
+} // namespace
+
+TEST_F(ProgramTest, PrintoutsCarryTheirLabelAndOnlyDetailedOnesShowRectanglesAndResources) {
+    RunResult run = Run("print \"at start\"\nmenu \"Korvane\" \"About Korvane…\"\nprint\n"
+                        "print detail \"about\"\nprint cells \"picture\"\nkey return\n");
+    ASSERT_EQ(run.screens.size(), 3u) << run.out;
+    EXPECT_EQ(run.screens[0].label, "at start");
+    EXPECT_EQ(run.screens[1].label, "");
+    EXPECT_EQ(run.screens[2].label, "about");
+    EXPECT_NE(run.out.find("--- cells \"picture\" at tick "), std::string::npos) << run.out;
+
+    const WindowView &plain = run.screens[1].front(), &detailed = run.screens[2].front();
+    EXPECT_EQ(plain.alertResource(), 0);
+    EXPECT_FALSE(plain.box(1));
+    EXPECT_EQ(detailed.alert(), "plain");
+    EXPECT_NE(BundleResource("ALRT", detailed.alertResource()), nullptr);
+    EXPECT_EQ(detailed.state(1), plain.state(1));
+    EXPECT_EQ(detailed.lines.size(), plain.lines.size() + 1) << "the resource line";
+
+    // The rectangle is global: a click at its centre presses the button.
+    ASSERT_TRUE(detailed.box(1));
+    run = Run("menu \"Korvane\" \"About Korvane…\"\n" + ClickAtCentreOf(*detailed.box(1)) +
+              "print\n");
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    EXPECT_EQ(run.screens[0].front().title, kListTitle);
+}
+
+TEST_F(ProgramTest, TheCautionAlertTellsItsResourceWhenDetailed) {
+    WriteJAFile(kThreeEntries);
+    RunResult run = Run("click item 22\nprint detail\ncancel\n");
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    const int resource = run.screens[0].front().alertResource();
+    EXPECT_EQ(run.screens[0].front().alert(), "caution");
+    EXPECT_TRUE(ShowsAlert(run.screens[0], resource)) << resource;
+}
+
+TEST_F(ProgramTest, PrintListAllShowsEveryRowOfTheFrontWindowsList) {
+    WriteJAFile(NumberedLines(1, 40));
+    RunResult run = Run("print\nprint list all\nclick item 14\nprint list all\n");
+    ASSERT_EQ(run.screens.size(), 3u) << run.out;
+    const size_t shown = run.screens[0].front().rows().size();
+    EXPECT_LT(shown, 40u);
+    const Rows all = run.screens[1].front().rows();
+    ASSERT_EQ(all.size(), 40u);
+    EXPECT_EQ(all.back(), (std::vector<std::string>{"User 40", "40"}));
+    EXPECT_EQ(run.screens[1].front().list().top, 0);
+    EXPECT_EQ(run.screens[2].window(kListTitle)->rows().size(), shown) << "a list behind";
+}
