@@ -58,3 +58,20 @@ TEST_F(ProgramTest, PrintListAllShowsEveryRowOfTheFrontWindowsList) {
     EXPECT_EQ(run.screens[1].front().list().top, 0);
     EXPECT_EQ(run.screens[2].window(kListTitle)->rows().size(), shown) << "a list behind";
 }
+
+TEST_F(ProgramTest, AMenuCommandIsChosenByItsNumber) {
+    WriteJAFile(Lines({{"a", "9", "Amy"}, {"b", "3", "Bea"}, {"c", "5", "Cid"}}));
+    RunResult byName = Run("menu \"Sort\" \"By ID\"\nprint\n");
+    RunResult byNumber = Run("menu #17 # by ID\nprint\n");
+    ASSERT_EQ(byNumber.screens.size(), 1u) << byNumber.out;
+    EXPECT_NE(byNumber.out.find("\"By ID\"* #17"), std::string::npos) << byNumber.out;
+    EXPECT_EQ(byNumber.screens[0].front().rows(), byName.screens.at(0).front().rows());
+    EXPECT_EQ(byNumber.screens[0].front().rows().front().at(1), "3");
+
+    RunResult quit = Run("menu #'quit'\n");
+    EXPECT_EQ(quit.status, 0) << quit.err;
+    RunResult none = Run("menu #99\nprint\n");
+    EXPECT_NE(none.err.find("line 1: there is no menu item with command #99"), std::string::npos)
+        << none.err;
+    EXPECT_TRUE(none.screens.empty()) << "the script ends there";
+}

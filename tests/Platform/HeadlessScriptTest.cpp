@@ -88,6 +88,21 @@ TEST(HeadlessScript, ReadsTheFormsOfPrint) {
     EXPECT_EQ(c[3].print.label, "pic");
 }
 
+TEST(HeadlessScript, ReadsMenuCommandIDsWhereOtherwiseACommentStarts) {
+    HeadlessScript script = Parse("menu #17 # by ID\nmenu #'quit'\nmenu #'ab c'\n"
+                                  "menu \"File\" \"Import\" # #12\nwait 30 #5\n");
+    ASSERT_EQ(script.error, "");
+    ASSERT_EQ(script.commands.size(), 5u);
+    const auto& c = script.commands;
+    EXPECT_EQ(c[0].number, 17);
+    EXPECT_EQ(c[0].text, "#17");
+    EXPECT_EQ(UInt32(c[1].number), FOUR_CHAR_CODE("quit"));
+    EXPECT_EQ(UInt32(c[2].number), FOUR_CHAR_CODE("ab c"));
+    EXPECT_EQ(c[3].number, 0) << "a menu named by title, with a comment";
+    EXPECT_EQ(c[3].text2, "Import");
+    EXPECT_EQ(c[4].number, 30) << "# after the first word is still a comment";
+}
+
 TEST(HeadlessScript, ReportsTheFirstBadLineByNumber) {
     const struct {
         const char* script;
@@ -103,6 +118,10 @@ TEST(HeadlessScript, ReportsTheFirstBadLineByNumber) {
         {"drag 1 2 3 4\n", "line 1: 'to' is missing"},
         {"wait -5\n", "line 1: time cannot run backwards"},
         {"click 99999 0\n", "line 1: point out of range"},
+        {"menu #x1\n", "line 1: '#x1' is not a command ID"},
+        {"menu #'quit\n", "line 1: '#'quit' is not a command ID"},
+        {"menu #0\n", "line 1: no menu item has command ID 0"},
+        {"menu # a comment\n", "line 1: '#' is not a command ID"},
         {"print list\n", "line 1: 'all' is missing"},
         {"print cells detail\n", "line 1: unexpected 'detail'"},
         {"print \"a\" \"b\"\n", "line 1: unexpected 'b'"},

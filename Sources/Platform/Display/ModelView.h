@@ -21,6 +21,8 @@ struct ModelView {
     std::function<std::optional<std::pair<Point, Point>>(const std::string& menu,
                                                          const std::string& item)>
         menuItem;
+    // The same for the menu item with a command ID.
+    std::function<std::optional<std::pair<Point, Point>>(UInt32 command)> menuCommand;
     // The contents of a window (items, lists, texts), each line indented by two spaces; in
     // detail, with where each item lies and which resource an alert comes from.
     std::function<void(std::ostream& out, WindowRef window, bool detail)> describeWindow;

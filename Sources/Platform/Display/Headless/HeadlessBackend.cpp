@@ -90,9 +90,7 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
         return ResolveClick(command, &where) &&
                Click(where, command.modifiers, command.verb == ScriptVerb::DoubleClick);
     case ScriptVerb::Drag:
-        Push(0, RawInput::Kind::MouseDown, command.point);
-        Push(1, RawInput::Kind::MouseMove, command.to);
-        Push(2, RawInput::Kind::MouseUp, command.to);
+        Drag(command.point, command.to, 0);
         return true;
     case ScriptVerb::Hold:
         Push(0, RawInput::Kind::MouseDown, command.point);
@@ -105,17 +103,8 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
         if (command.hasPoint) Push(0, RawInput::Kind::MouseMove, command.point);
         Key(command.charCode, command.modifiers, 1);
         return true;
-    case ScriptVerb::Menu: {
-        auto locate = TheModelView().menuItem;
-        auto points = locate ? locate(command.text, command.text2) : std::nullopt;
-        if (!points)
-            return Fail(command, "there is no menu item \"" + command.text2 + "\" in \"" +
-                                     command.text + "\"");
-        Push(0, RawInput::Kind::MouseDown, points->first);
-        Push(1, RawInput::Kind::MouseMove, points->second);
-        Push(2, RawInput::Kind::MouseUp, points->second);
-        return true;
-    }
+    case ScriptVerb::Menu:
+        return ChooseFromMenu(command);
     case ScriptVerb::Quit:
         Push(0, RawInput::Kind::Quit, pointer_);
         return true;
@@ -188,12 +177,34 @@ bool HeadlessBackend::ResolveClick(const ScriptCommand& command, Point* where) {
     return true;
 }
 
+bool HeadlessBackend::ChooseFromMenu(const ScriptCommand& command) {
+    const ModelView& view = TheModelView();
+    std::optional<std::pair<Point, Point>> points;
+    if (command.number != 0 && view.menuCommand)
+        points = view.menuCommand(UInt32(command.number));
+    else if (command.number == 0 && view.menuItem)
+        points = view.menuItem(command.text, command.text2);
+    if (!points)
+        return Fail(command, command.number != 0
+                                 ? "there is no menu item with command " + command.text
+                                 : "there is no menu item \"" + command.text2 + "\" in \"" +
+                                       command.text + "\"");
+    Drag(points->first, points->second, 0);
+    return true;
+}
+
 bool HeadlessBackend::Click(Point where, UInt16 modifiers, bool twice) {
     for (UInt32 i = 0; i < (twice ? 2u : 1u); ++i) {
         Push(2 * i, RawInput::Kind::MouseDown, where, modifiers);
         Push(2 * i + 1, RawInput::Kind::MouseUp, where, modifiers);
     }
     return true;
+}
+
+void HeadlessBackend::Drag(Point from, Point to, UInt32 at) {
+    Push(at, RawInput::Kind::MouseDown, from);
+    Push(at + 1, RawInput::Kind::MouseMove, to);
+    Push(at + 2, RawInput::Kind::MouseUp, to);
 }
 
 void HeadlessBackend::Keys(const std::string& keys) {

@@ -40,11 +40,11 @@ struct ScriptCommand {
     Point point{}; // global pixels: click, drag start, hold, key's pointer position
     Point to{};    // drag end
     bool hasPoint = false;
-    SInt32 number = 0; // item, row, ticks
+    SInt32 number = 0; // item, row, ticks, menu command (0: the menu is named by its title)
     SInt32 column = 0;
     UInt16 modifiers = 0;
     UInt8 charCode = 0; // key
-    // Typed text, menu title, chosen path, user name, "cells" to print.
+    // Typed text, menu title or "#ID", chosen path, user name, "cells" to print.
     std::string text;
     std::string text2; // menu item, password
     PrintOptions print;
