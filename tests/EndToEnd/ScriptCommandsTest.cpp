@@ -75,3 +75,17 @@ TEST_F(ProgramTest, AMenuCommandIsChosenByItsNumber) {
         << none.err;
     EXPECT_TRUE(none.screens.empty()) << "the script ends there";
 }
+
+TEST_F(ProgramTest, ShiftTabTakesTheKeyboardBackAFieldAtATime) {
+    const std::string login = CurrentLogin();
+    RunResult run = Run("click item 14\nkey tab shift\nprint\ntype \"42\"\nkey tab shift\nprint\n"
+                        "key tab shift\nkey tab shift\nprint\nkey tab\nprint\n");
+    ASSERT_EQ(run.screens.size(), 4u) << run.out;
+    EXPECT_EQ(run.screens[0].front().state(10), "focus caret 0") << "from the first to the last";
+    const WindowView& second = run.screens[1].front();
+    EXPECT_EQ(second.text(10), "42");
+    EXPECT_EQ(second.state(9), "focus selection 0-" + std::to_string(second.text(9).size()));
+    EXPECT_EQ(run.screens[2].front().state(10), "focus selection 0-2") << "round again";
+    EXPECT_EQ(run.screens[3].front().state(8), "focus selection 0-" + std::to_string(login.size()))
+        << "plain Tab still goes forward";
+}

@@ -91,11 +91,26 @@ std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {
     return quickdraw::GlobalOf(window->port, display::CentreOf(item->box));
 }
 
+std::optional<Rect> FieldBefore(WindowRef window) {
+    DialogRef dialog = windows::IsWindow(window) ? window->dialog : nullptr;
+    if (!dialog) return std::nullopt;
+    const auto count = SInt32(dialog->items.size());
+    // With no current field, the last one comes first.
+    const SInt32 from = dialog->editField == 0 ? count + 1 : dialog->editField;
+    for (SInt32 step = 1; step <= count; ++step) {
+        const auto item = DialogItemIndex(((from - 1 - step) % count + count) % count + 1);
+        if (KindOf(*ItemOf(dialog, item)) == editText)
+            return quickdraw::GlobalOf(window->port, ItemOf(dialog, item)->box);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void InstallModelView() {
     display::ModelView& view = display::TheModelView();
     view.itemCenter = ItemCenter;
+    view.fieldBefore = FieldBefore;
     view.describeWindow = [](std::ostream& out, WindowRef window, bool detail) {
         if (window->dialog) DescribeDialog(out, window->dialog, detail);
     };

@@ -23,6 +23,9 @@ struct ModelView {
         menuItem;
     // The same for the menu item with a command ID.
     std::function<std::optional<std::pair<Point, Point>>(UInt32 command)> menuCommand;
+    // The edit field before the window's current one, round to the last, global: where Shift-Tab
+    // takes the keyboard.
+    std::function<std::optional<Rect>(WindowRef window)> fieldBefore;
     // The contents of a window (items, lists, texts), each line indented by two spaces; in
     // detail, with where each item lies and which resource an alert comes from.
     std::function<void(std::ostream& out, WindowRef window, bool detail)> describeWindow;

@@ -101,7 +101,8 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
         return true;
     case ScriptVerb::Key:
         if (command.hasPoint) Push(0, RawInput::Kind::MouseMove, command.point);
-        Key(command.charCode, command.modifiers, 1);
+        if (command.charCode != kTabCharCode || command.modifiers != shiftKey || !TabBack())
+            Key(command.charCode, command.modifiers, 1);
         return true;
     case ScriptVerb::Menu:
         return ChooseFromMenu(command);
@@ -190,6 +191,19 @@ bool HeadlessBackend::ChooseFromMenu(const ScriptCommand& command) {
                                  : "there is no menu item \"" + command.text2 + "\" in \"" +
                                        command.text + "\"");
     Drag(points->first, points->second, 0);
+    return true;
+}
+
+// As the terminal's Shift-Tab: the field before is entered as with the mouse, by dragging over
+// its whole text, past its right edge, which the field takes as its end. False when the front
+// window has no edit field.
+bool HeadlessBackend::TabBack() {
+    WindowRef front = FrontWindow();
+    const auto& fieldBefore = TheModelView().fieldBefore;
+    std::optional<Rect> box = front && fieldBefore ? fieldBefore(front) : std::nullopt;
+    if (!box) return false;
+    const SInt16 middle = CentreOf(*box).v;
+    Drag(Point{middle, SInt16(box->left + 1)}, Point{middle, box->right}, 1);
     return true;
 }
 

@@ -42,6 +42,7 @@ class HeadlessBackend : public Backend {
     bool Click(Point where, UInt16 modifiers, bool twice);
     bool ResolveClick(const ScriptCommand& command, Point* where);
     bool ChooseFromMenu(const ScriptCommand& command);
+    bool TabBack();
     void Drag(Point from, Point to, UInt32 at);
     void Keys(const std::string& keys);
     void Key(UInt8 charCode, UInt16 modifiers, UInt32 at);
