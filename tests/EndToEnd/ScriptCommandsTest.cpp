@@ -89,3 +89,30 @@ TEST_F(ProgramTest, ShiftTabTakesTheKeyboardBackAFieldAtATime) {
     EXPECT_EQ(run.screens[3].front().state(8), "focus selection 0-" + std::to_string(login.size()))
         << "plain Tab still goes forward";
 }
+
+TEST_F(ProgramTest, FrontClicksAWindowForwardWhereItShows) {
+    // The editor over the list; then the list, moved aside, over the editor.
+    RunResult run = Run("click item 14\nfront \"Job Accounts\"\nprint\nfront \"Job Accounts\"\n"
+                        "print\ndrag 300 40 to 500 300\nfront \"Account\"\nprint\n");
+    ASSERT_EQ(run.screens.size(), 3u) << run.out;
+    EXPECT_EQ(run.screens[0].front().title, kListTitle);
+    EXPECT_EQ(run.screens[0].count(kEditorTitle), 1) << "the editor stays open behind";
+    EXPECT_EQ(run.beepsAfter(-1), 1) << "as at any click on a window behind";
+    EXPECT_EQ(run.beepsAfter(0), 0) << "the front window is left alone";
+    EXPECT_EQ(run.screens[1].front().title, kListTitle);
+    EXPECT_EQ(run.screens[2].front().title, kEditorTitle);
+
+    const struct {
+        const char* script;
+        const char* error;
+    } failures[] = {
+        {"front \"Nowhere\"\nprint\n", "line 1: no window shown has the title \"Nowhere\""},
+        {"click item 14\nfront \"Job Accounts\"\nfront \"Account\"\nprint\n",
+         "line 3: nothing of \"Account\" shows to click on"},
+    };
+    for (const auto& f : failures) {
+        RunResult failed = Run(f.script);
+        EXPECT_NE(failed.err.find(f.error), std::string::npos) << failed.err;
+        EXPECT_TRUE(failed.screens.empty()) << failed.out;
+    }
+}

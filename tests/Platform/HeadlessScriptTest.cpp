@@ -125,6 +125,7 @@ TEST(HeadlessScript, ReportsTheFirstBadLineByNumber) {
         {"print list\n", "line 1: 'all' is missing"},
         {"print cells detail\n", "line 1: unexpected 'detail'"},
         {"print \"a\" \"b\"\n", "line 1: unexpected 'b'"},
+        {"front Account\n", "line 1: a \"quoted text\" is missing"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Parse(c.script).error, c.error) << c.script;

@@ -6,6 +6,7 @@
 #include "Platform/Events.h"
 #include "Windows/Window.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -25,6 +26,18 @@ bool AwaitFile(const std::string& path) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
+}
+
+// The first point of the window's content, row by row, that no window in front covers.
+std::optional<Point> ShownContent(WindowRef window) {
+    const Rect content = windows::ContentBounds(window);
+    constexpr SInt16 kStep = 4;
+    for (SInt16 v = content.top; v < content.bottom; v = SInt16(v + kStep))
+        for (SInt16 h = content.left; h < content.right; h = SInt16(h + kStep)) {
+            WindowRef found = nullptr;
+            if (FindWindow(Point{v, h}, &found) == inContent && found == window) return Point{v, h};
+        }
+    return std::nullopt;
 }
 
 } // namespace
@@ -106,6 +119,8 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
         return true;
     case ScriptVerb::Menu:
         return ChooseFromMenu(command);
+    case ScriptVerb::Front:
+        return ClickToFront(command);
     case ScriptVerb::Quit:
         Push(0, RawInput::Kind::Quit, pointer_);
         return true;
@@ -205,6 +220,22 @@ bool HeadlessBackend::TabBack() {
     const SInt16 middle = CentreOf(*box).v;
     Drag(Point{middle, SInt16(box->left + 1)}, Point{middle, box->right}, 1);
     return true;
+}
+
+// A click on content that shows: the window behind comes forward with it (the program beeps, as
+// at any click on a window behind), where a click on its title bar would only beep.
+bool HeadlessBackend::ClickToFront(const ScriptCommand& command) {
+    const auto& list = windows::WindowList();
+    auto at = std::find_if(list.begin(), list.end(), [&](WindowRef window) {
+        return window->visible && window->title == command.text;
+    });
+    if (at == list.end())
+        return Fail(command, "no window shown has the title \"" + command.text + "\"");
+    WindowRef window = *at;
+    if (window == FrontWindow()) return true;
+    std::optional<Point> shown = ShownContent(window);
+    if (!shown) return Fail(command, "nothing of \"" + command.text + "\" shows to click on");
+    return Click(*shown, 0, false);
 }
 
 bool HeadlessBackend::Click(Point where, UInt16 modifiers, bool twice) {

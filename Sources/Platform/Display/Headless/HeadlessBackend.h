@@ -43,6 +43,7 @@ class HeadlessBackend : public Backend {
     bool ResolveClick(const ScriptCommand& command, Point* where);
     bool ChooseFromMenu(const ScriptCommand& command);
     bool TabBack();
+    bool ClickToFront(const ScriptCommand& command);
     void Drag(Point from, Point to, UInt32 at);
     void Keys(const std::string& keys);
     void Key(UInt8 charCode, UInt16 modifiers, UInt32 at);

@@ -217,7 +217,8 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
         {"suspend", ScriptVerb::Suspend}, {"resume", ScriptVerb::Resume},
         {"wait", ScriptVerb::Wait},       {"choose", ScriptVerb::Choose},
         {"cancel", ScriptVerb::Cancel},   {"admin", ScriptVerb::Admin},
-        {"print", ScriptVerb::Print},     {"await", ScriptVerb::Await}};
+        {"print", ScriptVerb::Print},     {"await", ScriptVerb::Await},
+        {"front", ScriptVerb::Front}};
     const Token& first = tokens_[next_++];
     auto verb = verbs.find(first.text);
     bool ok;
@@ -252,6 +253,7 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
             break;
         case ScriptVerb::Choose:
         case ScriptVerb::Await:
+        case ScriptVerb::Front:
             ok = String(&command_.text);
             break;
         case ScriptVerb::Admin:

@@ -28,6 +28,7 @@ enum class ScriptVerb {
     Admin,
     Print,
     Await,
+    Front,
 };
 
 // What a click or double click aims at.
@@ -44,7 +45,7 @@ struct ScriptCommand {
     SInt32 column = 0;
     UInt16 modifiers = 0;
     UInt8 charCode = 0; // key
-    // Typed text, menu title or "#ID", chosen path, user name, "cells" to print.
+    // Typed text, menu title or "#ID", chosen path, user name, window title, "cells" to print.
     std::string text;
     std::string text2; // menu item, password
     PrintOptions print;
