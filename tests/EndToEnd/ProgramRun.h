@@ -123,6 +123,12 @@ inline std::string Trimmed(const std::string& text) {
                                       : text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
+// The rectangle that ends an item line of a detailed printout: " at L,T,R,B".
+inline const std::regex& ItemBoxPattern() {
+    static const std::regex pattern(" at (-?\\d+),(-?\\d+),(-?\\d+),(-?\\d+)$");
+    return pattern;
+}
+
 struct ListView {
     int rows = -1, top = -1, selected = -1; // selected -1: nothing selected
 };
@@ -144,11 +150,21 @@ struct WindowView {
         auto texts = QuotedTexts(item(n).value_or(""));
         return texts.empty() ? "" : texts[0];
     }
-    // What follows the item's text: "active default", "focus selection 0-4", ...
+    // What follows the item's text: "active default", "focus selection 0-4", ... without the
+    // rectangle of a detailed printout.
     std::string state(int n) const {
         std::string rest;
         QuotedTexts(item(n).value_or(""), &rest);
-        return Trimmed(rest);
+        return Trimmed(std::regex_replace(rest, ItemBoxPattern(), ""));
+    }
+    // The item's rectangle, global, when the printout is detailed.
+    std::optional<Rect> box(int n) const {
+        std::string rest;
+        QuotedTexts(item(n).value_or(""), &rest);
+        std::smatch at;
+        if (!std::regex_search(rest, at, ItemBoxPattern())) return std::nullopt;
+        return Rect{SInt16(std::stoi(at[2])), SInt16(std::stoi(at[1])), SInt16(std::stoi(at[4])),
+                    SInt16(std::stoi(at[3]))};
     }
     bool active(int n) const { return state(n).starts_with("active"); }
     bool hasStatic(const std::string& text) const {
@@ -165,6 +181,13 @@ struct WindowView {
             if (line.starts_with("alert ")) return line.substr(6);
         }
         return "";
+    }
+    // The alert's 'ALRT' resource, when the printout is detailed; 0 otherwise.
+    int alertResource() const {
+        const std::string prefix = "resource 'ALRT' ";
+        for (const auto& line : lines)
+            if (line.starts_with(prefix)) return std::stoi(line.substr(prefix.size()));
+        return 0;
     }
     std::string origin() const { // "X,Y" of the content
         std::smatch at;
@@ -193,6 +216,7 @@ struct WindowView {
 
 struct ScreenView {
     std::string text;
+    std::string label;              // of `print "LABEL"`; empty without one
     std::vector<std::string> menus; // the "menu ID ..." lines
     std::vector<WindowView> windows;
 
@@ -229,7 +253,9 @@ inline ScreenView ParseScreen(const std::string& printout) {
     screen.text = printout;
     std::istringstream in(printout);
     for (std::string line; std::getline(in, line);) {
-        if (line.starts_with("window ")) {
+        if (line.starts_with("--- screen \"")) {
+            screen.label = QuotedTexts(line)[0];
+        } else if (line.starts_with("window ")) {
             WindowView window;
             window.header = line;
             window.title = QuotedTexts(line)[0];

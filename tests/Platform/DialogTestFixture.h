@@ -31,9 +31,9 @@ inline std::string TextOf(DialogRef dialog, DialogItemIndex item) {
     return TextOf(text);
 }
 
-inline std::string Describe(DialogRef dialog) {
+inline std::string Describe(DialogRef dialog, bool detail = false) {
     std::ostringstream out;
-    platform::display::TheModelView().describeWindow(out, GetDialogWindow(dialog));
+    platform::display::TheModelView().describeWindow(out, GetDialogWindow(dialog), detail);
     return out.str();
 }
 

@@ -72,17 +72,63 @@ TEST(HeadlessScript, ReadsEveryCommandWithItsArguments) {
     EXPECT_EQ(c[15].verb, ScriptVerb::Print);
 }
 
+TEST(HeadlessScript, ReadsTheFormsOfPrint) {
+    HeadlessScript script =
+        Parse("print \"step 1\"\nprint detail list all \"two\"\nprint list all detail\n"
+              "print cells \"pic\"\n");
+    ASSERT_EQ(script.error, "");
+    ASSERT_EQ(script.commands.size(), 4u);
+    const auto& c = script.commands;
+    EXPECT_EQ(c[0].print.label, "step 1");
+    EXPECT_FALSE(c[0].print.detail || c[0].print.allRows);
+    EXPECT_TRUE(c[1].print.detail && c[1].print.allRows);
+    EXPECT_EQ(c[1].print.label, "two");
+    EXPECT_TRUE(c[2].print.detail && c[2].print.allRows);
+    EXPECT_EQ(c[3].text, "cells");
+    EXPECT_EQ(c[3].print.label, "pic");
+}
+
+TEST(HeadlessScript, ReadsMenuCommandIDsWhereOtherwiseACommentStarts) {
+    HeadlessScript script = Parse("menu #17 # by ID\nmenu #'quit'\nmenu #'ab c'\n"
+                                  "menu \"File\" \"Import\" # #12\nwait 30 #5\n");
+    ASSERT_EQ(script.error, "");
+    ASSERT_EQ(script.commands.size(), 5u);
+    const auto& c = script.commands;
+    EXPECT_EQ(c[0].number, 17);
+    EXPECT_EQ(c[0].text, "#17");
+    EXPECT_EQ(UInt32(c[1].number), FOUR_CHAR_CODE("quit"));
+    EXPECT_EQ(UInt32(c[2].number), FOUR_CHAR_CODE("ab c"));
+    EXPECT_EQ(c[3].number, 0) << "a menu named by title, with a comment";
+    EXPECT_EQ(c[3].text2, "Import");
+    EXPECT_EQ(c[4].number, 30) << "# after the first word is still a comment";
+}
+
 TEST(HeadlessScript, ReportsTheFirstBadLineByNumber) {
-    EXPECT_EQ(Parse("print\nclik 1 2\n").error, "line 2: unknown command 'clik'");
-    EXPECT_EQ(Parse("click 1\n").error, "line 1: a number is missing");
-    EXPECT_EQ(Parse("click item x\n").error, "line 1: 'x' is not a number");
-    EXPECT_EQ(Parse("type hello\n").error, "line 1: a \"quoted text\" is missing");
-    EXPECT_EQ(Parse("\n\ntype \"open\n").error, "line 3: a quote is not closed");
-    EXPECT_EQ(Parse("key return now\n").error, "line 1: unexpected 'now'");
-    EXPECT_EQ(Parse("key f13\n").error, "line 1: unknown key 'f13'");
-    EXPECT_EQ(Parse("drag 1 2 3 4\n").error, "line 1: 'to' is missing");
-    EXPECT_EQ(Parse("wait -5\n").error, "line 1: time cannot run backwards");
-    EXPECT_EQ(Parse("click 99999 0\n").error, "line 1: point out of range");
+    const struct {
+        const char* script;
+        const char* error;
+    } cases[] = {
+        {"print\nclik 1 2\n", "line 2: unknown command 'clik'"},
+        {"click 1\n", "line 1: a number is missing"},
+        {"click item x\n", "line 1: 'x' is not a number"},
+        {"type hello\n", "line 1: a \"quoted text\" is missing"},
+        {"\n\ntype \"open\n", "line 3: a quote is not closed"},
+        {"key return now\n", "line 1: unexpected 'now'"},
+        {"key f13\n", "line 1: unknown key 'f13'"},
+        {"drag 1 2 3 4\n", "line 1: 'to' is missing"},
+        {"wait -5\n", "line 1: time cannot run backwards"},
+        {"click 99999 0\n", "line 1: point out of range"},
+        {"menu #x1\n", "line 1: '#x1' is not a command ID"},
+        {"menu #'quit\n", "line 1: '#'quit' is not a command ID"},
+        {"menu #0\n", "line 1: no menu item has command ID 0"},
+        {"menu # a comment\n", "line 1: '#' is not a command ID"},
+        {"print list\n", "line 1: 'all' is missing"},
+        {"print cells detail\n", "line 1: unexpected 'detail'"},
+        {"print \"a\" \"b\"\n", "line 1: unexpected 'b'"},
+        {"front Account\n", "line 1: a \"quoted text\" is missing"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Parse(c.script).error, c.error) << c.script;
     EXPECT_TRUE(Parse("click 99999 0\n").commands.empty());
 }
 

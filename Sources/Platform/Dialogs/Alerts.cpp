@@ -66,6 +66,7 @@ DialogItemIndex RunAlert(SInt16 alertID, ModalFilterUPP filter, AlertKind kind) 
         found ? CreateDialog(found->window, reinterpret_cast<WindowRef>(-1)) : nullptr;
     if (!alert) return -1;
     alert->alert = kind;
+    alert->alertID = alertID;
     alert->defaultItem = found->defaultItem;
     alert->cancelItem = CancelButton(alert);
     for (int beep = 0; beep < found->beeps; ++beep)

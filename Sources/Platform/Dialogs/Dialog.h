@@ -29,6 +29,7 @@ struct OpaqueDialogPtr {
     // end of a selection) stays inside the box.
     SInt16 editScroll = 0;
     AlertKind alert = AlertKind::None;
+    SInt16 alertID = 0; // the 'ALRT' resource of an alert
 };
 
 namespace platform::dialogs {

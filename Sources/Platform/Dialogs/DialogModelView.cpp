@@ -61,16 +61,26 @@ bool IsPlaceholder(const DialogItem& item) {
     return KindOf(item) == userItem && !IsEnabled(item) && EmptyRect(&item.box);
 }
 
-void DescribeDialog(std::ostream& out, DialogRef dialog) {
-    if (dialog->alert != AlertKind::None) out << "  " << AlertName(dialog->alert) << "\n";
+// Global pixels, as a script's points are.
+void DescribeBox(std::ostream& out, DialogRef dialog, const DialogItem& item) {
+    const Rect box = quickdraw::GlobalOf(dialog->window->port, item.box);
+    out << " at " << box.left << "," << box.top << "," << box.right << "," << box.bottom;
+}
+
+void DescribeDialog(std::ostream& out, DialogRef dialog, bool detail) {
+    if (dialog->alert != AlertKind::None) {
+        out << "  " << AlertName(dialog->alert) << "\n";
+        if (detail) out << "  resource 'ALRT' " << dialog->alertID << "\n";
+    }
     for (DialogItemIndex i = 1; i <= DialogItemIndex(dialog->items.size()); ++i) {
         const DialogItem& item = *ItemOf(dialog, i);
         if (IsPlaceholder(item)) continue;
         out << "  item " << i << " ";
         DescribeKind(out, dialog, i);
         out << (dialog->defaultItem == i ? " default" : "")
-            << (dialog->cancelItem == i ? " cancel" : "") << (IsEnabled(item) ? "" : " disabled")
-            << "\n";
+            << (dialog->cancelItem == i ? " cancel" : "") << (IsEnabled(item) ? "" : " disabled");
+        if (detail) DescribeBox(out, dialog, item);
+        out << "\n";
     }
 }
 
@@ -81,13 +91,28 @@ std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {
     return quickdraw::GlobalOf(window->port, display::CentreOf(item->box));
 }
 
+std::optional<Rect> FieldBefore(WindowRef window) {
+    DialogRef dialog = windows::IsWindow(window) ? window->dialog : nullptr;
+    if (!dialog) return std::nullopt;
+    const auto count = SInt32(dialog->items.size());
+    // With no current field, the last one comes first.
+    const SInt32 from = dialog->editField == 0 ? count + 1 : dialog->editField;
+    for (SInt32 step = 1; step <= count; ++step) {
+        const auto item = DialogItemIndex(((from - 1 - step) % count + count) % count + 1);
+        if (KindOf(*ItemOf(dialog, item)) == editText)
+            return quickdraw::GlobalOf(window->port, ItemOf(dialog, item)->box);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void InstallModelView() {
     display::ModelView& view = display::TheModelView();
     view.itemCenter = ItemCenter;
-    view.describeWindow = [](std::ostream& out, WindowRef window) {
-        if (window->dialog) DescribeDialog(out, window->dialog);
+    view.fieldBefore = FieldBefore;
+    view.describeWindow = [](std::ostream& out, WindowRef window, bool detail) {
+        if (window->dialog) DescribeDialog(out, window->dialog, detail);
     };
 }
 

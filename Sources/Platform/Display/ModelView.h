@@ -21,8 +21,14 @@ struct ModelView {
     std::function<std::optional<std::pair<Point, Point>>(const std::string& menu,
                                                          const std::string& item)>
         menuItem;
-    // The contents of a window (items, lists, texts), each line indented by two spaces.
-    std::function<void(std::ostream& out, WindowRef window)> describeWindow;
+    // The same for the menu item with a command ID.
+    std::function<std::optional<std::pair<Point, Point>>(UInt32 command)> menuCommand;
+    // The edit field before the window's current one, round to the last, global: where Shift-Tab
+    // takes the keyboard.
+    std::function<std::optional<Rect>(WindowRef window)> fieldBefore;
+    // The contents of a window (items, lists, texts), each line indented by two spaces; in
+    // detail, with where each item lies and which resource an alert comes from.
+    std::function<void(std::ostream& out, WindowRef window, bool detail)> describeWindow;
     // The menu bar: titles and items with their state.
     std::function<void(std::ostream& out)> describeMenuBar;
 };

@@ -7,7 +7,8 @@
 
 namespace platform::lists {
 
-// Each list of the window: its size, scroll position and selection, then its shown rows.
-void DescribeLists(std::ostream& out, WindowRef window);
+// Each list of the window: its size, scroll position and selection, then its shown rows, or
+// with allRows every row.
+void DescribeLists(std::ostream& out, WindowRef window, bool allRows = false);
 
 } // namespace platform::lists

@@ -54,14 +54,17 @@ std::optional<Point> LocateCell(WindowRef window, SInt32 row, SInt32 column) {
 
 } // namespace
 
-void DescribeLists(std::ostream& out, WindowRef window) {
+void DescribeLists(std::ostream& out, WindowRef window, bool allRows) {
     for (const List* list : ListsIn(window)) {
         out << "  list " << Counted(list->Rows(), "row") << " x "
             << Counted(list->Columns(), "column") << ", top row " << TopRow(*list) << ", ";
         DescribeSelection(out, *list);
         out << "\n";
-        SInt16 end = std::min<SInt16>(SInt16(TopRow(*list) + ShownRows(*list)), list->Rows());
-        for (SInt16 row = TopRow(*list); row < end; ++row)
+        const SInt16 first = allRows ? 0 : TopRow(*list);
+        const SInt16 end =
+            allRows ? list->Rows()
+                    : std::min<SInt16>(SInt16(TopRow(*list) + ShownRows(*list)), list->Rows());
+        for (SInt16 row = first; row < end; ++row)
             DescribeRow(out, *list, row);
     }
 }

@@ -17,16 +17,25 @@ namespace platform::menus {
 
 namespace {
 
-std::optional<std::pair<Point, Point>> LocateItem(const std::string& title,
-                                                  const std::string& text) {
-    for (MenuRef menu : Bar()) {
-        if (menu->title != title) continue;
+// The title and the first item, in the bar's menus, that the test takes.
+template <typename Test> std::optional<std::pair<Point, Point>> Locate(const Test& test) {
+    for (MenuRef menu : Bar())
         for (MenuItemIndex item = 1; item <= menu->items.size(); ++item)
-            if (ItemOf(menu, item)->text == text)
+            if (test(menu, *ItemOf(menu, item)))
                 return std::pair{display::CentreOf(TitleBounds(menu)),
                                  display::CentreOf(ItemBounds(menu, item))};
-    }
     return std::nullopt;
+}
+
+std::optional<std::pair<Point, Point>> LocateItem(const std::string& title,
+                                                  const std::string& text) {
+    return Locate([&](MenuRef menu, const MenuItem& item) {
+        return menu->title == title && item.text == text;
+    });
+}
+
+std::optional<std::pair<Point, Point>> LocateCommand(UInt32 command) {
+    return Locate([&](MenuRef, const MenuItem& item) { return item.command == command; });
 }
 
 std::string CommandName(MenuCommand command) {
@@ -78,6 +87,7 @@ void ConnectToEventsAndDisplay() {
     events::SetKeyEquivalentFilter(TakeKeyEquivalent);
     display::ModelView& view = display::TheModelView();
     view.menuItem = LocateItem;
+    view.menuCommand = LocateCommand;
     view.describeMenuBar = DescribeMenuBar;
 }
 

@@ -6,6 +6,7 @@
 #include "Platform/Events.h"
 #include "Windows/Window.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <thread>
@@ -25,6 +26,18 @@ bool AwaitFile(const std::string& path) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
+}
+
+// The first point of the window's content, row by row, that no window in front covers.
+std::optional<Point> ShownContent(WindowRef window) {
+    const Rect content = windows::ContentBounds(window);
+    constexpr SInt16 kStep = 4;
+    for (SInt16 v = content.top; v < content.bottom; v = SInt16(v + kStep))
+        for (SInt16 h = content.left; h < content.right; h = SInt16(h + kStep)) {
+            WindowRef found = nullptr;
+            if (FindWindow(Point{v, h}, &found) == inContent && found == window) return Point{v, h};
+        }
+    return std::nullopt;
 }
 
 } // namespace
@@ -90,9 +103,7 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
         return ResolveClick(command, &where) &&
                Click(where, command.modifiers, command.verb == ScriptVerb::DoubleClick);
     case ScriptVerb::Drag:
-        Push(0, RawInput::Kind::MouseDown, command.point);
-        Push(1, RawInput::Kind::MouseMove, command.to);
-        Push(2, RawInput::Kind::MouseUp, command.to);
+        Drag(command.point, command.to, 0);
         return true;
     case ScriptVerb::Hold:
         Push(0, RawInput::Kind::MouseDown, command.point);
@@ -103,19 +114,13 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
         return true;
     case ScriptVerb::Key:
         if (command.hasPoint) Push(0, RawInput::Kind::MouseMove, command.point);
-        Key(command.charCode, command.modifiers, 1);
+        if (command.charCode != kTabCharCode || command.modifiers != shiftKey || !TabBack())
+            Key(command.charCode, command.modifiers, 1);
         return true;
-    case ScriptVerb::Menu: {
-        auto locate = TheModelView().menuItem;
-        auto points = locate ? locate(command.text, command.text2) : std::nullopt;
-        if (!points)
-            return Fail(command, "there is no menu item \"" + command.text2 + "\" in \"" +
-                                     command.text + "\"");
-        Push(0, RawInput::Kind::MouseDown, points->first);
-        Push(1, RawInput::Kind::MouseMove, points->second);
-        Push(2, RawInput::Kind::MouseUp, points->second);
-        return true;
-    }
+    case ScriptVerb::Menu:
+        return ChooseFromMenu(command);
+    case ScriptVerb::Front:
+        return ClickToFront(command);
     case ScriptVerb::Quit:
         Push(0, RawInput::Kind::Quit, pointer_);
         return true;
@@ -147,9 +152,10 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
                Fail(command, "\"" + command.text + "\" did not appear within 60 seconds");
     case ScriptVerb::Print:
         if (command.text == "cells")
-            terminal::PrintCells(out_, std::max(start_, clock_.load()), ScreenBounds());
+            terminal::PrintCells(out_, std::max(start_, clock_.load()), ScreenBounds(),
+                                 command.print.label);
         else
-            PrintModel(out_, std::max(start_, clock_.load()));
+            PrintModel(out_, std::max(start_, clock_.load()), command.print);
         return true;
     }
     return true;
@@ -187,12 +193,63 @@ bool HeadlessBackend::ResolveClick(const ScriptCommand& command, Point* where) {
     return true;
 }
 
+bool HeadlessBackend::ChooseFromMenu(const ScriptCommand& command) {
+    const ModelView& view = TheModelView();
+    std::optional<std::pair<Point, Point>> points;
+    if (command.number != 0 && view.menuCommand)
+        points = view.menuCommand(UInt32(command.number));
+    else if (command.number == 0 && view.menuItem)
+        points = view.menuItem(command.text, command.text2);
+    if (!points)
+        return Fail(command, command.number != 0
+                                 ? "there is no menu item with command " + command.text
+                                 : "there is no menu item \"" + command.text2 + "\" in \"" +
+                                       command.text + "\"");
+    Drag(points->first, points->second, 0);
+    return true;
+}
+
+// As the terminal's Shift-Tab: the field before is entered as with the mouse, by dragging over
+// its whole text, past its right edge, which the field takes as its end. False when the front
+// window has no edit field.
+bool HeadlessBackend::TabBack() {
+    WindowRef front = FrontWindow();
+    const auto& fieldBefore = TheModelView().fieldBefore;
+    std::optional<Rect> box = front && fieldBefore ? fieldBefore(front) : std::nullopt;
+    if (!box) return false;
+    const SInt16 middle = CentreOf(*box).v;
+    Drag(Point{middle, SInt16(box->left + 1)}, Point{middle, box->right}, 1);
+    return true;
+}
+
+// A click on content that shows: the window behind comes forward with it (the program beeps, as
+// at any click on a window behind), where a click on its title bar would only beep.
+bool HeadlessBackend::ClickToFront(const ScriptCommand& command) {
+    const auto& list = windows::WindowList();
+    auto at = std::find_if(list.begin(), list.end(), [&](WindowRef window) {
+        return window->visible && window->title == command.text;
+    });
+    if (at == list.end())
+        return Fail(command, "no window shown has the title \"" + command.text + "\"");
+    WindowRef window = *at;
+    if (window == FrontWindow()) return true;
+    std::optional<Point> shown = ShownContent(window);
+    if (!shown) return Fail(command, "nothing of \"" + command.text + "\" shows to click on");
+    return Click(*shown, 0, false);
+}
+
 bool HeadlessBackend::Click(Point where, UInt16 modifiers, bool twice) {
     for (UInt32 i = 0; i < (twice ? 2u : 1u); ++i) {
         Push(2 * i, RawInput::Kind::MouseDown, where, modifiers);
         Push(2 * i + 1, RawInput::Kind::MouseUp, where, modifiers);
     }
     return true;
+}
+
+void HeadlessBackend::Drag(Point from, Point to, UInt32 at) {
+    Push(at, RawInput::Kind::MouseDown, from);
+    Push(at + 1, RawInput::Kind::MouseMove, to);
+    Push(at + 2, RawInput::Kind::MouseUp, to);
 }
 
 void HeadlessBackend::Keys(const std::string& keys) {

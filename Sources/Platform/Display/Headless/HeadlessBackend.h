@@ -41,6 +41,10 @@ class HeadlessBackend : public Backend {
     bool Expand(const ScriptCommand& command);
     bool Click(Point where, UInt16 modifiers, bool twice);
     bool ResolveClick(const ScriptCommand& command, Point* where);
+    bool ChooseFromMenu(const ScriptCommand& command);
+    bool TabBack();
+    bool ClickToFront(const ScriptCommand& command);
+    void Drag(Point from, Point to, UInt32 at);
     void Keys(const std::string& keys);
     void Key(UInt8 charCode, UInt16 modifiers, UInt32 at);
     void Push(UInt32 delay, RawInput::Kind kind, Point where, UInt16 modifiers = 0,

@@ -2,6 +2,7 @@
 
 #include "Platform/Events.h"
 
+#include <algorithm>
 #include <charconv>
 #include <map>
 #include <optional>
@@ -15,6 +16,19 @@ struct Token {
     bool quoted = false;
 };
 
+// "menu #ID" names a command; everywhere else # starts a comment, as it always has. A code
+// in single quotes may hold spaces.
+bool StartsCommandID(const std::vector<Token>& tokens, const std::string& line, size_t i) {
+    return line[i] == '#' && tokens.size() == 1 && !tokens[0].quoted && tokens[0].text == "menu";
+}
+
+size_t CommandIDEnd(const std::string& line, size_t i) {
+    if (i + 1 >= line.size() || line[i + 1] != '\'')
+        return std::min(line.find_first_of(" \t", i), line.size());
+    const size_t close = line.find('\'', i + 2);
+    return close == std::string::npos ? line.size() : close + 1;
+}
+
 // Words and double-quoted strings (with \" and \\ inside); nullopt for an unclosed quote.
 std::optional<std::vector<Token>> Tokenize(const std::string& line) {
     std::vector<Token> tokens;
@@ -22,6 +36,10 @@ std::optional<std::vector<Token>> Tokenize(const std::string& line) {
     while (i < line.size()) {
         if (isspace(static_cast<unsigned char>(line[i]))) {
             ++i;
+        } else if (StartsCommandID(tokens, line, i)) {
+            const size_t end = CommandIDEnd(line, i);
+            tokens.push_back({line.substr(i, end - i), false});
+            i = end;
         } else if (line[i] == '#') {
             break;
         } else if (line[i] == '"') {
@@ -67,6 +85,9 @@ class LineParser {
     bool Modifiers();
     bool KeyName();
     bool ClickTargetOf();
+    bool MenuChoice();
+    bool CommandID();
+    bool PrintForm();
     bool Fail(const std::string& why) {
         why_ = why;
         return false;
@@ -149,6 +170,44 @@ bool LineParser::ClickTargetOf() {
     return Coordinates(&command_.point) && Modifiers();
 }
 
+bool LineParser::MenuChoice() {
+    if (More() && tokens_[next_].text.starts_with("#") && !tokens_[next_].quoted)
+        return CommandID();
+    return String(&command_.text) && String(&command_.text2);
+}
+
+// A number, or a four-character code in single quotes, as the printout shows command IDs.
+bool LineParser::CommandID() {
+    command_.text = tokens_[next_++].text;
+    const std::string id = command_.text.substr(1);
+    UInt32 command = 0;
+    if (id.size() == 6 && id.front() == '\'' && id.back() == '\'') {
+        for (size_t i = 1; i < 5; ++i)
+            command = command << 8 | UInt8(id[i]);
+    } else {
+        auto [end, ec] = std::from_chars(id.data(), id.data() + id.size(), command);
+        if (ec != std::errc() || end != id.data() + id.size())
+            return Fail("'" + command_.text + "' is not a command ID");
+    }
+    if (command == 0) return Fail("no menu item has command ID 0");
+    command_.number = SInt32(command);
+    return true;
+}
+
+// [cells] or any of detail and list all, then maybe a label.
+bool LineParser::PrintForm() {
+    if (Accept("cells")) command_.text = "cells";
+    while (command_.text.empty() && (Accept("detail") || Accept("list"))) {
+        if (tokens_[next_ - 1].text == "detail")
+            command_.print.detail = true;
+        else if (Accept("all"))
+            command_.print.allRows = true;
+        else
+            return Fail("'all' is missing");
+    }
+    return !More() || !tokens_[next_].quoted || String(&command_.print.label);
+}
+
 std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
     static const std::map<std::string, ScriptVerb> verbs = {
         {"click", ScriptVerb::Click},     {"doubleclick", ScriptVerb::DoubleClick},
@@ -158,7 +217,8 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
         {"suspend", ScriptVerb::Suspend}, {"resume", ScriptVerb::Resume},
         {"wait", ScriptVerb::Wait},       {"choose", ScriptVerb::Choose},
         {"cancel", ScriptVerb::Cancel},   {"admin", ScriptVerb::Admin},
-        {"print", ScriptVerb::Print},     {"await", ScriptVerb::Await}};
+        {"print", ScriptVerb::Print},     {"await", ScriptVerb::Await},
+        {"front", ScriptVerb::Front}};
     const Token& first = tokens_[next_++];
     auto verb = verbs.find(first.text);
     bool ok;
@@ -186,21 +246,21 @@ std::optional<ScriptCommand> LineParser::Parse(std::string& error) {
             ok = KeyName() && Modifiers() && (!Accept("at") || Coordinates(&command_.point));
             break;
         case ScriptVerb::Menu:
-            ok = String(&command_.text) && String(&command_.text2);
+            ok = MenuChoice();
             break;
         case ScriptVerb::Wait:
             ok = Number(&command_.number);
             break;
         case ScriptVerb::Choose:
         case ScriptVerb::Await:
+        case ScriptVerb::Front:
             ok = String(&command_.text);
             break;
         case ScriptVerb::Admin:
             ok = Accept("cancel") || (String(&command_.text) && String(&command_.text2));
             break;
         case ScriptVerb::Print:
-            if (Accept("cells")) command_.text = "cells";
-            ok = true;
+            ok = PrintForm();
             break;
         default:
             ok = true;

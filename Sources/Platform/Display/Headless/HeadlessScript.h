@@ -2,6 +2,7 @@
 // that a line it cannot parse is reported, with its number, before anything happens.
 #pragma once
 
+#include "Display/ModelPrinter.h"
 #include "Platform/MacTypes.h"
 
 #include <istream>
@@ -27,6 +28,7 @@ enum class ScriptVerb {
     Admin,
     Print,
     Await,
+    Front,
 };
 
 // What a click or double click aims at.
@@ -39,13 +41,14 @@ struct ScriptCommand {
     Point point{}; // global pixels: click, drag start, hold, key's pointer position
     Point to{};    // drag end
     bool hasPoint = false;
-    SInt32 number = 0; // item, row, ticks
+    SInt32 number = 0; // item, row, ticks, menu command (0: the menu is named by its title)
     SInt32 column = 0;
     UInt16 modifiers = 0;
     UInt8 charCode = 0; // key
-    std::string text;   // typed text, menu title, chosen path, user name, "cells" to print
-
+    // Typed text, menu title or "#ID", chosen path, user name, window title, "cells" to print.
+    std::string text;
     std::string text2; // menu item, password
+    PrintOptions print;
 };
 
 struct HeadlessScript {

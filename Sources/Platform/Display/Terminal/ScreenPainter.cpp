@@ -1,5 +1,6 @@
 #include "Display/Terminal/Painters.h"
 
+#include "Display/ModelPrinter.h"
 #include "Menus/Menu.h"
 #include "Windows/Window.h"
 
@@ -60,12 +61,14 @@ PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
     return result;
 }
 
-void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen) {
+void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen,
+                const std::string& label) {
     CellBuffer cells(ColumnOf(screen.right - screen.left), RowOf(screen.bottom - screen.top));
     PaintScreen(cells, KeyboardFocus{});
     std::string text = cells.Text();
     text.erase(text.find_last_not_of('\n') + 1);
-    out << "--- cells at tick " << ticks << " ---\n" << text << "\n---\n";
+    PrintHeader(out, "cells", label, ticks);
+    out << text << "\n---\n";
     out.flush();
 }
 

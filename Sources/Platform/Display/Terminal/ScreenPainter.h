@@ -6,6 +6,7 @@
 #include "Platform/Dialogs.h"
 
 #include <ostream>
+#include <string>
 
 namespace platform::display::terminal {
 
@@ -26,7 +27,9 @@ struct PaintResult {
 PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus);
 
 // The picture a terminal of the screen's size would show, as text: what the headless display's
-// "print cells" prints. Blank lines at the end are left out.
-void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen);
+// "print cells" prints, with the label in its header when there is one. Blank lines at the end
+// are left out.
+void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen,
+                const std::string& label);
 
 } // namespace platform::display::terminal
