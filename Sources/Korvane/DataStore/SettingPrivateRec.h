@@ -21,4 +21,5 @@ struct SettingPrivateRec {
     // The entry an Edit was opened on, as it was then: the one the confirmed edit replaces.
     JASetting originalEntry;
     DialogPtr helpDialog;
+    Str255 findText; // what Find looked for last; Find Next looks for it again
 };

@@ -2,6 +2,7 @@
 
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/ImportExport/Export.h"
+#include "Korvane/ListDialog/JASelectRecord.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
 #include "Korvane/Shell/Globals.h"
@@ -30,12 +31,6 @@ Boolean ListHasSelection(const GlueRec* context) {
     return JASelectedRow(context, &row);
 }
 
-void SelectRow(ListHandle list, SInt16 row, Boolean on) {
-    SInt16 columns = (*list)->dataBounds.right;
-    for (SInt16 column = 0; column < columns; ++column)
-        LSetSelect(on, Cell{row, column}, list);
-}
-
 // A click in the list selects whole rows; a double click edits the row.
 void ClickInList(GlueRec* context, DialogRef dialog, Point where, EventModifiers modifiers) {
     ListHandle list = context->settingPrivate->theList;
@@ -43,12 +38,12 @@ void ClickInList(GlueRec* context, DialogRef dialog, Point where, EventModifiers
     Boolean hadSelection = LGetSelect(true, &before, list);
     lClickValue = LClick(where, modifiers, list);
     Boolean hasSelection = LGetSelect(true, &after, list);
-    if (hadSelection) SelectRow(list, before.v, false);
+    if (hadSelection) JASelectListRow(list, before.v, false);
     if (!hasSelection) {
         LAutoScroll(list);
         return;
     }
-    SelectRow(list, after.v, true);
+    JASelectListRow(list, after.v, true);
     HiliteJobAccountDialogButtons(context);
     if (lClickValue && EditorDialog(context) == nullptr) {
         MyHiliteControl10Ticks(dialog, kJAItemEdit);
