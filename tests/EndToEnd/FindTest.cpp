@@ -1,4 +1,4 @@
-// Find and Find Next: reaching an entry on any page.
+// Find, Find Next and typing a user name in the list: reaching an entry on any page.
 #include "ProgramRun.h"
 
 using namespace endtoend;
@@ -121,4 +121,27 @@ TEST_F(ProgramTest, EditAfterFindEditsTheFoundEntry) {
     EXPECT_EQ(list.rows().at(0), (std::vector<std::string>{"Found", "7"}))
         << "the edited entry goes to the top of its page";
     EXPECT_EQ(list.rows().at(1).at(0), "User 2001");
+}
+
+TEST_F(ProgramTest, TypingInTheListSelectsByTheStartOfTheUserNameOnThePage) {
+    WriteJAFile(Lines(
+        {{"a", "1", "Anna A"}, {"b", "2", "Bob B"}, {"c", "3", "carl C"}, {"d", "4", "Bobby Z"}}));
+    // "CA" right after "bobb" would be "bobbca", which nothing starts with.
+    RunResult run = Run("type \"b\"\nprint\nwait 120\ntype \"bobb\"\nprint\nwait 120\n"
+                        "type \"CA\"\nprint\nwait 120\ntype \"q\"\nprint\nwait 120\n"
+                        "type \"bob \"\nprint\n");
+    ASSERT_EQ(run.screens.size(), 5u) << run.out;
+    const int expected[] = {1, 3, 2, 2, 1};
+    for (size_t i = 0; i < run.screens.size(); ++i) {
+        EXPECT_EQ(run.screens[i].front().list().selected, expected[i]) << "screen " << i;
+        EXPECT_TRUE(run.screens[i].front().active(15)) << "Edit, screen " << i;
+    }
+
+    // Only the page on show: page 2 starts with User 1001.
+    WriteJAFile(NumberedLines(1, 1500));
+    run = Run("click item 21\ntype \"user 1\"\nprint\n");
+    ASSERT_EQ(run.screens.size(), 1u) << run.out;
+    EXPECT_EQ(run.screens[0].front().list().selected, 0);
+    EXPECT_EQ(SelectedCells(run.screens[0].front()),
+              (std::vector<std::string>{"User 1001", "1001"}));
 }

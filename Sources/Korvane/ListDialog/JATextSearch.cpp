@@ -41,3 +41,11 @@ SInt16 JAFindText(const JASettingBlock* block, ConstStr255Param text, SInt16 aft
     }
     return -1;
 }
+
+SInt16 JAFindUserNameStart(const JASettingBlock* block, ConstStr255Param text, SInt16 first,
+                           SInt16 last) {
+    const FoldedText wanted(text);
+    for (SInt16 index = first; index <= last && index < block->entryCount; ++index)
+        if (wanted.StartsAt(block->records[index].userName, 0)) return index;
+    return -1;
+}

@@ -5,6 +5,7 @@
 #include "Korvane/ListDialog/JASelectRecord.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
+#include "Korvane/ListDialog/TypeSelect.h"
 #include "Korvane/Shell/Globals.h"
 #include "Korvane/Shell/MenuCommands.h"
 #include "Korvane/Shell/ShowAlert.h"
@@ -53,9 +54,10 @@ void ClickInList(GlueRec* context, DialogRef dialog, Point where, EventModifiers
 }
 
 Boolean FilterListDialogEvent(GlueRec* context, DialogRef dialog, EventRecord* event) {
-    if (event->what != mouseDown || context->settingPrivate == nullptr ||
-        context->settingPrivate->theList == nullptr)
+    if (context->settingPrivate == nullptr || context->settingPrivate->theList == nullptr)
         return true;
+    if (GetDialogKeyboardFocusItem(dialog) == 0 && TypeSelectJAEntry(context, event)) return false;
+    if (event->what != mouseDown) return true;
     ListHandle list = context->settingPrivate->theList;
     Point where = event->where;
     GlobalToLocal(&where);
