@@ -23,7 +23,7 @@ TEST_F(ProgramTest, EnabledMenuCommandsFollowTheWindowInFront) {
     RunResult run = Run("print\nclick item 14\nprint\nclick item 4\nprint\nclick item 1\nprint\n"
                         "click item 3\nclick item 3\nprint\nclick item 1\nprint\n");
     ASSERT_EQ(run.screens.size(), 6u) << run.out;
-    const Commands list = {"1", "2", "10", "12", "15", "16", "17", "'quit'"};
+    const Commands list = {"1", "2", "10", "12", "15", "16", "17", "28", "29", "'quit'"};
     const Commands editor = {"1", "2", "23", "24", "25", "26", "'quit'"};
     const Commands help = {"1", "2", "'quit'"};
     const std::pair<std::string, Commands> expected[] = {{kListTitle, list}, {kEditorTitle, editor},

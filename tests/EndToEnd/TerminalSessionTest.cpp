@@ -125,6 +125,11 @@ TEST_F(TerminalSession, ATooSmallTerminalSaysSoAndCtrlCQuitsWithoutSaving) {
     ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
     tmux.Resize(60, 20);
     ASSERT_TRUE(tmux.WaitFor("too small"));
+    // The list's 24 lines and the key line below them, which never hides a line of the windows.
+    tmux.Resize(80, 25);
+    ASSERT_TRUE(tmux.WaitFor("Tab next  Up/Down rows  F10 menus"));
+    tmux.Resize(80, 24);
+    ASSERT_TRUE(tmux.WaitFor("too small"));
     tmux.Resize(100, 30);
     ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
 

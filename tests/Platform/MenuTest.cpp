@@ -135,17 +135,18 @@ TEST_F(MenuFixture, TheInterfaceFileGivesMenus128To131WithTheirCommands) {
               "\"Quit Korvane\"* #'quit' cmd-Q\n"
               "  menu 129 \"File\": \"Import CSV…\"* #10 cmd-I, -* #12\n"
               "  menu 130 \"Edit\": \"Undo\"* #21 cmd-Z, -* #22, \"Cut\"* #23 cmd-X, "
-              "\"Copy\"* #24 cmd-C, \"Paste\"* #25 cmd-V, \"Clear\"* #26\n"
+              "\"Copy\"* #24 cmd-C, \"Paste\"* #25 cmd-V, \"Clear\"* #26, -* #27, "
+              "\"Find…\"* #28 cmd-F, \"Find Next\"* #29 cmd-G\n"
               "  menu 131 \"Sort\": \"By Login Name\"* #15 cmd-1, \"By User Name\"* #16 cmd-2, "
               "\"By ID\"* #17 cmd-3\n");
     MenuRef edit = GetMenuHandle(130);
     ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(CountMenuItems(edit), 6);
+    EXPECT_EQ(CountMenuItems(edit), 9);
     MenuCommand command;
     EXPECT_EQ(GetMenuItemCommandID(GetMenuHandle(128), 3, &command), noErr);
     EXPECT_EQ(command, kHICommandQuit);
     EXPECT_EQ(GetMenuItemCommandID(edit, 0, &command), menuItemNotFoundErr);
-    EXPECT_EQ(GetMenuItemCommandID(edit, 7, &command), menuItemNotFoundErr);
+    EXPECT_EQ(GetMenuItemCommandID(edit, 10, &command), menuItemNotFoundErr);
 
     // A script finds an item by the titles it shows: the title, then the item under it.
     auto points = TheModelView().menuItem("Sort", "By ID");
@@ -193,7 +194,7 @@ TEST_F(MenuFixture, TheMenuBarHoldsMenusFromResourcesAndInterfaceFiles) {
     EXPECT_EQ(Describe(),
               "menu bar: Edit*\n"
               "  menu 130 \"Edit\": \"Undo\" cmd-Z, -, \"Cut\"* cmd-X, \"Copy\"* cmd-C, "
-              "\"Paste\"* cmd-V, \"Clear\"*\n");
+              "\"Paste\"* cmd-V, \"Clear\"*, -, \"Find…\"* cmd-F, \"Find Next\"* cmd-G\n");
     DeleteMenu(130);
     for (MenuRef menu : fromInterface)
         InsertMenu(menu, 0);

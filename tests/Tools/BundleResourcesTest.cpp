@@ -84,6 +84,7 @@ TEST_F(BundleResources, DialogsHaveTheItemsTheCodeAddresses) {
           {21, Button},
           {22, Button}}},
         {1008, {{1, Button}, {3, Button}, {4, Button}, {8, Edit}, {9, Edit}, {10, Edit}}},
+        {1015, {{1, Button}, {2, Button}, {4, Edit}}},
         {132, {{1, Button}, {3, Control}}}};
     for (const auto& [id, kinds] : addressed) {
         EXPECT_EQ(Big16(Get("DLOG", id), 18), id) << "DLOG " << id;

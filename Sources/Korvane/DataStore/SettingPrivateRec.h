@@ -21,4 +21,7 @@ struct SettingPrivateRec {
     // The entry an Edit was opened on, as it was then: the one the confirmed edit replaces.
     JASetting originalEntry;
     DialogPtr helpDialog;
+    Str255 findText;  // what Find looked for last; Find Next looks for it again
+    Str255 typedText; // the start of a user name typed in the list, and when its last key came
+    UInt32 typedTicks;
 };

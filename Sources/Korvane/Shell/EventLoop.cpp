@@ -2,8 +2,10 @@
 
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/ImportExport/Export.h"
+#include "Korvane/ListDialog/JASelectRecord.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
+#include "Korvane/ListDialog/TypeSelect.h"
 #include "Korvane/Shell/Globals.h"
 #include "Korvane/Shell/MenuCommands.h"
 #include "Korvane/Shell/ShowAlert.h"
@@ -30,12 +32,6 @@ Boolean ListHasSelection(const GlueRec* context) {
     return JASelectedRow(context, &row);
 }
 
-void SelectRow(ListHandle list, SInt16 row, Boolean on) {
-    SInt16 columns = (*list)->dataBounds.right;
-    for (SInt16 column = 0; column < columns; ++column)
-        LSetSelect(on, Cell{row, column}, list);
-}
-
 // A click in the list selects whole rows; a double click edits the row.
 void ClickInList(GlueRec* context, DialogRef dialog, Point where, EventModifiers modifiers) {
     ListHandle list = context->settingPrivate->theList;
@@ -43,12 +39,12 @@ void ClickInList(GlueRec* context, DialogRef dialog, Point where, EventModifiers
     Boolean hadSelection = LGetSelect(true, &before, list);
     lClickValue = LClick(where, modifiers, list);
     Boolean hasSelection = LGetSelect(true, &after, list);
-    if (hadSelection) SelectRow(list, before.v, false);
+    if (hadSelection) JASelectListRow(list, before.v, false);
     if (!hasSelection) {
         LAutoScroll(list);
         return;
     }
-    SelectRow(list, after.v, true);
+    JASelectListRow(list, after.v, true);
     HiliteJobAccountDialogButtons(context);
     if (lClickValue && EditorDialog(context) == nullptr) {
         MyHiliteControl10Ticks(dialog, kJAItemEdit);
@@ -58,9 +54,10 @@ void ClickInList(GlueRec* context, DialogRef dialog, Point where, EventModifiers
 }
 
 Boolean FilterListDialogEvent(GlueRec* context, DialogRef dialog, EventRecord* event) {
-    if (event->what != mouseDown || context->settingPrivate == nullptr ||
-        context->settingPrivate->theList == nullptr)
+    if (context->settingPrivate == nullptr || context->settingPrivate->theList == nullptr)
         return true;
+    if (GetDialogKeyboardFocusItem(dialog) == 0 && TypeSelectJAEntry(context, event)) return false;
+    if (event->what != mouseDown) return true;
     ListHandle list = context->settingPrivate->theList;
     Point where = event->where;
     GlobalToLocal(&where);

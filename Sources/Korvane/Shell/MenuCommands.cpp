@@ -3,6 +3,7 @@
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/ImportExport/Import.h"
+#include "Korvane/ListDialog/FindDialog.h"
 #include "Korvane/ListDialog/SortJAList.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
 #include "Platform/Events.h"
@@ -67,8 +68,8 @@ Boolean AdjustMenus(DialogRef, short state, Boolean assumeTitlesOff) {
     }
     EnableCommands({kCommandAbout, 2});
     if (state == kMenuStateList)
-        EnableCommands(
-            {kCommandImport, 12, kCommandSortByLogin, kCommandSortByUser, kCommandSortByID});
+        EnableCommands({kCommandImport, 12, kCommandSortByLogin, kCommandSortByUser,
+                        kCommandSortByID, kCommandFind, kCommandFindNext});
     else if (state == kMenuStateEditor)
         EnableCommands({kCommandCut, kCommandCopy, kCommandPaste, kCommandClear});
     Boolean changed = false;
@@ -96,6 +97,12 @@ OSStatus DoCommand(GlueRec* context, short command, long, unsigned long startTic
     case kCommandSortByUser:
     case kCommandSortByID:
         Sort_JA_List(context, short(command - kCommandSortByLogin + kSortByLogin));
+        break;
+    case kCommandFind:
+        FindJAEntry(context);
+        break;
+    case kCommandFindNext:
+        FindNextJAEntry(context);
         break;
     case kCommandCut:
         DialogCut(front);

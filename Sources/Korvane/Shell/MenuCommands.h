@@ -13,6 +13,8 @@ enum : short {
     kCommandCopy = 24,
     kCommandPaste = 25,
     kCommandClear = 26,
+    kCommandFind = 28,
+    kCommandFindNext = 29,
 };
 enum : short { kMenuStateList = 0, kMenuStateEditor = 1, kMenuStateOther = 2 };
 

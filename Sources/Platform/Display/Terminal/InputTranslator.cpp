@@ -13,9 +13,6 @@
 
 namespace platform::display::terminal {
 
-namespace {
-
-// What Tab visits: edit fields and the active buttons and boxes, in item order.
 bool IsFocusTarget(DialogRef dialog, DialogItemIndex index) {
     const DialogItem* item = dialogs::ItemOf(dialog, index);
     if (!item) return false;
@@ -25,6 +22,8 @@ bool IsFocusTarget(DialogRef dialog, DialogItemIndex index) {
     return control->visible && controls::IsActive(control) &&
            controls::KindOf(control) != controls::Kind::ScrollBar;
 }
+
+namespace {
 
 bool IsControlTarget(DialogRef dialog, DialogItemIndex index) {
     const DialogItem* item = dialogs::ItemOf(dialog, index);

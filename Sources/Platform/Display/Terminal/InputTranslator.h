@@ -15,6 +15,9 @@
 
 namespace platform::display::terminal {
 
+// What Tab visits: edit fields and the active buttons and boxes, in item order.
+bool IsFocusTarget(DialogRef dialog, DialogItemIndex index);
+
 class InputTranslator {
   public:
     // The raw input for one terminal event, against the model as it is now.

@@ -8,6 +8,8 @@
 namespace platform::display::terminal {
 
 void PaintMenuBar(CellBuffer& screen);
+// The keys that work in the front window, on the row given.
+void PaintKeyHint(CellBuffer& screen, int row);
 // The menu being chosen from, if any, with the item under the pointer highlighted.
 void PaintOpenMenu(CellBuffer& screen);
 

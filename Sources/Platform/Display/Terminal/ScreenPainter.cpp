@@ -28,8 +28,8 @@ void PaintTooSmall(CellBuffer& screen, const CellArea& needed) {
     const std::string lines[] = {
         "The terminal is too small: " + std::to_string(screen.Columns()) + " x " +
             std::to_string(screen.Rows()) + ".",
-        "The windows need " + std::to_string(needed.right) + " x " + std::to_string(needed.bottom) +
-            "; enlarge it.",
+        "The windows need " + std::to_string(needed.right) + " x " +
+            std::to_string(needed.bottom + kKeyHintRows) + "; enlarge it.",
     };
     for (int i = 0; i < 2; ++i) {
         const int width = int(lines[i].size());
@@ -44,12 +44,14 @@ PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
     PaintResult result;
     screen.Unclip();
     const CellArea needed = NeededArea();
-    if (needed.right > screen.Columns() || needed.bottom > screen.Rows()) {
+    const int modelRows = screen.Rows() - kKeyHintRows;
+    if (needed.right > screen.Columns() || needed.bottom > modelRows) {
         PaintTooSmall(screen, needed);
         result.tooSmall = true;
         return result;
     }
-    screen.Fill(0, 0, screen.Columns(), screen.Rows(), " ", Role::Desktop);
+    screen.Fill(0, 0, screen.Columns(), modelRows, " ", Role::Desktop);
+    PaintKeyHint(screen, modelRows);
     const auto& list = windows::WindowList();
     const WindowRef front = FrontWindow();
     for (auto at = list.rbegin(); at != list.rend(); ++at)
@@ -63,7 +65,8 @@ PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
 
 void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen,
                 const std::string& label) {
-    CellBuffer cells(ColumnOf(screen.right - screen.left), RowOf(screen.bottom - screen.top));
+    CellBuffer cells(ColumnOf(screen.right - screen.left),
+                     RowOf(screen.bottom - screen.top) + kKeyHintRows);
     PaintScreen(cells, KeyboardFocus{});
     std::string text = cells.Text();
     text.erase(text.find_last_not_of('\n') + 1);

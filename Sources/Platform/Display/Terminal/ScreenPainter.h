@@ -23,12 +23,17 @@ struct PaintResult {
     bool tooSmall = false;
 };
 
-// A screen smaller than the windows shown gets a message saying so instead of a cut picture.
+// The terminal's last row shows the keys of the front window, below the model's screen, so that
+// it never hides a pixel of the model.
+constexpr int kKeyHintRows = 1;
+
+// A screen smaller than the windows shown (and the key row) gets a message saying so instead of
+// a cut picture.
 PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus);
 
-// The picture a terminal of the screen's size would show, as text: what the headless display's
-// "print cells" prints, with the label in its header when there is one. Blank lines at the end
-// are left out.
+// The picture a terminal showing the whole screen would show, as text, the key row below it:
+// what the headless display's "print cells" prints, with the label in its header when there is
+// one. Blank lines at the end are left out.
 void PrintCells(std::ostream& out, unsigned long ticks, const Rect& screen,
                 const std::string& label);
 

@@ -18,7 +18,7 @@ constexpr UInt64 kEscapeWaitUs = 30000; // the rest of a key's sequence comes at
 } // namespace
 
 Rect TerminalBackend::ScreenBounds() const {
-    return Rect{0, 0, SInt16(output_.Rows() * kFontLineHeight),
+    return Rect{0, 0, SInt16((output_.Rows() - kKeyHintRows) * kFontLineHeight),
                 SInt16(output_.Columns() * kFontCharWidth)};
 }
 
