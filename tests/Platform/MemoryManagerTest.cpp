@@ -4,19 +4,6 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
-TEST(MemoryManager, PointersAreSizedAndClearedWhenAsked) {
-    Ptr p = NewPtrClear(64);
-    ASSERT_NE(p, nullptr);
-    EXPECT_EQ(MemError(), noErr);
-    for (int i = 0; i < 64; ++i)
-        EXPECT_EQ(p[i], 0);
-    DisposePtr(p);
-    DisposePtr(nullptr);
-
-    EXPECT_EQ(NewPtr(-1), nullptr);
-    EXPECT_EQ(MemError(), memFullErr);
-}
-
 TEST(MemoryManager, HandlesKeepTheirContentWhenTheyGrowAndShrink) {
     Handle h = NewHandleClear(4);
     ASSERT_NE(h, nullptr);
