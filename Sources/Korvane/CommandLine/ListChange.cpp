@@ -5,6 +5,7 @@
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/DataStore/WorkingCopyLock.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
@@ -85,6 +86,10 @@ ListChangeClass::ListChangeClass()
 ListChangeClass::~ListChangeClass() {
     if (workingCopyMade_) FSpDelete(&context_->tempFileSpec);
     UnlockWorkingCopy();
+    if (setting_ && setting_->importEntries) {
+        DisposePtr(setting_->importEntries->importText);
+        DisposePtr(reinterpret_cast<Ptr>(setting_->importEntries));
+    }
     if (setting_) DisposePtr(reinterpret_cast<Ptr>(setting_->entries));
     DisposePtr(reinterpret_cast<Ptr>(setting_));
     DisposePtr(reinterpret_cast<Ptr>(context_));
@@ -111,6 +116,17 @@ int ListChangeClass::Begin() {
     return err == noErr ? kExitDone : ReportSystemError("cannot read the job-accounting file", err);
 }
 
+int ListChangeClass::ReadOnly() {
+    if (!context_ || !setting_ || !setting_->entries)
+        return ReportSystemError("out of memory", memFullErr);
+    ReleaseTextClass release(&context_->tempText);
+    OSErr err = ReadJAFileText(context_);
+    if (err != noErr) return ReportSystemError("cannot read the job-accounting file", err);
+    ReadJASettingText(reinterpret_cast<const UInt8*>(context_->tempText), context_->tempTextLength,
+                      setting_->entries);
+    return kExitDone;
+}
+
 int ListChangeClass::Commit() {
     OSErr err = SaveJASettingToJATemp(context_);
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
@@ -134,6 +150,13 @@ int ListChangeClass::Commit() {
         return kExitRefused;
     }
     return kExitDone;
+}
+
+JASettingBlock* ListChangeClass::ImportStaging() {
+    if (setting_ && !setting_->importEntries)
+        setting_->importEntries =
+            reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
+    return setting_ ? setting_->importEntries : nullptr;
 }
 
 SInt16 FindLogin(const JASettingBlock* entries, const char* login) {
