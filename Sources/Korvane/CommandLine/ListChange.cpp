@@ -34,9 +34,28 @@ OSErr LocateWorkingCopy(GlueRec* context) {
     return SetJAFileLocations(context);
 }
 
+// The terminal display, lent to the administrator prompt and given back before the command
+// reports on the terminal.
+class TerminalPromptClass {
+  public:
+    TerminalPromptClass() = default;
+    ~TerminalPromptClass() {
+        if (used_) PlatformEndTerminalDisplay();
+    }
+    TerminalPromptClass(const TerminalPromptClass&) = delete;
+    TerminalPromptClass& operator=(const TerminalPromptClass&) = delete;
+    void Use() {
+        PlatformUseTerminalDisplay();
+        used_ = true;
+    }
+
+  private:
+    bool used_ = false;
+};
+
 // The right without asking anyone: a superuser has it. Otherwise a person at a terminal is asked
 // there; with no one to ask, the change is refused before anything is written.
-bool RightCanBeHad() {
+bool RightCanBeHad(TerminalPromptClass* prompt) {
     AuthorizationRef ref = nullptr;
     if (AuthorizationCreate(nullptr, nullptr, kAuthorizationFlagDefaults, &ref) != noErr)
         return false;
@@ -47,7 +66,7 @@ bool RightCanBeHad() {
     AuthorizationFree(ref, kAuthorizationFlagDefaults);
     if (status == errAuthorizationSuccess) return true;
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
-    PlatformUseTerminalDisplay();
+    prompt->Use();
     return true;
 }
 
@@ -135,12 +154,13 @@ int ListChangeClass::Commit() {
                              "saved. Try again.\n");
         return kExitRefused;
     }
-    if (!RightCanBeHad()) {
-        std::fprintf(stderr, "korvane: saving the list needs administrator rights; run this "
-                             "as root (for example with sudo)\n");
-        return kExitRefused;
-    }
     {
+        TerminalPromptClass prompt;
+        if (!RightCanBeHad(&prompt)) {
+            std::fprintf(stderr, "korvane: saving the list needs administrator rights; run "
+                                 "this as root (for example with sudo)\n");
+            return kExitRefused;
+        }
         ToolOutputToStandardErrorClass toolOutput;
         err = CommitWorkingCopy(context_);
     }
