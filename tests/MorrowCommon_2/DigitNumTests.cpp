@@ -1,5 +1,4 @@
 #include "MorrowCommon_2/MyDigitNums.h"
-#include "MorrowCommon_2/MyHexStrings.h"
 #include "TestSupport/PString.h"
 #include "TestSupport/ResourceFiles.h"
 
@@ -94,33 +93,4 @@ TEST(MyDigitNumToString, PlacesTheDecimalPointAndSign) {
     for (const auto& f : formats)
         EXPECT_EQ(Format(f.value, f.decimals, f.keep), f.text) << f.value << "/" << f.decimals;
     EXPECT_EQ(Format(7, 253, true), "0." + std::string(252, '0') + "7");
-}
-
-TEST(MyDigitNumToString, RoundTripsThroughTheParser) {
-    for (SInt32 value : {0, 1, -1, 99, -100, 123456, -2147483647 - 1, 2147483647})
-        for (SInt16 decimals : {0, 2, 5})
-            for (bool keep : {true, false})
-                EXPECT_EQ(MyStringToDigitNum(PString(Format(value, decimals, keep)), decimals),
-                          value);
-}
-
-TEST(HexStrings, LongAndShortForms) {
-    Str255 str;
-    const struct {
-        UInt32 value;
-        bool isLong, prefix, pad;
-        short length;
-        const char* text;
-    } hex[] = {
-        {6699, true, true, false, 6, "0x1A2B"}, {6699, true, true, true, 10, "0x00001A2B"},
-        {0, true, false, false, 1, "0"},        {0xDEADBEEF, true, false, false, 8, "DEADBEEF"},
-        {0x10, true, false, false, 2, "10"},    {240, false, false, false, 2, "F0"},
-        {240, false, true, true, 6, "0x00F0"},  {0, false, true, false, 3, "0x0"}};
-    for (const auto& h : hex) {
-        EXPECT_EQ(h.isLong ? GetHexStringFromLongValue(h.value, str, h.prefix, h.pad)
-                           : GetHexStringFromShortValue(h.value, str, h.prefix, h.pad),
-                  h.length)
-            << h.text;
-        EXPECT_EQ(TextOf(str), h.text);
-    }
 }

@@ -4,7 +4,6 @@
 #include "MorrowCommon_2/MyFileTypeAndCreator.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "MorrowCommon_2/MyOpenCloseFile.h"
-#include "MorrowCommon_2/MyResourceForkSize.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/FinderInfo.h"
 #include "TestSupport/PString.h"
@@ -132,34 +131,6 @@ TEST_F(FileUtilities, OpenCloseAndLocateOpenForks) {
     EXPECT_EQ(MyCloseFile(rsrcRefNum), noErr);
 }
 
-TEST_F(FileUtilities, ResourceForkSizes) {
-    SInt32 size = -1;
-    Boolean has = true;
-    const FSSpec missing = Spec("absent");
-    EXPECT_EQ(GetFileLogicalResourceForkSize(&missing, &size), fnfErr);
-    EXPECT_EQ(size, 0);
-    EXPECT_EQ(TheFileHasResourceFork(&missing, &has), fnfErr);
-    EXPECT_FALSE(has);
-
-    WriteFile("doc");
-    const FSSpec spec = Spec("doc");
-    has = true;
-    EXPECT_EQ(TheFileHasResourceFork(&spec, &has), noErr);
-    EXPECT_FALSE(has);
-
-    SInt16 refNum = testsupport::OpenResourceFork(spec, fsRdWrPerm);
-    SInt32 count = 10;
-    ASSERT_NE(refNum, 0);
-    EXPECT_EQ(FSWrite(refNum, &count, "0123456789"), noErr);
-    EXPECT_EQ(FSClose(refNum), noErr);
-    EXPECT_EQ(GetFileLogicalResourceForkSize(&spec, &size), noErr);
-    EXPECT_EQ(size, 10);
-    EXPECT_EQ(GetFilePhysicalResourceForkSize(&spec, &size), noErr);
-    EXPECT_GE(size, 10);
-    EXPECT_EQ(TheFileHasResourceFork(&spec, &has), noErr);
-    EXPECT_TRUE(has);
-}
-
 TEST(FindPreferencesFolder, CreatesTheFolderAndNamesIt) {
     testsupport::ScopedDomains domains;
     ASSERT_FALSE(fs::exists(domains.userPreferences()));
@@ -181,26 +152,4 @@ TEST(FindPreferencesFolder, CreatesTheFolderAndNamesIt) {
     EXPECT_EQ(spec.parID, parID); // the FSSpec now names the folder itself
     EXPECT_EQ(TextOf(spec.name), "user-preferences");
     EXPECT_EQ(FindNamedFile(&spec), dupFNErr);
-}
-
-TEST_F(FileUtilities, FolderNamesFromIDs) {
-    WriteFile("doc");
-    const std::string longName(70, 'n');
-    fs::create_directory(temp / longName);
-    Str255 name;
-    SInt32 parID = 0;
-    const SInt32 longID = LocationOf(temp / longName).dirID;
-    EXPECT_EQ(GetFoldersNameAndParDirID(folder.vRefNum, longID, name, &parID), noErr);
-    EXPECT_EQ(TextOf(name), longName);
-    EXPECT_EQ(parID, folder.dirID);
-    FSSpec spec{folder.vRefNum, longID, {}};
-    EXPECT_EQ(GetFoldersNameAndParDirID(&spec), bdNamErr); // too long for an FSSpec
-    EXPECT_EQ(spec.parID, longID);
-    EXPECT_EQ(spec.name[0], 0);
-
-    // The ID of a file names no folder.
-    const SInt32 fileID = LocationOf(temp / "doc").dirID;
-    parID = 0;
-    EXPECT_EQ(GetFoldersNameAndParDirID(folder.vRefNum, fileID, name, &parID), dirNFErr);
-    EXPECT_EQ(parID, 0);
 }

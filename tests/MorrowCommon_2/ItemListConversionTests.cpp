@@ -1,6 +1,5 @@
 #include "DialogTemplates.h"
 #include "MorrowCommon_2/ChangeDITLToAppearanceSavvy.h"
-#include "MorrowCommon_2/MyAlignDialog.h"
 #include "Platform/Gestalt.h"
 #include "Platform/MacMemory.h"
 
@@ -86,27 +85,4 @@ TEST(ItemListConversion, MissingTemplatesAreSkipped) {
     ChangeDITLToAppearanceSavvy(kItemListID);
     file.Close();
     EXPECT_EQ(ProcIDsOnDisk(file), std::vector<SInt16>{402});
-}
-
-TEST(MyAlignDialog, CentresTheTemplateInMemoryOnly) {
-    ScopedTemplateFile file({Resource("DLOG", 700, DialogTemplate(40, 400, kItemListID)),
-                             Resource("CNTL", 701, ControlTemplate(0))});
-    Handle dlog = GetResource(FOUR_CHAR_CODE("DLOG"), 700);
-    const std::vector<UInt8> before(*dlog, *dlog + GetHandleSize(dlog));
-    auto field = [&](int at) { return SInt16(UInt8((*dlog)[at]) << 8 | UInt8((*dlog)[at + 1])); };
-
-    MyAlignDialog(FOUR_CHAR_CODE("DLOG"), 700); // on the 1024-pixel screen
-    EXPECT_EQ(field(2), 312);
-    EXPECT_EQ(field(6), 712);
-    EXPECT_EQ(field(0), 64);
-    EXPECT_EQ(field(4), 192);
-    EXPECT_EQ(GetResAttrs(dlog) & resChanged, 0);
-    const std::vector<UInt8> centred(*dlog, *dlog + GetHandleSize(dlog));
-    MyAlignDialog(FOUR_CHAR_CODE("DLOG"), 700);
-    EXPECT_EQ(std::vector<UInt8>(*dlog, *dlog + GetHandleSize(dlog)), centred);
-
-    MyAlignDialog(FOUR_CHAR_CODE("CNTL"), 701); // not a window template
-    file.Close();
-    EXPECT_EQ(file.OnDisk().entries[0].data, before);
-    EXPECT_EQ(file.OnDisk().entries[1].data, ControlTemplate(0));
 }

@@ -1,7 +1,6 @@
 #include "ModelessHelpDialogFixture.h"
 
 #include "MorrowCommon_2/MyControlHilite.h"
-#include "Platform/Gestalt.h"
 #include "Windows/Window.h"
 
 #include <gmock/gmock.h>
@@ -105,12 +104,4 @@ TEST_F(HelpWindowEvents, AnUpdateFramesTheListAndTheTextAndDrawsBoth) {
                 ElementsAre("Styled text at 228,52 316,68", "Styled at 21,49 69,65",
                             "Plain at 21,65 61,81", "Missing at 21,81 77,97"));
     EXPECT_THAT(DrawnOf(DrawOp::Kind::Highlight), ElementsAre("17,49 192,65"));
-    DisposeModelessHelpDialog(&help);
-
-    PlatformScopedGestaltAnswer noAppearance(gestaltAppearanceAttr, 0);
-    Open(kHelpDialog, kThreeTopics);
-    update.message = reinterpret_cast<unsigned long>(Window());
-    Route(update);
-    EXPECT_THAT(DrawnOf(DrawOp::Kind::ListBoxFrame), IsEmpty());
-    EXPECT_THAT(DrawnOf(DrawOp::Kind::Frame), ElementsAre("16,48 208,356", "224,48 544,356"));
 }

@@ -1,14 +1,12 @@
 #include "ModelessHelpDialogFixture.h"
 
-#include "Platform/Gestalt.h"
-
 using namespace testsupport;
 
 namespace {
 
 using HelpWindowScrolling = TestHelpWindowFixture;
 
-constexpr SInt16 kBarCentre = 552, kUpArrow = 56, kDownArrow = 348, kPageDownArea = 300;
+constexpr SInt16 kBarCentre = 552, kUpArrow = 56;
 constexpr SInt16 kTallOverflow = 63 * 16 - kTextViewHeight; // 708
 
 } // namespace
@@ -59,29 +57,4 @@ TEST_F(HelpWindowScrolling, ThePointerScrollsTheText) {
     Run("hold " + At(kBarCentre, kUpArrow) + " 30\n");
     EXPECT_LE(ScrollValue(), 354 - 25);
     EXPECT_EQ(Scrolled(), ScrollValue());
-}
-
-// Without Appearance the bar is tracked alone, and the text moves by one step on release.
-TEST_F(HelpWindowScrolling, WithoutAppearanceAClickStepsOnce) {
-    PlatformScopedGestaltAnswer noAppearance(gestaltAppearanceAttr, 0);
-    Open(kHelpDialog, kTallTopics);
-    EXPECT_FALSE(Rec()->appearanceAvailable);
-    Run("hold " + At(kBarCentre, kDownArrow) + " 30\n");
-    EXPECT_EQ(ScrollValue(), 1);
-    Run("click " + At(kBarCentre, kPageDownArea) + "\n");
-    EXPECT_EQ(ScrollValue(), 1 + kTextViewHeight);
-    Run("click " + At(kBarCentre, kUpArrow) + "\n");
-    EXPECT_EQ(ScrollValue(), kTextViewHeight);
-    EXPECT_EQ(Scrolled(), kTextViewHeight);
-    EXPECT_EQ(GetControlReference(Rec()->scrollBar), 0);
-}
-
-TEST_F(HelpWindowScrolling, TheActionWithoutTheWindowsRecordOnlySaysSo) {
-    Open(kHelpDialog, kTallTopics);
-    ::testing::internal::CaptureStderr();
-    ModelessHelpDialogScrollBarAction(Rec()->scrollBar, kControlPageDownPart);
-    ModelessHelpDialogScrollBarAction(nullptr, kControlPageDownPart);
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "helpDialog == nil\nhelpDialog == nil\n");
-    EXPECT_EQ(ScrollValue(), 0);
-    EXPECT_EQ(Scrolled(), 0);
 }

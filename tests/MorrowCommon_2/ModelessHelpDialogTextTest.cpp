@@ -2,7 +2,6 @@
 
 #include "Dialogs/Dialog.h"
 #include "MorrowCommon_2/SaveAndRestoreTheGrafPortClass.h"
-#include "Platform/Gestalt.h"
 #include "Platform/Script.h"
 
 #include <gmock/gmock.h>
@@ -74,17 +73,4 @@ TEST_F(HelpWindowText, TheVersionIsDrawnWhenAskedFor) {
     DrawDialog(help);
     EXPECT_THAT(DrawnOf(DrawOp::Kind::Line), IsEmpty());
     EXPECT_THAT(DrawnOf(DrawOp::Kind::Text), Not(Contains("2.5 at 536,18 560,34")));
-}
-
-// Without the item-list extension the window draws its default button's ring itself.
-TEST_F(HelpWindowText, WithoutTheItemListExtensionTheRingIsDrawn) {
-    PlatformScopedGestaltAnswer noExtension(gestaltDITLExtAttr, 0);
-    Open(kHelpDialog, kThreeTopics);
-    DrawDialog(help);
-    EXPECT_EQ(help->defaultItem, 0);
-    EXPECT_THAT(DrawnOf(DrawOp::Kind::RoundFrame), ElementsAre("476,364 564,388"));
-    SaveAndRestoreTheGrafPortClass port(GetDialogPort(help));
-    PenState pen;
-    GetPenState(&pen);
-    EXPECT_EQ(pen.pnSize.h, 1) << "the pen is as it was";
 }

@@ -49,32 +49,6 @@ TEST(MyEasyNavStdGetFile, OneTypeIsAllThatIsOfferedAndChosen) {
     EXPECT_EQ(scene.Beeps(), 1u);
 }
 
-TEST(MyEasyNavStdGetFile, StartsInTheGivenFolderAndOffersEveryTypeWithoutAList) {
-    ChooserScene scene;
-    scene.Folder("Sub");
-    scene.File("Sub/Data.csv", FOUR_CHAR_CODE("CSV "));
-    scene.File("Sub/Plain");
-    scene.Script("print\n"
-                 "choose \"Plain\"\n");
-    FolderLocation sub = LocateFolderPath(scene.Path("Sub"));
-    StandardFileReply reply = StaleReply();
-    Boolean translationNeeded = true;
-    MyEasyNavStdGetFile(&reply, &sub.vRefNum, &sub.dirID, &translationNeeded, -1, nullptr);
-    ASSERT_TRUE(reply.sfGood);
-    EXPECT_EQ(reply.sfFile.parID, sub.dirID);
-    EXPECT_EQ(NameOf(reply.sfFile), "Plain");
-    EXPECT_EQ(reply.sfType, 0u); // no Finder information
-    EXPECT_EQ(reply.sfFlags, 0);
-    EXPECT_THAT(scene.Display().Printouts(),
-                HasSubstr("  item 4 static \"In: " + scene.Path("Sub") +
-                          "\" disabled\n  item 5 user disabled\n"
-                          "  item 6 static \"Name:\" disabled\n"
-                          "  list 3 rows x 1 column, top row 0, nothing selected\n"
-                          "    row 0: \"..\"\n"
-                          "    row 1: \"Data.csv\"\n"
-                          "    row 2: \"Plain\"\n"));
-}
-
 TEST(MyEasyNavStdGetFile, NothingChosenLeavesSfGoodFalse) {
     ChooserScene scene;
     scene.File("Notes.txt");

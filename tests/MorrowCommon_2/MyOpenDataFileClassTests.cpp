@@ -30,17 +30,6 @@ class DataFileTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DataFileTest, ResolvesOffsetsInTheThreeModes) {
-    EXPECT_EQ(data_.GetTheOffset(fsFromStart, 7), 7);
-    EXPECT_EQ(data_.GetTheOffset(fsFromLEOF, -10), 4990);
-    data_.SetThePosition(300);
-    EXPECT_EQ(data_.GetTheOffset(fsFromMark, 5), 305);
-    EXPECT_EQ(data_.lastError, noErr);
-    data_.GetTheOffset(0, 5);
-    EXPECT_EQ(data_.lastError, paramErr);
-    EXPECT_EQ(data_.GetTheEndOfFile(), 5000);
-}
-
 TEST_F(DataFileTest, ReadsRanges) {
     data_.ReadTheData(buffer_, 1, 0, 2, 0, &count_);
     EXPECT_EQ(count_, 5000);
@@ -97,20 +86,6 @@ TEST_F(DataFileTest, SearchFindsPatternsAcrossPieces) {
     EXPECT_EQ(data_.SearchData(4800, 5000, near_end, 2), 4998);
 
     EXPECT_EQ(data_.SearchData(bytes_.data() + 600, 1400), 600); // longer than a default piece
-}
-
-TEST_F(DataFileTest, SearchRespectsTheRange) {
-    const UInt8 zero = 0; // at 0, 251, 502, ...
-    EXPECT_EQ(data_.SearchData(1, 5000, &zero, 1), 251);
-    EXPECT_EQ(data_.SearchData(fsFromLEOF, -300, fsFromLEOF, 0, &zero, 1), 4769);
-    EXPECT_EQ(data_.SearchData(252, 502, &zero, 1), -1);
-    EXPECT_EQ(data_.lastError, noErr);
-    EXPECT_EQ(data_.SearchData(300, 300, &zero, 1), -1);
-    EXPECT_EQ(data_.lastError, eofErr);
-    const UInt8 absent[] = {1, 3};
-    EXPECT_EQ(data_.SearchData(absent, 2), -1);
-    EXPECT_EQ(data_.lastError, noErr);
-    EXPECT_EQ(data_.SearchData(0, 99999, &zero, 1), 0); // the range stops at the file's end
 }
 
 TEST(MyOpenDataFileClass, ClosesOnlyWhatItOpened) {

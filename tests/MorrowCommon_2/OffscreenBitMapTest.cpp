@@ -1,9 +1,8 @@
-// The offscreen bitmap, the graphics-world scopes, the millisecond delay and printcfs.
+// The offscreen bitmap, the graphics-world scopes and the millisecond delay.
 #include "MorrowCommon_2/DelayMilliSecond.h"
 #include "MorrowCommon_2/MyOffscreenBitMap.h"
 #include "MorrowCommon_2/SaveAndRestoreNonThemeBackgroundClass.h"
 #include "MorrowCommon_2/SaveAndRestoreThePixMapLockStateClass.h"
-#include "MorrowCommon_2/printcfs.h"
 #include "Platform/Events.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/HeadlessDriver.h"
@@ -46,10 +45,6 @@ TEST_F(OffscreenBitMapTest, WorldTakesTheCallersCoordinatesAndColourMode) {
     const PixMap& map = **GetPixMapOffscreenBitMap(bitmap.rec);
     EXPECT_TRUE(EqualRect(&map.bounds, &place)); // 200 by 200, at the same place
     EXPECT_EQ(map.pixelSize, 32);
-    EXPECT_EQ(GetBitMapForCopyBitsOffscreenBitMap(bitmap.rec),
-              GetPortBitMapForCopyBits(GetPortOffscreenBitMap(bitmap.rec)));
-    EXPECT_EQ(GetGDeviceOffscreenBitMap(bitmap.rec),
-              GetGWorldDevice(GetPortOffscreenBitMap(bitmap.rec)));
     CGrafPtr after;
     GetGWorld(&after, &device);
     EXPECT_EQ(after, before);
@@ -145,18 +140,4 @@ TEST_F(OffscreenBitMapTest, DelayReturnsOnTheHeadlessClock) {
     EXPECT_EQ(TickCount() - start, 60u);
     DelayMilliSecond(-5);
     EXPECT_EQ(TickCount() - start, 60u);
-}
-
-TEST_F(OffscreenBitMapTest, PrintcfsEnclosesTheTextOrSaysItIsUnknown) {
-    testing::internal::CaptureStdout();
-    CFStringRef text = CFStringCreateWithCString(nullptr, "Job accounts", kCFStringEncodingUTF8);
-    printcfs(text);
-    printcfs(nullptr);
-    CFRelease(text);
-    std::string longText(2000, 'x');
-    CFStringRef tooLong =
-        CFStringCreateWithCString(nullptr, longText.c_str(), kCFStringEncodingUTF8);
-    printcfs(tooLong);
-    CFRelease(tooLong);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "<Job accounts>[Unknown string]");
 }

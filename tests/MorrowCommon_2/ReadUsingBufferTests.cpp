@@ -86,27 +86,6 @@ TEST_F(ReadUsingBufferTest, RequestsPastTheEndDeliverWhatRemains) {
     EXPECT_EQ(Read(rec, piece_, 150), (ReadResult{eofErr, 100, true}));
 }
 
-TEST_F(ReadUsingBufferTest, TracksTheLogicalPosition) {
-    ReadDiskRec* rec = Reader(1000, 3000);
-    SInt32 pos = -1;
-    Read(rec, piece_, 250);
-    EXPECT_EQ(piece_[0], PatternByte(1000));
-    GetFilePositionReadUsingBuffer(rec, &pos);
-    EXPECT_EQ(pos, 1250);
-
-    ASSERT_EQ(SetFilePositionReadUsingBuffer(rec, 1100), noErr); // inside the buffer
-    Read(rec, piece_, 1);
-    EXPECT_EQ(piece_[0], PatternByte(1100));
-    ASSERT_EQ(SetFilePositionReadUsingBuffer(rec, 500), noErr); // a file offset before the region
-    Read(rec, piece_, 1);
-    EXPECT_EQ(piece_[0], PatternByte(500));
-    ASSERT_EQ(ClearReadUsingBuffer(rec), noErr);
-    GetFilePositionReadUsingBuffer(rec, &pos);
-    EXPECT_EQ(pos, 1000);
-    GetFilePositionReadUsingBuffer(nullptr, &pos);
-    EXPECT_EQ(pos, 0);
-}
-
 TEST_F(ReadUsingBufferTest, RegionsAreCutAtTheFileEnd) {
     ReadDiskRec* rec = Reader(100, 99999);
     ASSERT_NE(rec, nullptr);
@@ -123,24 +102,6 @@ TEST_F(ReadUsingBufferTest, RegionsAreCutAtTheFileEnd) {
     EXPECT_EQ(rec->regionEnd, 40000);
 }
 
-TEST_F(ReadUsingBufferTest, ExhaustedReaderCanGoBackIntoTheBuffer) {
-    ReadDiskRec* rec = Reader(0, 300);
-    EXPECT_TRUE(Read(rec, piece_, 300).eof);
-    EXPECT_EQ(SetFilePositionReadUsingBuffer(rec, 300), noErr);
-    EXPECT_EQ(Read(rec, piece_, 1).err, eofErr);
-
-    ReadDiskRec* small = InitReadUsingBuffer(file_.refNum(), nullptr, 0, 0, 300);
-    EXPECT_TRUE(Read(small, piece_, 200).err == noErr && Read(small, piece_, 100).eof);
-    ASSERT_EQ(SetFilePositionReadUsingBuffer(small, 250), noErr);
-    ReadResult r = Read(small, piece_, 100);
-    EXPECT_EQ(r.err, eofErr);
-    EXPECT_EQ(r.count, 50);
-    EXPECT_EQ(piece_[0], PatternByte(250));
-    EXPECT_EQ(SetFilePositionReadUsingBuffer(small, 400), eofErr); // past the region: at its end
-    EXPECT_EQ(Read(small, piece_, 1).count, 0);
-    TerminateReadUsingBuffer(small);
-}
-
 TEST_F(ReadUsingBufferTest, FileCutShortEndsTheRegion) {
     ReadDiskRec* rec = Reader();
     ASSERT_EQ(SetEOF(file_.refNum(), 20100), noErr);
@@ -148,27 +109,4 @@ TEST_F(ReadUsingBufferTest, FileCutShortEndsTheRegion) {
     EXPECT_EQ(Read(rec, piece_, 200), (ReadResult{eofErr, 100, true}));
     EXPECT_EQ(piece_[99], PatternByte(20099));
     EXPECT_EQ(Read(rec, piece_, 1).err, eofErr);
-}
-
-TEST(ReadUsingBuffer, CallersBufferAndNullReader) {
-    OpenDataFile file(PatternBytes(1000));
-    char buffer[64];
-    ReadDiskRec* rec = InitReadUsingBuffer(file.refNum(), buffer, sizeof buffer, 0, 0);
-    ASSERT_NE(rec, nullptr);
-    EXPECT_FALSE(rec->ownsBuffer);
-    UInt8 piece[10];
-    EXPECT_EQ(Read(rec, piece, 10).count, 10);
-    EXPECT_EQ(UInt8(buffer[63]), PatternByte(63));
-    EXPECT_EQ(TerminateReadUsingBuffer(rec), noErr);
-
-    EXPECT_EQ(DoReadUsingBuffer(nullptr, piece, nullptr, nullptr), noErr);
-    EXPECT_EQ(SetFilePositionReadUsingBuffer(nullptr, 5), noErr);
-    EXPECT_EQ(ClearReadUsingBuffer(nullptr), noErr);
-    EXPECT_EQ(TerminateReadUsingBuffer(nullptr), noErr);
-
-    ReadDiskRec* owner = InitReadUsingBuffer(file.refNum(), nullptr, 0, 0, 0);
-    owner->closeOnTerminate = true;
-    TerminateReadUsingBuffer(owner);
-    SInt32 length;
-    EXPECT_EQ(GetEOF(file.refNum(), &length), rfNumErr); // handed over and closed
 }

@@ -5,7 +5,6 @@
 #include "TestSupport/PString.h"
 #include "TestSupport/TempFolder.h"
 
-#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -112,18 +111,6 @@ TEST(CoreFoundationString, InvalidBytesMakeNoString) {
     CFRelease(fromPascal);
 }
 
-TEST(CoreFoundationString, ConstantsAreSharedAndCountsBalance) {
-    EXPECT_EQ(CFSTR("CFBundleName"), CFSTR("CFBundleName"));
-    CFRelease(CFSTR("CFBundleName"));
-    EXPECT_EQ(CFStringGetLength(CFSTR("CFBundleName")), 12);
-    const long live = PlatformLiveObjectCount();
-
-    CFStringRef string = CFStringCreateWithCString(nullptr, "x", kCFStringEncodingUTF8);
-    EXPECT_EQ(PlatformLiveObjectCount(), live + 1);
-    CFRelease(string);
-    EXPECT_EQ(PlatformLiveObjectCount(), live);
-}
-
 TEST(CoreFoundationURL, ComponentsUpToTheRoot) {
     CFURLRef folder =
         CFURLCreateWithFileSystemPath(nullptr, CFSTR("/var//tmp/"), kCFURLPOSIXPathStyle, true);
@@ -222,19 +209,6 @@ TEST(Foundation, HomeTemporaryFolderAndPathJoining) {
     EXPECT_EQ(StringByAppendingPathComponent("", "etc"), "etc");
 }
 
-TEST(Foundation, ListingsHideSidecars) {
-    TempFolder folder;
-    std::ofstream(folder / "data.csv") << "x";
-    std::ofstream(folder / "._data.csv") << "sidecar";
-    std::filesystem::create_directory(folder / "Folder");
-    std::filesystem::create_symlink(folder / "gone", folder / "dangling");
-    NSFileManager& manager = NSFileManager::defaultManager();
-    std::vector<std::string> names = manager.directoryContentsAtPath(folder.str());
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"Folder", "dangling", "data.csv"}));
-    EXPECT_TRUE(manager.directoryContentsAtPath(folder / "missing").empty());
-}
-
 TEST(Foundation, PoolsReleaseWhatWasHandedToThem) {
     const long live = PlatformLiveObjectCount();
     {
@@ -250,11 +224,4 @@ TEST(Foundation, PoolsReleaseWhatWasHandedToThem) {
         EXPECT_EQ(CFStringGetLength(kept), 5);
     }
     EXPECT_EQ(PlatformLiveObjectCount(), live);
-}
-
-TEST(Foundation, LogWritesOneLine) {
-    testing::internal::CaptureStderr();
-    NSLog("%s %d", "panel", 7);
-    NSLog("done\n");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "panel 7\ndone\n");
 }

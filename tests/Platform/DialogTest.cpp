@@ -2,14 +2,11 @@
 
 #include "Controls/Control.h"
 #include "Dialogs/Dialog.h"
-#include "Platform/Appearance.h"
 #include "Platform/Controls.h"
-#include "Platform/Resources.h"
 #include "Platform/TextEdit.h"
 #include "QuickDraw/Port.h"
 #include "TestSupport/FileSpecs.h"
 
-using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace {
@@ -23,34 +20,11 @@ void SetText(DialogRef dialog, DialogItemIndex item, const char* text) {
     SetDialogItemText(ItemHandle(dialog, item), pascal);
 }
 
-int gDrawn = 0;
-bool gPortWasDialogs = false;
-
-void DrawVersion(DialogRef dialog, DialogItemIndex item) {
-    ++gDrawn;
-    GrafPtr port;
-    GetPort(&port);
-    gPortWasDialogs = port == GetDialogPort(dialog) && item == 7;
-    MoveTo(20, 80);
-    DrawString(reinterpret_cast<const unsigned char*>("\x04v1.0"));
-    Rect frame{64, 16, 240, 400};
-    DrawThemeListBoxFrame(&frame, kThemeStateActive);
-    DrawThemeFocusRect(&frame, true);
-}
-
-size_t Drawn(DialogRef dialog, platform::quickdraw::DrawOp::Kind kind) {
-    const auto& drawn = GetDialogPort(dialog)->drawn;
-    return size_t(
-        std::count_if(drawn.begin(), drawn.end(), [&](const auto& op) { return op.kind == kind; }));
-}
-
 Boolean HelpKeyFilter(DialogRef, EventRecord* event, DialogItemIndex* itemHit) {
     if (event->what != keyDown || (event->message & charCodeMask) != 'h') return false;
     *itemHit = 4;
     return true;
 }
-
-class DialogTemplates : public DialogFixture {};
 
 std::string gRawText;
 
@@ -98,23 +72,12 @@ class Controls : public DialogFixture {
 constexpr Rect kScrollBar{48, 544, 272, 560};
 
 ControlPartCode gHilite = 0;
-int gActions = 0;
 
-void StepDown(ControlRef control, ControlPartCode part) {
+void NoteHilite(ControlRef control, ControlPartCode) {
     gHilite = ControlPartCode(GetControlHilite(control));
-    ++gActions;
-    SetControlValue(control, SInt16(GetControlValue(control) + (part == 21 ? 1 : 0)));
 }
 
 } // namespace
-
-TEST_F(DialogEvents, AnInactiveButtonIgnoresClicksAndActiveOnesReportThem) {
-    Open(1007);
-    DialogRef editor = Open(1008);
-    HiliteControl(ControlOf(editor, 1), kControlInactivePart);
-    Script("click item 1\nclick item 3\nclick item 2\n"); // 2 is a disabled static text
-    EXPECT_THAT(Hits(), ElementsAre(3));
-}
 
 TEST_F(DialogEvents, EveryKeystrokeInAFieldReportsTheField) {
     DialogRef editor = Open(1008);
@@ -175,32 +138,6 @@ TEST_F(DialogEvents, SelectionAndTheScrapBetweenFields) {
     EXPECT_EQ(TextOf(editor, 9), "");
 }
 
-TEST_F(DialogEvents, DrawingRunsUserItemsInTheDialogsPort) {
-    DialogRef list = Open(1007);
-    Rect box;
-    ItemHandle(list, 7, &box);
-    UserItemUPP draw = NewUserItemUPP(DrawVersion);
-    SetDialogItem(list, 7, userItem, reinterpret_cast<Handle>(draw), &box);
-    gDrawn = 0;
-    DrawDialog(list);
-    EXPECT_EQ(gDrawn, 1);
-    EXPECT_TRUE(gPortWasDialogs);
-
-    // The update event of the window just shown draws it again, over the same place.
-    Script("");
-    Hits();
-    EXPECT_EQ(gDrawn, 2);
-    using Kind = platform::quickdraw::DrawOp::Kind;
-    EXPECT_EQ(Drawn(list, Kind::Text), 1u);
-    EXPECT_EQ(Drawn(list, Kind::ListBoxFrame), 1u);
-    EXPECT_EQ(Drawn(list, Kind::FocusRing), 1u);
-    SetPort(GetDialogPort(list));
-    Rect frame{64, 16, 240, 400};
-    DrawThemeFocusRect(&frame, false);
-    EXPECT_EQ(Drawn(list, Kind::FocusRing), 0u);
-    DisposeUserItemUPP(draw);
-}
-
 TEST_F(DialogEvents, ModalDialogAnswersReturnEscapeClicksAndItsFilter) {
     DialogRef editor = Open(1008);
     SetDialogDefaultItem(editor, 1);
@@ -225,66 +162,6 @@ TEST_F(DialogEvents, ModalDialogAnswersReturnEscapeClicksAndItsFilter) {
     EXPECT_EQ(TextOf(editor, 8), "x");
 }
 
-TEST_F(DialogEvents, TheModelReadsEveryItem) {
-    DialogRef editor = Open(1008);
-    SetDialogDefaultItem(editor, 1);
-    SetDialogCancelItem(editor, 3);
-    HiliteControl(ControlOf(editor, 1), kControlInactivePart);
-    SetText(editor, 8, "jdoe");
-    SetText(editor, 9, "John \"JD\" Doe");
-    SelectDialogItemText(editor, 8, 0, 4);
-    EXPECT_EQ(Describe(editor),
-              "  item 1 button \"OK\" inactive default\n"
-              "  item 2 static \"Type the login name, the user name and the account ID.\" "
-              "disabled\n"
-              "  item 3 button \"Cancel\" active cancel\n"
-              "  item 4 button \"Help\" active\n"
-              "  item 5 static \"Login name:\" disabled\n"
-              "  item 6 static \"User name:\" disabled\n"
-              "  item 7 static \"Account ID:\" disabled\n"
-              "  item 8 edit \"jdoe\" focus selection 0-4\n"
-              "  item 9 edit \"John \\\"JD\\\" Doe\"\n"
-              "  item 10 edit \"\"\n"
-              "  item 11 static \"Required; no spaces, commas or quotes.\" disabled\n"
-              "  item 12 static \"80 characters at most, no commas or quotes.\" disabled\n"
-              "  item 13 static \"A number from 1 to 999999999, no leading 0.\" disabled\n");
-    Point center = *platform::display::TheModelView().itemCenter(GetDialogWindow(editor), 10);
-    EXPECT_EQ(center.h, 64 + 168);
-    EXPECT_EQ(center.v, 112 + 152);
-    EXPECT_THAT(Describe(Open(1007)), HasSubstr("  item 7 user\n  item 14 button"));
-}
-
-TEST_F(DialogTemplates, ControlItemsComeFromTheirControlTemplates) {
-    DialogRef dialog = NewDialog(132);
-    ASSERT_NE(dialog, nullptr);
-    const Rect expectedBar{48, 544, 272, 560};
-    DialogItemType type;
-    Handle handle;
-    Rect box;
-    GetDialogItem(dialog, 3, &type, &handle, &box);
-    EXPECT_EQ(type, ctrlItem + resCtrl);
-    EXPECT_TRUE(EqualRect(&box, &expectedBar));
-    ControlRef scrollBar = ControlOf(dialog, 3);
-    EXPECT_EQ(scrollBar->procID, scrollBarProc);
-    EXPECT_EQ(GetControlMaximum(scrollBar), 0);
-    EXPECT_THAT(Describe(dialog), HasSubstr("  item 3 scroll bar value 0 of 0..0 active\n"));
-
-    // A converted template makes the control of the next dialog.
-    Handle cntl = GetResource(FOUR_CHAR_CODE("CNTL"), 132);
-    ASSERT_NE(cntl, nullptr);
-    (*cntl)[16] = char(kControlScrollBarLiveProc >> 8);
-    (*cntl)[17] = char(kControlScrollBarLiveProc & 0xFF);
-    DialogRef second = NewDialog(132);
-    EXPECT_EQ(ControlOf(second, 3)->procID, kControlScrollBarLiveProc);
-
-    WindowRef window = GetDialogWindow(dialog);
-    KillControls(window);
-    ControlRef found = nullptr;
-    EXPECT_EQ(FindControl(Point{100, 552}, window, &found), kControlNoPart);
-
-    EXPECT_EQ(NewDialog(4242), nullptr);
-}
-
 TEST_F(Alerts, AnAlertShowsItsKindAndParametersAndReturnsTheItemChosen) {
     ParamText(P("Disk full"), P(""), P(""), P(""));
     Script("print\nkey return\n");
@@ -306,19 +183,6 @@ TEST_F(Alerts, AnAlertShowsItsKindAndParametersAndReturnsTheItemChosen) {
                                        "  item 1 button \"OK\" active default cancel\n"
                                        "  item 2 static \"Later\" disabled\n"
                                        "  item 3 static \"two\" disabled\n"));
-}
-
-TEST_F(Alerts, EscapeChoosesTheCancellingButton) {
-    // 1009: Save / Don't Save; 1012: Cancel (the default) / Delete All; 1011: Replace / Don't
-    // Replace.
-    Script("key escape\nkey return\nclick item 2\nkey escape\nkey escape\nkey enter\n");
-    EXPECT_EQ(CautionAlert(1009, nullptr), 2);
-    EXPECT_EQ(CautionAlert(1009, nullptr), 1);
-    EXPECT_EQ(CautionAlert(1009, nullptr), 2);
-    EXPECT_EQ(CautionAlert(1012, nullptr), 1);
-    EXPECT_EQ(CautionAlert(1011, nullptr), 2);
-    EXPECT_EQ(Alert(1011, nullptr), 1);
-    EXPECT_EQ(StopAlert(4242, nullptr), -1);
 }
 
 TEST_F(Controls, FindControlGivesThePartCodes) {
@@ -350,41 +214,13 @@ TEST_F(Controls, FindControlGivesThePartCodes) {
     EXPECT_EQ(Find(40, 40, &found), kControlNoPart);
 }
 
-TEST_F(Controls, ValuesStayWithinMinimumAndMaximum) {
-    ControlRef bar = Make(scrollBarProc, kScrollBar, 700);
-    SetControlValue(bar, 900);
-    EXPECT_EQ(GetControlValue(bar), 700);
-    SetControlMaximum(bar, 300);
-    EXPECT_EQ(GetControlValue(bar), 300);
-    SetControlMaximum(bar, 0);
-    SetControlValue(bar, -5);
-    EXPECT_EQ(GetControlValue(bar), 0);
-}
-
 TEST_F(Controls, ButtonCountsOnlyWhenReleasedInside) {
     ControlRef button = Make(pushButProc, {0, 0, 16, 80});
     Script("drag 140 108 to 400 400\nclick 140 108\n");
     EXPECT_EQ(Track(button), kControlNoPart);
-    EXPECT_EQ(Track(button, StepDown), kControlButtonPart);
+    EXPECT_EQ(Track(button, NoteHilite), kControlButtonPart);
     EXPECT_EQ(gHilite, kControlButtonPart); // pressed while held
     EXPECT_EQ(GetControlHilite(button), 0);
     HiliteControl(button, kControlInactivePart);
     EXPECT_EQ(TrackControl(button, Point{8, 40}, nullptr), kControlNoPart);
-}
-
-TEST_F(Controls, ArrowsRunTheActionWhileHeldAndChangeNothingWithout) {
-    ControlRef bar = Make(scrollBarProc, kScrollBar, 700);
-    Script("hold 652 370 30\nhold 652 370 30\ndrag 652 172 to 652 260\n");
-    gActions = 0;
-    EXPECT_EQ(Track(bar, StepDown), kControlDownButtonPart);
-    EXPECT_GE(gActions, 25);
-    EXPECT_EQ(GetControlValue(bar), gActions);
-    SInt16 before = GetControlValue(bar);
-    EXPECT_EQ(Track(bar), kControlDownButtonPart);
-    EXPECT_EQ(GetControlValue(bar), before);
-
-    // The thumb moved 88 of its 176 pixels: half of 0..700.
-    SetControlValue(bar, 0);
-    EXPECT_EQ(Track(bar), kControlIndicatorPart);
-    EXPECT_EQ(GetControlValue(bar), 350);
 }

@@ -176,39 +176,6 @@ TEST(FileManager, FoldersAndNamesAreCheckedNeverTheCurrentFolder) {
     EXPECT_EQ(TextOf(spec.name), "missing");
 }
 
-TEST(FileManager, FolderIdsSpecsAndRefsRoundTrip) {
-    TempFolder temp;
-    fs::create_directory(temp / "Sub");
-    WriteFile(temp / "Sub/Item", "x");
-    FolderLocation sub = LocateFolderPath(temp / "Sub");
-    ASSERT_NE(sub.dirID, 0);
-
-    // The folder's own ID describes it, with its name and its parent.
-    Str255 name;
-    CInfoPBRec pb = CatInfo(sub.vRefNum, sub.dirID, name, -1);
-    ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
-    EXPECT_TRUE(pb.dirInfo.ioFlAttrib & kioFlAttribDirMask);
-    EXPECT_EQ(TextOf(name), "Sub");
-    EXPECT_EQ(pb.dirInfo.ioDrParID, LocateFolderPath(temp.str()).dirID);
-    EXPECT_EQ(pb.dirInfo.ioDrNmFls, 1);
-
-    FSSpec spec = SpecIn(temp / "Sub", "Item"), again{};
-    FSRef ref{}, parent{};
-    ASSERT_EQ(FSpMakeFSRef(&spec, &ref), noErr);
-    ASSERT_EQ(FSGetCatalogInfo(&ref, kFSCatInfoNone, nullptr, nullptr, &again, &parent), noErr);
-    EXPECT_EQ(again.vRefNum, spec.vRefNum);
-    EXPECT_EQ(again.parID, spec.parID);
-    EXPECT_EQ(TextOf(again.name), "Item");
-    UInt8 path[1024];
-    ASSERT_EQ(FSRefMakePath(&parent, path, sizeof path), noErr);
-    EXPECT_EQ(std::string(reinterpret_cast<char*>(path)), temp / "Sub");
-
-    FSRef none{};
-    EXPECT_EQ(FSGetCatalogInfo(&none, 0, nullptr, nullptr, nullptr, nullptr), paramErr);
-    EXPECT_EQ(FSPathMakeRef(reinterpret_cast<const UInt8*>("relative/path"), &ref, nullptr),
-              fnfErr);
-}
-
 TEST(FileManager, ForksReadWriteAndPositionAsTheOriginalDid) {
     TempFolder temp;
     FSSpec spec = SpecIn(temp.str(), "data");
@@ -279,45 +246,6 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     FSSpec full = SpecIn(temp.str(), "full");
     EXPECT_EQ(FSpDelete(&full), fBsyErr);
     EXPECT_EQ(FSpOpenDF(&full, fsRdPerm, &refNum), notAFileErr);
-}
-
-TEST(FileManager, ReferencesCreateWriteAndDeleteNamedFiles) {
-    TempFolder temp;
-    FSRef folder{}, file{};
-    ASSERT_EQ(FSPathMakeRef(reinterpret_cast<const UInt8*>(temp.str().c_str()), &folder, nullptr),
-              noErr);
-    const UniChar name[] = {'o', 'u', 't', '.', 't', 'x', 't'}, slash[] = {'a', '/', 'b'};
-    EXPECT_EQ(FSMakeFSRefUnicode(&folder, 7, name, 0x08000100, &file), fnfErr);
-    FSSpec spec{};
-    ASSERT_EQ(FSCreateFileUnicode(&folder, 7, name, kFSCatInfoNone, nullptr, &file, &spec), noErr);
-    EXPECT_EQ(FSCreateFileUnicode(&folder, 7, name, 0, nullptr, nullptr, nullptr), dupFNErr);
-    EXPECT_EQ(FSCreateFileUnicode(&folder, 3, slash, 0, nullptr, nullptr, nullptr), bdNamErr);
-
-    HFSUniStr255 dataFork;
-    FSGetDataForkName(&dataFork);
-    SInt16 refNum = 0;
-    ASSERT_EQ(FSOpenFork(&file, dataFork.length, dataFork.unicode, fsRdWrPerm, &refNum), noErr);
-    ByteCount written = 0;
-    ASSERT_EQ(FSWriteFork(refNum, fsFromStart, 0, 5, "hello", &written), noErr);
-    EXPECT_EQ(written, 5u);
-    ASSERT_EQ(FSClose(refNum), noErr);
-
-    FSCatalogInfo info{};
-    ASSERT_EQ(FSGetCatalogInfo(&file, kFSCatInfoFinderInfo | kFSCatInfoDataSizes, &info, nullptr,
-                               nullptr, nullptr),
-              noErr);
-    EXPECT_EQ(info.dataLogicalSize, 5u);
-    std::memcpy(info.finderInfo, "TEXT", 4);
-    info.finderInfo[8] = kIsStationery >> 8;
-    ASSERT_EQ(FSSetCatalogInfo(&file, kFSCatInfoFinderInfo, &info), noErr);
-    FInfo finder{};
-    ASSERT_EQ(GetFileFinderInfo(spec, &finder), noErr);
-    EXPECT_EQ(finder.fdType, FOUR_CHAR_CODE("TEXT"));
-    EXPECT_EQ(finder.fdFlags, kIsStationery);
-
-    ASSERT_EQ(FSDeleteObject(&file), noErr);
-    EXPECT_FALSE(fs::exists(temp / "out.txt") || fs::exists(temp / "._out.txt"));
-    EXPECT_EQ(FSDeleteObject(&file), fnfErr);
 }
 
 TEST(FSpExchangeFiles, ContentsAndSidecarsChangePlacesNamesStay) {

@@ -49,7 +49,7 @@ class GraphicsWorldTest : public testing::Test {
 TEST_F(GraphicsWorldTest, MadeWithTheDepthsBoundsTablesAndDeviceAsked) {
     struct Case {
         SInt16 depth, pixelSize, rowBytes, tableEntries;
-    } cases[] = {{0, 32, 40, 0}, {1, 1, 4, 2}, {8, 8, 12, 256}, {16, 16, 20, 0}, {32, 32, 40, 0}};
+    } cases[] = {{0, 32, 40, 0}, {1, 1, 4, 2}, {8, 8, 12, 256}, {16, 16, 20, 0}};
     for (const Case& c : cases) {
         World world(c.depth, Rect{5, 10, 25, 20}); // 10 by 20 at (10, 5)
         const PixMap& map = world.Map();
@@ -70,38 +70,6 @@ TEST_F(GraphicsWorldTest, MadeWithTheDepthsBoundsTablesAndDeviceAsked) {
     EXPECT_EQ(NewGWorld(&none, 4, &some, nullptr, nullptr, 0), cDepthErr);
     EXPECT_EQ(QDError(), cDepthErr);
     EXPECT_EQ(none, nullptr);
-}
-
-TEST_F(GraphicsWorldTest, CurrentWorldDeviceAndPixelStateAreKept) {
-    World world(8, Rect{0, 0, 8, 8});
-    CGrafPtr before;
-    GDHandle mainDevice;
-    GetGWorld(&before, &mainDevice);
-    EXPECT_EQ(mainDevice, GetMainDevice());
-    SetGWorld(world.port, nullptr);
-    CGrafPtr port;
-    GDHandle device;
-    GetGWorld(&port, &device);
-    EXPECT_EQ(port, world.port);
-    EXPECT_EQ(device, GetGWorldDevice(world.port));
-    SetGWorld(before, mainDevice);
-
-    PixMapHandle pixels = GetGWorldPixMap(world.port);
-    EXPECT_EQ(GetPixelsState(pixels), 0u);
-    EXPECT_TRUE(LockPixels(pixels));
-    EXPECT_EQ(GetPixelsState(pixels), GWorldFlags(pixelsLocked));
-    SetPixelsState(pixels, pixelsPurgeable);
-    EXPECT_EQ(GetPixelsState(pixels), GWorldFlags(pixelsPurgeable));
-
-    // Disposing of the current world leaves no dangling port or device behind.
-    GWorldPtr gone = nullptr;
-    Rect small{0, 0, 2, 2};
-    NewGWorld(&gone, 32, &small, nullptr, nullptr, 0);
-    SetGWorld(gone, nullptr);
-    DisposeGWorld(gone);
-    GetGWorld(&port, &device);
-    EXPECT_NE(port, gone);
-    EXPECT_EQ(device, GetMainDevice());
 }
 
 TEST_F(GraphicsWorldTest, ErasePaintsTheBackgroundInsideThePortAndClip) {
@@ -143,25 +111,4 @@ TEST_F(GraphicsWorldTest, UpdateKeepsThePictureAndSaysWhatChanged) {
     EXPECT_EQ(UpdateGWorld(&world.port, 3, &bad, nullptr, nullptr, 0), gwFlagErr);
     EXPECT_EQ(QDError(), cDepthErr);
     EXPECT_EQ(world.Map().pixelSize, 8);
-}
-
-TEST_F(GraphicsWorldTest, ColourTablesComeFromTheSystemFileOrAreBuiltIn) {
-    CTabHandle standard = GetCTable(8);
-    ASSERT_NE(standard, nullptr);
-    EXPECT_EQ((*standard)->ctSize, 255);
-    EXPECT_TRUE(Same((*standard)->ctTable[0].rgb, kWhite));
-    EXPECT_TRUE(Same((*standard)->ctTable[255].rgb, kBlack));
-    DisposeCTable(standard);
-    CTabHandle mono = GetCTable(1);
-    ASSERT_NE(mono, nullptr);
-    EXPECT_EQ((*mono)->ctSize, 1);
-    DisposeCTable(mono);
-    EXPECT_EQ(GetCTable(4242), nullptr);
-    EXPECT_EQ(QDError(), resNotFound);
-
-    RGBColor fore, back;
-    GetForeColor(&fore);
-    GetBackColor(&back);
-    EXPECT_TRUE(Same(fore, kBlack));
-    EXPECT_TRUE(Same(back, kWhite));
 }

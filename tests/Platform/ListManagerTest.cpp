@@ -27,12 +27,12 @@ class ListManager : public DialogFixture {
         DialogFixture::TearDown();
     }
 
-    // Rows of "name R" and "R", one cell at a time selectable unless flags say otherwise.
-    ListHandle Make(SInt16 rows, SInt8 flags = lOnlyOne, Rect view = kView) {
+    // Rows of "name R" and "R", one cell at a time selectable, as the application's lists are.
+    ListHandle Make(SInt16 rows, Rect view = kView) {
         ListBounds bounds{0, 0, 0, 2};
         ListHandle list = LNew(&view, &bounds, Point{0, 0}, 0, window_, false, false, false, true);
         lists_.push_back(list);
-        SetListSelectionFlags(list, flags);
+        SetListSelectionFlags(list, lOnlyOne);
         LAddRow(rows, 0, list);
         for (SInt16 row = 0; row < rows; ++row) {
             std::string name = "name " + std::to_string(row), id = std::to_string(row);
@@ -43,10 +43,6 @@ class ListManager : public DialogFixture {
         return list;
     }
 
-    static std::string TextOf(ListHandle list, SInt16 row, SInt16 column) {
-        const platform::lists::List& found = *platform::lists::Find(list);
-        return found.cells[found.Index(Cell{row, column})];
-    }
     std::string Described() const {
         std::ostringstream out;
         platform::display::PrintLists(out, *platform::display::TakeSnapshot().Window(window_));
@@ -62,10 +58,6 @@ class ListManager : public DialogFixture {
         Cell cell{0, 0};
         return LGetSelect(true, &cell, list) ? std::pair(int(cell.v), int(cell.h))
                                              : std::pair(-1, -1);
-    }
-    static bool Selected(ListHandle list, SInt16 row, SInt16 column) {
-        Cell cell{row, column};
-        return LGetSelect(false, &cell, list);
     }
     std::vector<DrawOp> Drawn(DrawOp::Kind kind) const {
         std::vector<DrawOp> found;
@@ -110,32 +102,6 @@ class ListManager : public DialogFixture {
 
 } // namespace
 
-TEST_F(ListManager, DefaultCellSizeSharesTheViewAndTheScrollBarStandsAtItsRight) {
-    ListHandle list = Make(0);
-    EXPECT_EQ((**list).cellSize.h, 184);
-    EXPECT_EQ((**list).cellSize.v, 16);
-    const Rect wantBar{kView.top, kView.right, kView.bottom, SInt16(kView.right + 15)};
-    EXPECT_TRUE(EqualRect(&GetListVerticalScrollBar(list)->bounds, &wantBar));
-    EXPECT_EQ((**list).dataBounds.right, 2);
-    EXPECT_EQ((**list).dataBounds.bottom, 0);
-    Rect view = kView;
-    ListBounds bounds{0, 0, 0, 1};
-    EXPECT_EQ(LNew(&view, &bounds, Point{0, 0}, 128, window_, true, false, false, true), nullptr);
-}
-
-TEST_F(ListManager, RowsComeAndGoWithTheirCells) {
-    ListHandle list = Make(3);
-    EXPECT_EQ(LAddRow(1, 1, list), 1);
-    EXPECT_EQ(TextOf(list, 1, 0), "");
-    EXPECT_EQ(TextOf(list, 2, 0), "name 1");
-    EXPECT_EQ(LAddRow(2, 99, list), 4); // past the end: added at the end
-    LDelRow(2, 1, list);
-    EXPECT_EQ(TextOf(list, 1, 0), "name 2");
-    EXPECT_EQ(Summary(), "4 rows x 2 columns, top row 0, nothing selected");
-    LDelRow(0, 3, list); // no count: every row, wherever it starts
-    EXPECT_EQ(Summary(), "0 rows x 2 columns, top row 0, nothing selected");
-}
-
 // As the event loop does it: the click selects one cell, then every column of its row.
 TEST_F(ListManager, WholeRowSelectionIgnoresOnlyOneAndIsFoundRowByRow) {
     ListHandle list = Make(10);
@@ -150,18 +116,6 @@ TEST_F(ListManager, WholeRowSelectionIgnoresOnlyOneAndIsFoundRowByRow) {
     EXPECT_EQ(cell.v, 5); // left as it was
     EXPECT_FALSE(LGetSelect(false, &cell, list));
     EXPECT_EQ(Summary(), "10 rows x 2 columns, top row 0, selected row 4");
-}
-
-TEST_F(ListManager, SelectionMovesWithTheRowsAndGoesWithThem) {
-    ListHandle list = Make(10);
-    LSetSelect(true, Cell{5, 1}, list);
-    LDelRow(3, 0, list);
-    EXPECT_EQ(FirstSelected(list), std::pair(2, 1));
-    EXPECT_EQ(TextOf(list, 2, 1), "5");
-    LAddRow(1, 0, list);
-    EXPECT_EQ(FirstSelected(list), std::pair(3, 1));
-    LDelRow(1, 3, list);
-    EXPECT_EQ(FirstSelected(list), std::pair(-1, -1));
 }
 
 TEST_F(ListManager, ScrollRangeAtAThousandRowsKeepsTheLastRowInView) {
@@ -191,7 +145,7 @@ TEST_F(ListManager, ScrollRangeAtAThousandRowsKeepsTheLastRowInView) {
 
 TEST_F(ListManager, DrawingShowsWholeRowsCutToTheirCellsAndHighlightsTheSelection) {
     Rect view{64, 16, 100, 385}; // two whole rows and a part of one
-    ListHandle list = Make(5, lOnlyOne, view);
+    ListHandle list = Make(5, view);
     std::string longName(30, 'x');
     LSetCell(longName.data(), SInt16(longName.size()), Cell{1, 0}, list);
     LSetSelect(true, Cell{1, 1}, list);
@@ -235,23 +189,6 @@ TEST_F(ListManager, ADoubleClickIsReportedOnceOnTheSecondClickOfTheSameCell) {
     EXPECT_FALSE(LClick(cell, 0, list));
     EXPECT_TRUE(LClick(cell, 0, list));
     EXPECT_FALSE(LClick(cell, 0, list));
-}
-
-TEST_F(ListManager, ShiftExtendsAndCommandTogglesOnlyWhereTheFlagsAllow) {
-    const std::string extendAndToggle = Global("click @292 @120 shift\nclick @108 @104 cmd\n");
-    Script("click row 1\n" + extendAndToggle);
-    ListHandle list = Make(5, 0);
-    Clicks(list);
-    EXPECT_TRUE(Selected(list, 1, 1));
-    EXPECT_TRUE(Selected(list, 3, 0));
-    EXPECT_FALSE(Selected(list, 2, 0)); // toggled off again
-    EXPECT_TRUE(Selected(list, 2, 1));
-
-    Script(extendAndToggle);
-    SetListSelectionFlags(list, lNoExtend | lNoDisjoint);
-    Clicks(list);
-    EXPECT_EQ(Summary(), "5 rows x 2 columns, top row 0, selected row 2");
-    EXPECT_FALSE(Selected(list, 2, 1));
 }
 
 TEST_F(ListManager, TheScrollBarsArrowsPagesAndThumbScrollByRows) {

@@ -55,8 +55,8 @@ class MenuFixture : public ::testing::Test {
         return log->answer;
     }
 
-    void Install(EventHandlerUPP handler, void* userData, UInt32 kind = kEventCommandProcess) {
-        EventTypeSpec type{kEventClassCommand, kind};
+    void Install(EventHandlerUPP handler, void* userData) {
+        EventTypeSpec type{kEventClassCommand, kEventCommandProcess};
         EventHandlerRef ref = nullptr;
         ASSERT_EQ(InstallApplicationEventHandler(handler, 1, &type, userData, &ref), noErr);
         handlers_.push_back(ref);
@@ -107,14 +107,6 @@ std::string FirstLine(const std::string& text) {
     return text.substr(0, text.find('\n'));
 }
 
-// Notes its call and passes the event on to the handlers installed before it.
-OSStatus PassOn(EventHandlerCallRef, EventRef event, void* calls) {
-    EXPECT_EQ(GetEventClass(event), kEventClassCommand);
-    EXPECT_EQ(GetEventKind(event), kEventCommandProcess);
-    ++*static_cast<int*>(calls);
-    return eventNotHandledErr;
-}
-
 std::vector<SRefCon> gQuits;
 
 OSErr RecordQuit(const AppleEvent* event, AppleEvent* reply, SRefCon refcon) {
@@ -128,27 +120,6 @@ OSErr DeclineQuit(const AppleEvent*, AppleEvent*, SRefCon) {
 }
 
 } // namespace
-
-TEST_F(MenuFixture, TheInterfaceFileGivesMenus128To131WithTheirCommands) {
-    MenuRef edit = GetMenuHandle(130);
-    ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(CountMenuItems(edit), 9);
-    MenuCommand command;
-    EXPECT_EQ(GetMenuItemCommandID(GetMenuHandle(128), 3, &command), noErr);
-    EXPECT_EQ(command, kHICommandQuit);
-    EXPECT_EQ(GetMenuItemCommandID(edit, 0, &command), menuItemNotFoundErr);
-    EXPECT_EQ(GetMenuItemCommandID(edit, 10, &command), menuItemNotFoundErr);
-
-    // A script finds an item by the titles it shows: the title, then the item under it.
-    auto points = TheModelView().menuItem("Sort", "By ID");
-    ASSERT_TRUE(points);
-    EXPECT_EQ(points->first.h, 160); // "Sort" starts after three titles and their spaces
-    EXPECT_EQ(points->first.v, 8);
-    EXPECT_EQ(points->second.v, 56); // the third row under the bar
-    WindowRef window;
-    EXPECT_EQ(FindWindow(points->first, &window), inMenuBar);
-    EXPECT_FALSE(TheModelView().menuItem("Sort", "By Date"));
-}
 
 TEST_F(MenuFixture, ItemsAreEnabledOneByOneOrByCommandAndQuitStaysEnabled) {
     MenuRef application = GetMenuHandle(128), sort = GetMenuHandle(131);
@@ -196,15 +167,6 @@ TEST_F(MenuFixture, TheMenuBarHoldsMenusFromResourcesAndInterfaceFiles) {
     EXPECT_EQ(FirstLine(Describe()), "menu bar: Edit* | Korvane* | Edit* | Sort*");
     DisposeMenu(edit);
     EXPECT_EQ(FirstLine(Describe()), "menu bar: Korvane* | Edit* | Sort*");
-
-    HiliteMenu(131);
-    EXPECT_EQ(platform::menus::HilitedMenu(), 131);
-    DeleteMenu(131);
-    EXPECT_EQ(platform::menus::HilitedMenu(), 0);
-    DrawMenuBar();
-    EXPECT_FALSE(platform::menus::BarNeedsDrawing());
-    InvalMenuBar();
-    EXPECT_TRUE(platform::menus::BarNeedsDrawing());
     PlatformResetResourceChain();
 }
 
@@ -286,23 +248,6 @@ TEST_F(MenuFixture, ModalLoopsSendNoCommandEventsAndTakeNoKeys) {
     EXPECT_EQ(menuResults_, (std::vector<SInt32>{MenuResult(131, 3)}));
     EXPECT_EQ(Choose(131, 2), 0);
     EXPECT_EQ(log.commands.size(), 1u);
-}
-
-TEST_F(MenuFixture, HandlersRunNewestFirstAndPassTheEventOn) {
-    CommandLog log;
-    int passed = 0, otherKind = 0;
-    Install(LogCommand, &log);
-    Install(NewEventHandlerUPP(PassOn), &passed);
-    Install(PassOn, &otherKind, 2);
-    EXPECT_EQ(Choose(131, 1), 0);
-    EXPECT_EQ(passed, 1);
-    EXPECT_EQ(otherKind, 0);
-    ASSERT_EQ(log.commands.size(), 1u);
-
-    EXPECT_EQ(RemoveEventHandler(handlers_[0]), noErr);
-    handlers_.erase(handlers_.begin());
-    EXPECT_EQ(Choose(131, 1), MenuResult(131, 1)); // passed on to nobody
-    EXPECT_EQ(passed, 2);
 }
 
 TEST_F(MenuFixture, QuitBecomesTheQuitAppleEvent) {

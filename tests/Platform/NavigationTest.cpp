@@ -8,7 +8,6 @@
 #include "Windows/Window.h"
 
 #include <cstring>
-#include <functional>
 #include <gmock/gmock.h>
 
 using namespace testsupport;
@@ -67,9 +66,7 @@ struct NavigationRecorder {
     std::vector<EventRecord> events;                // of kNavCBEvent
     NavUserAction action = kNavUserActionNone;
     bool validReply = false, replacing = false, stationery = false;
-    DescType selectionType = 0;
     std::string folder, name;
-    std::function<void(NavDialogRef)> onFirstEvent; // called once, on the first kNavCBEvent
 
     NavDialogRef PutFileDialog(WindowRef parent = nullptr) {
         NavDialogCreationOptions options;
@@ -91,7 +88,6 @@ struct NavigationRecorder {
         auto* recorder = static_cast<NavigationRecorder*>(data);
         if (selector == kNavCBEvent) {
             recorder->events.push_back(*params->eventData.eventDataParms.event);
-            if (auto first = std::exchange(recorder->onFirstEvent, nullptr)) first(params->context);
             return;
         }
         recorder->selectors.push_back(selector);
@@ -108,7 +104,6 @@ struct NavigationRecorder {
         stationery = reply.isStationery;
         AEDesc item;
         if (AEGetNthDesc(&reply.selection, 1, typeWildCard, nullptr, &item) == noErr) {
-            selectionType = item.descriptorType;
             folder = PathOfRef(item);
             AEDisposeDesc(&item);
         }
@@ -205,40 +200,6 @@ TEST(NavigationOpen, StartsInTheDefaultLocationTakesAbsolutePathsAndCancels) {
                 HasSubstr("item 4 static \"In: " + scene.Path("Sub") + "\""));
     EXPECT_EQ(GetFile(&location).path, scene.Path("Elsewhere.txt"));
     AEDisposeDesc(&location);
-
-    // Previews and object filters are not offered.
-    NavReplyRecord reply;
-    auto filter = [](AEDesc*, void*, void*, SInt16) -> Boolean { return true; };
-    EXPECT_EQ(NavGetFile(nullptr, &reply, nullptr, nullptr, nullptr, filter, nullptr, nullptr),
-              paramErr);
-    EXPECT_FALSE(reply.validRecord);
-}
-
-TEST(NavigationPutFile, AnswersWithTheFolderAndNameThenTerminates) {
-    ChooserScene scene;
-    scene.Folder("Sub");
-    scene.Script("print\nclick item 7\nchoose \"Sub/Report.txt\"\n"); // 7: stationery
-    NavigationRecorder recorder;
-    NavDialogRef dialog = recorder.PutFileDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(NavDialogRun(dialog), noErr);
-    EXPECT_THAT(recorder.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
-    EXPECT_EQ(recorder.action, kNavUserActionSaveAs);
-    EXPECT_TRUE(recorder.validReply);
-    EXPECT_EQ(recorder.selectionType, typeFSRef);
-    EXPECT_EQ(recorder.folder, scene.Path("Sub"));
-    EXPECT_EQ(recorder.name, "Report.txt");
-    EXPECT_FALSE(recorder.replacing);
-    EXPECT_TRUE(recorder.stationery);
-    EXPECT_TRUE(WindowList().empty());
-    const std::string printed = scene.Display().Printouts();
-    EXPECT_THAT(printed, HasSubstr("window \"Korvane\" dialog front"));
-    EXPECT_THAT(printed, HasSubstr("  item 1 button \"Save\" active default\n"
-                                   "  item 2 button \"Cancel\" active cancel\n"
-                                   "  item 3 edit \"Export.txt\" focus selection 0-10\n"
-                                   "  item 4 static \"In: " +
-                                   scene.folder.str() + "\" disabled\n"));
-    EXPECT_THAT(printed, HasSubstr("  item 7 checkbox \"Stationery\" off active\n"));
 }
 
 TEST(NavigationPutFile, AsksBeforeReplacingAndRefusesImpossibleNames) {
@@ -288,27 +249,6 @@ TEST(NavigationPutFile, ModalDialogPassesOtherWindowsEventsAndHoldsBackQuit) {
     EXPECT_EQ(event.what, kHighLevelEvent);
 }
 
-// The callback may end the dialog, or dispose of it, while the dialog's own loop runs.
-TEST(NavigationPutFile, ModalDialogEndsWhenItsCallbackEndsIt) {
-    ChooserScene scene;
-    SomeDialog(); // has an update due
-    NavigationRecorder terminating;
-    terminating.onFirstEvent = [](NavDialogRef dialog) {
-        EXPECT_EQ(NavCustomControl(dialog, kNavCtlTerminate, nullptr), noErr);
-    };
-    EXPECT_EQ(NavDialogRun(terminating.PutFileDialog()), noErr);
-    EXPECT_THAT(terminating.selectors, ElementsAre(kNavCBTerminate));
-    EXPECT_EQ(terminating.action, kNavUserActionNone);
-
-    SomeDialog();
-    NavigationRecorder disposing;
-    disposing.onFirstEvent = [](NavDialogRef dialog) { NavDialogDispose(dialog); };
-    EXPECT_EQ(NavDialogRun(disposing.PutFileDialog()), noErr);
-    EXPECT_TRUE(disposing.selectors.empty());
-    EXPECT_EQ(WindowList().size(), 2u);               // the two others only
-    EXPECT_FALSE(scene.Display().ScriptEndedEarly()); // no input was needed
-}
-
 TEST(NavigationSheet, LetsTheApplicationRunAndAnswersFromInsideItsLoop) {
     ChooserScene scene;
     WindowRef parent = GetDialogWindow(SomeDialog());
@@ -337,31 +277,4 @@ TEST(NavigationSheet, LetsTheApplicationRunAndAnswersFromInsideItsLoop) {
     EXPECT_EQ(recorder.folder, scene.folder.str());
     EXPECT_EQ(recorder.name, "Report.txt");
     EXPECT_EQ(WindowList().size(), 2u); // the sheet is gone
-}
-
-TEST(NavigationSheet, CancelAnswersWhileTerminateAndDisposeEndItWithoutAnAnswer) {
-    ChooserScene scene;
-    WindowRef parent = GetDialogWindow(SomeDialog());
-    scene.Script("cancel\n");
-    NavigationRecorder cancelling, terminating, quiet;
-    ASSERT_EQ(NavDialogRun(cancelling.PutFileDialog(parent)), noErr);
-    RunApplicationLoop(scene.Display());
-    EXPECT_THAT(cancelling.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
-    EXPECT_EQ(cancelling.action, kNavUserActionCancel);
-    EXPECT_FALSE(cancelling.validReply);
-
-    NavDialogRef dialog = terminating.PutFileDialog(parent);
-    ASSERT_EQ(NavDialogRun(dialog), noErr);
-    EXPECT_EQ(NavDialogRun(dialog), paramErr); // runs once
-    EXPECT_EQ(NavCustomControl(dialog, 31, nullptr), paramErr);
-    EXPECT_EQ(NavCustomControl(dialog, kNavCtlTerminate, nullptr), noErr);
-    EXPECT_THAT(terminating.selectors, ElementsAre(kNavCBTerminate)); // which disposed of it
-    EXPECT_EQ(FrontWindow(), parent);
-    EXPECT_EQ(NavCustomControl(dialog, kNavCtlTerminate, nullptr), paramErr);
-
-    dialog = quiet.PutFileDialog(parent);
-    ASSERT_EQ(NavDialogRun(dialog), noErr);
-    NavDialogDispose(dialog);
-    EXPECT_THAT(quiet.selectors, IsEmpty());
-    EXPECT_EQ(FrontWindow(), parent);
 }

@@ -273,18 +273,6 @@ TEST_F(ResourceManager, DamagedOrMissingResourceForksOpenNothing) {
     EXPECT_EQ(FSpDelete(&truncated), noErr); // nothing was left open
 }
 
-TEST_F(ResourceManager, ProtectedResourcesRefuseChangesAndRemoval) {
-    WriteResourceForkBytes(Spec("Guarded"),
-                           SerializeResourceFile({0, {{kStr, 1, "keep", resProtected, {0}}}}));
-    SInt16 file = Open(Spec("Guarded"));
-    Handle guarded = Get1Resource(kStr, 1);
-    ChangedResource(guarded);
-    EXPECT_EQ(ResError(), resAttrErr);
-    RemoveResource(guarded);
-    EXPECT_EQ(ResError(), rmvResFailed);
-    CloseResFile(file);
-}
-
 TEST(ResourceManagerBundle, ApplicationFileIsCurrentAboveTheSystemFileAndNeverWritten) {
     ScopedResourceBundle bundle(SystemFile(), ApplicationFile());
     const std::vector<UInt8> before = ReadFileBytes(bundle.applicationPath());

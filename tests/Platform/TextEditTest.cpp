@@ -82,24 +82,6 @@ TEST_F(TextEdit, HeightGivesTheHelpWindowsScrollRangeAndScrollingShowsWholeLines
                                                    "600\n    | line 38\n"));
 }
 
-TEST_F(TextEdit, StyleScrapFromTheBundleGivesItsRunsTheirFaces) {
-    TEHandle text = Make(216);
-    Handle body = GetResource(FOUR_CHAR_CODE("TEXT"), 10071);
-    Handle styles = GetResource(FOUR_CHAR_CODE("styl"), 10071);
-    ASSERT_NE(body, nullptr);
-    ASSERT_NE(styles, nullptr);
-    TEStyleInsert(*body, GetHandleSize(body), reinterpret_cast<StScrpHandle>(styles), text);
-    EXPECT_EQ((**text).teLength, GetHandleSize(body));
-    std::vector<DrawOp> texts = Texts();
-    ASSERT_FALSE(texts.empty());
-    EXPECT_EQ(texts.front().text, "The account list");
-    EXPECT_EQ(texts.front().face, bold);
-    EXPECT_THAT(Described(), HasSubstr("    | *The account list*\n    |\n    | Every account has a "
-                                       "*login name*, a *user*\n    | *name* and"));
-    ReleaseResource(body);
-    ReleaseResource(styles);
-}
-
 TEST(TextEditStyleScrap, RunsAreReadBigEndianAndAShortLastRunIsLeftOut) {
     std::vector<UInt8> scrap = {
         0,    3,                                                     // three runs

@@ -46,63 +46,11 @@ TEST(UnicodeUtilities, NameOptionsIgnoreCaseAndWidthButNotDiacriticsOrPunctuatio
     EXPECT_NE(Order(u"a b", u"ab"), 0);
 }
 
-TEST(UnicodeUtilities, OptionsLeftOutChangeTheOrder) {
-    EXPECT_EQ(Order(u"user10", u"user2", 0), -1); // digits one by one
-    EXPECT_NE(Order(u"Zed", u"zed", 0), 0);       // case counts
-    EXPECT_EQ(Order(u"Zed", u"zed", kUCCollateCaseInsensitiveMask), 0);
-    EXPECT_EQ(Order(u"a-b", u"ab", kUCCollateCaseInsensitiveMask), 0); // punctuation ignored
-    EXPECT_EQ(Order(u"a1", u"a01", kUCCollateDigitsAsNumberMask), 0);
-}
-
 TEST(UnicodeUtilities, RootOrderEvenUnderTheCLocale) {
     // Each test runs in a process of its own, so the collation is set up under these.
     testsupport::ScopedEnv all("LC_ALL", "C"), collate("LC_COLLATE", "C"), lang("LANG", "C");
     EXPECT_EQ(Order(u"a", u"B", 0), -1);      // code points would put B first
     EXPECT_EQ(Order(u"\u00C4", u"B", 0), -1); // and A with diaeresis after every ASCII letter
-}
-
-namespace {
-
-std::vector<UCCollationValue> KeyOf(CollatorRef collator, const std::u16string& text) {
-    std::vector<UCCollationValue> key(1);
-    ItemCount length = 0;
-    OSStatus status =
-        UCGetCollationKey(collator, Units(text), UniCharCount(text.size()), 1, &length, key.data());
-    if (status == kCollateBufferTooSmall) {
-        key.resize(length);
-        status = UCGetCollationKey(collator, Units(text), UniCharCount(text.size()), length,
-                                   &length, key.data());
-    }
-    EXPECT_EQ(status, noErr);
-    EXPECT_EQ(length, key.size());
-    return key;
-}
-
-} // namespace
-
-TEST(UnicodeUtilities, CollationKeysOrderAsTheTextsCompare) {
-    CollatorRef collator = nullptr;
-    ASSERT_EQ(UCCreateCollator(nullptr, 0, kNameOptions, &collator), noErr);
-    const std::u16string texts[] = {u"",        u"A",      u"anna", u"Bob",   u"a-b", u"ab",
-                                    u"user2",   u"user10", u"a1",   u"a01",   u"e",   u"\u00E9",
-                                    u"e\u0301", u"\uFF3A", u"Z",    u"\uFDFA"};
-    for (const auto& a : texts) {
-        for (const auto& b : texts) {
-            std::vector<UCCollationValue> keyA = KeyOf(collator, a), keyB = KeyOf(collator, b);
-            SInt32 order = 99;
-            Boolean equivalent = 99;
-            ASSERT_EQ(UCCompareCollationKeys(keyA.data(), keyA.size(), keyB.data(), keyB.size(),
-                                             &equivalent, &order),
-                      noErr);
-            EXPECT_EQ(order, Order(a, b))
-                << std::string(a.begin(), a.end()) << " / " << std::string(b.begin(), b.end());
-            EXPECT_EQ(equivalent, order == 0);
-        }
-    }
-    // One character that expands to eighteen.
-    EXPECT_GT(KeyOf(collator, u"\uFDFA").size(), KeyOf(collator, u"a").size() + 2);
-    EXPECT_EQ(UCDisposeCollator(&collator), noErr);
-    EXPECT_EQ(collator, nullptr);
 }
 
 TEST(UnicodeUtilities, RefusesWhatItCannotServe) {

@@ -32,28 +32,6 @@ class WindowsAndEvents : public ::testing::Test {
 
 } // namespace
 
-TEST_F(WindowsAndEvents, FindWindowNamesEveryPartFrontToBack) {
-    Script("");
-    WindowRef back = Make("Back", 80, 80), front = Make("Front", 240, 160), hit = nullptr;
-    EXPECT_EQ(FindWindow(Point{4, 100}, &hit), inMenuBar);
-    EXPECT_EQ(FindWindow(Point{200, 300}, &hit), inContent);
-    EXPECT_EQ(hit, front);
-    EXPECT_EQ(FindWindow(Point{150, 400}, &hit), inDrag); // front's title bar
-    EXPECT_EQ(FindWindow(Point{150, 250}, &hit), inGoAway);
-    EXPECT_EQ(FindWindow(Point{100, 100}, &hit), inContent);
-    EXPECT_EQ(hit, back);
-    EXPECT_EQ(FindWindow(Point{700, 900}, &hit), inDesk);
-    EXPECT_EQ(hit, nullptr);
-    EXPECT_EQ(FrontWindow(), front);
-    SelectWindow(back);
-    EXPECT_EQ(FrontWindow(), back);
-    EXPECT_EQ(platform::windows::WindowList()[1], front);
-    back->visible = false;
-    EXPECT_EQ(FrontWindow(), front);
-    Make("Plain", 500, 400, false);
-    EXPECT_EQ(FindWindow(Point{390, 510}, &hit), inDrag); // no close box to hit
-}
-
 TEST_F(WindowsAndEvents, ActivateAndUpdateEventsFollowTheFrontWindow) {
     Script("");
     WindowRef first = Make("First", 80, 80);
@@ -146,18 +124,4 @@ TEST_F(WindowsAndEvents, ModalLoopsHoldBackTheQuitEventAndKeyEquivalents) {
     EXPECT_EQ(Next().what, kHighLevelEvent);
     EXPECT_EQ(Char(Next()), UInt32('x'));
     events::SetKeyEquivalentFilter(nullptr);
-}
-
-TEST_F(WindowsAndEvents, TheModelPrintsAndAnEndedScriptAsksTheProgramToQuit) {
-    Script("wait 30\nprint\n");
-    Make("Job Account", 80, 80);
-    Next(activMask);
-    EventRecord event = Next();
-    EXPECT_EQ(driver_->Printouts(), "--- screen at tick 90 ---\n"
-                                    "window \"Job Account\" application window front closable at "
-                                    "80,80 size 320x160\n---\n");
-    EXPECT_EQ(event.what, kHighLevelEvent);
-    EXPECT_TRUE(driver_->ScriptEndedEarly());
-    EXPECT_NE(driver_->Messages().find("script ended"), std::string::npos);
-    EXPECT_EQ(Char(Next()), 27u); // then every modal dialog is cancelled
 }

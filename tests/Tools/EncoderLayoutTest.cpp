@@ -59,75 +59,6 @@ TEST(ResourceEncoders, ItemListFollowsTheItemSizeRule) {
     EXPECT_EQ(ditl[2 + 14 + 3], 0) << "pad byte after the odd text";
 }
 
-TEST(ResourceEncoders, WindowAndControlTemplates) {
-    auto dlog = CompileOne("dialog 7\n    bounds 40,48 560x320\n    window document-fixed\n"
-                           "    close-box yes\n    visible no\n    items 1007\n    title \"Abc\"\n"
-                           "    placement center-main-screen\nend\n");
-    EXPECT_TRUE(SameRect(RectAt(dlog, 0), Rect{48, 40, 368, 600}));
-    EXPECT_EQ(Big16(dlog, 8), 4);     // window definition
-    EXPECT_EQ(dlog[10], 0);           // visible
-    EXPECT_EQ(dlog[12], 1);           // close box
-    EXPECT_EQ(Big16(dlog, 18), 1007); // item list
-    EXPECT_EQ(PascalAt(dlog, 20), "Abc");
-    ASSERT_EQ(dlog.size(), 26u); // title padded to an even length
-    EXPECT_EQ(Big16(dlog, 24), 0x280A);
-
-    auto alrt = CompileOne("alert 8\n    bounds 0,16 64x32\n    items 8\n    default-button 2\n"
-                           "    beeps 1\nend\n");
-    EXPECT_TRUE(SameRect(RectAt(alrt, 0), Rect{16, 0, 48, 64}));
-    EXPECT_EQ(Big16(alrt, 8), 8);
-    EXPECT_EQ(UInt16(Big16(alrt, 10)), 0xDDDD); // item 2 outlined, drawn, one beep, every stage
-    EXPECT_EQ(alrt.size(), 14u);
-
-    auto cntl = CompileOne("control 9\n    bounds 544,48 16x224\n    definition scroll-bar\n"
-                           "    maximum 5\n    title \"T\"\nend\n");
-    EXPECT_TRUE(SameRect(RectAt(cntl, 0), Rect{48, 544, 272, 560}));
-    EXPECT_EQ(Big16(cntl, 12), 5);  // maximum
-    EXPECT_EQ(Big16(cntl, 16), 16); // procID
-    EXPECT_EQ(PascalAt(cntl, 22), "T");
-}
-
-TEST(ResourceEncoders, MenusAndTheirCommandNumbers) {
-    auto menu = CompileOne("menu 130\n    title \"Edit\"\n    item \"Undo\" key Z disabled\n"
-                           "    separator\n    item \"Cut\" key X\nend\n");
-    EXPECT_EQ(Big16(menu, 0), 130);
-    EXPECT_EQ(Big32(menu, 10), 0b1001u); // title and Cut enabled
-    EXPECT_EQ(PascalAt(menu, 14), "Edit");
-    size_t at = 19;
-    EXPECT_EQ(PascalAt(menu, at), "Undo");
-    EXPECT_EQ(menu[at + 6], 'Z');
-    at += 9;
-    EXPECT_EQ(PascalAt(menu, at), "-");
-    at += 6;
-    EXPECT_EQ(PascalAt(menu, at), "Cut");
-    EXPECT_EQ(menu[at + 5], 'X');
-    EXPECT_EQ(menu.size(), at + 8 + 1); // ends with a zero byte
-
-    auto mcmd = CompileOne("menu-commands 130\n    commands 21 22\n    commands 300\nend\n");
-    ASSERT_EQ(mcmd.size(), 8u);
-    SInt16 native[4];
-    std::memcpy(native, mcmd.data(), sizeof native);
-    EXPECT_EQ(native[0], 3);
-    EXPECT_EQ(native[1], 21);
-    EXPECT_EQ(native[2], 22);
-    EXPECT_EQ(native[3], 300);
-}
-
-TEST(ResourceEncoders, StringsAndHelpTopics) {
-    auto list = CompileOne("string-list 1\n    \"one\"\n    2 \"\"\n    \"three\"\nend\n");
-    EXPECT_EQ(list, (std::vector<UInt8>{0, 3, 3, 'o', 'n', 'e', 0, 5, 't', 'h', 'r', 'e', 'e'}));
-
-    auto help = CompileOne("help-topics 1007\n    topic 10071 \"List\"\n    topic 300 \"" +
-                           std::string(47, 'x') + "\"\nend\n");
-    ASSERT_EQ(help.size(), 2u + 2 * 50);
-    EXPECT_EQ(Big16(help, 0), 2);
-    EXPECT_EQ(PascalAt(help, 2), "List");
-    EXPECT_EQ(help[2 + 5], 0) << "title padded with zeros";
-    EXPECT_EQ(Big16(help, 2 + 48), 10071);
-    EXPECT_EQ(PascalAt(help, 52), std::string(47, 'x'));
-    EXPECT_EQ(Big16(help, 52 + 48), 300);
-}
-
 TEST(ResourceEncoders, StyledTextMakesTextAndStyleRuns) {
     auto entries = Compile("styled-text 12 \"Topic\"\n"
                            "    font 1\n    size 12\n    colour #FF8000\n"
@@ -160,29 +91,4 @@ TEST(ResourceEncoders, PlainTextFromAFile) {
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(std::string(entries[0].data.begin(), entries[0].data.end()),
               "First line joins.\r\rSecond *paragraph*.");
-}
-
-TEST(ResourceEncoders, VersionNumberFormatAndColourTable) {
-    auto vers = CompileOne("version 1\n    version 12.3.4\n    stage beta\n    short \"12.3.4\"\n"
-                           "    long \"12.3.4, test\"\nend\n");
-    EXPECT_EQ(vers[0], 0x12);
-    EXPECT_EQ(vers[1], 0x34);
-    EXPECT_EQ(vers[2], 0x60);
-    EXPECT_EQ(PascalAt(vers, 6), "12.3.4");
-    EXPECT_EQ(PascalAt(vers, 13), "12.3.4, test");
-
-    auto itl0 = CompileOne("number-format 0\n    decimal-point \",\"\n    metric yes\nend\n");
-    ASSERT_EQ(itl0.size(), 32u);
-    EXPECT_EQ(itl0[0], ',');
-    EXPECT_EQ(itl0[3], '$');
-    EXPECT_EQ(itl0[29], 0xFF); // metric
-
-    auto clut = CompileOne("colour-table 8\n    0 #FFFFFF\n    1 #00800000FFFF\nend\n");
-    ASSERT_EQ(clut.size(), 8u + 2 * 8);
-    EXPECT_EQ(Big16(clut, 6), 1); // entries less one
-    EXPECT_EQ(UInt16(Big16(clut, 10)), 0xFFFF);
-    EXPECT_EQ(Big16(clut, 16), 1);
-    EXPECT_EQ(Big16(clut, 18), 0x0080);
-    EXPECT_EQ(Big16(clut, 20), 0);
-    EXPECT_EQ(UInt16(Big16(clut, 22)), 0xFFFF);
 }

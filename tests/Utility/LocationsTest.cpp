@@ -54,34 +54,6 @@ TEST(StandardFolders, PathsAreCopiedOnlyWhenTheyFitWholly) {
     EXPECT_EQ(buffer, domains.temp().str() + "/");
 }
 
-TEST(BundleInformation, IdentifierAndLocalizedNames) {
-    ScopedEnv all("LC_ALL", "en_US.UTF-8");
-    {
-        PlatformScopedMainBundle bundle(KORVANE_BUILD_BUNDLE);
-        char identifier[64];
-        ASSERT_TRUE(GetBundleIdentifier(identifier, sizeof identifier));
-        EXPECT_STREQ(identifier, "org.korvane.Korvane");
-        char* name = nullptr;
-        ASSERT_TRUE(GetCFBundleName(&name));
-        EXPECT_STREQ(name, "Korvane");
-        std::free(name);
-        char* untouched = identifier;
-        EXPECT_FALSE(GetLocalizedName("OEM Name", &untouched)); // not localized
-        EXPECT_EQ(untouched, identifier);
-        EXPECT_FALSE(GetLocalizedName(nullptr, &untouched));
-        EXPECT_FALSE(GetLocalizedName("CFBundleName", nullptr));
-        EXPECT_FALSE(GetLocalizedName("\xFF", &untouched));
-    }
-    TempFolder empty;
-    PlatformScopedMainBundle bundle(empty.str().c_str());
-    char identifier[64] = "unchanged";
-    EXPECT_FALSE(GetBundleIdentifier(identifier, sizeof identifier));
-    EXPECT_STREQ(identifier, "unchanged");
-    char* name = nullptr;
-    EXPECT_FALSE(GetCFBundleName(&name));
-    EXPECT_EQ(name, nullptr);
-}
-
 TEST(SandboxTest, HomeDifferingFromThePasswordDatabaseMeansSandboxed) {
     const passwd* user = getpwuid(getuid());
     if (!user || !user->pw_dir) GTEST_SKIP() << "no password entry for this user";

@@ -22,7 +22,7 @@ using ::testing::HasSubstr;
 namespace {
 
 const std::string kABC = "a,1,A\r\nb,2,B\r\nc,3,C\r\n";
-const std::string kAnswer = "print\nkey return\n", kDecline = "print\nkey escape\n";
+const std::string kAnswer = "print\nkey return\n";
 
 // The front window of a printout: the alert, when one is open.
 std::string FrontWindow(const std::string& printout) {
@@ -71,12 +71,9 @@ class EntryEditor : public ::testing::Test {
         WriteText(store.WorkingCopyPath(), workingCopy);
         ASSERT_EQ(ShowJobAccountDialog(context), noErr);
     }
-    void SelectRow(short row, Boolean on = true) {
-        for (SInt16 column = 0; column < 2; ++column)
-            LSetSelect(on, Cell{row, column}, context->settingPrivate->theList);
-    }
     void EditRow(short row) {
-        SelectRow(row);
+        for (SInt16 column = 0; column < 2; ++column)
+            LSetSelect(true, Cell{row, column}, context->settingPrivate->theList);
         JobAccountDialogItemProc(context, context->jobAccountDialog, kJAItemEdit);
         ASSERT_NE(Editor(), nullptr);
     }
@@ -155,54 +152,6 @@ TEST_F(EntryEditor, CancelAndAFullListCloseTheEditorWithoutStoring) {
     EXPECT_EQ(Editor(), nullptr);
     EXPECT_EQ(WorkingCopy(), full);
     EXPECT_FALSE(SAVE_BUTTON_Flag);
-}
-
-TEST_F(EntryEditor, NewEntriesGoToThePageStartOrReplaceAfterTheQuestion) {
-    OpenList(kABC);
-    OpenNew(Entry("d", "", "d"));
-    EXPECT_TRUE(Type(kEditorItemAccountID, "4"));
-    EXPECT_EQ(Confirm(""), "");
-    EXPECT_EQ(WorkingCopy(), "d,4,d\r\n" + kABC);
-    EXPECT_TRUE(SAVE_BUTTON_Flag);
-    EXPECT_EQ(Editor(), nullptr);
-    EXPECT_EQ((*context->settingPrivate->theList)->dataBounds.bottom, 4);
-
-    for (const std::string& script : {kDecline, kAnswer}) {
-        OpenNew(Entry("b", "", "b"));
-        EXPECT_TRUE(Type(kEditorItemAccountID, "9"));
-        EXPECT_EQ(Confirm(script), ReplaceQuestion());
-    }
-    EXPECT_EQ(WorkingCopy(), "d,4,d\r\na,1,A\r\nb,9,b\r\nc,3,C\r\n");
-}
-
-TEST_F(EntryEditor, AnEditReplacesTheEntryItWasOpenedOn) {
-    OpenList(kABC);
-    EditRow(2);
-    SelectRow(2, false);
-    SelectRow(0); // another row selected meanwhile
-    EXPECT_TRUE(Type(kEditorItemUserName, "Cee"));
-    EXPECT_EQ(Confirm(""), "");
-    EXPECT_EQ(WorkingCopy(), "c,3,Cee\r\na,1,A\r\nb,2,B\r\n");
-
-    // Login name unchanged, selection lost: stored once, at the top, no question.
-    EditRow(2);
-    SelectRow(2, false);
-    EXPECT_TRUE(Type(kEditorItemAccountID, "22"));
-    EXPECT_EQ(Confirm(""), "");
-    EXPECT_EQ(WorkingCopy(), "b,22,B\r\nc,3,Cee\r\na,1,A\r\n");
-}
-
-TEST_F(EntryEditor, AnEditToALoginNameTakenByAnotherEntryAsksFirst) {
-    OpenList(kABC);
-    EditRow(2);
-    EXPECT_TRUE(Type(kEditorItemLoginName, "a"));
-    EXPECT_EQ(Confirm(kDecline), ReplaceQuestion());
-    EXPECT_EQ(WorkingCopy(), kABC); // the edited entry stays as it was
-
-    EditRow(2);
-    EXPECT_TRUE(Type(kEditorItemLoginName, "a"));
-    EXPECT_EQ(Confirm(kAnswer), ReplaceQuestion());
-    EXPECT_EQ(WorkingCopy(), "a,3,C\r\nb,2,B\r\n"); // a overwritten where it was, c gone
 }
 
 TEST_F(EntryEditor, AnEditWhoseEntryChangedOrWentMeanwhileIsStoredAsNew) {

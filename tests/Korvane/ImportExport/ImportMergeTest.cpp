@@ -103,18 +103,6 @@ TEST(ImportDuplicates, EarlierMarksOnTheListAreCleared) {
     EXPECT_FALSE(blocks[1].records[0].duplicateFlag);
 }
 
-TEST_F(ImportContext, WriterPutsTheKeptListFirstThenTheAcceptedLines) {
-    Stage(store.entries, "anna,5,Anna A\r\nbob,7,Bob B\r\n");
-    Stage(staged.get(), "bob,70,Bob New\r\nbad,0,X\r\ncarl,9,Carl C\r\n");
-    SampleCheckRange_at_ImportFunc(store.context);
-    MarkImportDuplicates(staged.get(), store.entries);
-    EXPECT_EQ(SaveJASettingToJATemp_at_ImportFunc(store.context), noErr);
-    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()),
-              "anna,5,Anna A\r\nbob,70,Bob New\r\ncarl,9,Carl C\r\n");
-    EXPECT_TRUE(SAVE_BUTTON_Flag);
-    EXPECT_EQ(store.setting->entries, store.entries);
-}
-
 TEST_F(ImportContext, FailedWriteLeavesTheWorkingCopyAsItWas) {
     WriteText(store.WorkingCopyPath(), "anna,5,Anna A\r\n");
     // The new content's place is taken by a folder that cannot be removed.

@@ -57,18 +57,6 @@ TEST(ImportParse, LinesAndFields) {
     }
 }
 
-TEST(ImportParse, LinesAreCutAt346BytesAndOverlongLoginNamesMarked) {
-    const std::string login255(255, 'l'), user(134, 'u');
-    Parsed p;
-    // The cut itself is also checked end to end.
-    p.Parse(login255 + ",123456789," + user + "\r\n" + login255 + "x,1,U\r\n" +
-            std::string(400, 'n') + ",1,U\r\n");
-    ASSERT_EQ(p.staged->entryCount, 2);
-    EXPECT_FALSE(p.staged->records[0].invalidFlag);
-    EXPECT_TRUE(p.staged->records[1].invalidFlag) << "256-byte login name";
-    EXPECT_EQ(p.incomplete, 1) << "its commas lie beyond the 346 bytes read";
-}
-
 TEST(ImportParse, ReadsAtMost5100LinesEmptyOnesIncluded) {
     std::string text = "\r\n";
     for (int n = 1; n <= 5100; ++n)
