@@ -84,7 +84,7 @@ TEST_F(ProgramTest, ACommitThatFailsAtSaveOrAtQuitKeepsTheChangesAndQuittingStil
     SKIP_UNLESS_ROOT();
     for (const char* save : {"click item 4\n", "quit\nclick item 1\n"}) {
         SCOPED_TRACE(save);
-        WriteFile(oemFolder(), "not a folder"); // the commit cannot make the file inside it
+        WriteFile(oemFolder(), "not a folder");  // the commit cannot make the file inside it
         WriteFile(workingCopy(), kThreeEntries); // a leftover, shown as the list
         RunResult run = Run(std::string("click row 1\nclick item 16\n") + save +
                             "admin \"root\" \"pw\"\nprint\nkey return\nprint\nquit\nprint\n"

@@ -21,9 +21,7 @@ enum Kind { User = 0, Button = 4, Control = 7, Static = 8, Edit = 16 };
 
 class BundleResources : public testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        application_ = Load("Korvane.rsrc");
-    }
+    static void SetUpTestSuite() { application_ = Load("Korvane.rsrc"); }
 
     static std::map<std::pair<ResType, int>, std::vector<UInt8>> Load(const std::string& name) {
         std::vector<UInt8> bytes = testsupport::ReadFileBytes(kResources + name);
