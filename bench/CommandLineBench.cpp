@@ -83,6 +83,14 @@ void BM_CheckCommand5000(benchmark::State& state) {
 }
 BENCHMARK(BM_CheckCommand5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The file imported into itself: every line replaces a listed entry.
+void BM_ImportDryRun5000(benchmark::State& state) {
+    RunProcess(state, [](const FullSystemList& list) {
+        return std::vector<std::string>{Program(), "import", "--dry-run", list.Path()};
+    });
+}
+BENCHMARK(BM_ImportDryRun5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 void BM_Cat5000(benchmark::State& state) {
     RunProcess(state, [](const FullSystemList& list) {
         return std::vector<std::string>{"/bin/cat", list.Path()};

@@ -16,3 +16,7 @@ constexpr int kHeadlessScriptEndedEarlyStatus = 3;
 // output must be one) and gives it back when it ends, also after Ctrl-C, SIGTERM or SIGHUP,
 // which end it as a quit does.
 void PlatformUseTerminalDisplay();
+
+// Gives the terminal back at once, as at the end: for a command that took the terminal display
+// only to ask the person something and then reports on the terminal itself.
+void PlatformEndTerminalDisplay();

@@ -194,3 +194,86 @@ TEST_F(ProgramTest, AChangeWaitsForNoOneAndRefusesWhatItCannotDoSafely) {
     EXPECT_GT(busy.err.size(), 20u) << "the message of the list-in-use alert";
     EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
 }
+
+TEST_F(ProgramTest, ImportMergesByTheImportsRulesAndNamesEachLineLeftOut) {
+    SKIP_UNLESS_ROOT();
+    WriteJAFile(kThreeEntries);
+    const std::string file = domains.temp() / "new.csv";
+    WriteFile(file, "anna,201,Anna New\r\ncarl,12,Carl\n\njust text\rdan d,013,Dan\r\n"
+                    "carl,13,Carl C\ned,14,Ed \"E\"\nfay f,15,Fay");
+    const std::string at = file + ":";
+    const std::string skipped =
+        at + "2: skipped: carl comes again on line 6, which is imported instead.\n" + at +
+        "4: skipped: the line does not read login name,ID,user name.\n" + at +
+        "5: skipped: The account ID must be a number from 1 to 999999999, typed with digits only "
+        "and without a leading 0.\n" +
+        at +
+        "7: skipped: A user name cannot contain commas, double quotes or line breaks. Please "
+        "remove them from the user name.\n";
+
+    // A dry run reports the same and changes nothing; lines were refused, so both end with 1.
+    RunResult dry = RunWith({"import", "--dry-run", file});
+    EXPECT_EQ(dry.status, 1) << dry.err;
+    EXPECT_EQ(dry.out, skipped + "would replace anna\nwould replace carl\nwould add fay f\n");
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+    RunResult run = RunWith({"import", file});
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, skipped + "replaced anna\nreplaced carl\nadded fay f\n");
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"bob", "7", "Bob B"},
+                                             {"anna", "201", "Anna New"},
+                                             {"carl", "13", "Carl C"},
+                                             {"fay f", "15", "Fay"}}));
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+
+    // A file whose lines all follow the rules ends with 0; importing it again changes nothing.
+    WriteFile(file, "bob,8,Bob C\r\n");
+    EXPECT_EQ(RunWith({"import", file}).status, 0);
+    const std::string merged = ReadFileText(jaFile());
+    EXPECT_EQ(RunWith({"import", file}).out, "replaced bob\n");
+    EXPECT_EQ(ReadFileText(jaFile()), merged);
+
+    // Nothing acceptable: the import's own message, nothing changed.
+    for (const std::string& text : {std::string(), std::string("\x7f"
+                                                               "ELF\x02\0\0,\r\n",
+                                                               10)}) {
+        WriteFile(file, text);
+        RunResult nothing = RunWith({"import", file});
+        EXPECT_EQ(nothing.status, 1);
+        EXPECT_EQ(nothing.err,
+                  "korvane: Nothing was imported: the file holds no line of the form "
+                  "login name,ID,user name that follows the entry rules (see Help).\n");
+        EXPECT_EQ(ReadFileText(jaFile()), merged);
+    }
+    EXPECT_EQ(RunWith({"import", domains.temp().str()}).status, 3);
+    EXPECT_EQ(RunWith({"import", domains.temp() / "missing.csv"}).status, 3);
+    EXPECT_EQ(RunWith({"import"}).err, "usage: korvane import FILE [--dry-run]\n");
+    EXPECT_EQ(RunWith({"import", file, file}).status, 2);
+    EXPECT_EQ(ReadFileText(jaFile()), merged);
+}
+
+TEST_F(ProgramTest, ImportStopsAtTheListsLimitAndAtTheLinesItReads) {
+    // Room for two: the entry that replaces u1 and one new one.
+    const std::string listed = NumberedLines(1, 4999);
+    WriteJAFile(listed);
+    const std::string file = domains.temp() / "new.csv";
+    std::string text = "u1,77,U\r\nnew1,1,N\r\nnew2,2,N\r\nbad,0,N\r\nnew3,3,N\r\n";
+    for (int i = 6; i <= 5101; ++i)
+        text += "\r\n";
+    WriteFile(file, text + "late,5,L\r\n");
+    RunResult run = RunWith({"import", file, "--dry-run"});
+    EXPECT_EQ(run.status, 1);
+    const std::string at = file + ":";
+    EXPECT_EQ(run.out,
+              at +
+                  "3: skipped: this line and the 1 accepted after it are left out. The list can "
+                  "hold at most 5000 entries, so not everything was imported. The entries beyond "
+                  "that limit were left out.\n" +
+                  at +
+                  "4: skipped: The account ID must be a number from 1 to 999999999, typed with "
+                  "digits only and without a leading 0.\n" +
+                  at +
+                  "5101: skipped: this line and those after it are not read: an import reads at "
+                  "most 5100 lines.\n" +
+                  "would replace u1\nwould add new1\n");
+    EXPECT_EQ(ReadFileText(jaFile()), listed);
+}

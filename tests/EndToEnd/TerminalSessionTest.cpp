@@ -9,13 +9,15 @@ namespace {
 
 class TerminalSession : public ProgramTest {
   protected:
-    // The program in its own tmux server; its exit status goes to a file when it ends.
-    std::string Command() const {
+    // The program in its own tmux server, with arguments given as shell words; its exit status
+    // goes to a file when it ends.
+    std::string Command(const std::string& arguments = "") const {
         const passwd* user = getpwuid(getuid());
         return "env XDG_CONFIG_HOME='" + userPrefs() + "' KORVANE_LOCAL_ROOT='" +
                domains.localRoot() + "' KORVANE_ASK_AS_ROOT=1 HOME='" +
                std::string(user ? user->pw_dir : "/") + "' LANG=C.UTF-8 '" + KORVANE_BUILD_BUNDLE +
-               "/Contents/MacOS/Korvane'; echo $? > '" + statusFile() + "'; sleep 60";
+               "/Contents/MacOS/Korvane' " + arguments + "; echo $? > '" + statusFile() +
+               "'; sleep 60";
     }
     std::string Socket() const { return "korvane-test-" + std::to_string(getpid()); }
     std::string statusFile() const { return domains.temp() / "status"; }
@@ -172,4 +174,28 @@ TEST_F(TerminalSession, ArrowKeysSentTogetherMoveAsManyRowsAndOpenNothing) {
         ASSERT_EQ(SelectedUser(tmux.Screen(true)), row + 1) << tmux.Screen();
         ASSERT_EQ(tmux.Screen().find("Login name:"), std::string::npos) << "at row " << row;
     }
+}
+
+TEST_F(TerminalSession, ASubcommandAsksForTheRightsOnTheTerminalAndCommitsOnlyWhenGiven) {
+    SKIP_UNLESS_ROOT();
+    WriteJAFile(kThreeEntries);
+    {
+        TmuxSession tmux(Socket(), Command("remove bob"));
+        ASSERT_TRUE(tmux.WaitFor("Administrator Rights"));
+        tmux.Keys({"Escape"});
+        ASSERT_TRUE(WaitForExit());
+        EXPECT_EQ(ReadFileText(statusFile()), "1\n");
+        EXPECT_TRUE(tmux.WaitFor("administrator rights refused; nothing was saved"));
+        EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+    }
+    std::filesystem::remove(statusFile());
+    TmuxSession tmux(Socket(), Command("remove bob"));
+    ASSERT_TRUE(tmux.WaitFor("Administrator Rights"));
+    tmux.Keys({"Tab"});
+    tmux.Type("secret");
+    tmux.Keys({"Enter"});
+    ASSERT_TRUE(WaitForExit());
+    EXPECT_EQ(ReadFileText(statusFile()), "0\n");
+    EXPECT_TRUE(tmux.WaitFor("removed bob"));
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
 }

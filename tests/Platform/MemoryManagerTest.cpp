@@ -4,6 +4,30 @@
 #include <cstring>
 #include <gtest/gtest.h>
 
+TEST(MemoryManager, PointersAreSizedAndClearedWhenAsked) {
+    Ptr p = NewPtrClear(64);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(MemError(), noErr);
+    for (int i = 0; i < 64; ++i)
+        EXPECT_EQ(p[i], 0);
+    DisposePtr(p);
+    DisposePtr(nullptr);
+
+    // Blocks as big as an entry list, mapped apart: each is whole and cleared, also where the
+    // one disposed before it was written.
+    for (int round = 0; round < 3; ++round) {
+        const Size big = (Size(4) << 20) - round;
+        Ptr block = NewPtrClear(big);
+        ASSERT_NE(block, nullptr);
+        EXPECT_EQ(block[0] | block[big / 2] | block[big - 1], 0);
+        std::memset(block, 0x5A, size_t(big));
+        DisposePtr(block);
+    }
+
+    EXPECT_EQ(NewPtr(-1), nullptr);
+    EXPECT_EQ(MemError(), memFullErr);
+}
+
 TEST(MemoryManager, HandlesKeepTheirContentWhenTheyGrowAndShrink) {
     Handle h = NewHandleClear(4);
     ASSERT_NE(h, nullptr);

@@ -7,27 +7,12 @@
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 namespace {
-
-bool ReadWholeStream(const char* path, std::string* text) {
-    std::FILE* in = std::fopen(path, "rb");
-    if (!in) return false;
-    char piece[65536];
-    size_t got;
-    while ((got = std::fread(piece, 1, sizeof piece, in)) > 0)
-        text->append(piece, got);
-    const bool failed = std::ferror(in);
-    const int error = errno;
-    std::fclose(in);
-    errno = error;
-    return !failed;
-}
 
 class LineReporter {
   public:
@@ -94,7 +79,7 @@ int CheckCommand(int argc, char** argv) {
     if (argc > 2) return UsageError("check [FILE]");
     if (argc == 2) {
         std::string text;
-        if (ReadWholeStream(argv[1], &text)) return CheckText(argv[1], text);
+        if (ReadFileText(argv[1], &text)) return CheckText(argv[1], text);
         std::perror(argv[1]);
         return kExitSystemError;
     }

@@ -5,6 +5,7 @@
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/DataStore/WorkingCopyLock.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
@@ -33,9 +34,28 @@ OSErr LocateWorkingCopy(GlueRec* context) {
     return SetJAFileLocations(context);
 }
 
+// The terminal display, lent to the administrator prompt and given back before the command
+// reports on the terminal.
+class TerminalPromptClass {
+  public:
+    TerminalPromptClass() = default;
+    ~TerminalPromptClass() {
+        if (used_) PlatformEndTerminalDisplay();
+    }
+    TerminalPromptClass(const TerminalPromptClass&) = delete;
+    TerminalPromptClass& operator=(const TerminalPromptClass&) = delete;
+    void Use() {
+        PlatformUseTerminalDisplay();
+        used_ = true;
+    }
+
+  private:
+    bool used_ = false;
+};
+
 // The right without asking anyone: a superuser has it. Otherwise a person at a terminal is asked
 // there; with no one to ask, the change is refused before anything is written.
-bool RightCanBeHad() {
+bool RightCanBeHad(TerminalPromptClass* prompt) {
     AuthorizationRef ref = nullptr;
     if (AuthorizationCreate(nullptr, nullptr, kAuthorizationFlagDefaults, &ref) != noErr)
         return false;
@@ -46,7 +66,7 @@ bool RightCanBeHad() {
     AuthorizationFree(ref, kAuthorizationFlagDefaults);
     if (status == errAuthorizationSuccess) return true;
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
-    PlatformUseTerminalDisplay();
+    prompt->Use();
     return true;
 }
 
@@ -85,6 +105,10 @@ ListChangeClass::ListChangeClass()
 ListChangeClass::~ListChangeClass() {
     if (workingCopyMade_) FSpDelete(&context_->tempFileSpec);
     UnlockWorkingCopy();
+    if (setting_ && setting_->importEntries) {
+        DisposePtr(setting_->importEntries->importText);
+        DisposePtr(reinterpret_cast<Ptr>(setting_->importEntries));
+    }
     if (setting_) DisposePtr(reinterpret_cast<Ptr>(setting_->entries));
     DisposePtr(reinterpret_cast<Ptr>(setting_));
     DisposePtr(reinterpret_cast<Ptr>(context_));
@@ -111,6 +135,17 @@ int ListChangeClass::Begin() {
     return err == noErr ? kExitDone : ReportSystemError("cannot read the job-accounting file", err);
 }
 
+int ListChangeClass::ReadOnly() {
+    if (!context_ || !setting_ || !setting_->entries)
+        return ReportSystemError("out of memory", memFullErr);
+    ReleaseTextClass release(&context_->tempText);
+    OSErr err = ReadJAFileText(context_);
+    if (err != noErr) return ReportSystemError("cannot read the job-accounting file", err);
+    ReadJASettingText(reinterpret_cast<const UInt8*>(context_->tempText), context_->tempTextLength,
+                      setting_->entries);
+    return kExitDone;
+}
+
 int ListChangeClass::Commit() {
     OSErr err = SaveJASettingToJATemp(context_);
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
@@ -119,12 +154,13 @@ int ListChangeClass::Commit() {
                              "saved. Try again.\n");
         return kExitRefused;
     }
-    if (!RightCanBeHad()) {
-        std::fprintf(stderr, "korvane: saving the list needs administrator rights; run this "
-                             "as root (for example with sudo)\n");
-        return kExitRefused;
-    }
     {
+        TerminalPromptClass prompt;
+        if (!RightCanBeHad(&prompt)) {
+            std::fprintf(stderr, "korvane: saving the list needs administrator rights; run "
+                                 "this as root (for example with sudo)\n");
+            return kExitRefused;
+        }
         ToolOutputToStandardErrorClass toolOutput;
         err = CommitWorkingCopy(context_);
     }
@@ -134,6 +170,13 @@ int ListChangeClass::Commit() {
         return kExitRefused;
     }
     return kExitDone;
+}
+
+JASettingBlock* ListChangeClass::ImportStaging() {
+    if (setting_ && !setting_->importEntries)
+        setting_->importEntries =
+            reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
+    return setting_ ? setting_->importEntries : nullptr;
 }
 
 SInt16 FindLogin(const JASettingBlock* entries, const char* login) {

@@ -16,8 +16,14 @@ class ListChangeClass {
     // Takes the lock and reads the job-accounting file into the list. An exit status: 0, or
     // after a message on standard error the status to end with.
     int Begin();
+    // Only reads the job-accounting file into the list, for a change that is not to be made:
+    // no lock, no working copy. An exit status, as Begin.
+    int ReadOnly();
     // Writes the list to the working copy and commits it. An exit status, as Begin.
     int Commit();
+
+    // The import's staging block, made empty on the first call; null when memory ran out.
+    JASettingBlock* ImportStaging();
 
     GlueRec* Context() const { return context_; }
     JASettingBlock* Entries() const { return setting_ ? setting_->entries : nullptr; }

@@ -6,6 +6,9 @@
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
+#include <cerrno>
+#include <sys/stat.h>
+
 SystemListClass::SystemListClass()
     : context_(reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)))) {}
 
@@ -15,13 +18,16 @@ SystemListClass::~SystemListClass() {
 }
 
 OSErr SystemListClass::Read() {
-    if (!context_) return memFullErr;
-    OSErr err = SetJAFileLocations(context_);
-    if (err == noErr) err = LookUpJAFolder(context_);
-    if (err == noErr) err = FindNamedFile(&context_->jaFileSpec);
+    return context_ ? ReadJAFileText(context_) : memFullErr;
+}
+
+OSErr ReadJAFileText(GlueRec* context) {
+    OSErr err = SetJAFileLocations(context);
+    if (err == noErr) err = LookUpJAFolder(context);
+    if (err == noErr) err = FindNamedFile(&context->jaFileSpec);
     if (err == fnfErr) return noErr; // no file yet: no accounts
     if (err == noErr)
-        err = ReadWholeFile(&context_->jaFileSpec, &context_->tempText, &context_->tempTextLength,
+        err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
                             memFullErr);
     return err;
 }
@@ -29,4 +35,21 @@ OSErr SystemListClass::Read() {
 int ReportSystemError(const char* what, OSErr err) {
     std::fprintf(stderr, "korvane: %s (error %d)\n", what, err);
     return kExitSystemError;
+}
+
+bool ReadFileText(const char* path, std::string* text) {
+    std::FILE* in = std::fopen(path, "rb");
+    if (!in) return false;
+    struct stat status;
+    if (fstat(fileno(in), &status) == 0 && S_ISREG(status.st_mode))
+        text->reserve(size_t(status.st_size)); // one buffer, not a copy per doubling
+    char piece[65536];
+    size_t got;
+    while ((got = std::fread(piece, 1, sizeof piece, in)) > 0)
+        text->append(piece, got);
+    const bool failed = std::ferror(in);
+    const int error = errno;
+    std::fclose(in);
+    errno = error;
+    return !failed;
 }

@@ -35,5 +35,12 @@ class SystemListClass {
     GlueRec* context_;
 };
 
+// The job-accounting file's locations into the context and its text into tempText, which the
+// caller releases; a missing file or folder is an empty text. 0 or the error.
+OSErr ReadJAFileText(GlueRec* context);
+
+// Reads a whole file named on the command line; false with errno set when it cannot.
+bool ReadFileText(const char* path, std::string* text);
+
 // "korvane: WHAT (error N)" on standard error, and the system-error status.
 int ReportSystemError(const char* what, OSErr err);

@@ -12,6 +12,7 @@ int RunSubcommand(int argc, char** argv);
 int ListCommand(int argc, char** argv);
 int ExportCommand(int argc, char** argv);
 int CheckCommand(int argc, char** argv);
+int ImportCommand(int argc, char** argv);
 int AddCommand(int argc, char** argv);
 int SetCommand(int argc, char** argv);
 int RemoveCommand(int argc, char** argv);

@@ -4,9 +4,9 @@
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 
-short FirstBrokenEntryRule(const JASetting& entry) {
+short FirstBrokenEntryRule(const JASetting& entry, bool spaceInLoginName) {
     if (entry.loginName[0] == 0) return kCheckAlertLoginNameEmpty;
-    if (JAHasForbiddenByte(entry.loginName, true)) return kCheckAlertLoginNameBytes;
+    if (JAHasForbiddenByte(entry.loginName, !spaceInLoginName)) return kCheckAlertLoginNameBytes;
     if (!JAAccountIDValid(entry.accountID)) return kCheckAlertAccountID;
     if (entry.userName[0] > kJAMaxUserNameBytes) return kCheckAlertUserNameTooLong;
     if (JAHasForbiddenByte(entry.userName, false)) return kCheckAlertUserNameBytes;

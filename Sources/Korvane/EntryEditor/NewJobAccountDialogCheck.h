@@ -12,8 +12,9 @@ enum : short {
 struct JASetting;
 
 // The check alert of the first rule the entry breaks, in the order the person is told about
-// them (the login name first, the user name last); 0 when it keeps them all.
-short FirstBrokenEntryRule(const JASetting& entry);
+// them (the login name first, the user name last); 0 when it keeps them all. The import lets a
+// login name hold spaces.
+short FirstBrokenEntryRule(const JASetting& entry, bool spaceInLoginName = false);
 
 // The editor item (8, 9 or 10) whose text a check alert refused.
 short FieldOfCheckAlert(short alert);

@@ -23,6 +23,22 @@ OSErr ImportFunc(GlueRec* context);
 // kImportCancelledErr when nothing was picked; 0 with no text when memory ran out.
 OSErr SelectCSVFile(GlueRec* context);
 
+// Hands the text read to the staging block (importText), the context's buffer then empty; from
+// the text's first NUL byte on, every byte reads as NUL.
+void StageImportText(GlueRec* context);
+
+// What sorting out the staged text found.
+struct ImportOutcome {
+    SInt16 incomplete; // lines with bytes but fewer than two commas
+    SInt16 invalid;    // complete lines that break an entry rule
+    Boolean repeated;  // a login name was listed more than once, or listed already
+};
+
+struct ImportLines;
+// Parses the staged text into the staging slots, checks them and marks the duplicates, without
+// telling anyone; with lines, notes which line each slot came from.
+ImportOutcome SortOutImport(GlueRec* context, ImportLines* lines);
+
 // Parses the staged text into the staging slots, checks them, marks the duplicates and shows
 // alerts 1107, 1105 and 1106 as they apply. 0.
 OSErr Store_to_TemporaryInfo_at_ImportFunc(GlueRec* context);
@@ -35,3 +51,5 @@ SInt16 SampleCheckRange_at_ImportFunc(GlueRec* context);
 // kJAMaxEntries (alert 1104 when that cuts), and sets SAVE_BUTTON_Flag. 0; kImportNoMemoryErr;
 // or a file system error, the working copy then keeping its previous content.
 OSErr SaveJASettingToJATemp_at_ImportFunc(GlueRec* context);
+// The same rewrite without the alert.
+OSErr WriteImportToJATemp(GlueRec* context);

@@ -49,19 +49,25 @@ Boolean StoreLine(const UInt8* begin, const UInt8* end, JASetting* slot) {
 
 } // namespace
 
-SInt16 ParseImportText(const UInt8* text, UInt32 length, JASettingBlock* staged) {
+SInt16 ParseImportText(const UInt8* text, UInt32 length, JASettingBlock* staged,
+                       ImportLines* lines) {
     const SInt16 used = std::clamp<SInt16>(staged->entryCount, 0, kJASettingSlots);
     const UInt8* end = text + length;
     if (length >= sizeof kByteOrderMark && std::memcmp(text, kByteOrderMark, 3) == 0) text += 3;
     SInt16 count = 0, rejected = 0;
     for (SInt16 line = 0; line < kJASettingSlots && text < end; ++line) {
         const UInt8* lineEnd = LineEnd(text, end);
-        if (StoreLine(text, lineEnd, &staged->records[count]))
+        if (StoreLine(text, lineEnd, &staged->records[count])) {
+            if (lines) lines->ofSlot[count] = line + 1;
             ++count;
-        else if (lineEnd > text)
+        } else if (lineEnd > text) {
+            if (lines) lines->incomplete[rejected] = line + 1;
             ++rejected;
+        }
         text = NextLine(lineEnd, end);
     }
+    if (lines) lines->incompleteCount = rejected;
+    if (lines) lines->unread = text < end;
     std::fill(staged->records + count, staged->records + std::max(count, used), JASetting{});
     staged->entryCount = count;
     return rejected;

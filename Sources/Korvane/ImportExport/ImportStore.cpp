@@ -1,33 +1,42 @@
-// Parsing, checking and duplicate marking of the staged entries, with the alerts that report them.
-#include "Korvane/DataStore/JAFieldRules.h"
+// Staging, parsing, checking and duplicate marking of the staged entries, with the alerts that
+// report them.
 #include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportParse.h"
 #include "Platform/Dialogs.h"
 
-namespace {
+#include <algorithm>
 
-// The entry editor's rules, but a login name may hold spaces.
-Boolean BreaksARule(const JASetting& slot) {
-    if (slot.loginName[0] == 0 || JAHasForbiddenByte(slot.loginName, false)) return true;
-    if (!JAAccountIDValid(slot.accountID)) return true;
-    return slot.userName[0] > kJAMaxUserNameBytes || JAHasForbiddenByte(slot.userName, false);
+void StageImportText(GlueRec* context) {
+    JASettingBlock* staged = context->settingPrivate->importEntries;
+    staged->importText = context->importFileText;
+    staged->importTextLength = UInt32(std::max<SInt32>(context->importFileLength, 0));
+    context->importFileText = nullptr;
+    char* text = staged->importText;
+    char* end = text + staged->importTextLength;
+    std::fill(std::find(text, end, '\0'), end, '\0');
 }
 
-} // namespace
-
-OSErr Store_to_TemporaryInfo_at_ImportFunc(GlueRec* context) {
+ImportOutcome SortOutImport(GlueRec* context, ImportLines* lines) {
     SettingPrivateRec* setting = context->settingPrivate;
     JASettingBlock* staged = setting->importEntries;
-    const SInt16 incomplete = ParseImportText(reinterpret_cast<const UInt8*>(staged->importText),
-                                              staged->importTextLength, staged);
-    const SInt16 invalid = SampleCheckRange_at_ImportFunc(context);
-    if (invalid == staged->entryCount)
+    ImportOutcome outcome{};
+    outcome.incomplete = ParseImportText(reinterpret_cast<const UInt8*>(staged->importText),
+                                         staged->importTextLength, staged, lines);
+    outcome.invalid = SampleCheckRange_at_ImportFunc(context);
+    outcome.repeated = MarkImportDuplicates(staged, setting->entries);
+    return outcome;
+}
+
+OSErr Store_to_TemporaryInfo_at_ImportFunc(GlueRec* context) {
+    const ImportOutcome outcome = SortOutImport(context, nullptr);
+    if (outcome.invalid == context->settingPrivate->importEntries->entryCount)
         StopAlert(kImportAlertNothing, nullptr);
-    else if (invalid + incomplete > 0)
+    else if (outcome.invalid + outcome.incomplete > 0)
         StopAlert(kImportAlertSkipped, nullptr);
-    if (MarkImportDuplicates(staged, setting->entries)) StopAlert(kImportAlertRepeated, nullptr);
+    if (outcome.repeated) StopAlert(kImportAlertRepeated, nullptr);
     return noErr;
 }
 
@@ -37,7 +46,7 @@ SInt16 SampleCheckRange_at_ImportFunc(GlueRec* context) {
     for (SInt16 i = 0; i < staged->entryCount; ++i) {
         JASetting& slot = staged->records[i];
         // A login name too long for its field is already marked by the parser.
-        slot.invalidFlag = slot.invalidFlag || BreaksARule(slot);
+        slot.invalidFlag = slot.invalidFlag || FirstBrokenEntryRule(slot, true) != 0;
         invalid += slot.invalidFlag;
     }
     return invalid;

@@ -28,6 +28,7 @@ void PrintUsage(const char* programName) {
                 "       %s list [--format=csv|json|text]\n"
                 "       %s export [FILE]\n"
                 "       %s check [FILE]\n"
+                "       %s import FILE [--dry-run]\n"
                 "       %s add LOGIN ID [USER NAME] [--replace]\n"
                 "       %s set LOGIN [--id ID] [--user NAME]\n"
                 "       %s remove LOGIN...\n"
@@ -51,12 +52,17 @@ void PrintUsage(const char* programName) {
                 "  check [FILE]   checks each line of a settings file (the job-accounting file\n"
                 "                 when none is named) by the entry editor's rules; prints\n"
                 "                 FILE:LINE: what is wrong, for each bad line\n"
+                "  import FILE    merges the CSV file's lines (login name,ID,user name) into\n"
+                "                 the list as the program's import does and saves it; prints\n"
+                "                 FILE:LINE: skipped: why, for each line left out, and what\n"
+                "                 it added or replaced. --dry-run reports and changes nothing\n"
                 "  add, set, remove  change the list by the entry editor's rules and save it as\n"
                 "                 Save does (as root, or asked for at a terminal); each prints\n"
                 "                 what it changed. add puts a new account first; a listed\n"
                 "                 login name needs --replace\n"
                 "Exit status: 0 done, 1 refused by the rules or the user (a bad line or entry,\n"
-                "no such login name, the list open elsewhere, rights refused), 2 usage, 3 a\n"
+                "no such login name, the list open elsewhere, rights refused; import: some\n"
+                "lines refused, the others imported), 2 usage, 3 a\n"
                 "system error (a file that cannot be read or written).\n"
                 "\n"
                 "Environment:\n"
@@ -64,5 +70,5 @@ void PrintUsage(const char* programName) {
                 "                      file lies in <root>/Library/Preferences/<OEM Name>/\n"
                 "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n",
                 programName, programName, programName, programName, programName, programName,
-                programName);
+                programName, programName);
 }

@@ -1,0 +1,181 @@
+// korvane import FILE [--dry-run]: the CSV import's rules and results, with the lines it skips
+// named, committed as a Save commits.
+#include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ListChange.h"
+#include "Korvane/CommandLine/ListText.h"
+#include "Korvane/CommandLine/Subcommands.h"
+#include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
+#include "Korvane/ImportExport/Import.h"
+#include "Korvane/ImportExport/ImportKept.h"
+#include "Korvane/ImportExport/ImportParse.h"
+#include "Platform/MacErrors.h"
+#include "Platform/MacMemory.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace {
+
+std::string_view LoginOf(const JASetting& entry) {
+    return {reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]};
+}
+
+// Why the import leaves a line out, by line. A line that a later one with its login name
+// replaces is left out, but not refused.
+class SkippedLines {
+  public:
+    void Add(SInt32 line, std::string why, bool refused = true) {
+        lines_.emplace_back(line, std::move(why));
+        refused_ += refused;
+    }
+    bool AnyRefused() const { return refused_ > 0; }
+    void Print(const char* file) {
+        std::stable_sort(lines_.begin(), lines_.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [line, why] : lines_)
+            std::printf("%s:%ld: skipped: %s\n", file, long(line), why.c_str());
+    }
+
+  private:
+    std::vector<std::pair<SInt32, std::string>> lines_;
+    int refused_ = 0;
+};
+
+// A staged slot that is not written, and why; nothing for one that is.
+std::string WhyLeftOut(const JASetting& slot, SInt32 winnerLine) {
+    if (slot.invalidFlag && slot.loginName[0] == 255 && !FirstBrokenEntryRule(slot, true))
+        return "the login name is longer than 255 bytes.";
+    if (slot.invalidFlag) return AlertText(FirstBrokenEntryRule(slot, true));
+    if (slot.duplicateFlag)
+        return std::string(LoginOf(slot)) + " comes again on line " + std::to_string(winnerLine) +
+               ", which is imported instead.";
+    return {};
+}
+
+// The lines that the parser, the rules and the duplicates leave out.
+void NoteRefusedLines(const JASettingBlock* staged, const ImportLines& lines,
+                      SkippedLines* skipped) {
+    for (SInt16 i = 0; i < lines.incompleteCount; ++i)
+        skipped->Add(lines.incomplete[i], "the line does not read login name,ID,user name.");
+    std::unordered_map<std::string_view, SInt32> winnerLine;
+    for (SInt16 i = 0; i < staged->entryCount; ++i)
+        if (!staged->records[i].duplicateFlag && !staged->records[i].invalidFlag)
+            winnerLine.emplace(LoginOf(staged->records[i]), lines.ofSlot[i]);
+    for (SInt16 i = 0; i < staged->entryCount; ++i) {
+        const JASetting& slot = staged->records[i];
+        std::string why = WhyLeftOut(slot, winnerLine[LoginOf(slot)]);
+        if (!why.empty()) skipped->Add(lines.ofSlot[i], std::move(why), slot.invalidFlag);
+    }
+    if (lines.unread)
+        skipped->Add(kJASettingSlots + 1, "this line and those after it are not read: an "
+                                          "import reads at most " +
+                                              std::to_string(kJASettingSlots) + " lines.");
+}
+
+// The login names of the listed entries that imported ones replace.
+std::unordered_set<std::string_view> LoginsReplaced(const JASettingBlock* entries) {
+    std::unordered_set<std::string_view> replaced;
+    replaced.reserve(size_t(entries->entryCount));
+    for (SInt16 k = 0; k < entries->entryCount; ++k)
+        if (entries->records[k].duplicateFlag) replaced.insert(LoginOf(entries->records[k]));
+    return replaced;
+}
+
+// The accepted entries that the list has room for, each with whether it replaces a listed one;
+// the first accepted line left out for want of room noted with how many follow it.
+std::vector<std::pair<const JASetting*, bool>>
+EntriesTaken(const SettingPrivateRec* setting, const ImportLines& lines, SkippedLines* skipped) {
+    const JASettingBlock* staged = setting->importEntries;
+    const std::unordered_set<std::string_view> replaced = LoginsReplaced(setting->entries);
+    std::vector<std::pair<const JASetting*, bool>> taken;
+    taken.reserve(size_t(staged->entryCount));
+    ForEachKeptImportEntry(setting, [&](const JASetting& entry) {
+        if (&entry >= staged->records && &entry < staged->records + kJASettingSlots)
+            taken.emplace_back(&entry, replaced.count(LoginOf(entry)) > 0);
+    });
+    SInt32 accepted = 0, firstCut = 0;
+    for (SInt16 i = 0; i < staged->entryCount; ++i) {
+        if (staged->records[i].duplicateFlag || staged->records[i].invalidFlag) continue;
+        if (++accepted == SInt32(taken.size()) + 1) firstCut = lines.ofSlot[i];
+    }
+    if (firstCut)
+        skipped->Add(firstCut,
+                     "this line and the " + std::to_string(accepted - SInt32(taken.size()) - 1) +
+                         " accepted after it are left out. " + AlertText(kImportAlertListFull));
+    return taken;
+}
+
+bool ParseArguments(int argc, char** argv, const char** file, bool* dryRun) {
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--dry-run"))
+            *dryRun = true;
+        else if (*file || argv[i][0] == '-')
+            return false;
+        else
+            *file = argv[i];
+    return *file != nullptr;
+}
+
+// The file's text into the staging block, as the program's import hands it over.
+OSErr StageFile(ListChangeClass& change, const std::string& text) {
+    if (!change.ImportStaging()) return memFullErr;
+    GlueRec* context = change.Context();
+    context->importFileText = NewPtr(std::max<Size>(Size(text.size()), 1));
+    if (!context->importFileText) return memFullErr;
+    std::memcpy(context->importFileText, text.data(), text.size());
+    context->importFileLength = SInt32(text.size());
+    StageImportText(context);
+    return noErr;
+}
+
+// Writes the merged entries to the working copy, reads them back and commits them.
+int CommitImport(ListChangeClass& change) {
+    OSErr err = WriteImportToJATemp(change.Context());
+    if (err == noErr) err = JobAccountDialogReadFromTemporary(change.Context());
+    if (err != noErr) return ReportSystemError("cannot write the working copy", err);
+    return change.Commit();
+}
+
+} // namespace
+
+int ImportCommand(int argc, char** argv) {
+    const char* file = nullptr;
+    bool dryRun = false;
+    if (!ParseArguments(argc, argv, &file, &dryRun)) return UsageError("import FILE [--dry-run]");
+    std::string text;
+    if (!ReadFileText(file, &text)) {
+        std::perror(file);
+        return kExitSystemError;
+    }
+    if (text.size() > size_t(INT32_MAX))
+        return ReportSystemError("the file is too large", memFullErr);
+    ListChangeClass change;
+    int status = dryRun ? change.ReadOnly() : change.Begin();
+    if (status != kExitDone) return status;
+    if (OSErr err = StageFile(change, text)) return ReportSystemError("out of memory", err);
+    static ImportLines lines; // one import per run; too big for the stack
+    SortOutImport(change.Context(), &lines);
+    SkippedLines skipped;
+    NoteRefusedLines(change.Context()->settingPrivate->importEntries, lines, &skipped);
+    const auto taken = EntriesTaken(change.Context()->settingPrivate, lines, &skipped);
+    skipped.Print(file);
+    if (taken.empty()) {
+        std::fprintf(stderr, "korvane: %s\n", AlertText(kImportAlertNothing).c_str());
+        return kExitRefused;
+    }
+    if (!dryRun) status = CommitImport(change);
+    if (status != kExitDone) return status;
+    static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};
+    for (const auto& [entry, replaces] : taken) {
+        const std::string_view login = LoginOf(*entry);
+        std::printf("%s %.*s\n", kVerbs[dryRun][replaces], int(login.size()), login.data());
+    }
+    return skipped.AnyRefused() ? kExitRefused : kExitDone;
+}
