@@ -1,6 +1,7 @@
 // The application's menu bar from its interface file, a scripted headless display, and the
 // event loop as the application runs it; no menu, handler or event is left behind.
 #include "Menus/Menu.h"
+#include "Display/ModelPrinter.h"
 #include "Display/ModelView.h"
 #include "Events/EventSource.h"
 #include "Platform/AppleEvents.h"
@@ -95,7 +96,7 @@ class MenuFixture : public ::testing::Test {
 
 std::string Describe() {
     std::ostringstream out;
-    TheModelView().describeMenuBar(out);
+    platform::display::PrintMenuBar(out, platform::display::TakeSnapshot().menuBar);
     return out.str();
 }
 
