@@ -2,6 +2,7 @@
 // behind: what the dialog, control, list, text and alert tests share.
 #pragma once
 
+#include "Display/ModelPrinter.h"
 #include "Display/ModelView.h"
 #include "Platform/Dialogs.h"
 #include "Platform/PlatformTesting.h"
@@ -33,7 +34,8 @@ inline std::string TextOf(DialogRef dialog, DialogItemIndex item) {
 
 inline std::string Describe(DialogRef dialog, bool detail = false) {
     std::ostringstream out;
-    platform::display::TheModelView().describeWindow(out, GetDialogWindow(dialog), detail);
+    const auto snapshot = platform::display::TakeSnapshot();
+    platform::display::PrintDialog(out, *snapshot.Window(GetDialogWindow(dialog)), detail);
     return out.str();
 }
 

@@ -2,8 +2,8 @@
 // (16, 64), the scroll bar's arrows the 15 pixels at either end of x 385 to 400, y 64 to 240.
 #include "Controls/Control.h"
 #include "DialogTestFixture.h"
+#include "Display/ModelPrinter.h"
 #include "Lists/List.h"
-#include "Lists/ListDescription.h"
 #include "Platform/Lists.h"
 
 using platform::quickdraw::DrawOp;
@@ -45,7 +45,7 @@ class ListManager : public DialogFixture {
 
     std::string Described() const {
         std::ostringstream out;
-        platform::lists::DescribeLists(out, window_);
+        platform::display::PrintLists(out, *platform::display::TakeSnapshot().Window(window_));
         return out.str();
     }
     // The list's summary line, e.g. "5 rows x 2 columns, top row 0, selected row 1".

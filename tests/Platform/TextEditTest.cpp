@@ -1,10 +1,10 @@
 #include "Platform/TextEdit.h"
 #include "DialogTestFixture.h"
+#include "Display/ModelPrinter.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
 #include "TextEdit/LineBreaks.h"
 #include "TextEdit/StyleScrap.h"
-#include "TextEdit/TextEditDescription.h"
 
 using platform::quickdraw::DrawOp;
 using platform::textedit::BreakLines;
@@ -40,7 +40,7 @@ class TextEdit : public DialogFixture {
 
     std::string Described() const {
         std::ostringstream out;
-        platform::textedit::DescribeTextEdits(out, window_);
+        platform::display::PrintTextEdits(out, *platform::display::TakeSnapshot().Window(window_));
         return out.str();
     }
 

@@ -34,11 +34,9 @@ ControlPartCode PartAt(ControlRef control, Point local);
 ControlRef ControlFromResource(SInt16 resourceID, WindowRef window, const Rect& bounds);
 // Every control of the window, front-most first.
 std::vector<ControlRef> ControlsOf(WindowRef window);
+// The display's snapshot of controls, installed with the first control.
+void InstallModelView();
 // For tests: forgets every control.
 void Reset();
-// How the control reads in the screen model, e.g. `button "OK" active`.
-std::string Describe(ControlRef control);
-// A text in double quotes, with quotes and backslashes escaped and line breaks as spaces.
-std::string Quoted(const std::string& text);
 
 } // namespace platform::controls

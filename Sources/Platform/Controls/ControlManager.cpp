@@ -57,6 +57,7 @@ ControlRef NewControl(WindowRef owningWindow, const Rect* boundsRect, ConstStr25
     control->refCon = refCon;
     ControlRef made = control.get();
     Controls().insert(Controls().begin(), std::move(control));
+    InstallModelView();
     Pin(made);
     return made;
 }

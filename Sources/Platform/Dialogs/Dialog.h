@@ -2,6 +2,7 @@
 // edit fields; and what the Dialog Manager's files share.
 #pragma once
 
+#include "Display/ModelSnapshot.h"
 #include "Platform/Dialogs.h"
 
 #include <string>
@@ -14,7 +15,7 @@ struct DialogItem {
     Rect box{};              // local coordinates
 };
 
-enum class AlertKind { None, Plain, Stop, Caution };
+using AlertKind = platform::display::AlertKind; // the display's own
 
 struct OpaqueDialogPtr {
     WindowRef window = nullptr;

@@ -1,5 +1,5 @@
-// Dialogs in the screen model: where a script's items lie, and how each item reads.
-#include "Controls/Control.h"
+// Dialogs in the screen model: their items and edit fields in the display's snapshot, and where
+// a script's items lie.
 #include "Dialogs/Dialog.h"
 #include "Display/Backend.h"
 #include "Display/ModelView.h"
@@ -11,77 +11,52 @@ namespace platform::dialogs {
 
 namespace {
 
-const char* AlertName(AlertKind kind) {
-    switch (kind) {
-    case AlertKind::Stop:
-        return "alert stop";
-    case AlertKind::Caution:
-        return "alert caution";
-    default:
-        return "alert";
-    }
-}
+using display::ItemSnapshot;
 
-void DescribeEditField(std::ostream& out, DialogRef dialog, DialogItemIndex itemNo) {
-    out << "edit " << controls::Quoted(HandleText(ItemOf(dialog, itemNo)->handle));
-    if (dialog->editField != itemNo) return;
-    out << " focus";
-    if (dialog->selStart == dialog->selEnd)
-        out << " caret " << dialog->selStart;
-    else
-        out << " selection " << dialog->selStart << "-" << dialog->selEnd;
-}
-
-void DescribeKind(std::ostream& out, DialogRef dialog, DialogItemIndex itemNo) {
-    const DialogItem& item = *ItemOf(dialog, itemNo);
-    if (IsControlItem(item)) {
-        out << controls::Describe(ControlOf(item));
-        return;
-    }
+ItemSnapshot::Kind KindOfItem(const DialogItem& item) {
+    if (IsControlItem(item)) return ItemSnapshot::Kind::Control;
     switch (KindOf(item)) {
     case statText:
-        out << "static " << controls::Quoted(ShownText(HandleText(item.handle)));
-        break;
+        return ItemSnapshot::Kind::StaticText;
     case editText:
-        DescribeEditField(out, dialog, itemNo);
-        break;
+        return ItemSnapshot::Kind::EditText;
     case iconItem:
-        out << "icon";
-        break;
+        return ItemSnapshot::Kind::Icon;
     case picItem:
-        out << "picture";
-        break;
+        return ItemSnapshot::Kind::Picture;
     default:
-        out << "user";
+        return ItemSnapshot::Kind::User;
     }
 }
 
-// Placeholders (disabled user items without a box) keep the numbering and show nothing.
-bool IsPlaceholder(const DialogItem& item) {
-    return KindOf(item) == userItem && !IsEnabled(item) && EmptyRect(&item.box);
+ItemSnapshot SnapshotOf(DialogRef dialog, DialogItemIndex number) {
+    const DialogItem& item = *ItemOf(dialog, number);
+    ItemSnapshot shot;
+    shot.number = number;
+    shot.kind = KindOfItem(item);
+    shot.box = quickdraw::GlobalOf(dialog->window->port, item.box);
+    shot.enabled = IsEnabled(item);
+    if (shot.kind == ItemSnapshot::Kind::StaticText) shot.text = ShownText(HandleText(item.handle));
+    if (shot.kind == ItemSnapshot::Kind::EditText) shot.text = HandleText(item.handle);
+    if (shot.kind == ItemSnapshot::Kind::Control) shot.control = ControlOf(item);
+    return shot;
 }
 
-// Global pixels, as a script's points are.
-void DescribeBox(std::ostream& out, DialogRef dialog, const DialogItem& item) {
-    const Rect box = quickdraw::GlobalOf(dialog->window->port, item.box);
-    out << " at " << box.left << "," << box.top << "," << box.right << "," << box.bottom;
-}
-
-void DescribeDialog(std::ostream& out, DialogRef dialog, bool detail) {
-    if (dialog->alert != AlertKind::None) {
-        out << "  " << AlertName(dialog->alert) << "\n";
-        if (detail) out << "  resource 'ALRT' " << dialog->alertID << "\n";
-    }
-    for (DialogItemIndex i = 1; i <= DialogItemIndex(dialog->items.size()); ++i) {
-        const DialogItem& item = *ItemOf(dialog, i);
-        if (IsPlaceholder(item)) continue;
-        out << "  item " << i << " ";
-        DescribeKind(out, dialog, i);
-        out << (dialog->defaultItem == i ? " default" : "")
-            << (dialog->cancelItem == i ? " cancel" : "") << (IsEnabled(item) ? "" : " disabled");
-        if (detail) DescribeBox(out, dialog, item);
-        out << "\n";
-    }
+void AddDialog(display::WindowSnapshot& window) {
+    DialogRef dialog = window.id->dialog;
+    if (!dialog) return;
+    window.isDialog = true;
+    display::DialogSnapshot& shot = window.dialog;
+    for (DialogItemIndex i = 1; i <= DialogItemIndex(dialog->items.size()); ++i)
+        shot.items.push_back(SnapshotOf(dialog, i));
+    shot.defaultItem = dialog->defaultItem;
+    shot.cancelItem = dialog->cancelItem;
+    shot.editField = dialog->editField;
+    shot.selStart = dialog->selStart;
+    shot.selEnd = dialog->selEnd;
+    shot.editScroll = dialog->editScroll;
+    shot.alert = dialog->alert;
+    shot.alertID = dialog->alertID;
 }
 
 std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {
@@ -109,11 +84,9 @@ std::optional<Rect> FieldBefore(WindowRef window) {
 
 void InstallModelView() {
     display::ModelView& view = display::TheModelView();
+    view.dialog = AddDialog;
     view.itemCenter = ItemCenter;
     view.fieldBefore = FieldBefore;
-    view.describeWindow = [](std::ostream& out, WindowRef window, bool detail) {
-        if (window->dialog) DescribeDialog(out, window->dialog, detail);
-    };
 }
 
 } // namespace platform::dialogs

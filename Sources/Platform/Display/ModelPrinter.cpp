@@ -1,10 +1,6 @@
 #include "Display/ModelPrinter.h"
 
-#include "Controls/Control.h"
 #include "Display/ModelView.h"
-#include "Lists/ListDescription.h"
-#include "TextEdit/TextEditDescription.h"
-#include "Windows/Window.h"
 
 namespace platform::display {
 
@@ -21,33 +17,36 @@ const char* KindName(SInt16 kind) {
     }
 }
 
-void PrintDrawnTexts(std::ostream& out, WindowRef window) {
-    for (const auto& op : window->port.drawn)
-        if (op.kind == quickdraw::DrawOp::Kind::Text)
-            out << "  drawn \"" << op.text << "\" at " << op.rect.left << "," << op.rect.top
-                << "\n";
+// Where each text lies in its window.
+void PrintDrawnTexts(std::ostream& out, const WindowSnapshot& window) {
+    for (const DrawnShape& shape : window.drawn)
+        if (shape.kind == DrawnShape::Kind::Text)
+            out << "  drawn \"" << shape.text << "\" at " << shape.rect.left - window.content.left
+                << "," << shape.rect.top - window.content.top << "\n";
 }
 
-void PrintWindow(std::ostream& out, WindowRef window, bool front, const PrintOptions& options) {
-    Rect content = windows::ContentBounds(window);
-    out << "window \"" << window->title << "\" " << KindName(window->kind)
-        << (front ? " front" : "") << (window->hasCloseBox ? " closable" : "") << " at "
-        << content.left << "," << content.top << " size " << (content.right - content.left) << "x"
-        << (content.bottom - content.top) << "\n";
-    if (TheModelView().describeWindow) TheModelView().describeWindow(out, window, options.detail);
-    lists::DescribeLists(out, window, front && options.allRows);
-    textedit::DescribeTextEdits(out, window);
+void PrintWindow(std::ostream& out, const WindowSnapshot& window, bool front,
+                 const PrintOptions& options) {
+    const Rect& content = window.content;
+    out << "window \"" << window.title << "\" " << KindName(window.kind) << (front ? " front" : "")
+        << (window.hasCloseBox ? " closable" : "") << " at " << content.left << "," << content.top
+        << " size " << (content.right - content.left) << "x" << (content.bottom - content.top)
+        << "\n";
+    PrintDialog(out, window, options.detail);
+    PrintLists(out, window, front && options.allRows);
+    PrintTextEdits(out, window);
     PrintDrawnTexts(out, window);
 }
 
 } // namespace
 
 void PrintModel(std::ostream& out, unsigned long ticks, const PrintOptions& options) {
+    const ModelSnapshot snapshot = TakeSnapshot();
     PrintHeader(out, "screen", options.label, ticks);
-    if (TheModelView().describeMenuBar) TheModelView().describeMenuBar(out);
+    PrintMenuBar(out, snapshot.menuBar);
     bool front = true;
-    for (WindowRef window : windows::WindowList()) {
-        if (!window->visible) continue;
+    for (const WindowSnapshot& window : snapshot.windows) {
+        if (!window.visible) continue;
         PrintWindow(out, window, front, options);
         front = false;
     }
@@ -57,8 +56,17 @@ void PrintModel(std::ostream& out, unsigned long ticks, const PrintOptions& opti
 
 void PrintHeader(std::ostream& out, const char* what, const std::string& label,
                  unsigned long ticks) {
-    out << "--- " << what << (label.empty() ? "" : " " + controls::Quoted(label)) << " at tick "
-        << ticks << " ---\n";
+    out << "--- " << what << (label.empty() ? "" : " " + Quoted(label)) << " at tick " << ticks
+        << " ---\n";
+}
+
+std::string Quoted(const std::string& text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        quoted += c == '\r' ? ' ' : c;
+    }
+    return quoted + "\"";
 }
 
 } // namespace platform::display

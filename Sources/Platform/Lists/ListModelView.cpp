@@ -1,9 +1,8 @@
-// The lists as the display sees them: where a script's "row R column C" lies, and the text
-// that the model printout shows.
+// The lists as the display sees them: their state and the rows in view in the snapshot, any
+// rows on request, and where a script's "row R column C" lies.
 #include "Display/Backend.h"
 #include "Display/ModelView.h"
 #include "Lists/List.h"
-#include "Lists/ListDescription.h"
 #include "QuickDraw/Port.h"
 
 #include <algorithm>
@@ -12,34 +11,52 @@ namespace platform::lists {
 
 namespace {
 
-std::string Counted(SInt32 count, const char* noun) {
-    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
-}
-
 bool RowSelected(const List& list, SInt16 row) {
     for (SInt16 column = 0; column < list.Columns(); ++column)
         if (list.Selected(Cell{row, column})) return true;
     return false;
 }
 
-void DescribeSelection(std::ostream& out, const List& list) {
-    std::vector<SInt16> rows;
-    for (SInt16 row = 0; row < list.Rows(); ++row)
-        if (RowSelected(list, row)) rows.push_back(row);
-    if (rows.empty()) {
-        out << "nothing selected";
-        return;
+std::vector<display::ListRowSnapshot> RowsOf(const List& list, SInt16 first, SInt16 end) {
+    std::vector<display::ListRowSnapshot> rows;
+    for (SInt16 row = std::max<SInt16>(first, 0); row < std::min(end, list.Rows()); ++row) {
+        display::ListRowSnapshot& shot = rows.emplace_back();
+        for (SInt16 column = 0; column < list.Columns(); ++column)
+            shot.cells.push_back(list.cells[list.Index(Cell{row, column})]);
+        shot.selected = RowSelected(list, row);
     }
-    out << (rows.size() == 1 ? "selected row " : "selected rows ");
-    for (size_t i = 0; i < rows.size(); ++i)
-        out << (i ? ", " : "") << rows[i];
+    return rows;
 }
 
-void DescribeRow(std::ostream& out, const List& list, SInt16 row) {
-    out << "    row " << row << ":";
-    for (SInt16 column = 0; column < list.Columns(); ++column)
-        out << (column ? " | \"" : " \"") << list.cells[list.Index(Cell{row, column})] << "\"";
-    out << (RowSelected(list, row) ? " selected" : "") << "\n";
+display::ListSnapshot SnapshotOf(List& list) {
+    display::ListSnapshot shot;
+    shot.id = list.Handle();
+    shot.rows = list.Rows();
+    shot.columns = list.Columns();
+    shot.topRow = TopRow(list);
+    shot.shownRows = ShownRows(list);
+    // A search for the next selected cell, row past row: a list may hold thousands of rows.
+    const size_t columns = size_t(std::max<SInt16>(list.Columns(), 1));
+    for (auto at = list.selected.begin();
+         (at = std::find_if(at, list.selected.end(), [](UInt8 flag) { return flag != 0; })) !=
+         list.selected.end();) {
+        const size_t row = size_t(at - list.selected.begin()) / columns;
+        shot.selectedRows.push_back(SInt16(row));
+        at = list.selected.begin() + long(std::min((row + 1) * columns, list.selected.size()));
+    }
+    shot.shown = RowsOf(list, shot.topRow, SInt16(shot.topRow + shot.shownRows));
+    shot.scrollBar = list.rec.vScroll;
+    return shot;
+}
+
+void AddLists(display::WindowSnapshot& window) {
+    for (List* list : ListsIn(window.id))
+        window.lists.push_back(SnapshotOf(*list));
+}
+
+std::vector<display::ListRowSnapshot> Rows(ListHandle handle, SInt16 first, SInt16 end) {
+    const List* list = Find(handle);
+    return list ? RowsOf(*list, first, end) : std::vector<display::ListRowSnapshot>{};
 }
 
 // The centre of a shown cell of the window's first list, global.
@@ -54,23 +71,11 @@ std::optional<Point> LocateCell(WindowRef window, SInt32 row, SInt32 column) {
 
 } // namespace
 
-void DescribeLists(std::ostream& out, WindowRef window, bool allRows) {
-    for (const List* list : ListsIn(window)) {
-        out << "  list " << Counted(list->Rows(), "row") << " x "
-            << Counted(list->Columns(), "column") << ", top row " << TopRow(*list) << ", ";
-        DescribeSelection(out, *list);
-        out << "\n";
-        const SInt16 first = allRows ? 0 : TopRow(*list);
-        const SInt16 end =
-            allRows ? list->Rows()
-                    : std::min<SInt16>(SInt16(TopRow(*list) + ShownRows(*list)), list->Rows());
-        for (SInt16 row = first; row < end; ++row)
-            DescribeRow(out, *list, row);
-    }
-}
-
 void InstallModelView() {
-    display::TheModelView().listCell = LocateCell;
+    display::ModelView& view = display::TheModelView();
+    view.lists = AddLists;
+    view.listRows = Rows;
+    view.listCell = LocateCell;
 }
 
 } // namespace platform::lists

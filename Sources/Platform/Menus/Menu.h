@@ -7,7 +7,6 @@
 #include "Platform/Quickdraw.h"
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -74,6 +73,5 @@ bool TakeKeyEquivalent(const EventRecord& event);
 
 // The key filter and the screen model's view of the menus.
 void ConnectToEventsAndDisplay();
-void DescribeMenuBar(std::ostream& out);
 
 } // namespace platform::menus

@@ -1,17 +1,9 @@
-// The menus in the screen model: where a script finds a menu item, and how the menu bar reads.
-//
-//   menu bar: Korvane* | [File]* | Edit | Sort*
-//     menu 129 "File": "Import CSV…"* #10 cmd-I, -* #12
-//
-// A star marks an enabled title or item, brackets the highlighted title, # the command ID (a
-// four-character code in quotes), cmd- the key equivalent; a separator reads "-".
-#include "Controls/Control.h"
+// The menus in the screen model: the menu bar in the display's snapshot, and where a script
+// finds a menu item.
 #include "Display/Backend.h"
 #include "Display/ModelView.h"
 #include "Events/EventSource.h"
 #include "Menus/Menu.h"
-
-#include <cctype>
 
 namespace platform::menus {
 
@@ -38,57 +30,41 @@ std::optional<std::pair<Point, Point>> LocateCommand(UInt32 command) {
     return Locate([&](MenuRef, const MenuItem& item) { return item.command == command; });
 }
 
-std::string CommandName(MenuCommand command) {
-    std::string code;
-    for (int shift = 24; shift >= 0; shift -= 8)
-        code += char(command >> shift);
-    bool printable = std::all_of(code.begin(), code.end(),
-                                 [](char c) { return std::isprint(UInt8(c)) && c != '\''; });
-    return printable ? "'" + code + "'" : std::to_string(command);
-}
-
-void DescribeItem(std::ostream& out, const MenuItem& item) {
-    out << (item.IsSeparator() ? "-" : controls::Quoted(item.text)) << (item.enabled ? "*" : "");
-    if (item.command) out << " #" << CommandName(item.command);
-    if (item.key) out << " cmd-" << char(item.key);
-}
-
-void DescribeMenu(std::ostream& out, MenuRef menu) {
-    out << "  menu " << menu->id << " " << controls::Quoted(menu->title) << ":";
-    const char* separator = " ";
-    for (const MenuItem& item : menu->items) {
-        out << separator;
-        DescribeItem(out, item);
-        separator = ", ";
+display::MenuSnapshot SnapshotOf(MenuRef menu) {
+    display::MenuSnapshot shot{menu->id, menu->title, menu->titleEnabled, TitleBounds(menu), {}};
+    for (MenuItemIndex i = 1; i <= menu->items.size(); ++i) {
+        const MenuItem& item = *ItemOf(menu, i);
+        shot.items.push_back(display::MenuItemSnapshot{
+            item.text, item.enabled, IsChoosable(menu, i), item.IsSeparator(), item.key,
+            item.command, ItemBounds(menu, i)});
     }
-    out << "\n";
+    return shot;
+}
+
+// The highlighted menu shows while the button is held; the pointer picks a choosable item.
+display::MenuBarSnapshot TakeMenuBar() {
+    display::MenuBarSnapshot bar;
+    bar.hilited = HilitedMenu();
+    for (MenuRef menu : Bar()) {
+        bar.menus.push_back(SnapshotOf(menu));
+        if (menu->id != bar.hilited || !events::ButtonIsDown()) continue;
+        bar.pulledDown = true;
+        const MenuItemIndex item = ItemAt(menu, events::MousePosition());
+        if (IsChoosable(menu, item)) bar.underPointer = item;
+    }
+    return bar;
 }
 
 } // namespace
-
-void DescribeMenuBar(std::ostream& out) {
-    if (Bar().empty()) return;
-    out << "menu bar:";
-    const char* separator = " ";
-    for (MenuRef menu : Bar()) {
-        bool hilited = menu->id == HilitedMenu();
-        out << separator << (hilited ? "[" : "") << menu->title << (hilited ? "]" : "")
-            << (menu->titleEnabled ? "*" : "");
-        separator = " | ";
-    }
-    out << "\n";
-    for (MenuRef menu : Bar())
-        DescribeMenu(out, menu);
-}
 
 // Again on every change of the menu bar: whoever cleared the key filter meanwhile does not
 // leave the menus deaf to their keys.
 void ConnectToEventsAndDisplay() {
     events::SetKeyEquivalentFilter(TakeKeyEquivalent);
     display::ModelView& view = display::TheModelView();
+    view.menuBar = TakeMenuBar;
     view.menuItem = LocateItem;
     view.menuCommand = LocateCommand;
-    view.describeMenuBar = DescribeMenuBar;
 }
 
 } // namespace platform::menus

@@ -31,6 +31,8 @@ TextEdit& Register(std::unique_ptr<TextEdit> edit);
 void Forget(TEHandle handle);
 // The text edits that draw in a window, in the order they were made.
 std::vector<TextEdit*> TextEditsIn(WindowRef window);
+// The display's snapshot of text edits, installed with the first one.
+void InstallModelView();
 // For tests: how many text edits are alive, and disposing of them all.
 long Count();
 void Reset();

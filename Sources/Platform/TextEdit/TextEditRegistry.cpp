@@ -17,6 +17,7 @@ TextEdit* Find(TEHandle handle) {
 }
 
 TextEdit& Register(std::unique_ptr<TextEdit> edit) {
+    InstallModelView();
     return TextEdits().Add(std::move(edit));
 }
 

@@ -42,6 +42,8 @@ Rect StructureBounds(WindowRef window);
 
 // Tells the display that the model changed.
 void ModelChanged();
+// The display's snapshot of the windows, installed with the first window.
+void InstallModelView();
 
 // For tests: disposes of every window.
 void Reset();

@@ -36,6 +36,7 @@ WindowRef CreateWindow(const Rect& globalContent, const std::string& title, bool
     else if (behind != reinterpret_cast<WindowRef>(-1))
         at = std::find(windows.begin(), windows.end(), behind) + (IsWindow(behind) ? 1 : 0);
     windows.insert(at, window.get());
+    InstallModelView();
     ModelChanged();
     return window.release();
 }

@@ -4,7 +4,7 @@
 #include "Display/ModelView.h"
 #include "Display/Terminal/ScreenPainter.h"
 #include "Platform/Events.h"
-#include "Windows/Window.h"
+#include "Platform/MacWindows.h"
 
 #include <algorithm>
 #include <chrono>
@@ -29,13 +29,14 @@ bool AwaitFile(const std::string& path) {
 }
 
 // The first point of the window's content, row by row, that no window in front covers.
-std::optional<Point> ShownContent(WindowRef window) {
-    const Rect content = windows::ContentBounds(window);
+std::optional<Point> ShownContent(const WindowSnapshot& window) {
+    const Rect& content = window.content;
     constexpr SInt16 kStep = 4;
     for (SInt16 v = content.top; v < content.bottom; v = SInt16(v + kStep))
         for (SInt16 h = content.left; h < content.right; h = SInt16(h + kStep)) {
             WindowRef found = nullptr;
-            if (FindWindow(Point{v, h}, &found) == inContent && found == window) return Point{v, h};
+            if (FindWindow(Point{v, h}, &found) == inContent && found == window.id)
+                return Point{v, h};
         }
     return std::nullopt;
 }
@@ -162,7 +163,8 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
 }
 
 bool HeadlessBackend::ResolveClick(const ScriptCommand& command, Point* where) {
-    WindowRef front = FrontWindow();
+    const ModelSnapshot model = TakeSnapshot();
+    const WindowSnapshot* front = model.Front();
     const ModelView& view = TheModelView();
     std::optional<Point> point;
     switch (command.target) {
@@ -170,19 +172,20 @@ bool HeadlessBackend::ResolveClick(const ScriptCommand& command, Point* where) {
         point = command.point;
         break;
     case ScriptTarget::CloseBox:
-        if (front && front->hasCloseBox) point = CentreOf(windows::CloseBoxBounds(front));
+        if (front && front->hasCloseBox) point = CentreOf(front->closeBox);
         break;
     case ScriptTarget::TitleBar:
         if (front) {
-            Rect bar = windows::TitleBarBounds(front);
+            const Rect& bar = front->titleBar;
             point = Point{bar.top, SInt16(bar.left + kCloseBoxWidth + kWindowBorderWidth * 2)};
         }
         break;
     case ScriptTarget::Item:
-        if (front && view.itemCenter) point = view.itemCenter(front, SInt16(command.number));
+        if (front && view.itemCenter) point = view.itemCenter(front->id, SInt16(command.number));
         break;
     case ScriptTarget::Row:
-        if (front && view.listCell) point = view.listCell(front, command.number, command.column);
+        if (front && view.listCell)
+            point = view.listCell(front->id, command.number, command.column);
         break;
     }
     if (!point) {
@@ -225,15 +228,15 @@ bool HeadlessBackend::TabBack() {
 // A click on content that shows: the window behind comes forward with it (the program beeps, as
 // at any click on a window behind), where a click on its title bar would only beep.
 bool HeadlessBackend::ClickToFront(const ScriptCommand& command) {
-    const auto& list = windows::WindowList();
-    auto at = std::find_if(list.begin(), list.end(), [&](WindowRef window) {
-        return window->visible && window->title == command.text;
+    const ModelSnapshot model = TakeSnapshot();
+    const auto& list = model.windows;
+    auto at = std::find_if(list.begin(), list.end(), [&](const WindowSnapshot& window) {
+        return window.visible && window.title == command.text;
     });
     if (at == list.end())
         return Fail(command, "no window shown has the title \"" + command.text + "\"");
-    WindowRef window = *at;
-    if (window == FrontWindow()) return true;
-    std::optional<Point> shown = ShownContent(window);
+    if (&*at == model.Front()) return true;
+    std::optional<Point> shown = ShownContent(*at);
     if (!shown) return Fail(command, "nothing of \"" + command.text + "\" shows to click on");
     return Click(*shown, 0, false);
 }

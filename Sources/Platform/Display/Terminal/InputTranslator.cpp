@@ -1,50 +1,62 @@
 #include "Display/Terminal/InputTranslator.h"
 
-#include "Controls/Control.h"
-#include "Controls/ScrollBarGeometry.h"
-#include "Dialogs/Dialog.h"
 #include "Display/ModelView.h"
 #include "Display/Terminal/CellGeometry.h"
-#include "Lists/List.h"
-#include "Menus/Menu.h"
-#include "Windows/Window.h"
 
 #include <algorithm>
 
 namespace platform::display::terminal {
 
-bool IsFocusTarget(DialogRef dialog, DialogItemIndex index) {
-    const DialogItem* item = dialogs::ItemOf(dialog, index);
+bool IsFocusTarget(const WindowSnapshot& window, DialogItemIndex index) {
+    const ItemSnapshot* item = window.isDialog ? window.dialog.Item(index) : nullptr;
     if (!item) return false;
-    if (dialogs::KindOf(*item) == editText) return true;
-    if (!dialogs::IsControlItem(*item)) return false;
-    ControlRef control = dialogs::ControlOf(*item);
-    return control->visible && controls::IsActive(control) &&
-           controls::KindOf(control) != controls::Kind::ScrollBar;
+    if (item->kind == ItemSnapshot::Kind::EditText) return true;
+    if (item->kind != ItemSnapshot::Kind::Control) return false;
+    const ControlSnapshot* control = window.Control(item->control);
+    return control && control->visible && control->active &&
+           control->kind != ControlSnapshot::Kind::ScrollBar;
 }
 
 namespace {
 
-bool IsControlTarget(DialogRef dialog, DialogItemIndex index) {
-    const DialogItem* item = dialogs::ItemOf(dialog, index);
-    return IsFocusTarget(dialog, index) && dialogs::IsControlItem(*item);
+bool IsControlTarget(const WindowSnapshot& window, DialogItemIndex index) {
+    return IsFocusTarget(window, index) &&
+           window.dialog.Item(index)->kind == ItemSnapshot::Kind::Control;
 }
 
 // The front window's list, the one the arrows and the wheel act on.
-lists::List* FrontList() {
-    WindowRef front = FrontWindow();
-    const std::vector<lists::List*> found =
-        front ? lists::ListsIn(front) : std::vector<lists::List*>{};
-    return found.empty() ? nullptr : found.front();
+const ListSnapshot* FrontList(const ModelSnapshot& model) {
+    const WindowSnapshot* front = model.Front();
+    return front && !front->lists.empty() ? &front->lists.front() : nullptr;
 }
 
-SInt16 SelectedRow(const lists::List& list) {
-    for (SInt16 row = 0; row < list.Rows(); ++row)
-        if (list.Selected(::Cell{row, 0})) return row;
-    return -1;
+const MenuSnapshot* MenuOfTitleAt(const MenuBarSnapshot& bar, Point where) {
+    for (const MenuSnapshot& menu : bar.menus)
+        if (PtInRect(where, &menu.titleBounds)) return &menu;
+    return nullptr;
+}
+
+// 0 when the point is on none of the menu's items.
+int ItemAt(const MenuSnapshot& menu, Point where) {
+    for (size_t i = 0; i < menu.items.size(); ++i)
+        if (PtInRect(where, &menu.items[i].bounds)) return int(i + 1);
+    return 0;
+}
+
+// The first item whose box holds the point; 0 when there is none.
+DialogItemIndex DialogItemAt(const WindowSnapshot& window, Point where) {
+    for (const ItemSnapshot& item : window.dialog.items)
+        if (PtInRect(where, &item.box)) return item.number;
+    return 0;
 }
 
 } // namespace
+
+const MenuSnapshot* InputTranslator::KeptMenu() const {
+    for (const MenuSnapshot& menu : model_.menuBar.menus)
+        if (menu.id == keptMenu_) return &menu;
+    return nullptr;
+}
 
 // What is made up here stands alone: a person pressing Down twice never double-clicks.
 void InputTranslator::Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out,
@@ -60,14 +72,16 @@ void InputTranslator::Click(Point where, std::deque<RawInput>& out) {
 
 // A window that comes to the front starts with the keyboard in its current edit field.
 void InputTranslator::FollowFrontWindow() {
-    WindowRef front = FrontWindow();
-    if (front == focusWindow_ && (!front || front->serial == focusSerial_)) return;
-    focusWindow_ = front;
+    const WindowSnapshot* front = model_.Front();
+    const WindowRef id = front ? front->id : nullptr;
+    if (id == focusWindow_ && (!front || front->serial == focusSerial_)) return;
+    focusWindow_ = id;
     focusSerial_ = front ? front->serial : 0;
-    focusItem_ = front && front->dialog ? front->dialog->editField : 0;
+    focusItem_ = front && front->isDialog ? front->dialog.editField : 0;
 }
 
 void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>& out) {
+    model_ = TakeSnapshot();
     FollowFrontWindow();
     switch (event.kind) {
     case TerminalEvent::Kind::Key:
@@ -79,9 +93,10 @@ void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>
     case TerminalEvent::Kind::MenuKey:
         if (menuKept_)
             ReleaseMenu(out);
-        else if (!menus::Bar().empty()) {
-            keptMenu_ = menus::Bar().front();
-            Push(RawInput::Kind::MouseDown, CentreOf(menus::TitleBounds(keptMenu_)), out);
+        else if (!model_.menuBar.menus.empty()) {
+            const MenuSnapshot& first = model_.menuBar.menus.front();
+            keptMenu_ = first.id;
+            Push(RawInput::Kind::MouseDown, CentreOf(first.titleBounds), out);
             menuKept_ = true;
         }
         break;
@@ -106,13 +121,12 @@ void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& ou
             return;
         }
         held_ = true;
-        pressOnTitle_ = menus::MenuOfTitleAt(where) != nullptr;
+        pressOnTitle_ = MenuOfTitleAt(model_.menuBar, where) != nullptr;
         Push(RawInput::Kind::MouseDown, where, out, event.modifiers);
         out.back().single = false; // the person's own press, which may pair with the last
-        if (WindowRef front = FrontWindow(); front && front->dialog) {
-            const DialogItemIndex item =
-                dialogs::ItemAt(front->dialog, dialogs::LocalPoint(front->dialog, where));
-            if (IsFocusTarget(front->dialog, item)) focusItem_ = item;
+        if (const WindowSnapshot* front = model_.Front(); front && front->isDialog) {
+            const DialogItemIndex item = DialogItemAt(*front, where);
+            if (IsFocusTarget(*front, item)) focusItem_ = item;
         }
         break;
     case TerminalEvent::Kind::MouseMove:
@@ -124,8 +138,9 @@ void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& ou
             return;
         }
         held_ = false;
-        if (pressOnTitle_ && menus::MenuOfTitleAt(where)) {
-            keptMenu_ = menus::MenuOfTitleAt(where); // a click on a title leaves its menu open
+        if (const MenuSnapshot* title = MenuOfTitleAt(model_.menuBar, where);
+            pressOnTitle_ && title) {
+            keptMenu_ = title->id; // a click on a title leaves its menu open
             menuKept_ = true;
             return;
         }
@@ -139,9 +154,10 @@ void InputTranslator::Key(const TerminalEvent& event, std::deque<RawInput>& out)
     if (menuKept_) ReleaseMenu(out);
     const bool plain = event.modifiers == 0;
     if (plain && key == kTabCharCode && MoveFocus(+1, out)) return;
-    if (plain && (key == kSpaceCharCode || key == kReturnCharCode) && focusWindow_ &&
-        focusWindow_->dialog && IsControlTarget(focusWindow_->dialog, focusItem_)) {
-        Click(*TheModelView().itemCenter(focusWindow_, focusItem_), out);
+    const WindowSnapshot* focused = model_.Window(focusWindow_);
+    if (plain && (key == kSpaceCharCode || key == kReturnCharCode) && focused &&
+        IsControlTarget(*focused, focusItem_)) {
+        Click(CentreOf(focused->dialog.Item(focusItem_)->box), out);
         return;
     }
     if (plain && (key == kUpArrowCharCode || key == kDownArrowCharCode) &&
@@ -154,23 +170,22 @@ void InputTranslator::Key(const TerminalEvent& event, std::deque<RawInput>& out)
 // Escape lets go. False for any other key, which first closes the menu. The menu is followed
 // here, not in the model, since keys may come faster than the program takes them.
 bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
-    const auto& bar = menus::Bar();
-    auto at = std::find(bar.begin(), bar.end(), keptMenu_);
-    if (at == bar.end()) return false;
-    MenuRef menu = keptMenu_;
+    const auto& bar = model_.menuBar.menus;
+    const MenuSnapshot* menu = KeptMenu();
+    if (!menu) return false;
     if (charCode == kLeftArrowCharCode || charCode == kRightArrowCharCode) {
         const long step = charCode == kRightArrowCharCode ? 1 : long(bar.size()) - 1;
-        keptMenu_ = bar[size_t((at - bar.begin() + step) % long(bar.size()))];
-        Push(RawInput::Kind::MouseMove, CentreOf(menus::TitleBounds(keptMenu_)), out);
+        const MenuSnapshot& next = bar[size_t((menu - bar.data() + step) % long(bar.size()))];
+        keptMenu_ = next.id;
+        Push(RawInput::Kind::MouseMove, CentreOf(next.titleBounds), out);
         return true;
     }
     if (charCode == kUpArrowCharCode || charCode == kDownArrowCharCode) {
         const int step = charCode == kDownArrowCharCode ? 1 : -1;
-        int item = menus::ItemAt(menu, pointer_);
-        for (int i = item + step; i >= 1 && i <= int(menu->items.size()); i += step)
-            if (menus::IsChoosable(menu, MenuItemIndex(i))) {
-                Push(RawInput::Kind::MouseMove, CentreOf(menus::ItemBounds(menu, MenuItemIndex(i))),
-                     out);
+        const int count = int(menu->items.size());
+        for (int i = ItemAt(*menu, pointer_) + step; i >= 1 && i <= count; i += step)
+            if (menu->items[size_t(i - 1)].choosable) {
+                Push(RawInput::Kind::MouseMove, CentreOf(menu->items[size_t(i - 1)].bounds), out);
                 break;
             }
         return true;
@@ -188,6 +203,7 @@ bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
 }
 
 void InputTranslator::ReleaseAll(std::deque<RawInput>& out) {
+    model_ = TakeSnapshot();
     ReleaseMenu(out);
     if (held_) Push(RawInput::Kind::MouseUp, pointer_, out);
     held_ = swallowRelease_ = false;
@@ -197,10 +213,10 @@ void InputTranslator::ReleaseAll(std::deque<RawInput>& out) {
 void InputTranslator::ReleaseMenu(std::deque<RawInput>& out) {
     if (!menuKept_) return;
     menuKept_ = false;
-    const auto& bar = menus::Bar();
-    if (std::find(bar.begin(), bar.end(), keptMenu_) == bar.end())
-        keptMenu_ = bar.empty() ? nullptr : bar.front();
-    const Point title = keptMenu_ ? CentreOf(menus::TitleBounds(keptMenu_)) : Point{0, 0};
+    const MenuSnapshot* menu = KeptMenu();
+    if (!menu && !model_.menuBar.menus.empty()) menu = &model_.menuBar.menus.front();
+    keptMenu_ = menu ? menu->id : 0;
+    const Point title = menu ? CentreOf(menu->titleBounds) : Point{0, 0};
     Push(RawInput::Kind::MouseMove, title, out);
     Push(RawInput::Kind::MouseUp, title, out);
 }
@@ -208,24 +224,24 @@ void InputTranslator::ReleaseMenu(std::deque<RawInput>& out) {
 // An edit field is entered as with the mouse, by dragging over its whole text; a button only
 // takes the keyboard's focus.
 bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
-    DialogRef dialog = focusWindow_ ? focusWindow_->dialog : nullptr;
-    if (!dialog) return false;
-    const int count = int(dialog->items.size());
+    const WindowSnapshot* window = model_.Window(focusWindow_);
+    if (!window || !window->isDialog) return false;
+    const DialogSnapshot& dialog = window->dialog;
+    const int count = int(dialog.items.size());
     // With nothing in focus, forward starts at the first item and backward at the last.
     const int from = focusItem_ == 0 && direction < 0 ? count + 1 : focusItem_;
     for (int step = 1; step <= count; ++step) {
         const int index = ((from - 1 + direction * step) % count + count) % count + 1;
-        if (!IsFocusTarget(dialog, DialogItemIndex(index))) continue;
+        if (!IsFocusTarget(*window, DialogItemIndex(index))) continue;
         focusItem_ = DialogItemIndex(index);
-        const DialogItem& item = *dialogs::ItemOf(dialog, focusItem_);
-        if (dialogs::KindOf(item) != editText) return true;
-        if (focusItem_ == dialog->editField) return true; // it has the keyboard already
+        const ItemSnapshot& item = *dialog.Item(focusItem_);
+        if (item.kind != ItemSnapshot::Kind::EditText) return true;
+        if (focusItem_ == dialog.editField) return true; // it has the keyboard already
         // From its first character to past its right edge, which the field takes as its end.
-        const Rect box = quickdraw::GlobalOf(focusWindow_->port, item.box);
-        const SInt16 middle = CentreOf(box).v;
-        Push(RawInput::Kind::MouseDown, Point{middle, SInt16(box.left + 1)}, out);
-        Push(RawInput::Kind::MouseMove, Point{middle, box.right}, out);
-        Push(RawInput::Kind::MouseUp, Point{middle, box.right}, out);
+        const SInt16 middle = CentreOf(item.box).v;
+        Push(RawInput::Kind::MouseDown, Point{middle, SInt16(item.box.left + 1)}, out);
+        Push(RawInput::Kind::MouseMove, Point{middle, item.box.right}, out);
+        Push(RawInput::Kind::MouseUp, Point{middle, item.box.right}, out);
         return true;
     }
     return false;
@@ -233,33 +249,30 @@ bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
 
 // The wheel scrolls the front window's list a row at a time, as its arrows do.
 void InputTranslator::ScrollList(int direction, std::deque<RawInput>& out) {
-    lists::List* list = FrontList();
-    if (!list || !list->rec.vScroll) return;
-    const controls::ScrollBarGeometry bar = controls::GeometryOf(list->rec.vScroll);
-    Click(CentreOf(
-              quickdraw::GlobalOf(list->window->port, direction < 0 ? bar.upArrow : bar.downArrow)),
-          out);
+    const ListSnapshot* list = FrontList(model_);
+    const ControlSnapshot* bar = list ? model_.Front()->Control(list->scrollBar) : nullptr;
+    if (!bar) return;
+    Click(CentreOf(direction < 0 ? bar->upArrow : bar->downArrow), out);
 }
 
 // The row above or below the selected one is clicked; one out of view is first scrolled in with
 // a click on the scroll bar's arrow.
 bool InputTranslator::MoveInList(int direction, std::deque<RawInput>& out) {
-    lists::List* found = FrontList();
-    if (!found || found->Rows() == 0) return false;
-    lists::List& list = *found;
-    const SInt16 top = lists::TopRow(list), shown = lists::ShownRows(list);
-    const SInt16 selected = SelectedRow(list);
+    const ListSnapshot* list = FrontList(model_);
+    if (!list || list->rows == 0) return false;
+    const SInt16 top = list->topRow, shown = list->shownRows;
+    const SInt16 selected = list->selectedRows.empty() ? SInt16(-1) : list->selectedRows.front();
     const SInt16 target =
-        selected < 0 ? top : SInt16(std::clamp(selected + direction, 0, list.Rows() - 1));
+        selected < 0 ? top : SInt16(std::clamp(selected + direction, 0, list->rows - 1));
     if (target == selected) return true;
     SInt16 at = target;
     if (target < top || target >= top + shown) {
-        if (!list.rec.vScroll) return true;
+        if (!list->scrollBar) return true;
         ScrollList(direction, out);
         at = direction < 0 ? top : SInt16(top + shown - 1); // where the row lies after scrolling
         if (target < top - 1 || target > top + shown) return true;
     }
-    Click(*TheModelView().listCell(list.window, at, 0), out);
+    Click(*TheModelView().listCell(model_.Front()->id, at, 0), out);
     return true;
 }
 

@@ -7,23 +7,22 @@
 #pragma once
 
 #include "Display/Backend.h"
+#include "Display/ModelSnapshot.h"
 #include "Display/Terminal/ScreenPainter.h"
 #include "Display/Terminal/TerminalInputDecoder.h"
-#include "Platform/Menus.h"
 
 #include <deque>
 
 namespace platform::display::terminal {
 
-// What Tab visits: edit fields and the active buttons and boxes, in item order.
-bool IsFocusTarget(DialogRef dialog, DialogItemIndex index);
+// What Tab visits: edit fields and the active buttons and boxes of a dialog, in item order.
+bool IsFocusTarget(const WindowSnapshot& window, DialogItemIndex index);
 
+// Each event is read against a snapshot of the model as it is then.
 class InputTranslator {
   public:
     // The raw input for one terminal event, against the model as it is now.
     void Translate(const TerminalEvent& event, std::deque<RawInput>& out);
-    // Lets go of a menu kept open without choosing from it.
-    void ReleaseMenu(std::deque<RawInput>& out);
     // Lets go of the menu and of a button held down, so that no tracking loop waits on a
     // release that will not come.
     void ReleaseAll(std::deque<RawInput>& out);
@@ -31,6 +30,8 @@ class InputTranslator {
     Point Pointer() const { return pointer_; }
 
   private:
+    // Lets go of a menu kept open without choosing from it.
+    void ReleaseMenu(std::deque<RawInput>& out);
     void Mouse(const TerminalEvent& event, std::deque<RawInput>& out);
     void Key(const TerminalEvent& event, std::deque<RawInput>& out);
     bool MenuKey(UInt8 charCode, std::deque<RawInput>& out);
@@ -41,12 +42,14 @@ class InputTranslator {
     void Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out, UInt16 modifiers = 0,
               UInt8 charCode = 0);
     void FollowFrontWindow();
+    const MenuSnapshot* KeptMenu() const;
 
+    ModelSnapshot model_;
     Point pointer_{};
     bool held_ = false;
     bool pressOnTitle_ = false;
     bool menuKept_ = false; // the button counts as down until the menu is chosen from
-    MenuRef keptMenu_ = nullptr;
+    MenuID keptMenu_ = 0;
     bool swallowRelease_ = false; // the release of the click that chose from a kept menu
     WindowRef focusWindow_ = nullptr;
     UInt64 focusSerial_ = 0;

@@ -1,35 +1,31 @@
 // The menu bar on the top row and the menu pulled down from it.
 #include "Display/Terminal/Painters.h"
 
-#include "Events/EventSource.h"
-#include "Menus/Menu.h"
-
 namespace platform::display::terminal {
 
-void PaintMenuBar(CellBuffer& screen) {
+void PaintMenuBar(CellBuffer& screen, const MenuBarSnapshot& bar) {
     screen.Fill(0, 0, screen.Columns(), 1, " ", Role::MenuBar);
-    for (MenuRef menu : menus::Bar()) {
-        const CellArea title = CellsOf(menus::TitleBounds(menu));
-        std::uint8_t style = menu->titleEnabled ? kPlain : kDim;
-        if (menus::HilitedMenu() == menu->id) style |= kReverse;
-        screen.Put(title.left, title.top, menu->title, Role::MenuBar, style);
+    for (const MenuSnapshot& menu : bar.menus) {
+        const CellArea title = CellsOf(menu.titleBounds);
+        std::uint8_t style = menu.titleEnabled ? kPlain : kDim;
+        if (bar.hilited == menu.id) style |= kReverse;
+        screen.Put(title.left, title.top, menu.title, Role::MenuBar, style);
     }
 }
 
 // Key equivalents show with the Option sign: Alt is the Command key here.
-void PaintOpenMenu(CellBuffer& screen) {
-    MenuRef open = nullptr;
-    for (MenuRef menu : menus::Bar())
-        if (menu->id == menus::HilitedMenu()) open = menu;
-    if (!open || !events::ButtonIsDown()) return;
-    const Point pointer = events::MousePosition();
-    for (MenuItemIndex i = 1; i <= open->items.size(); ++i) {
-        const menus::MenuItem& item = *menus::ItemOf(open, i);
-        const CellArea area = CellsOf(menus::ItemBounds(open, i));
-        std::uint8_t style = menus::IsChoosable(open, i) ? kPlain : kDim;
-        if (menus::ItemAt(open, pointer) == i && menus::IsChoosable(open, i)) style |= kReverse;
+void PaintOpenMenu(CellBuffer& screen, const MenuBarSnapshot& bar) {
+    const MenuSnapshot* open = nullptr;
+    for (const MenuSnapshot& menu : bar.menus)
+        if (menu.id == bar.hilited) open = &menu;
+    if (!open || !bar.pulledDown) return;
+    for (size_t i = 0; i < open->items.size(); ++i) {
+        const MenuItemSnapshot& item = open->items[i];
+        const CellArea area = CellsOf(item.bounds);
+        std::uint8_t style = item.choosable ? kPlain : kDim;
+        if (bar.underPointer == i + 1) style |= kReverse;
         screen.Fill(area.left, area.top, area.right, area.bottom, " ", Role::Menu, style);
-        if (item.IsSeparator()) {
+        if (item.separator) {
             screen.Fill(area.left, area.top, area.right, area.bottom, "─", Role::Menu, kDim);
             continue;
         }

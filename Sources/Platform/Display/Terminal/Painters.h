@@ -1,27 +1,31 @@
 // What the screen painter's parts share: the menus, one window with its frame and contents,
-// and the dialog items and controls inside it.
+// and the dialog items and controls inside it, all read from the model's snapshot.
 #pragma once
 
+#include "Display/ModelSnapshot.h"
 #include "Display/Terminal/CellGeometry.h"
 #include "Display/Terminal/ScreenPainter.h"
 
+#include <string_view>
+
 namespace platform::display::terminal {
 
-void PaintMenuBar(CellBuffer& screen);
+void PaintMenuBar(CellBuffer& screen, const MenuBarSnapshot& bar);
 // The keys that work in the front window, on the row given.
-void PaintKeyHint(CellBuffer& screen, int row);
+void PaintKeyHint(CellBuffer& screen, int row, const ModelSnapshot& model);
 // The menu being chosen from, if any, with the item under the pointer highlighted.
-void PaintOpenMenu(CellBuffer& screen);
+void PaintOpenMenu(CellBuffer& screen, const MenuBarSnapshot& bar);
 
-void PaintWindow(CellBuffer& screen, WindowRef window, bool front, const KeyboardFocus& focus,
-                 PaintResult* result);
+void PaintWindow(CellBuffer& screen, const WindowSnapshot& window, bool front,
+                 const KeyboardFocus& focus, PaintResult* result);
 // The window's controls, back to front; a pressed, inactive or focused one looks so.
-void PaintControls(CellBuffer& screen, WindowRef window, ControlRef focused);
+void PaintControls(CellBuffer& screen, const WindowSnapshot& window, ControlRef focused);
 // Static texts, edit fields and the alert's icon; the caret goes into result when it shows.
-void PaintDialogItems(CellBuffer& screen, DialogRef dialog, bool front, PaintResult* result);
+void PaintDialogItems(CellBuffer& screen, const WindowSnapshot& window, bool front,
+                      PaintResult* result);
 
-// The cells of a rectangle in a window's coordinates.
-CellArea GlobalCells(WindowRef window, const Rect& local);
+// The cells a UTF-8 text takes: one a character.
+int Characters(std::string_view text);
 
 // A box of lines around an area given in cells (the lines lie on its outer cells).
 void PaintBox(CellBuffer& screen, const CellArea& box, Role role, bool doubleLines);

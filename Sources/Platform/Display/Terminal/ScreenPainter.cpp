@@ -1,8 +1,7 @@
 #include "Display/Terminal/Painters.h"
 
 #include "Display/ModelPrinter.h"
-#include "Menus/Menu.h"
-#include "Windows/Window.h"
+#include "Display/ModelView.h"
 
 #include <algorithm>
 #include <string>
@@ -12,11 +11,11 @@ namespace platform::display::terminal {
 namespace {
 
 // The cells the visible windows and the menu bar need.
-CellArea NeededArea() {
+CellArea NeededArea(const ModelSnapshot& model) {
     CellArea needed{0, 0, 1, 1};
-    for (WindowRef window : windows::WindowList()) {
-        if (!window->visible) continue;
-        const CellArea area = CellsOf(windows::StructureBounds(window));
+    for (const WindowSnapshot& window : model.windows) {
+        if (!window.visible) continue;
+        const CellArea area = CellsOf(window.structure);
         needed.right = std::max(needed.right, area.right);
         needed.bottom = std::max(needed.bottom, area.bottom);
     }
@@ -41,9 +40,10 @@ void PaintTooSmall(CellBuffer& screen, const CellArea& needed) {
 } // namespace
 
 PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
+    const ModelSnapshot model = TakeSnapshot();
     PaintResult result;
     screen.Unclip();
-    const CellArea needed = NeededArea();
+    const CellArea needed = NeededArea(model);
     const int modelRows = screen.Rows() - kKeyHintRows;
     if (needed.right > screen.Columns() || needed.bottom > modelRows) {
         PaintTooSmall(screen, needed);
@@ -51,15 +51,14 @@ PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
         return result;
     }
     screen.Fill(0, 0, screen.Columns(), modelRows, " ", Role::Desktop);
-    PaintKeyHint(screen, modelRows);
-    const auto& list = windows::WindowList();
-    const WindowRef front = FrontWindow();
-    for (auto at = list.rbegin(); at != list.rend(); ++at)
-        if ((*at)->visible) PaintWindow(screen, *at, *at == front, focus, &result);
+    PaintKeyHint(screen, modelRows, model);
+    const WindowSnapshot* front = model.Front();
+    for (auto at = model.windows.rbegin(); at != model.windows.rend(); ++at)
+        if (at->visible) PaintWindow(screen, *at, &*at == front, focus, &result);
     screen.Unclip();
-    PaintMenuBar(screen);
-    PaintOpenMenu(screen);
-    if (menus::HilitedMenu() != 0) result.cursorShown = false;
+    PaintMenuBar(screen, model.menuBar);
+    PaintOpenMenu(screen, model.menuBar);
+    if (model.menuBar.hilited != 0) result.cursorShown = false;
     return result;
 }
 

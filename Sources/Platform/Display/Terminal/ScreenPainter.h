@@ -1,5 +1,6 @@
 // Paints the platform's window model into a cell buffer: the desktop, the menu bar, the windows
-// back to front with their items, and a menu being chosen from. It only reads the model.
+// back to front with their items, and a menu being chosen from. It reads a snapshot of the
+// model, taken for each picture.
 #pragma once
 
 #include "Display/Terminal/CellBuffer.h"

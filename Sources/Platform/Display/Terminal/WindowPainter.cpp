@@ -1,36 +1,28 @@
 // One window: its frame with the title and close box, and what was drawn into its port.
 #include "Display/Terminal/Painters.h"
 
-#include "Controls/Control.h"
-#include "Dialogs/Dialog.h"
-#include "Menus/Menu.h"
-#include "QuickDraw/Port.h"
-#include "Windows/Window.h"
-
 #include <algorithm>
 
 namespace platform::display::terminal {
 
 namespace {
 
-using quickdraw::DrawOp;
-
-void PaintFrame(CellBuffer& screen, WindowRef window, bool front) {
-    const CellArea content = CellsOf(windows::ContentBounds(window));
+void PaintFrame(CellBuffer& screen, const WindowSnapshot& window, bool front) {
+    const CellArea content = CellsOf(window.content);
     const CellArea frame{content.left - 1, content.top - 1, content.right + 1, content.bottom + 1};
     const Role role = front ? Role::ActiveFrame : Role::InactiveFrame;
     PaintBox(screen, frame, role, front);
     screen.Fill(content.left, content.top, content.right, content.bottom, " ", Role::Window);
     int titleLeft = frame.left + 1;
-    if (window->hasCloseBox) {
-        const CellArea box = CellsOf(windows::CloseBoxBounds(window));
+    if (window.hasCloseBox) {
+        const CellArea box = CellsOf(window.closeBox);
         screen.Put(box.left, frame.top, "[×]", role, front ? kBold : kPlain);
         titleLeft = box.right;
     }
-    if (window->title.empty()) return;
-    const std::string title = " " + window->title + " ";
+    if (window.title.empty()) return;
+    const std::string title = " " + window.title + " ";
     const int room = frame.right - 1 - titleLeft;
-    const int width = int(menus::TextWidth(title));
+    const int width = Characters(title);
     const int left = titleLeft + std::max(0, (room - width) / 2);
     screen.Put(left, frame.top, title, role, front ? kBold : kPlain, room);
 }
@@ -40,36 +32,39 @@ std::uint8_t StyleOfFace(::Style face) {
 }
 
 // Shapes go under texts, and highlights over them, whatever order they were drawn in.
-void PaintDrawn(CellBuffer& screen, WindowRef window) {
-    const auto& drawn = window->port.drawn;
-    for (const DrawOp& op : drawn) {
-        const CellArea area = GlobalCells(window, op.rect);
-        if (op.kind == DrawOp::Kind::Frame || op.kind == DrawOp::Kind::RoundFrame) {
+void PaintDrawn(CellBuffer& screen, const WindowSnapshot& window) {
+    using Kind = DrawnShape::Kind;
+    for (const DrawnShape& shape : window.drawn) {
+        const CellArea area = CellsOf(shape.rect);
+        if (shape.kind == Kind::Frame || shape.kind == Kind::RoundFrame) {
             if (area.Width() >= 2 && area.Height() >= 2)
                 PaintBox(screen, area, Role::Window, false);
-        } else if (op.kind == DrawOp::Kind::Line && (area.Width() == 1 || area.Height() == 1)) {
+        } else if (shape.kind == Kind::Line && (area.Width() == 1 || area.Height() == 1)) {
             screen.Fill(area.left, area.top, area.right, area.bottom,
                         area.Height() == 1 ? "─" : "│", Role::Window);
         }
     }
-    for (const DrawOp& op : drawn)
-        if (op.kind == DrawOp::Kind::Text) {
-            const CellArea area = GlobalCells(window, op.rect);
-            screen.Put(area.left, area.top, op.text, Role::Window, StyleOfFace(op.face),
+    for (const DrawnShape& shape : window.drawn)
+        if (shape.kind == Kind::Text) {
+            const CellArea area = CellsOf(shape.rect);
+            screen.Put(area.left, area.top, shape.text, Role::Window, StyleOfFace(shape.face),
                        area.Width());
         }
-    for (const DrawOp& op : drawn)
-        if (op.kind == DrawOp::Kind::Highlight) {
-            const CellArea area = GlobalCells(window, op.rect);
+    for (const DrawnShape& shape : window.drawn)
+        if (shape.kind == Kind::Highlight) {
+            const CellArea area = CellsOf(shape.rect);
             screen.AddStyle(area.left, area.top, area.right, area.bottom, kReverse);
         }
 }
 
-} // namespace
-
-CellArea GlobalCells(WindowRef window, const Rect& local) {
-    return CellsOf(quickdraw::GlobalOf(window->port, local));
+// The control of the focused item, when the keyboard is in this window.
+ControlRef FocusedControl(const WindowSnapshot& window, const KeyboardFocus& focus) {
+    if (focus.window != window.id || !window.isDialog) return nullptr;
+    const ItemSnapshot* item = window.dialog.Item(focus.item);
+    return item && item->kind == ItemSnapshot::Kind::Control ? item->control : nullptr;
 }
+
+} // namespace
 
 void PaintBox(CellBuffer& screen, const CellArea& box, Role role, bool doubleLines) {
     const char* horizontal = doubleLines ? "═" : "─";
@@ -85,21 +80,15 @@ void PaintBox(CellBuffer& screen, const CellArea& box, Role role, bool doubleLin
     screen.Put(right, bottom, doubleLines ? "╝" : "┘", role);
 }
 
-void PaintWindow(CellBuffer& screen, WindowRef window, bool front, const KeyboardFocus& focus,
-                 PaintResult* result) {
+void PaintWindow(CellBuffer& screen, const WindowSnapshot& window, bool front,
+                 const KeyboardFocus& focus, PaintResult* result) {
     screen.Unclip();
     PaintFrame(screen, window, front);
-    const CellArea content = CellsOf(windows::ContentBounds(window));
+    const CellArea content = CellsOf(window.content);
     screen.Clip(content.left, content.top, content.right, content.bottom);
     PaintDrawn(screen, window);
-    ControlRef focused = nullptr;
-    if (window->dialog) {
-        PaintDialogItems(screen, window->dialog, front, result);
-        if (focus.window == window)
-            if (const DialogItem* item = dialogs::ItemOf(window->dialog, focus.item))
-                if (dialogs::IsControlItem(*item)) focused = dialogs::ControlOf(*item);
-    }
-    PaintControls(screen, window, focused);
+    if (window.isDialog) PaintDialogItems(screen, window, front, result);
+    PaintControls(screen, window, FocusedControl(window, focus));
 }
 
 } // namespace platform::display::terminal
