@@ -1,0 +1,111 @@
+// The window display for a person: the real program in a window on a private X server, used
+// with the mouse and the keys through xdotool, as a person at a desktop would.
+#include "ProgramRun.h"
+#include "XvfbScreen.h"
+
+#include <sstream>
+
+using namespace endtoend;
+
+namespace {
+
+class WindowDisplay : public ProgramTest {
+  protected:
+    // Where the window's top left corner lies on the screen.
+    bool FindWindow(const XvfbScreen& screen) {
+        const std::string out = (domains.temp() / "geometry").string();
+        if (!screen.Do("search --sync --name '^Korvane$' getwindowgeometry --shell > '" + out +
+                       "'"))
+            return false;
+        std::istringstream lines(ReadFileText(out));
+        for (std::string line; std::getline(lines, line);) {
+            if (line.starts_with("X=")) left_ = std::stoi(line.substr(2));
+            if (line.starts_with("Y=")) top_ = std::stoi(line.substr(2));
+        }
+        return true;
+    }
+    // A click at a point of the model's screen, then time for the program to answer.
+    void Click(const XvfbScreen& screen, int x, int y) {
+        screen.Do("mousemove " + std::to_string(left_ + x) + " " + std::to_string(top_ + y) +
+                  " click 1");
+        Settle();
+    }
+    void Keys(const XvfbScreen& screen, const std::string& keys) {
+        screen.Do("key --delay 60 " + keys);
+        Settle();
+    }
+    void Type(const XvfbScreen& screen, const std::string& text) {
+        screen.Do("type --delay 40 '" + text + "'");
+        Settle();
+    }
+    static void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
+
+    int left_ = 0, top_ = 0;
+};
+
+// Points of the list dialog and of the entry editor, in the model's pixels.
+constexpr int kNewX = 527, kNewY = 120, kSaveY = 263, kHelpY = 311;
+constexpr int kFieldX = 371, kLoginY = 168, kUserY = 215, kIdX = 230, kIdY = 263;
+constexpr int kOkX = 520, kOkY = 311;
+
+} // namespace
+
+TEST_F(WindowDisplay, AddsWithMouseAndKeysSortsShowsHelpSavesAndQuits) {
+    SKIP_UNLESS_ROOT();
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "needs Xvfb and xdotool";
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    setenv("DISPLAY", screen.Display().c_str(), 1);
+    setenv("KORVANE_SCALE", "1", 1);
+    const Started run = StartWith({"--display=window"}, "window", true);
+    unsetenv("DISPLAY");
+    unsetenv("KORVANE_SCALE");
+    ASSERT_TRUE(FindWindow(screen));
+    Settle();
+
+    // The keys alone: Tab past Help to New, Space presses it, Tab moves between the fields.
+    Keys(screen, "Tab Tab space");
+    Type(screen, "zed");
+    Keys(screen, "Tab");
+    Type(screen, "Zed Zimmer");
+    Keys(screen, "Tab");
+    Type(screen, "5");
+    Keys(screen, "Return");
+
+    // The mouse: New, a click in each field, OK; twice.
+    const std::array<std::array<const char*, 3>, 2> byMouse{
+        {{"amy", "Amy Adams", "900"}, {"bob", "Bob Brown", "77"}}};
+    for (const auto& [login, user, id] : byMouse) {
+        Click(screen, kNewX, kNewY);
+        Click(screen, kFieldX, kLoginY);
+        Type(screen, login);
+        Click(screen, kFieldX, kUserY);
+        Type(screen, user);
+        Click(screen, kIdX, kIdY);
+        Type(screen, id);
+        Click(screen, kOkX, kOkY);
+    }
+
+    Keys(screen, "ctrl+3"); // Sort > By ID
+    Click(screen, kNewX, kHelpY);
+    Keys(screen, "Escape");
+
+    // Save asks for the administrator.
+    Click(screen, kNewX, kSaveY);
+    Keys(screen, "Tab");
+    Type(screen, "secret");
+    Keys(screen, "Return");
+    Keys(screen, "ctrl+q");
+
+    const RunResult result = Finish(run);
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string saved = ReadFileText(jaFile());
+    const size_t zed = saved.find("zed,5,Zed Zimmer"), bob = saved.find("bob,77,Bob Brown"),
+                 amy = saved.find("amy,900,Amy Adams");
+    ASSERT_NE(zed, std::string::npos) << saved;
+    ASSERT_NE(bob, std::string::npos) << saved;
+    ASSERT_NE(amy, std::string::npos) << saved;
+    EXPECT_LT(zed, bob) << saved;
+    EXPECT_LT(bob, amy) << saved;
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
