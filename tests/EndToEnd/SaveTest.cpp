@@ -60,29 +60,46 @@ TEST_F(ProgramTest, EverySaveAsksForTheRightAgain) {
     EXPECT_EQ(ReadFileText(jaFile()), Lines({{"carl", "9", "Carl C"}}));
 }
 
-TEST_F(ProgramTest, RefusingTheRightLeavesTheFileAndSaveActive) {
-    WriteJAFile(kThreeEntries);
-    RunResult run = Run("click row 0\nclick item 16\nclick item 4\nadmin cancel\nprint\n"
-                        "quit\nclick item 2\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.screens.size(), 1u) << run.out;
-    EXPECT_EQ(run.screens[0].front().title, kListTitle);
-    EXPECT_TRUE(run.screens[0].front().active(4)) << "Save";
-    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+// Both end by the last quit, not by the end of the script, with the changes still to save.
+TEST_F(ProgramTest, RefusingTheRightAtSaveOrAtQuitKeepsTheFileAndTheChanges) {
+    for (const char* save : {"click item 4\n", "quit\nclick item 1\n"}) {
+        SCOPED_TRACE(save);
+        WriteJAFile(kThreeEntries);
+        RunResult run = Run(std::string("click row 1\nclick item 16\n") + save +
+                            "print\nadmin cancel\nprint\nquit\nclick item 2\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(run.screens.size(), 2u) << run.out;
+        EXPECT_EQ(run.screens[0].front().title, "Administrator Rights");
+        const WindowView& list = run.screens[1].front();
+        EXPECT_EQ(list.title, kListTitle);
+        EXPECT_TRUE(list.active(4)) << "Save";
+        const std::vector<std::vector<std::string>> expected = {{"Anna A", "5"}, {"Carl C", "9"}};
+        EXPECT_EQ(list.rows(), expected);
+        EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+        EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+    }
 }
 
-TEST_F(ProgramTest, SaveThatFailsKeepsSaveActiveAndQuittingStillAsks) {
+TEST_F(ProgramTest, ACommitThatFailsAtSaveOrAtQuitKeepsTheChangesAndQuittingStillAsks) {
     SKIP_UNLESS_ROOT();
-    WriteFile(oemFolder(), "not a folder"); // the commit cannot make the file inside it
-    WriteFile(workingCopy(), kThreeEntries);
-    RunResult run = Run("click row 1\nclick item 16\nclick item 4\nadmin \"root\" \"pw\"\nprint\n"
-                        "key return\nprint\nquit\nprint\nclick item 2\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.screens.size(), 3u) << run.out;
-    EXPECT_TRUE(ShowsErrorAlert(run.screens[0])) << run.screens[0].text;
-    EXPECT_TRUE(run.screens[1].front().active(4)) << "the file is still behind the working copy";
-    EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "quitting asks before the changes go";
-    EXPECT_EQ(ReadFileText(oemFolder()), "not a folder");
+    for (const char* save : {"click item 4\n", "quit\nclick item 1\n"}) {
+        SCOPED_TRACE(save);
+        WriteFile(oemFolder(), "not a folder");  // the commit cannot make the file inside it
+        WriteFile(workingCopy(), kThreeEntries); // a leftover, shown as the list
+        RunResult run = Run(std::string("click row 1\nclick item 16\n") + save +
+                            "admin \"root\" \"pw\"\nprint\nkey return\nprint\nquit\nprint\n"
+                            "click item 2\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(run.screens.size(), 3u) << run.out;
+        EXPECT_TRUE(ShowsErrorAlert(run.screens[0])) << run.screens[0].text;
+        const WindowView& list = run.screens[1].front();
+        EXPECT_EQ(list.title, kListTitle);
+        EXPECT_TRUE(list.active(4)) << "the file is still behind the working copy";
+        EXPECT_EQ(list.list().rows, 2);
+        EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "quitting asks before the changes go";
+        EXPECT_EQ(ReadFileText(oemFolder()), "not a folder");
+        EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+    }
 }
 
 TEST_F(ProgramTest, ASaveWhoseToolFailsShowsTheFailureAndKeepsTheOldFileWhole) {

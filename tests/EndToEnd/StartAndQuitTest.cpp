@@ -124,23 +124,6 @@ TEST_F(ProgramTest, QuittingWithChangesAndNotSavingWritesNothing) {
     }
 }
 
-TEST_F(ProgramTest, SavingAtQuitWithTheRightRefusedKeepsTheProgramRunning) {
-    WriteJAFile(kThreeEntries);
-    RunResult run = Run("click row 1\nclick item 16\nquit\nclick item 1\nprint\nadmin cancel\n"
-                        "print\nquit\nclick item 2\n");
-    EXPECT_EQ(run.status, 0) << "ended by the second quit, not by the end of the script\n"
-                             << run.err;
-    ASSERT_EQ(run.screens.size(), 2u) << run.out;
-    EXPECT_EQ(run.screens[0].front().title, "Administrator Rights");
-    const WindowView& list = run.screens[1].front();
-    EXPECT_EQ(list.title, kListTitle);
-    EXPECT_TRUE(list.active(4)) << "the changes are still to be saved";
-    const std::vector<std::vector<std::string>> expected = {{"Anna A", "5"}, {"Carl C", "9"}};
-    EXPECT_EQ(list.rows(), expected);
-    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
-    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
-}
-
 TEST_F(ProgramTest, SavingAtQuitCommitsAndEnds) {
     SKIP_UNLESS_ROOT();
     WriteJAFile(kThreeEntries);
@@ -150,26 +133,5 @@ TEST_F(ProgramTest, SavingAtQuitCommitsAndEnds) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(run.screens.empty()) << "the program ended with the commit\n" << run.out;
     EXPECT_EQ(ReadFileText(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
-    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
-}
-
-TEST_F(ProgramTest, CommitThatFailsAtQuitKeepsTheProgramRunningWithItsChanges) {
-    SKIP_UNLESS_ROOT();
-    // A plain file where the folder of the job-accounting file belongs: the commit cannot
-    // create the file inside it.
-    WriteFile(oemFolder(), "not a folder");
-    WriteFile(workingCopy(), kThreeEntries); // a leftover, shown as the list
-    RunResult run = Run("click row 1\nclick item 16\nquit\nclick item 1\nadmin \"root\" \"pw\"\n"
-                        "print\nkey return\nprint\nquit\nprint\nclick item 2\n");
-    EXPECT_EQ(run.status, 0) << "ended by the second quit, not by the end of the script\n"
-                             << run.err;
-    ASSERT_EQ(run.screens.size(), 3u) << run.out;
-    EXPECT_TRUE(ShowsErrorAlert(run.screens[0])) << run.screens[0].text;
-    const WindowView& list = run.screens[1].front();
-    EXPECT_EQ(list.title, kListTitle);
-    EXPECT_TRUE(list.active(4)) << "the changes are still to be saved";
-    EXPECT_EQ(list.list().rows, 2);
-    EXPECT_TRUE(ShowsAlert(run.screens[2], 1009)) << "asked again at the second quit";
-    EXPECT_EQ(ReadFileText(oemFolder()), "not a folder");
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
 }

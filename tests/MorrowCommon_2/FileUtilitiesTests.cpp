@@ -5,7 +5,6 @@
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "MorrowCommon_2/MyOpenCloseFile.h"
 #include "Platform/MacErrors.h"
-#include "TestSupport/FinderInfo.h"
 #include "TestSupport/PString.h"
 #include "TestSupport/ResourceFiles.h"
 #include "TestSupport/TempFolder.h"
@@ -67,7 +66,7 @@ TEST_F(FileUtilities, FindNamedFileTellsFilesFromFoldersAndMissingNames) {
     EXPECT_EQ(FindNamedFile(&present), noErr);
 }
 
-TEST_F(FileUtilities, CreateFileAndFinderInformation) {
+TEST_F(FileUtilities, CreateFileAndSetItsTypeAndCreator) {
     const FSSpec spec = Spec("new");
     EXPECT_EQ(MySetFileTypeAndCreator(&spec, FOUR_CHAR_CODE("TEXT"), FOUR_CHAR_CODE("Wqtz")),
               fnfErr);
@@ -80,25 +79,12 @@ TEST_F(FileUtilities, CreateFileAndFinderInformation) {
     EXPECT_EQ(type, 0u);
     EXPECT_EQ(creator, 0u);
 
-    // Each setter writes back what the other one set.
     EXPECT_EQ(MySetFileTypeAndCreator(&spec, FOUR_CHAR_CODE("TEXT"), FOUR_CHAR_CODE("Wqtz")),
               noErr);
-    EXPECT_EQ(MySetFinderFlagFileAttributes(&spec, kIsInvisible, 0), noErr);
     EXPECT_EQ(MyGetFileTypeAndCreator(folder.vRefNum, folder.dirID, spec.name, &type, &creator),
               noErr);
     EXPECT_EQ(type, FOUR_CHAR_CODE("TEXT"));
     EXPECT_EQ(creator, FOUR_CHAR_CODE("Wqtz"));
-    EXPECT_EQ(MySetFileTypeAndCreator(&spec, FOUR_CHAR_CODE("pref"), FOUR_CHAR_CODE("Wqtz")),
-              noErr);
-    UInt16 flags = 0;
-    SInt16 attributes = -1;
-    EXPECT_EQ(MyGetFinderFlagFileAttributes(&spec, &flags, &attributes), noErr);
-    EXPECT_EQ(flags, kIsInvisible);
-    EXPECT_EQ(attributes & kioFlAttribLockedMask, 0);
-
-    EXPECT_EQ(testsupport::LockFile(spec), noErr);
-    EXPECT_EQ(MyGetFinderFlagFileAttributes(&spec, &flags, &attributes), noErr);
-    EXPECT_NE(attributes & kioFlAttribLockedMask, 0);
 }
 
 TEST_F(FileUtilities, OpenCloseAndLocateOpenForks) {

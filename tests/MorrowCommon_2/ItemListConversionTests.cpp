@@ -1,10 +1,8 @@
 #include "DialogTemplates.h"
 #include "MorrowCommon_2/ChangeDITLToAppearanceSavvy.h"
-#include "Platform/Gestalt.h"
 #include "Platform/MacMemory.h"
 
 #include <gtest/gtest.h>
-#include <optional>
 
 using namespace testsupport;
 
@@ -62,18 +60,12 @@ TEST(ItemListConversion, StepsOverItemsWithTheirPadByte) {
     EXPECT_EQ(GetNextDialogItemPtr(item), item + 16);
 }
 
-// With Appearance its popups and live scroll bars, without it the classic kinds, once.
+// The platform has Appearance: popups and scroll bars become its live kinds, once.
 TEST(ItemListConversion, ConvertsEachKindOnce) {
-    for (bool appearance : {true, false}) {
-        SCOPED_TRACE(appearance);
-        std::optional<PlatformScopedGestaltAnswer> noAppearance;
-        if (!appearance) noAppearance.emplace(gestaltAppearanceAttr, 0);
-        bool secondChanged = true;
-        EXPECT_EQ(ConvertTwice({1010, 16002, 405, 386, 16, 384, 17}, &secondChanged),
-                  appearance ? (std::vector<SInt16>{402, 402, 405, 386, 386, 386, 17})
-                             : (std::vector<SInt16>{1010, 1010, 1013, 16, 16, 16, 17}));
-        EXPECT_FALSE(secondChanged);
-    }
+    bool secondChanged = true;
+    EXPECT_EQ(ConvertTwice({1010, 16002, 405, 386, 16, 384, 17}, &secondChanged),
+              (std::vector<SInt16>{402, 402, 405, 386, 386, 386, 17}));
+    EXPECT_FALSE(secondChanged);
 }
 
 TEST(ItemListConversion, MissingTemplatesAreSkipped) {

@@ -24,7 +24,6 @@ enum : SInt16 {
     kHelpDialog = 900,
     kDialogWithoutScrollBar = 901,
     kThreeTopics = 2000, // styled 2001, plain 2002, 2003 without a text
-    kTwoTopics = 2100,   // 2101, 2102
     kDamagedTopics = 2200,
     kTallTopics = 2300, // 63 lines (1008 pixels), 2100 lines, plain 2002
 };
@@ -76,9 +75,8 @@ inline std::vector<UInt8> HelpTestResources() {
         dlog.Box(32, 64, 576, 400).Big16({4, 0, 0, 0, 0, itemsID});
         return dlog.Pascal("Help").Even().Big16(0).bytes;
     };
-    Bytes styl, version; // one style run: start, line height, ascent, font, face, size, colour
+    Bytes styl; // one style run: start, line height, ascent, font, face, size, colour
     styl.Big16({1, 0, 0, 16, 12, kStyledFont}).Byte(bold).Byte(0).Big16({kStyledSize, 0, 0, 0});
-    version.Big16({0x0250, 0x8000, 0}).Pascal("2.5").Pascal("2.5, test");
     ResourceFileImage image;
     image.entries = {
         Resource("DLOG", kHelpDialog, dlog(kHelpDialog)),
@@ -88,7 +86,6 @@ inline std::vector<UInt8> HelpTestResources() {
         Resource("CNTL", kHelpDialog, ControlTemplate(scrollBarProc)),
         Resource("Help", kThreeTopics,
                  HelpTable({{2001, "Styled"}, {2002, "Plain"}, {2003, "Missing"}})),
-        Resource("Help", kTwoTopics, HelpTable({{2101, "Second A"}, {2102, "Second B"}})),
         Resource("Help", kDamagedTopics,
                  HelpTable({{2002, std::string(60, 'x')}, {2001, "Short"}}, 5)),
         Resource("Help", kTallTopics,
@@ -96,12 +93,8 @@ inline std::vector<UInt8> HelpTestResources() {
         Resource("TEXT", 2001, BytesOf("Styled text")),
         Resource("styl", 2001, styl.bytes),
         Resource("TEXT", 2002, BytesOf("Plain text")),
-        Resource("TEXT", 2101, BytesOf("First of the second table")),
-        Resource("TEXT", 2102, BytesOf("Second of the second table")),
         Resource("TEXT", 2301, BytesOf(tall)),
         Resource("TEXT", 2302, std::vector<UInt8>(2100, '\r')),
-        Resource("STR ", -8185, PascalBytes("Tester")),
-        Resource("vers", 1, version.bytes),
     };
     return platform::resources::SerializeResourceFile(image);
 }
@@ -121,11 +114,9 @@ class HelpWindowFixture : public ::testing::Test {
         PlatformResetResourceChain();
     }
 
-    void Open(SInt16 dialogID, SInt16 helpID, SInt16 secondHelpID = 0,
-              std::vector<short> exclude = {}, Boolean showVersion = false) {
-        help =
-            DisplayModelessHelp(dialogID, helpID, showVersion, secondHelpID, short(exclude.size()),
-                                exclude.empty() ? nullptr : exclude.data());
+    // As the application opens it: one topic table, nothing excluded, no version.
+    void Open(SInt16 dialogID, SInt16 helpID) {
+        help = DisplayModelessHelp(dialogID, helpID, false, 0, 0, nullptr);
         ASSERT_NE(help, nullptr);
     }
 

@@ -1,6 +1,4 @@
 #include "MorrowCommon_2/FileRefNumToFileLocation.h"
-#include "MorrowCommon_2/MyAllocateHandleClass.h"
-#include "MorrowCommon_2/MyNewPtrClearOrNewPtrSysClear.h"
 #include "MorrowCommon_2/MyOpenResFileClass.h"
 #include "MorrowCommon_2/MyResFile.h"
 #include "MorrowCommon_2/MyUnknownSizePtrClass.h"
@@ -167,24 +165,6 @@ TEST_F(ResourceFileClass, FailedOpensTouchNoOtherFile) {
     EXPECT_EQ(CurResFile(), base);
 }
 
-TEST(MyAllocateHandleClass, GrowsKeepingContentsAndStateAndNeverShrinks) {
-    MyAllocateHandleClass buffer;
-    ASSERT_EQ(buffer.SetTheSize(4), noErr);
-    std::memcpy(*buffer.handle, "abcd", 4);
-    HLock(buffer.handle);
-    EXPECT_EQ(buffer.SetTheSize(1000), noErr);
-    EXPECT_EQ(std::string(*buffer.handle, 4), "abcd");
-    EXPECT_TRUE(HGetState(buffer.handle) & kHandleLockedMask);
-    EXPECT_EQ(buffer.capacity, 1000);
-    Handle kept = buffer.handle;
-    EXPECT_EQ(buffer.SetTheSize(10), noErr);
-    EXPECT_EQ(buffer.handle, kept);
-    EXPECT_EQ(buffer.capacity, 1000);
-    EXPECT_EQ(buffer.size, 10);
-    EXPECT_EQ(buffer.SetTheSize(-1), paramErr);
-    EXPECT_EQ(buffer.size, 10);
-}
-
 TEST(MyUnknownSizePtrClass, GrowsByTheLargerOfStepAndShortfallZeroFilled) {
     MyUnknownSizePtrClass buffer;
     buffer.growStep = 64;
@@ -201,10 +181,6 @@ TEST(MyUnknownSizePtrClass, GrowsByTheLargerOfStepAndShortfallZeroFilled) {
     EXPECT_EQ(buffer.ExtendTheSize(-1), paramErr);
     EXPECT_EQ(buffer.ExtendTheSize(0x7FFFFFFF), memFullErr);
     EXPECT_EQ(buffer.size, 310);
-
-    Ptr cleared = MyNewPtrClearOrNewPtrSysClear(32);
-    EXPECT_EQ(std::count(cleared, cleared + 32, 0), 32);
-    DisposePtr(cleared);
 }
 
 TEST(ApplicationResourceFile, IsCurrentAtStartAndFoundInTheBundle) {

@@ -76,8 +76,6 @@ class MenuFixture : public ::testing::Test {
                 menuResults_.push_back(MenuSelect(event.where));
             else if (event.what == keyDown)
                 keys_ += char(event.message & charCodeMask);
-            else if (event.what == kHighLevelEvent)
-                appleEventResults_.push_back(AEProcessAppleEvent(&event));
         }
     }
 
@@ -93,7 +91,6 @@ class MenuFixture : public ::testing::Test {
     std::optional<testsupport::HeadlessDriver> driver_;
     std::vector<EventHandlerRef> handlers_;
     std::vector<SInt32> menuResults_;
-    std::vector<OSErr> appleEventResults_;
     std::string keys_;
 };
 
@@ -248,26 +245,6 @@ TEST_F(MenuFixture, ModalLoopsSendNoCommandEventsAndTakeNoKeys) {
     EXPECT_EQ(menuResults_, (std::vector<SInt32>{MenuResult(131, 3)}));
     EXPECT_EQ(Choose(131, 2), 0);
     EXPECT_EQ(log.commands.size(), 1u);
-}
-
-TEST_F(MenuFixture, QuitBecomesTheQuitAppleEvent) {
-    gQuits.clear();
-    AEEventHandlerUPP handler = NewAEEventHandlerUPP(RecordQuit);
-    ASSERT_EQ(AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, handler, 7, false), noErr);
-    CommandLog log{eventNotHandledErr, {}}; // sees the command and leaves it
-    Install(LogCommand, &log);
-    DisableAllMenuItems(GetMenuHandle(128));
-    RunScript("menu \"Korvane\" \"Quit Korvane\"\nkey q cmd\n");
-    EXPECT_EQ(log.commands.size(), 2u);
-    EXPECT_EQ(menuResults_, (std::vector<SInt32>{0}));
-    EXPECT_EQ(appleEventResults_, (std::vector<OSErr>{noErr, noErr}));
-    EXPECT_EQ(gQuits, (std::vector<SRefCon>{7, 7}));
-
-    // A handler that takes the command leaves nothing for the standard handling.
-    log.answer = noErr;
-    EXPECT_EQ(Choose(128, 3), 0);
-    EventRecord event;
-    EXPECT_FALSE(EventAvail(highLevelEventMask, &event));
 }
 
 TEST_F(MenuFixture, AppleEventsGoToTheApplicationsHandlerThenTheSystems) {

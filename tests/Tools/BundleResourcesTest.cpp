@@ -21,10 +21,7 @@ enum Kind { User = 0, Button = 4, Control = 7, Static = 8, Edit = 16 };
 
 class BundleResources : public testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        application_ = Load("Korvane.rsrc");
-        system_ = Load("System.rsrc");
-    }
+    static void SetUpTestSuite() { application_ = Load("Korvane.rsrc"); }
 
     static std::map<std::pair<ResType, int>, std::vector<UInt8>> Load(const std::string& name) {
         std::vector<UInt8> bytes = testsupport::ReadFileBytes(kResources + name);
@@ -36,10 +33,9 @@ class BundleResources : public testing::Test {
         return resources;
     }
 
-    static const std::vector<UInt8>& Get(const char (&type)[5], int id, bool system = false) {
-        auto& file = system ? system_ : application_;
-        auto found = file.find({FOUR_CHAR_CODE(type), id});
-        if (found == file.end())
+    static const std::vector<UInt8>& Get(const char (&type)[5], int id) {
+        auto found = application_.find({FOUR_CHAR_CODE(type), id});
+        if (found == application_.end())
             throw std::runtime_error(std::string(type) + " " + std::to_string(id) + " is missing");
         return found->second;
     }
@@ -57,7 +53,7 @@ class BundleResources : public testing::Test {
         return strings;
     }
 
-    static inline std::map<std::pair<ResType, int>, std::vector<UInt8>> application_, system_;
+    static inline std::map<std::pair<ResType, int>, std::vector<UInt8>> application_;
 };
 
 size_t Characters(const std::string& utf8) {
@@ -183,17 +179,6 @@ TEST_F(BundleResources, LayoutsKeepToTheCharacterGrid) {
             }
         }
     }
-}
-
-TEST_F(BundleResources, SystemFileHoldsNumberFormatAndColours) {
-    const auto& itl0 = Get("itl0", 0, true);
-    ASSERT_EQ(itl0.size(), 32u);
-    EXPECT_EQ(itl0[0], '.');
-    const auto& clut = Get("clut", 8, true);
-    EXPECT_EQ(Big16(clut, 6), 255);
-    ASSERT_EQ(clut.size(), 8u + 256 * 8);
-    EXPECT_EQ(UInt16(Big16(clut, 8 + 2)), 0xFFFF) << "white first";
-    EXPECT_EQ(Big16(clut, 8 + 255 * 8 + 2), 0) << "black last";
 }
 
 // The menu bar of the interface file and the command lists of the resource file agree.

@@ -11,43 +11,35 @@ using testing::AllOf;
 using testing::HasSubstr;
 using testing::StartsWith;
 
-TEST(ResourceSourceErrors, SyntaxErrorsNameTheirLine) {
-    EXPECT_THAT(ErrorOf("# comment\nwindow 1\nend\n"),
-                StartsWith("test.res:2: unknown resource kind 'window'"));
-    EXPECT_THAT(ErrorOf("string 1\n    text \"a\"\n"),
-                StartsWith("test.res:1: the 'string' block has no 'end' line"));
-    EXPECT_THAT(ErrorOf("| stray text\n"), StartsWith("test.res:1: text outside a resource block"));
-    EXPECT_THAT(ErrorOf("string 1\n    text \"open\nend\n"),
-                StartsWith("test.res:2: unterminated string"));
-    EXPECT_THAT(ErrorOf("string 1 \"name\" sticky\n    text \"a\"\nend\n"),
-                StartsWith("test.res:1: unknown attribute 'sticky'"));
-}
-
-TEST(ResourceSourceErrors, ValueErrorsNameTheirLine) {
-    EXPECT_THAT(ErrorOf("string 40000\n    text \"a\"\nend\n"),
-                StartsWith("test.res:1: expected a number from -32768 to 32767, found '40000'"));
-    EXPECT_THAT(ErrorOf("string 1\n    text \"" + std::string(256, 'x') + "\"\nend\n"),
-                StartsWith("test.res:2: the string is 256 bytes long; at most 255 fit"));
-    EXPECT_THAT(ErrorOf("string 1\n    text \"a\"\n    text \"b\"\nend\n"),
-                StartsWith("test.res:3: the field 'text' is given twice"));
-    EXPECT_THAT(ErrorOf("\nalert 5\n    items 5\nend\n"),
-                StartsWith("test.res:2: the 'alert' lacks the field 'bounds'"));
-    EXPECT_THAT(ErrorOf("alert 5\n    bounds 16;32 80x16\n    items 5\nend\n"),
-                StartsWith("test.res:2: expected a position such as 16,32"));
-    EXPECT_THAT(ErrorOf("menu 5\n    title \"M\"\n    item \"A\" key AB\nend\n"),
-                StartsWith("test.res:3: a key equivalent is one character"));
-}
-
-TEST(ResourceSourceErrors, ItemAndStringNumbersAreChecked) {
-    EXPECT_THAT(ErrorOf("item-list 5\n    1 button 0,0 80x16 \"A\"\n    3 button 0,16 80x16 \"B\"\n"
-                        "end\n"),
-                StartsWith("test.res:3: this is item 2, not item 3"));
-    EXPECT_THAT(ErrorOf("item-list 5\n    1 slider 0,0 80x16\nend\n"),
-                StartsWith("test.res:2: unknown item kind 'slider'"));
-    EXPECT_THAT(ErrorOf("item-list 5\nend\n"),
-                StartsWith("test.res:1: an item list needs at least one item"));
-    EXPECT_THAT(ErrorOf("string-list 5\n    1 \"a\"\n    1 \"b\"\nend\n"),
-                StartsWith("test.res:3: this is string 2, not string 1"));
+// Each source's first error, with the line it names.
+TEST(ResourceSourceErrors, SyntaxValueAndNumberingErrorsNameTheirLine) {
+    const std::pair<std::string, const char*> cases[] = {
+        {"# comment\nwindow 1\nend\n", "test.res:2: unknown resource kind 'window'"},
+        {"string 1\n    text \"a\"\n", "test.res:1: the 'string' block has no 'end' line"},
+        {"| stray text\n", "test.res:1: text outside a resource block"},
+        {"string 1\n    text \"open\nend\n", "test.res:2: unterminated string"},
+        {"string 1 \"name\" sticky\n    text \"a\"\nend\n",
+         "test.res:1: unknown attribute 'sticky'"},
+        {"string 40000\n    text \"a\"\nend\n",
+         "test.res:1: expected a number from -32768 to 32767, found '40000'"},
+        {"string 1\n    text \"" + std::string(256, 'x') + "\"\nend\n",
+         "test.res:2: the string is 256 bytes long; at most 255 fit"},
+        {"string 1\n    text \"a\"\n    text \"b\"\nend\n",
+         "test.res:3: the field 'text' is given twice"},
+        {"\nalert 5\n    items 5\nend\n", "test.res:2: the 'alert' lacks the field 'bounds'"},
+        {"alert 5\n    bounds 16;32 80x16\n    items 5\nend\n",
+         "test.res:2: expected a position such as 16,32"},
+        {"menu 5\n    title \"M\"\n    item \"A\" key AB\nend\n",
+         "test.res:3: a key equivalent is one character"},
+        {"item-list 5\n    1 button 0,0 80x16 \"A\"\n    3 button 0,16 80x16 \"B\"\nend\n",
+         "test.res:3: this is item 2, not item 3"},
+        {"item-list 5\n    1 slider 0,0 80x16\nend\n", "test.res:2: unknown item kind 'slider'"},
+        {"item-list 5\nend\n", "test.res:1: an item list needs at least one item"},
+        {"string-list 5\n    1 \"a\"\n    1 \"b\"\nend\n",
+         "test.res:3: this is string 2, not string 1"},
+    };
+    for (const auto& [source, message] : cases)
+        EXPECT_THAT(ErrorOf(source), StartsWith(message));
 }
 
 TEST(ResourceSourceErrors, TextErrorsNameTheLineWhereTheyStart) {
