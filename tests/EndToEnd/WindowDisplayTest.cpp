@@ -13,7 +13,7 @@ class WindowDisplay : public ProgramTest {
   protected:
     // Where the window's top left corner lies on the screen.
     bool FindWindow(const XvfbScreen& screen) {
-        const std::string out = (domains.temp() / "geometry").string();
+        const std::string out = domains.temp() / "geometry";
         if (!screen.Do("search --sync --name '^Korvane$' getwindowgeometry --shell > '" + out +
                        "'"))
             return false;
@@ -26,9 +26,18 @@ class WindowDisplay : public ProgramTest {
     }
     // A click at a point of the model's screen, then time for the program to answer.
     void Click(const XvfbScreen& screen, int x, int y) {
-        screen.Do("mousemove " + std::to_string(left_ + x) + " " + std::to_string(top_ + y) +
-                  " click 1");
+        screen.Do("mousemove " + At(x, y) + " click 1");
         Settle();
+    }
+    // A drag along a line from one point to another, as over a field's text to select it (from
+    // its right, so that it ends before the first character).
+    void Drag(const XvfbScreen& screen, int fromX, int toX, int y) {
+        screen.Do("mousemove " + At(fromX, y) + " mousedown 1 mousemove " + At(toX, y) +
+                  " mouseup 1");
+        Settle();
+    }
+    std::string At(int x, int y) const {
+        return std::to_string(left_ + x) + " " + std::to_string(top_ + y);
     }
     void Keys(const XvfbScreen& screen, const std::string& keys) {
         screen.Do("key --delay 60 " + keys);
@@ -45,7 +54,8 @@ class WindowDisplay : public ProgramTest {
 
 // Points of the list dialog and of the entry editor, in the model's pixels.
 constexpr int kNewX = 527, kNewY = 120, kSaveY = 263, kHelpY = 311;
-constexpr int kFieldX = 371, kLoginY = 168, kUserY = 215, kIdX = 230, kIdY = 263;
+constexpr int kFieldLeft = 185, kFieldRight = 540, kLoginY = 168, kUserY = 215, kIdX = 230,
+              kIdY = 263;
 constexpr int kOkX = 520, kOkY = 311;
 
 } // namespace
@@ -72,14 +82,15 @@ TEST_F(WindowDisplay, AddsWithMouseAndKeysSortsShowsHelpSavesAndQuits) {
     Type(screen, "5");
     Keys(screen, "Return");
 
-    // The mouse: New, a click in each field, OK; twice.
+    // The mouse: New, a drag over the text each field holds (the editor fills in the user's
+    // own names) or a click in an empty one, OK; twice.
     const std::array<std::array<const char*, 3>, 2> byMouse{
         {{"amy", "Amy Adams", "900"}, {"bob", "Bob Brown", "77"}}};
     for (const auto& [login, user, id] : byMouse) {
         Click(screen, kNewX, kNewY);
-        Click(screen, kFieldX, kLoginY);
+        Drag(screen, kFieldRight, kFieldLeft, kLoginY);
         Type(screen, login);
-        Click(screen, kFieldX, kUserY);
+        Drag(screen, kFieldRight, kFieldLeft, kUserY);
         Type(screen, user);
         Click(screen, kIdX, kIdY);
         Type(screen, id);

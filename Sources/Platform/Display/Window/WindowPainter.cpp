@@ -20,8 +20,9 @@ void PaintTitleBar(Canvas& canvas, const WindowSnapshot& window, bool front) {
         for (int y = bar.top + 3; y < bar.bottom - 3; y += 2)
             canvas.Fill(Rect{SInt16(y), SInt16(bar.left + 2), SInt16(y + 1), SInt16(bar.right - 2)},
                         palette::kShadow);
-        canvas.Fill(Rect{SInt16(bar.top + 1), title.left, SInt16(bar.bottom - 1), title.right},
-                    palette::kFace);
+        if (width > 0)
+            canvas.Fill(Rect{SInt16(bar.top + 1), title.left, SInt16(bar.bottom - 1), title.right},
+                        palette::kFace);
     }
     canvas.Clip(bar);
     CentredText(canvas, bar, window.title, front ? palette::kBlack : palette::kInactive, bold);
