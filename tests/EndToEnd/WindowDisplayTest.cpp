@@ -49,11 +49,39 @@ class WindowDisplay : public ProgramTest {
     }
     static void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
 
+    // The window as it shows now against its reference picture, which
+    // tools/update-reference-screens.sh writes instead. Fonts may rasterize a little differently:
+    // at most 0.5% of the pixels may differ by more than a small step.
+    void CheckScreen(const XvfbScreen& screen, const std::string& name) {
+        const std::string reference =
+            std::string(KORVANE_SOURCE_DIR) + "/tests/EndToEnd/data/screens/" + name + ".png";
+        const Picture shown = screen.Grab(left_, top_, 1024, 768);
+        if (std::getenv("KORVANE_UPDATE_SCREENS")) {
+            EXPECT_TRUE(WritePng(reference, shown)) << reference;
+            return;
+        }
+        const Picture expected = ReadPng(reference);
+        ASSERT_EQ(expected.width, shown.width) << reference;
+        ASSERT_EQ(expected.height, shown.height) << reference;
+        size_t differing = 0;
+        for (size_t i = 0; i < shown.rgb.size(); i += 3)
+            for (size_t k = 0; k < 3; ++k)
+                if (std::abs(int(shown.rgb[i + k]) - int(expected.rgb[i + k])) > 48) {
+                    ++differing;
+                    break;
+                }
+        const size_t allowed = shown.rgb.size() / 3 / 200;
+        if (differing > allowed)
+            WritePng(domains.temp() / (name + ".png"), shown); // kept only while the test runs
+        EXPECT_LE(differing, allowed) << name << ": " << differing << " pixels differ";
+    }
+
     int left_ = 0, top_ = 0;
 };
 
 // Points of the list dialog and of the entry editor, in the model's pixels.
-constexpr int kNewX = 527, kNewY = 120, kSaveY = 263, kHelpY = 311;
+constexpr int kNewX = 527, kNewY = 120, kDeleteAllY = 215, kSaveY = 263, kHelpY = 311;
+constexpr int kSortX = 152, kMenuY = 8;
 constexpr int kFieldLeft = 185, kFieldRight = 540, kLoginY = 168, kUserY = 215, kIdX = 230,
               kIdY = 263;
 constexpr int kOkX = 520, kOkY = 311;
@@ -94,11 +122,20 @@ TEST_F(WindowDisplay, AddsWithMouseAndKeysSortsShowsHelpSavesAndQuits) {
         Type(screen, user);
         Click(screen, kIdX, kIdY);
         Type(screen, id);
+        if (login == std::string("bob")) CheckScreen(screen, "editor");
         Click(screen, kOkX, kOkY);
     }
 
+    Click(screen, kSortX, kMenuY); // the menu stays open after a click on its title
+    CheckScreen(screen, "menu");
+    Keys(screen, "Escape");
     Keys(screen, "ctrl+3"); // Sort > By ID
+    CheckScreen(screen, "list");
+    Click(screen, kNewX, kDeleteAllY);
+    CheckScreen(screen, "alert");
+    Keys(screen, "Escape");
     Click(screen, kNewX, kHelpY);
+    CheckScreen(screen, "help");
     Keys(screen, "Escape");
 
     // Save asks for the administrator.

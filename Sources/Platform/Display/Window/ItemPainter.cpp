@@ -135,13 +135,13 @@ void PaintArrow(Canvas& canvas, const ControlSnapshot& control, const Rect& box,
     const Point c = CentreOf(box);
     const SInt16 d = up ? SInt16(-1) : SInt16(1);
     if (control.vertical)
-        canvas.Triangle(Point{SInt16(c.v + 3 * d), SInt16(c.h - 4)},
-                        Point{SInt16(c.v + 3 * d), SInt16(c.h + 4)},
-                        Point{SInt16(c.v - 3 * d), c.h}, ink);
+        canvas.Triangle(Point{SInt16(c.v - 3 * d), SInt16(c.h - 4)},
+                        Point{SInt16(c.v - 3 * d), SInt16(c.h + 4)},
+                        Point{SInt16(c.v + 3 * d), c.h}, ink);
     else
-        canvas.Triangle(Point{SInt16(c.v - 4), SInt16(c.h + 3 * d)},
-                        Point{SInt16(c.v + 4), SInt16(c.h + 3 * d)},
-                        Point{c.v, SInt16(c.h - 3 * d)}, ink);
+        canvas.Triangle(Point{SInt16(c.v - 4), SInt16(c.h - 3 * d)},
+                        Point{SInt16(c.v + 4), SInt16(c.h - 3 * d)},
+                        Point{c.v, SInt16(c.h + 3 * d)}, ink);
 }
 
 void PaintScrollBar(Canvas& canvas, const ControlSnapshot& control) {
