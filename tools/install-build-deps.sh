@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(g++ clang libclang-rt-14-dev cmake make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libicu-dev libncurses-dev libpugixml-dev tmux clang-format git)
+          libicu-dev libncurses-dev libpugixml-dev tmux clang-format git
+          libsdl2-dev libsdl2-ttf-dev fonts-dejavu-core xvfb xdotool xauth libx11-dev libpng-dev)
 
 missing=()
 for p in "${packages[@]}"; do

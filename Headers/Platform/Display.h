@@ -17,6 +17,12 @@ constexpr int kHeadlessScriptEndedEarlyStatus = 3;
 // which end it as a quit does.
 void PlatformUseTerminalDisplay();
 
+// The window display, for people at a desktop: one window on the X11 or Wayland server that
+// DISPLAY or WAYLAND_DISPLAY names, scaled for dense screens (KORVANE_SCALE sets the factor).
+// False, with nothing installed, when no server is named or answers, or the window cannot be
+// opened.
+bool PlatformUseWindowDisplay();
+
 // Gives the terminal back at once, as at the end: for a command that took the terminal display
 // only to ask the person something and then reports on the terminal itself.
 void PlatformEndTerminalDisplay();

@@ -252,28 +252,34 @@ TEST_F(ProgramTest, ImportMergesByTheImportsRulesAndNamesEachLineLeftOut) {
 }
 
 TEST_F(ProgramTest, ImportStopsAtTheListsLimitAndAtTheLinesItReads) {
-    // Room for two: the entry that replaces u1 and one new one.
+    // Room for one new entry; the entries that replace u1 and u2 take their places, also when
+    // they come after the new ones that filled the room.
     const std::string listed = NumberedLines(1, 4999);
     WriteJAFile(listed);
     const std::string file = domains.temp() / "new.csv";
-    std::string text = "u1,77,U\r\nnew1,1,N\r\nnew2,2,N\r\nbad,0,N\r\nnew3,3,N\r\n";
-    for (int i = 6; i <= 5101; ++i)
+    std::string text = "u1,77,U\r\nnew1,1,N\r\nnew2,2,N\r\nbad,0,N\r\nnew3,3,N\r\nu2,78,V\r\n";
+    for (int i = 7; i <= 5101; ++i)
         text += "\r\n";
     WriteFile(file, text + "late,5,L\r\n");
-    RunResult run = RunWith({"import", file, "--dry-run"});
-    EXPECT_EQ(run.status, 1);
     const std::string at = file + ":";
-    EXPECT_EQ(run.out,
-              at +
-                  "3: skipped: this line and the 1 accepted after it are left out. The list can "
-                  "hold at most 5000 entries, so not everything was imported. The entries beyond "
-                  "that limit were left out.\n" +
-                  at +
-                  "4: skipped: The account ID must be a number from 1 to 999999999, typed with "
-                  "digits only and without a leading 0.\n" +
-                  at +
-                  "5101: skipped: this line and those after it are not read: an import reads at "
-                  "most 5100 lines.\n" +
-                  "would replace u1\nwould add new1\n");
+    const std::string skipped =
+        at +
+        "3: skipped: this line and 1 more with new login names are left out. The list can "
+        "hold at most 5000 entries, so not everything was imported. The entries beyond that limit "
+        "were left out.\n" +
+        at +
+        "4: skipped: The account ID must be a number from 1 to 999999999, typed with digits only "
+        "and without a leading 0.\n" +
+        at +
+        "5101: skipped: this line and those after it are not read: an import reads at most "
+        "5100 lines.\n";
+    RunResult dry = RunWith({"import", file, "--dry-run"});
+    EXPECT_EQ(dry.status, 1);
+    EXPECT_EQ(dry.out, skipped + "would replace u1\nwould add new1\nwould replace u2\n");
     EXPECT_EQ(ReadFileText(jaFile()), listed);
+    if (!RunningAsRoot()) return;
+    RunResult run = RunWith({"import", file});
+    EXPECT_EQ(run.out, skipped + "replaced u1\nadded new1\nreplaced u2\n");
+    EXPECT_EQ(ReadFileText(jaFile()),
+              NumberedLines(3, 4999) + "u1,77,U\r\nnew1,1,N\r\nu2,78,V\r\n");
 }

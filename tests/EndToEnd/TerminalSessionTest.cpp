@@ -13,8 +13,9 @@ class TerminalSession : public ProgramTest {
     // goes to a file when it ends.
     std::string Command(const std::string& arguments = "") const {
         const passwd* user = getpwuid(getuid());
-        return "env XDG_CONFIG_HOME='" + userPrefs() + "' KORVANE_LOCAL_ROOT='" +
-               domains.localRoot() + "' KORVANE_ASK_AS_ROOT=1 HOME='" +
+        // No window: the terminal display is the one under test, whatever desktop tmux inherited.
+        return "env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME='" + userPrefs() +
+               "' KORVANE_LOCAL_ROOT='" + domains.localRoot() + "' KORVANE_ASK_AS_ROOT=1 HOME='" +
                std::string(user ? user->pw_dir : "/") + "' LANG=C.UTF-8 '" + KORVANE_BUILD_BUNDLE +
                "/Contents/MacOS/Korvane' " + arguments + "; echo $? > '" + statusFile() +
                "'; sleep 60";

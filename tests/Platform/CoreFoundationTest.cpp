@@ -18,14 +18,6 @@ namespace {
 // Two bytes, three bytes and a four-byte character outside the basic plane.
 const char kMixed[] = "Gr\xC3\xBC\xC3\x9F \xE2\x82\xAC \xF0\x9D\x84\x9E";
 
-std::string LastComponent(CFURLRef url) {
-    CFStringRef name = CFURLCopyLastPathComponent(url);
-    char text[256] = "";
-    CFStringGetCString(name, text, sizeof text, kCFStringEncodingUTF8);
-    CFRelease(name);
-    return text;
-}
-
 std::string Plist(const std::string& body) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<dict>\n" + body +
            "</dict>\n</plist>\n";
@@ -111,22 +103,6 @@ TEST(CoreFoundationString, InvalidBytesMakeNoString) {
     CFRelease(fromPascal);
 }
 
-TEST(CoreFoundationURL, ComponentsUpToTheRoot) {
-    CFURLRef folder =
-        CFURLCreateWithFileSystemPath(nullptr, CFSTR("/var//tmp/"), kCFURLPOSIXPathStyle, true);
-    CFURLRef parent = CFURLCreateCopyDeletingLastPathComponent(nullptr, folder);
-    CFURLRef root = CFURLCreateCopyDeletingLastPathComponent(nullptr, parent);
-    EXPECT_EQ(LastComponent(folder), "tmp");
-    EXPECT_EQ(LastComponent(parent), "var");
-    EXPECT_EQ(LastComponent(root), "/");
-    FSRef ref;
-    EXPECT_TRUE(CFURLGetFSRef(root, &ref));
-    for (CFTypeRef object : {CFTypeRef(folder), CFTypeRef(parent), CFTypeRef(root)})
-        CFRelease(object);
-    EXPECT_EQ(CFURLCreateWithFileSystemPath(nullptr, CFSTR(""), kCFURLPOSIXPathStyle, false),
-              nullptr);
-}
-
 TEST(TextUtils, ConversionsTruncateAndWorkInPlace) {
     std::string longText(300, 'z');
     Str255 pascal;
@@ -138,8 +114,6 @@ TEST(TextUtils, ConversionsTruncateAndWorkInPlace) {
     EXPECT_EQ(std::memcmp(buffer + 1, "Korvane", 7), 0);
     p2cstrcpy(buffer, reinterpret_cast<unsigned char*>(buffer));
     EXPECT_STREQ(buffer, "Korvane");
-    CopyPascalStringToC(pascal, buffer);
-    EXPECT_EQ(std::strlen(buffer), 255u);
 }
 
 TEST(CoreFoundationBundle, LocalizedValuesComeFirstInTheUsersLanguage) {

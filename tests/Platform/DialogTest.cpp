@@ -12,7 +12,6 @@ using ::testing::HasSubstr;
 namespace {
 
 using DialogEvents = DialogFixture;
-using Alerts = DialogFixture;
 
 void SetText(DialogRef dialog, DialogItemIndex item, const char* text) {
     Str255 pascal;
@@ -25,21 +24,6 @@ Boolean HelpKeyFilter(DialogRef, EventRecord* event, DialogItemIndex* itemHit) {
     *itemHit = 4;
     return true;
 }
-
-std::string gRawText;
-
-// Sees the alert before anything else does, and leaves every event to it.
-Boolean ReadMessage(DialogRef alert, EventRecord*, DialogItemIndex*) {
-    gRawText = TextOf(alert, 2);
-    return false;
-}
-
-// A Pascal string for the length of one call.
-struct P {
-    explicit P(const char* text) { testsupport::SetPascal(pascal, text); }
-    operator const unsigned char*() const { return pascal; }
-    Str255 pascal;
-};
 
 // A window whose content starts at (100, 100), so that local = global - 100.
 class Controls : public DialogFixture {
@@ -162,41 +146,12 @@ TEST_F(DialogEvents, ModalDialogAnswersReturnEscapeClicksAndItsFilter) {
     EXPECT_EQ(TextOf(editor, 8), "x");
 }
 
-TEST_F(Alerts, AnAlertShowsItsKindAndParametersAndReturnsTheItemChosen) {
-    ParamText(P("Disk full"), P(""), P(""), P(""));
-    Script("print\nkey return\n");
-    EXPECT_EQ(CautionAlert(130, ReadMessage), 1);
-    EXPECT_EQ(gRawText, "^0");
-    EXPECT_THAT(Printouts(), HasSubstr("window \"\" dialog front at 288,224 size 448x128\n"
-                                       "  alert caution\n"
-                                       "  item 1 button \"OK\" active default cancel\n"
-                                       "  item 2 static \"Disk full\" disabled\n"));
-    EXPECT_THAT(Printouts(), HasSubstr("beep at tick"));
-    EXPECT_TRUE(platform::windows::WindowList().empty());
-
-    // A null parameter stays as it was.
-    ParamText(P("Later"), nullptr, nullptr, nullptr);
-    ParamText(nullptr, P("two"), nullptr, nullptr);
-    Script("print\nkey escape\n");
-    EXPECT_EQ(StopAlert(131, nullptr), 1);
-    EXPECT_THAT(Printouts(), HasSubstr("  alert stop\n"
-                                       "  item 1 button \"OK\" active default cancel\n"
-                                       "  item 2 static \"Later\" disabled\n"
-                                       "  item 3 static \"two\" disabled\n"));
-}
-
 TEST_F(Controls, FindControlGivesThePartCodes) {
     ControlRef button = Make(pushButProc, {0, 0, 16, 80});
-    ControlRef box = Make(checkBoxProc, {32, 0, 48, 80});
-    ControlRef radio = Make(radioButProc, {64, 0, 80, 80});
     ControlRef bar = Make(scrollBarProc, kScrollBar, 700);
     ControlRef found = nullptr;
     EXPECT_EQ(Find(40, 8, &found), kControlButtonPart);
     EXPECT_EQ(found, button);
-    EXPECT_EQ(Find(40, 40, &found), kControlCheckBoxPart);
-    EXPECT_EQ(found, box);
-    EXPECT_EQ(Find(40, 72, &found), kControlCheckBoxPart);
-    EXPECT_EQ(found, radio);
     EXPECT_EQ(Find(552, 50, &found), kControlUpButtonPart);
     EXPECT_EQ(Find(552, 270, &found), kControlDownButtonPart);
     EXPECT_EQ(Find(552, 70, &found), kControlIndicatorPart); // value 0: thumb at the top
@@ -210,8 +165,8 @@ TEST_F(Controls, FindControlGivesThePartCodes) {
     HiliteControl(button, kControlInactivePart);
     EXPECT_EQ(Find(40, 8, &found), kControlNoPart);
     EXPECT_EQ(found, nullptr);
-    box->visible = false;
-    EXPECT_EQ(Find(40, 40, &found), kControlNoPart);
+    bar->visible = false;
+    EXPECT_EQ(Find(552, 50, &found), kControlNoPart);
 }
 
 TEST_F(Controls, ButtonCountsOnlyWhenReleasedInside) {

@@ -53,12 +53,6 @@ class ListManager : public DialogFixture {
         std::string text = Described();
         return text.substr(7, text.find('\n') - 7);
     }
-    // The selected cell found from (0, 0), or (-1, -1).
-    static std::pair<int, int> FirstSelected(ListHandle list) {
-        Cell cell{0, 0};
-        return LGetSelect(true, &cell, list) ? std::pair(int(cell.v), int(cell.h))
-                                             : std::pair(-1, -1);
-    }
     std::vector<DrawOp> Drawn(DrawOp::Kind kind) const {
         std::vector<DrawOp> found;
         for (const auto& op : window_->port.drawn)
@@ -101,22 +95,6 @@ class ListManager : public DialogFixture {
 };
 
 } // namespace
-
-// As the event loop does it: the click selects one cell, then every column of its row.
-TEST_F(ListManager, WholeRowSelectionIgnoresOnlyOneAndIsFoundRowByRow) {
-    ListHandle list = Make(10);
-    LSetSelect(true, Cell{4, 0}, list);
-    LSetSelect(true, Cell{4, 1}, list);
-    EXPECT_EQ(FirstSelected(list), std::pair(4, 0));
-    Cell cell{4, 1};
-    EXPECT_TRUE(LGetSelect(true, &cell, list));
-    EXPECT_EQ(cell.h, 1);
-    cell = Cell{5, 0};
-    EXPECT_FALSE(LGetSelect(true, &cell, list));
-    EXPECT_EQ(cell.v, 5); // left as it was
-    EXPECT_FALSE(LGetSelect(false, &cell, list));
-    EXPECT_EQ(Summary(), "10 rows x 2 columns, top row 0, selected row 4");
-}
 
 TEST_F(ListManager, ScrollRangeAtAThousandRowsKeepsTheLastRowInView) {
     ListHandle list = Make(1000);

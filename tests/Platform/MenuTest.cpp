@@ -1,10 +1,7 @@
 // The application's menu bar from its interface file, a scripted headless display, and the
 // event loop as the application runs it; no menu, handler or event is left behind.
 #include "Menus/Menu.h"
-#include "Display/ModelPrinter.h"
-#include "Display/ModelView.h"
 #include "Events/EventSource.h"
-#include "Platform/AppleEvents.h"
 #include "Platform/CarbonEvents.h"
 #include "Platform/MacWindows.h"
 #include "Platform/PlatformTesting.h"
@@ -14,8 +11,6 @@
 #include <fstream>
 #include <optional>
 #include <vector>
-
-using platform::display::TheModelView;
 
 namespace {
 
@@ -37,8 +32,6 @@ class MenuFixture : public ::testing::Test {
     void TearDown() override {
         for (EventHandlerRef handler : handlers_)
             RemoveEventHandler(handler);
-        AERemoveEventHandler(kCoreEventClass, kAEQuitApplication, nullptr, false);
-        AERemoveEventHandler(kCoreEventClass, kAEQuitApplication, nullptr, true);
         while (!platform::menus::Bar().empty())
             DisposeMenu(platform::menus::Bar().front());
         driver_.reset();
@@ -94,78 +87,7 @@ class MenuFixture : public ::testing::Test {
     std::string keys_;
 };
 
-std::string Describe() {
-    std::ostringstream out;
-    platform::display::PrintMenuBar(out, platform::display::TakeSnapshot().menuBar);
-    return out.str();
-}
-
-std::string FirstLine(const std::string& text) {
-    return text.substr(0, text.find('\n'));
-}
-
-std::vector<SRefCon> gQuits;
-
-OSErr RecordQuit(const AppleEvent* event, AppleEvent* reply, SRefCon refcon) {
-    EXPECT_TRUE(event->descriptorType == typeAppleEvent && reply);
-    gQuits.push_back(refcon);
-    return noErr;
-}
-
-OSErr DeclineQuit(const AppleEvent*, AppleEvent*, SRefCon) {
-    return errAEEventNotHandled;
-}
-
 } // namespace
-
-TEST_F(MenuFixture, ItemsAreEnabledOneByOneOrByCommandAndQuitStaysEnabled) {
-    MenuRef application = GetMenuHandle(128), sort = GetMenuHandle(131);
-    DisableAllMenuItems(application);
-    EXPECT_TRUE(IsMenuItemEnabled(application, 0)); // the title is not an item
-    EXPECT_FALSE(IsMenuItemEnabled(application, 1));
-    EXPECT_FALSE(IsMenuItemEnabled(application, 2));
-    EXPECT_TRUE(IsMenuItemEnabled(application, 3));
-    DisableMenuItem(application, 3);
-    EXPECT_TRUE(IsMenuItemEnabled(application, 3));
-
-    DisableMenuItem(sort, 0);
-    EXPECT_FALSE(IsMenuItemEnabled(sort, 0));
-    DisableAllMenuItems(sort);
-    EnableMenuCommand(GetMenuHandle(129), 16); // not in that menu
-    EXPECT_FALSE(IsMenuItemEnabled(sort, 2));
-    EnableMenuCommand(nullptr, 16); // anywhere in the bar
-    EXPECT_TRUE(IsMenuItemEnabled(sort, 2));
-    EXPECT_FALSE(IsMenuItemEnabled(sort, 3));
-    EXPECT_FALSE(IsMenuItemEnabled(sort, 4)); // no such item
-    EXPECT_EQ(FirstLine(Describe()), "menu bar: Korvane* | File* | Edit* | Sort");
-}
-
-TEST_F(MenuFixture, TheMenuBarHoldsMenusFromResourcesAndInterfaceFiles) {
-    PlatformResetResourceChain();
-    MenuRef edit = GetMenu(130);
-    ASSERT_NE(edit, nullptr);
-    EXPECT_EQ(GetMenu(999), nullptr);
-    const MenuRef fromInterface[] = {GetMenuHandle(128), GetMenuHandle(129), GetMenuHandle(130),
-                                     GetMenuHandle(131)};
-    ClearMenuBar();
-    EXPECT_EQ(Describe(), "");
-    InsertMenu(edit, 0);
-    EXPECT_EQ(Describe(),
-              "menu bar: Edit*\n"
-              "  menu 130 \"Edit\": \"Undo\" cmd-Z, -, \"Cut\"* cmd-X, \"Copy\"* cmd-C, "
-              "\"Paste\"* cmd-V, \"Clear\"*, -, \"Find…\"* cmd-F, \"Find Next\"* cmd-G\n");
-    DeleteMenu(130);
-    for (MenuRef menu : fromInterface)
-        InsertMenu(menu, 0);
-    DeleteMenu(129);
-    InsertMenu(edit, 128);
-    InsertMenu(edit, 0); // already there, so it stays
-    EXPECT_EQ(GetMenuHandle(130), edit);
-    EXPECT_EQ(FirstLine(Describe()), "menu bar: Edit* | Korvane* | Edit* | Sort*");
-    DisposeMenu(edit);
-    EXPECT_EQ(FirstLine(Describe()), "menu bar: Korvane* | Edit* | Sort*");
-    PlatformResetResourceChain();
-}
 
 TEST_F(MenuFixture, AMissingOrMalformedInterfaceLeavesTheMenuBarAlone) {
     IBNibRef nib = nullptr;
@@ -245,19 +167,4 @@ TEST_F(MenuFixture, ModalLoopsSendNoCommandEventsAndTakeNoKeys) {
     EXPECT_EQ(menuResults_, (std::vector<SInt32>{MenuResult(131, 3)}));
     EXPECT_EQ(Choose(131, 2), 0);
     EXPECT_EQ(log.commands.size(), 1u);
-}
-
-TEST_F(MenuFixture, AppleEventsGoToTheApplicationsHandlerThenTheSystems) {
-    Point quitID{SInt16(kAEQuitApplication >> 16), SInt16(kAEQuitApplication & 0xFFFF)};
-    EventRecord quit{kHighLevelEvent, kCoreEventClass, 0, quitID, 0}, key{keyDown, 'q', 0, {}, 0};
-    EXPECT_EQ(AEProcessAppleEvent(&quit), errAEEventNotHandled);
-    EXPECT_EQ(AEProcessAppleEvent(&key), errAENotAppleEvent);
-
-    gQuits.clear();
-    AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, RecordQuit, 2, true);
-    AEInstallEventHandler(kCoreEventClass, kAEQuitApplication, DeclineQuit, 1, false);
-    EXPECT_EQ(AEProcessAppleEvent(&quit), noErr);
-    EXPECT_EQ(gQuits, (std::vector<SRefCon>{2}));
-    EXPECT_EQ(AERemoveEventHandler(kCoreEventClass, kAEQuitApplication, RecordQuit, false),
-              errAEHandlerNotFound);
 }

@@ -3,11 +3,9 @@
 // and the dialog disposed of when it terminates.
 #include "Platform/Navigation.h"
 #include "Platform/MacErrors.h"
-#include "Platform/MacMemory.h"
 #include "TestSupport/ChooserScene.h"
 #include "Windows/Window.h"
 
-#include <cstring>
 #include <gmock/gmock.h>
 
 using namespace testsupport;
@@ -37,18 +35,11 @@ struct GetFileAnswer {
     std::string path;
 };
 
-// The open dialog's answer: the one file of the selection, as the file reference it is.
-GetFileAnswer GetFile(AEDesc* location, const std::vector<OSType>& types = {}) {
-    NavTypeListHandle list = nullptr;
-    if (!types.empty()) {
-        list = reinterpret_cast<NavTypeListHandle>(NewHandleClear(Size(8 + 4 * types.size())));
-        (*list)->componentSignature = kNavGenericSignature;
-        (*list)->osTypeCount = SInt16(types.size());
-        std::memcpy(&(*list)->osType[0], types.data(), 4 * types.size());
-    }
+// The open dialog's answer, asked as the import asks: any type, from the default location.
+GetFileAnswer GetFile() {
     NavReplyRecord reply;
     GetFileAnswer answer;
-    answer.err = NavGetFile(location, &reply, nullptr, nullptr, nullptr, nullptr, list, nullptr);
+    answer.err = NavGetFile(nullptr, &reply, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     answer.valid = reply.validRecord;
     AEDesc item;
     if (answer.valid && AEGetNthDesc(&reply.selection, 1, typeWildCard, nullptr, &item) == noErr) {
@@ -57,7 +48,6 @@ GetFileAnswer GetFile(AEDesc* location, const std::vector<OSType>& types = {}) {
         AEDisposeDesc(&item);
     }
     NavDisposeReply(&reply);
-    DisposeHandle(reinterpret_cast<Handle>(list));
     return answer;
 }
 
@@ -132,17 +122,16 @@ std::vector<std::string> RunApplicationLoop(HeadlessDriver& display) {
 
 } // namespace
 
-TEST(NavigationOpen, ListsOnlyTheOfferedTypesAndFollowsTypedPaths) {
+TEST(NavigationOpen, FollowsTypedPathsAndHidesSidecars) {
     ChooserScene scene;
     scene.File("Notes.txt", FOUR_CHAR_CODE("TEXT"));
-    scene.File("Data.csv", FOUR_CHAR_CODE("CSV "));
     scene.Folder("Sub");
     scene.File("Sub/Inner.txt", FOUR_CHAR_CODE("TEXT"));
     ASSERT_TRUE(std::filesystem::exists(scene.Path("._Notes.txt")));
-    // Data.csv is not of the type offered, ._Notes.txt a sidecar.
-    scene.Script("print\nchoose \"Sub\"\nprint\nchoose \"../Data.csv\"\nchoose \"Missing.txt\"\n"
+    // ._Notes.txt is a sidecar, never offered.
+    scene.Script("print\nchoose \"Sub\"\nprint\nchoose \"../Missing.txt\"\n"
                  "choose \"..\"\nchoose \"._Notes.txt\"\nchoose \"Notes.txt\"\n");
-    GetFileAnswer answer = GetFile(nullptr, {FOUR_CHAR_CODE("TEXT")});
+    GetFileAnswer answer = GetFile();
     EXPECT_EQ(answer.err, noErr);
     EXPECT_TRUE(answer.valid);
     EXPECT_EQ(answer.path, scene.Path("Notes.txt"));
@@ -164,7 +153,7 @@ TEST(NavigationOpen, ListsOnlyTheOfferedTypesAndFollowsTypedPaths) {
                                    "  list 2 rows x 1 column, top row 0, nothing selected\n"
                                    "    row 0: \"..\"\n    row 1: \"Inner.txt\"\n"));
     EXPECT_THAT(printed, ::testing::Not(HasSubstr("._")));
-    EXPECT_EQ(scene.Beeps(), 3u);
+    EXPECT_EQ(scene.Beeps(), 2u);
     EXPECT_FALSE(scene.Display().ScriptEndedEarly());
 }
 
@@ -175,31 +164,11 @@ TEST(NavigationOpen, RowsAreClickedIntoTheFieldAndOpenedWhenDoubleClicked) {
     scene.Folder("Sub");
     scene.File("Sub/Inner.txt");
     scene.Script("click row 2\nprint\ndoubleclick row 3\ndoubleclick row 1\n"); // row 3 is Sub/
-    EXPECT_EQ(GetFile(nullptr).path, scene.Path("Sub/Inner.txt"));
+    EXPECT_EQ(GetFile().path, scene.Path("Sub/Inner.txt"));
     const std::string printed = scene.Display().Printouts();
     EXPECT_THAT(printed, HasSubstr("  item 3 edit \"Notes.txt\" focus selection 0-9\n"));
     EXPECT_THAT(printed, HasSubstr("    row 2: \"Notes.txt\" selected\n"));
-    EXPECT_THAT(printed, HasSubstr("    row 1: \"Data.csv\"\n")); // every type without a list
-}
-
-TEST(NavigationOpen, StartsInTheDefaultLocationTakesAbsolutePathsAndCancels) {
-    ChooserScene scene;
-    scene.Folder("Sub");
-    scene.File("Elsewhere.txt");
-    FSRef sub;
-    ASSERT_EQ(
-        FSPathMakeRef(reinterpret_cast<const UInt8*>(scene.Path("Sub").c_str()), &sub, nullptr),
-        noErr);
-    AEDesc location;
-    AECreateDesc(typeFSRef, &sub, sizeof sub, &location);
-    scene.Script("print\ncancel\nchoose \"" + scene.Path("Elsewhere.txt") + "\"\n");
-    GetFileAnswer cancelled = GetFile(&location);
-    EXPECT_EQ(cancelled.err, userCanceledErr);
-    EXPECT_FALSE(cancelled.valid);
-    EXPECT_THAT(scene.Display().Printouts(),
-                HasSubstr("item 4 static \"In: " + scene.Path("Sub") + "\""));
-    EXPECT_EQ(GetFile(&location).path, scene.Path("Elsewhere.txt"));
-    AEDisposeDesc(&location);
+    EXPECT_THAT(printed, HasSubstr("    row 1: \"Data.csv\"\n"));
 }
 
 TEST(NavigationPutFile, AsksBeforeReplacingAndRefusesImpossibleNames) {
@@ -221,32 +190,6 @@ TEST(NavigationPutFile, AsksBeforeReplacingAndRefusesImpossibleNames) {
                           "  item 3 static \"\xE2\x80\x9COld.txt\xE2\x80\x9D already exists."));
     EXPECT_EQ(scene.Beeps(), 2u);
     EXPECT_FALSE(scene.Display().ScriptEndedEarly());
-}
-
-// While the dialog runs, the other windows are drawn and activated through the callback, and
-// the quit Apple event waits until it is over.
-TEST(NavigationPutFile, ModalDialogPassesOtherWindowsEventsAndHoldsBackQuit) {
-    ChooserScene scene;
-    DialogRef other = SomeDialog();
-    ASSERT_NE(other, nullptr);
-    EventRecord event;
-    ASSERT_TRUE(WaitNextEvent(activMask, &event, 0, nullptr)); // the other window is active
-    scene.Script("quit\ncancel\n");
-    NavigationRecorder recorder;
-    EXPECT_EQ(NavDialogRun(recorder.PutFileDialog()), noErr);
-    EXPECT_THAT(recorder.selectors, ElementsAre(kNavCBUserAction, kNavCBTerminate));
-    EXPECT_EQ(recorder.action, kNavUserActionCancel);
-    EXPECT_FALSE(recorder.validReply);
-    bool updated = false, deactivated = false;
-    for (const EventRecord& passed : recorder.events) {
-        // never the dialog's own events
-        EXPECT_EQ(passed.message, reinterpret_cast<unsigned long>(GetDialogWindow(other)));
-        updated |= passed.what == updateEvt;
-        deactivated |= passed.what == activateEvt && !(passed.modifiers & activeFlag);
-    }
-    EXPECT_TRUE(updated && deactivated);
-    ASSERT_TRUE(WaitNextEvent(highLevelEventMask, &event, 0, nullptr));
-    EXPECT_EQ(event.what, kHighLevelEvent);
 }
 
 TEST(NavigationSheet, LetsTheApplicationRunAndAnswersFromInsideItsLoop) {

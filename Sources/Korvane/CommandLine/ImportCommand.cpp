@@ -7,6 +7,7 @@
 #include "Korvane/DataStore/SettingsFile.h"
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ImportExport/Import.h"
+#include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportKept.h"
 #include "Korvane/ImportExport/ImportParse.h"
 #include "Platform/MacErrors.h"
@@ -17,7 +18,6 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -79,36 +79,32 @@ void NoteRefusedLines(const JASettingBlock* staged, const ImportLines& lines,
                                               std::to_string(kJASettingSlots) + " lines.");
 }
 
-// The login names of the listed entries that imported ones replace.
-std::unordered_set<std::string_view> LoginsReplaced(const JASettingBlock* entries) {
-    std::unordered_set<std::string_view> replaced;
-    replaced.reserve(size_t(entries->entryCount));
-    for (SInt16 k = 0; k < entries->entryCount; ++k)
-        if (entries->records[k].duplicateFlag) replaced.insert(LoginOf(entries->records[k]));
-    return replaced;
-}
-
 // The accepted entries that the list has room for, each with whether it replaces a listed one;
-// the first accepted line left out for want of room noted with how many follow it.
+// the first new one left out for want of room noted with how many more are.
 std::vector<std::pair<const JASetting*, bool>>
 EntriesTaken(const SettingPrivateRec* setting, const ImportLines& lines, SkippedLines* skipped) {
     const JASettingBlock* staged = setting->importEntries;
-    const std::unordered_set<std::string_view> replaced = LoginsReplaced(setting->entries);
+    Boolean replaces[kJASettingSlots];
+    FindImportReplacements(staged, setting->entries, replaces);
+    std::vector<bool> kept(kJASettingSlots);
     std::vector<std::pair<const JASetting*, bool>> taken;
     taken.reserve(size_t(staged->entryCount));
     ForEachKeptImportEntry(setting, [&](const JASetting& entry) {
-        if (&entry >= staged->records && &entry < staged->records + kJASettingSlots)
-            taken.emplace_back(&entry, replaced.count(LoginOf(entry)) > 0);
+        if (&entry < staged->records || &entry >= staged->records + kJASettingSlots) return;
+        const size_t slot = size_t(&entry - staged->records);
+        kept[slot] = true;
+        taken.emplace_back(&entry, replaces[slot]);
     });
-    SInt32 accepted = 0, firstCut = 0;
+    SInt32 firstCut = 0, cut = 0;
     for (SInt16 i = 0; i < staged->entryCount; ++i) {
-        if (staged->records[i].duplicateFlag || staged->records[i].invalidFlag) continue;
-        if (++accepted == SInt32(taken.size()) + 1) firstCut = lines.ofSlot[i];
+        const JASetting& slot = staged->records[i];
+        if (!slot.duplicateFlag && !slot.invalidFlag && !kept[size_t(i)] && cut++ == 0)
+            firstCut = lines.ofSlot[i];
     }
-    if (firstCut)
-        skipped->Add(firstCut,
-                     "this line and the " + std::to_string(accepted - SInt32(taken.size()) - 1) +
-                         " accepted after it are left out. " + AlertText(kImportAlertListFull));
+    if (cut)
+        skipped->Add(firstCut, "this line and " + std::to_string(cut - 1) +
+                                   " more with new login names are left out. " +
+                                   AlertText(kImportAlertListFull));
     return taken;
 }
 

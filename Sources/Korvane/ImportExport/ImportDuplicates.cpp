@@ -63,3 +63,14 @@ Boolean MarkImportDuplicates(JASettingBlock* staged, JASettingBlock* list) {
     }
     return marked;
 }
+
+void FindImportReplacements(const JASettingBlock* staged, const JASettingBlock* list,
+                            Boolean* replaces) {
+    std::fill(replaces, replaces + kJASettingSlots, false);
+    WinnerTable winners(staged);
+    for (SInt16 k = 0; k < EntriesInUse(list); ++k) {
+        if (!list->records[k].duplicateFlag) continue;
+        if (const SInt16 winner = winners.Winner(list->records[k].loginName))
+            replaces[winner - 1] = true;
+    }
+}

@@ -8,3 +8,8 @@
 // of an acceptable staged entry, gets duplicateFlag. The list's earlier marks are cleared first.
 // True when anything was marked. Linear in the entries: one hash table of login names.
 Boolean MarkImportDuplicates(JASettingBlock* staged, JASettingBlock* list);
+
+// After MarkImportDuplicates: which staged entries take the place of a listed entry it marked.
+// replaces holds kJASettingSlots flags.
+void FindImportReplacements(const JASettingBlock* staged, const JASettingBlock* list,
+                            Boolean* replaces);

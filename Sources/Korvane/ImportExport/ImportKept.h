@@ -3,18 +3,32 @@
 #pragma once
 
 #include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/ImportExport/ImportDuplicates.h"
 
-// Calls take with each entry that is kept, the list's first and the imported ones after them,
-// as long as the list has room; false when some did not fit.
+#include <algorithm>
+
+// Calls take with each entry that is kept: the list's, then the imported ones in file order. An
+// imported entry that replaces a listed one always fits, in the place that one leaves; a new one
+// fits while the list has room. False when some did not fit.
 template <typename Take>
 Boolean ForEachKeptImportEntry(const SettingPrivateRec* setting, Take take) {
-    SInt32 taken = 0;
-    for (const JASettingBlock* group : {setting->entries, setting->importEntries})
-        for (SInt16 i = 0; i < group->entryCount; ++i) {
-            const JASetting& entry = group->records[i];
-            if (entry.duplicateFlag || entry.invalidFlag) continue;
-            if (taken++ == kJAMaxEntries) return false;
-            take(entry);
+    const JASettingBlock* list = setting->entries;
+    const JASettingBlock* staged = setting->importEntries;
+    Boolean replaces[kJASettingSlots];
+    FindImportReplacements(staged, list, replaces);
+    for (SInt16 i = 0; i < list->entryCount; ++i)
+        if (!list->records[i].duplicateFlag) take(list->records[i]);
+    SInt32 room = std::max<SInt32>(kJAMaxEntries - list->entryCount, 0);
+    Boolean fits = true;
+    for (SInt16 i = 0; i < staged->entryCount; ++i) {
+        const JASetting& entry = staged->records[i];
+        if (entry.duplicateFlag || entry.invalidFlag) continue;
+        if (!replaces[i] && room == 0) {
+            fits = false;
+            continue;
         }
-    return true;
+        room -= !replaces[i];
+        take(entry);
+    }
+    return fits;
 }

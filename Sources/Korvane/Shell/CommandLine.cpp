@@ -3,9 +3,29 @@
 #include <cstdio>
 #include <cstring>
 
+namespace {
+
+// The display that --display=NAME names; false for an unknown name.
+bool ParseDisplay(const char* name, DisplayChoice* choice) {
+    if (!std::strcmp(name, "window"))
+        *choice = DisplayChoice::Window;
+    else if (!std::strcmp(name, "terminal"))
+        *choice = DisplayChoice::Terminal;
+    else if (!std::strcmp(name, "headless"))
+        *choice = DisplayChoice::Headless;
+    else
+        return false;
+    return true;
+}
+
+} // namespace
+
 CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
     CommandLineOptions options;
     for (int i = 1; i < argc; ++i) {
+        if (!std::strncmp(argv[i], "--display=", 10) &&
+            ParseDisplay(argv[i] + 10, &options.display))
+            continue;
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
             options.action = CommandLineAction::Help;
         } else if (!std::strcmp(argv[i], "--version")) {
@@ -20,11 +40,18 @@ CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
             break;
         }
     }
+    // A script runs on the headless display only.
+    if (options.action == CommandLineAction::Run && options.scriptPath &&
+        options.display != DisplayChoice::Automatic && options.display != DisplayChoice::Headless) {
+        options.action = CommandLineAction::Invalid;
+        options.invalidArgument = "--script";
+    }
     return options;
 }
 
 void PrintUsage(const char* programName) {
-    std::printf("Usage: %s [--script FILE | --locations | --help | --version]\n"
+    std::printf("Usage: %s [--display=window|terminal|headless] [--script FILE]\n"
+                "       %s --locations | --help | --version\n"
                 "       %s list [--format=csv|json|text]\n"
                 "       %s export [FILE]\n"
                 "       %s check [FILE]\n"
@@ -35,10 +62,16 @@ void PrintUsage(const char* programName) {
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
                 "and numeric account ID, in one system-wide file edited through a working copy.\n"
-                "Started in a terminal without options, it runs full screen there: the mouse\n"
-                "and the keyboard both work (Tab, arrows, Space, F10 for the menus, Alt as\n"
-                "Command). With standard input not a terminal, it reads a script from it.\n"
+                "Started from a terminal on a desktop (DISPLAY or WAYLAND_DISPLAY set), it\n"
+                "opens a window; without a desktop it runs full screen in the terminal. Both\n"
+                "take the mouse and the keyboard (Tab, arrows, Space, F10 for the menus, Ctrl\n"
+                "or Alt as Command). With standard input not a terminal, it reads a script\n"
+                "from it.\n"
                 "\n"
+                "  --display=window    a desktop window; an error (status 2) when none opens\n"
+                "  --display=terminal  full screen in the terminal\n"
+                "  --display=headless  the headless display, driven by the script on standard\n"
+                "                 input or in the --script FILE\n"
                 "  --script FILE  run on the headless display, driven by the script in FILE\n"
                 "                 (\"-\" reads it from standard input); see the README\n"
                 "  --locations    show where the program's files are, and end\n"
@@ -68,7 +101,9 @@ void PrintUsage(const char* programName) {
                 "Environment:\n"
                 "  KORVANE_LOCAL_ROOT  the local domain's root (default /): the job-accounting\n"
                 "                      file lies in <root>/Library/Preferences/<OEM Name>/\n"
-                "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n",
+                "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n"
+                "  KORVANE_SCALE       the window's scale, a whole number (default: from the\n"
+                "                      screen's density)\n",
                 programName, programName, programName, programName, programName, programName,
-                programName, programName);
+                programName, programName, programName);
 }

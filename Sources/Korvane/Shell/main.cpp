@@ -17,15 +17,42 @@ int ReportLocationsOrFail(const char* programName) {
     return 1;
 }
 
-// People at a terminal get the terminal display; a script (named, or piped in on standard
-// input) runs on the headless one.
-void ChooseDisplay(const char* scriptPath) {
-    if (scriptPath == nullptr && isatty(STDIN_FILENO) && isatty(STDOUT_FILENO)) {
-        PlatformUseTerminalDisplay();
-        return;
-    }
+void UseHeadless(const char* scriptPath) {
     if (scriptPath == nullptr || !std::strcmp(scriptPath, "-")) scriptPath = "/dev/stdin";
     PlatformUseHeadlessDisplay(scriptPath);
+}
+
+// A script (named, or piped in on standard input) runs on the headless display; people get a
+// window on a desktop, else the terminal. A display asked for that cannot be had is an error.
+bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
+    const bool atTerminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    switch (options.display) {
+    case DisplayChoice::Headless:
+        UseHeadless(options.scriptPath);
+        return true;
+    case DisplayChoice::Window:
+        if (PlatformUseWindowDisplay()) return true;
+        std::fprintf(stderr,
+                     "%s: cannot open a window: no display server answers (DISPLAY and "
+                     "WAYLAND_DISPLAY name none, or it refused)\n",
+                     programName);
+        return false;
+    case DisplayChoice::Terminal:
+        if (atTerminal)
+            PlatformUseTerminalDisplay();
+        else
+            std::fprintf(stderr, "%s: the terminal display needs a terminal\n", programName);
+        return atTerminal;
+    case DisplayChoice::Automatic:
+        break;
+    }
+    if (options.scriptPath != nullptr || !isatty(STDIN_FILENO) || !PlatformUseWindowDisplay()) {
+        if (atTerminal && options.scriptPath == nullptr)
+            PlatformUseTerminalDisplay();
+        else
+            UseHeadless(options.scriptPath);
+    }
+    return true;
 }
 
 } // namespace
@@ -49,7 +76,7 @@ int main(int argc, char** argv) {
     case CommandLineAction::Run:
         break;
     }
-    ChooseDisplay(options.scriptPath);
+    if (!ChooseDisplay(options, argv[0])) return 2;
     Initialize();
     Do();
     return 0;

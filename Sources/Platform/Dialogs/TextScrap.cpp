@@ -1,6 +1,7 @@
 // The text scrap that edit fields cut to and paste from, and the desk scrap it is exchanged
 // with. Both belong to the process.
 #include "Dialogs/Dialog.h"
+#include "Display/Backend.h"
 #include "Platform/TextEdit.h"
 
 namespace {
@@ -44,13 +45,19 @@ void DialogCut(DialogRef theDialog) {
     ReplaceSelection(theDialog, {});
 }
 
-// An insertion point empties the scrap.
+// An insertion point empties the scrap. A display with a clipboard gets the text too.
 void DialogCopy(DialogRef theDialog) {
-    if (HasField(theDialog)) TheScraps().text = SelectedText(theDialog);
+    if (!HasField(theDialog)) return;
+    TheScraps().text = SelectedText(theDialog);
+    platform::display::CurrentBackend().WriteClipboard(TheScraps().text);
 }
 
+// What was copied on the desktop since, where the display has a clipboard.
 void DialogPaste(DialogRef theDialog) {
-    if (HasField(theDialog)) ReplaceSelection(theDialog, TheScraps().text);
+    if (!HasField(theDialog)) return;
+    if (std::optional<std::string> copied = platform::display::CurrentBackend().ReadClipboard())
+        TheScraps().text = *copied;
+    ReplaceSelection(theDialog, TheScraps().text);
 }
 
 void DialogDelete(DialogRef theDialog) {

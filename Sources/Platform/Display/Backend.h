@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 
 namespace platform::display {
 
@@ -37,6 +38,10 @@ class Backend {
     // The model changed; a backend that shows it redraws what changed.
     virtual void ModelChanged() {}
     virtual void Beep() {}
+    // The desktop's clipboard, for a display that has one: edit fields cut, copy and paste
+    // through it. Without one the text scrap stays the process's own.
+    virtual std::optional<std::string> ReadClipboard() const { return std::nullopt; }
+    virtual void WriteClipboard(const std::string& /*text*/) {}
     // Around a program that talks to the person on the same terminal (a privilege tool).
     virtual void SuspendScreen() {}
     virtual void ResumeScreen() {}

@@ -1,4 +1,5 @@
 // Pen, text and the shapes drawn into the current port.
+#include "Display/Backend.h"
 #include "QuickDraw/Pixels.h"
 #include "QuickDraw/Port.h"
 
@@ -88,6 +89,7 @@ void EraseRect(const Rect* r) {
                                           EqualRect(&inside, &op.rect);
                                }),
                 drawn.end());
+    platform::display::CurrentBackend().ModelChanged();
 }
 
 void DrawText(const void* textBuf, SInt16 firstByte, SInt16 byteCount) {

@@ -49,6 +49,7 @@ void Record(const DrawOp& op) {
                old.face == op.face;
     });
     drawn.push_back(op);
+    display::CurrentBackend().ModelChanged(); // a display that shows pixels paints it again
 }
 
 void SetQDError(QDErr err) {

@@ -1,15 +1,10 @@
 #include "Display/Terminal/CellBuffer.h"
 
+#include "Display/TextLayout.h"
+
 #include <algorithm>
 
 namespace platform::display::terminal {
-
-size_t CharacterLength(unsigned char lead) {
-    if (lead >= 0xF0) return 4;
-    if (lead >= 0xE0) return 3;
-    if (lead >= 0xC0) return 2;
-    return 1;
-}
 
 CellBuffer::CellBuffer(int columns, int rows)
     : columns_(std::max(columns, 0)), rows_(std::max(rows, 0)),

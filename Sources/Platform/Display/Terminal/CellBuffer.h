@@ -75,7 +75,4 @@ class CellBuffer {
     int clipLeft_ = 0, clipTop_ = 0, clipRight_ = 1 << 30, clipBottom_ = 1 << 30;
 };
 
-// The number of bytes of the UTF-8 character that starts with lead.
-size_t CharacterLength(unsigned char lead);
-
 } // namespace platform::display::terminal

@@ -8,43 +8,13 @@
 
 namespace platform::display::terminal {
 
-int Characters(std::string_view text) {
-    return TextWidth(text.data(), 0, SInt16(std::min<size_t>(text.size(), 32767))) / kFontCharWidth;
-}
-
 namespace {
-
-// The bytes of text's first count characters.
-size_t BytesOf(std::string_view text, int count) {
-    size_t at = 0;
-    for (int i = 0; i < count && at < text.size(); ++i)
-        at += CharacterLength(static_cast<unsigned char>(text[at]));
-    return std::min(at, text.size());
-}
 
 // Words wrapped at the box's width; a line break in the text starts a new line.
 void PaintWrapped(CellBuffer& screen, const CellArea& box, std::string_view text) {
     int row = box.top;
-    std::string line;
-    auto flush = [&] {
+    for (const std::string& line : WrappedLines(text, box.Width(), box.Height()))
         screen.Put(box.left, row++, line, Role::Window, kPlain, box.Width());
-        line.clear();
-    };
-    size_t at = 0;
-    while (at < text.size() && row < box.bottom) {
-        const size_t end = text.find_first_of(" \r", at);
-        const std::string_view word =
-            text.substr(at, end == std::string_view::npos ? end : end - at);
-        const std::string candidate =
-            line.empty() ? std::string(word) : line + " " + std::string(word);
-        if (!line.empty() && Characters(candidate) > box.Width()) flush();
-        if (row >= box.bottom) break;
-        line = line.empty() ? std::string(word) : line + " " + std::string(word);
-        if (end == std::string_view::npos) break;
-        if (text[end] == '\r') flush();
-        at = end + 1;
-    }
-    if (!line.empty() && row < box.bottom) flush();
 }
 
 // The field as the model scrolled it; the selection stays inside the box.

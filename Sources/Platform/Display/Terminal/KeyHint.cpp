@@ -1,5 +1,5 @@
 // The terminal's bottom row: the keys that do something in the front window, as many as fit.
-#include "Display/Terminal/InputTranslator.h"
+#include "Display/KeyConveniences.h"
 #include "Display/Terminal/Painters.h"
 
 #include <string>

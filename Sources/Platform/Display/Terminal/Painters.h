@@ -5,8 +5,7 @@
 #include "Display/ModelSnapshot.h"
 #include "Display/Terminal/CellGeometry.h"
 #include "Display/Terminal/ScreenPainter.h"
-
-#include <string_view>
+#include "Display/TextLayout.h"
 
 namespace platform::display::terminal {
 
@@ -23,9 +22,6 @@ void PaintControls(CellBuffer& screen, const WindowSnapshot& window, ControlRef 
 // Static texts, edit fields and the alert's icon; the caret goes into result when it shows.
 void PaintDialogItems(CellBuffer& screen, const WindowSnapshot& window, bool front,
                       PaintResult* result);
-
-// The cells a UTF-8 text takes: one a character.
-int Characters(std::string_view text);
 
 // A box of lines around an area given in cells (the lines lie on its outer cells).
 void PaintBox(CellBuffer& screen, const CellArea& box, Role role, bool doubleLines);

@@ -3,6 +3,7 @@
 // model, taken for each picture.
 #pragma once
 
+#include "Display/KeyConveniences.h"
 #include "Display/Terminal/CellBuffer.h"
 #include "Platform/Dialogs.h"
 
@@ -11,12 +12,7 @@
 
 namespace platform::display::terminal {
 
-// What the keyboard has in focus beyond the program's own state: an item of the front window
-// (a button, check box or list) that Space or Return would press.
-struct KeyboardFocus {
-    WindowRef window = nullptr;
-    DialogItemIndex item = 0;
-};
+using display::KeyboardFocus;
 
 struct PaintResult {
     bool cursorShown = false; // the caret of the front window's edit field

@@ -1,6 +1,7 @@
 #include "Display/Terminal/TerminalBackend.h"
 
 #include "Display/Terminal/CellGeometry.h"
+#include "Display/Terminal/ScreenPainter.h"
 
 #include <algorithm>
 #include <cerrno>

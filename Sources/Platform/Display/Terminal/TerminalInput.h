@@ -5,7 +5,7 @@
 #pragma once
 
 #include "Display/Backend.h"
-#include "Display/Terminal/InputTranslator.h"
+#include "Display/KeyConveniences.h"
 #include "Display/Terminal/TerminalInputDecoder.h"
 
 #include <deque>
@@ -31,7 +31,7 @@ class TerminalInput {
 
   private:
     TerminalInputDecoder decoder_;
-    InputTranslator translator_;
+    KeyConveniences translator_;
     std::deque<RawInput> pending_;
     bool ignoring_ = false;
     bool closed_ = false;

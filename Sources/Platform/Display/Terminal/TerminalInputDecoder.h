@@ -2,6 +2,7 @@
 // events, without touching the terminal itself, so every sequence can be tested on its own.
 #pragma once
 
+#include "Display/KeyConveniences.h"
 #include "Platform/MacTypes.h"
 
 #include <deque>
@@ -12,7 +13,7 @@
 namespace platform::display::terminal {
 
 struct TerminalEvent {
-    enum class Kind { Key, MouseDown, MouseUp, MouseMove, Wheel, MenuKey, BackTab };
+    using Kind = UserEvent::Kind;
     Kind kind = Kind::Key;
     UInt8 charCode = 0;      // Key: the character code the program sees
     UInt16 modifiers = 0;    // shiftKey, cmdKey (Alt/Meta), controlKey

@@ -57,13 +57,6 @@ void PaintDrawn(CellBuffer& screen, const WindowSnapshot& window) {
         }
 }
 
-// The control of the focused item, when the keyboard is in this window.
-ControlRef FocusedControl(const WindowSnapshot& window, const KeyboardFocus& focus) {
-    if (focus.window != window.id || !window.isDialog) return nullptr;
-    const ItemSnapshot* item = window.dialog.Item(focus.item);
-    return item && item->kind == ItemSnapshot::Kind::Control ? item->control : nullptr;
-}
-
 } // namespace
 
 void PaintBox(CellBuffer& screen, const CellArea& box, Role role, bool doubleLines) {

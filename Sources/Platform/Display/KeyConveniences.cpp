@@ -1,11 +1,10 @@
-#include "Display/Terminal/InputTranslator.h"
+#include "Display/KeyConveniences.h"
 
 #include "Display/ModelView.h"
-#include "Display/Terminal/CellGeometry.h"
 
 #include <algorithm>
 
-namespace platform::display::terminal {
+namespace platform::display {
 
 bool IsFocusTarget(const WindowSnapshot& window, DialogItemIndex index) {
     const ItemSnapshot* item = window.isDialog ? window.dialog.Item(index) : nullptr;
@@ -15,6 +14,12 @@ bool IsFocusTarget(const WindowSnapshot& window, DialogItemIndex index) {
     const ControlSnapshot* control = window.Control(item->control);
     return control && control->visible && control->active &&
            control->kind != ControlSnapshot::Kind::ScrollBar;
+}
+
+ControlRef FocusedControl(const WindowSnapshot& window, const KeyboardFocus& focus) {
+    if (focus.window != window.id || !window.isDialog) return nullptr;
+    const ItemSnapshot* item = window.dialog.Item(focus.item);
+    return item && item->kind == ItemSnapshot::Kind::Control ? item->control : nullptr;
 }
 
 namespace {
@@ -52,26 +57,26 @@ DialogItemIndex DialogItemAt(const WindowSnapshot& window, Point where) {
 
 } // namespace
 
-const MenuSnapshot* InputTranslator::KeptMenu() const {
+const MenuSnapshot* KeyConveniences::KeptMenu() const {
     for (const MenuSnapshot& menu : model_.menuBar.menus)
         if (menu.id == keptMenu_) return &menu;
     return nullptr;
 }
 
 // What is made up here stands alone: a person pressing Down twice never double-clicks.
-void InputTranslator::Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out,
+void KeyConveniences::Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out,
                            UInt16 modifiers, UInt8 charCode) {
     if (kind != RawInput::Kind::Key) pointer_ = where;
     out.push_back(RawInput{kind, where, modifiers, charCode, true});
 }
 
-void InputTranslator::Click(Point where, std::deque<RawInput>& out) {
+void KeyConveniences::Click(Point where, std::deque<RawInput>& out) {
     Push(RawInput::Kind::MouseDown, where, out);
     Push(RawInput::Kind::MouseUp, where, out);
 }
 
 // A window that comes to the front starts with the keyboard in its current edit field.
-void InputTranslator::FollowFrontWindow() {
+void KeyConveniences::FollowFrontWindow() {
     const WindowSnapshot* front = model_.Front();
     const WindowRef id = front ? front->id : nullptr;
     if (id == focusWindow_ && (!front || front->serial == focusSerial_)) return;
@@ -80,17 +85,17 @@ void InputTranslator::FollowFrontWindow() {
     focusItem_ = front && front->isDialog ? front->dialog.editField : 0;
 }
 
-void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>& out) {
+void KeyConveniences::Translate(const UserEvent& event, std::deque<RawInput>& out) {
     model_ = TakeSnapshot();
     FollowFrontWindow();
     switch (event.kind) {
-    case TerminalEvent::Kind::Key:
+    case UserEvent::Kind::Key:
         Key(event, out);
         break;
-    case TerminalEvent::Kind::BackTab:
+    case UserEvent::Kind::BackTab:
         if (!MoveFocus(-1, out)) Push(RawInput::Kind::Key, pointer_, out, shiftKey, kTabCharCode);
         break;
-    case TerminalEvent::Kind::MenuKey:
+    case UserEvent::Kind::MenuKey:
         if (menuKept_)
             ReleaseMenu(out);
         else if (!model_.menuBar.menus.empty()) {
@@ -100,7 +105,7 @@ void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>
             menuKept_ = true;
         }
         break;
-    case TerminalEvent::Kind::Wheel:
+    case UserEvent::Kind::Wheel:
         ScrollList(event.wheel, out);
         break;
     default:
@@ -109,10 +114,10 @@ void InputTranslator::Translate(const TerminalEvent& event, std::deque<RawInput>
     }
 }
 
-void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& out) {
-    const Point where = PixelOfCell(event.column, event.row);
+void KeyConveniences::Mouse(const UserEvent& event, std::deque<RawInput>& out) {
+    const Point where = event.where;
     switch (event.kind) {
-    case TerminalEvent::Kind::MouseDown:
+    case UserEvent::Kind::MouseDown:
         if (menuKept_) { // the second click of a menu kept open chooses where it lands
             Push(RawInput::Kind::MouseMove, where, out);
             Push(RawInput::Kind::MouseUp, where, out);
@@ -129,8 +134,9 @@ void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& ou
             if (IsFocusTarget(*front, item)) focusItem_ = item;
         }
         break;
-    case TerminalEvent::Kind::MouseMove:
-        if (held_) Push(RawInput::Kind::MouseMove, where, out, event.modifiers);
+    case UserEvent::Kind::MouseMove:
+        // A menu kept open follows the pointer, where a display reports moves without a press.
+        if (held_ || menuKept_) Push(RawInput::Kind::MouseMove, where, out, event.modifiers);
         break;
     default:
         if (swallowRelease_ || !held_) {
@@ -148,7 +154,7 @@ void InputTranslator::Mouse(const TerminalEvent& event, std::deque<RawInput>& ou
     }
 }
 
-void InputTranslator::Key(const TerminalEvent& event, std::deque<RawInput>& out) {
+void KeyConveniences::Key(const UserEvent& event, std::deque<RawInput>& out) {
     const UInt8 key = event.charCode;
     if (menuKept_ && MenuKey(key, out)) return;
     if (menuKept_) ReleaseMenu(out);
@@ -169,7 +175,7 @@ void InputTranslator::Key(const TerminalEvent& event, std::deque<RawInput>& out)
 // With a menu kept open: the arrows move between titles and items, Return or Space chooses,
 // Escape lets go. False for any other key, which first closes the menu. The menu is followed
 // here, not in the model, since keys may come faster than the program takes them.
-bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
+bool KeyConveniences::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
     const auto& bar = model_.menuBar.menus;
     const MenuSnapshot* menu = KeptMenu();
     if (!menu) return false;
@@ -202,7 +208,7 @@ bool InputTranslator::MenuKey(UInt8 charCode, std::deque<RawInput>& out) {
     return false;
 }
 
-void InputTranslator::ReleaseAll(std::deque<RawInput>& out) {
+void KeyConveniences::ReleaseAll(std::deque<RawInput>& out) {
     model_ = TakeSnapshot();
     ReleaseMenu(out);
     if (held_) Push(RawInput::Kind::MouseUp, pointer_, out);
@@ -210,7 +216,7 @@ void InputTranslator::ReleaseAll(std::deque<RawInput>& out) {
 }
 
 // Let go on the title, where nothing is chosen.
-void InputTranslator::ReleaseMenu(std::deque<RawInput>& out) {
+void KeyConveniences::ReleaseMenu(std::deque<RawInput>& out) {
     if (!menuKept_) return;
     menuKept_ = false;
     const MenuSnapshot* menu = KeptMenu();
@@ -223,7 +229,7 @@ void InputTranslator::ReleaseMenu(std::deque<RawInput>& out) {
 
 // An edit field is entered as with the mouse, by dragging over its whole text; a button only
 // takes the keyboard's focus.
-bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
+bool KeyConveniences::MoveFocus(int direction, std::deque<RawInput>& out) {
     const WindowSnapshot* window = model_.Window(focusWindow_);
     if (!window || !window->isDialog) return false;
     const DialogSnapshot& dialog = window->dialog;
@@ -248,7 +254,7 @@ bool InputTranslator::MoveFocus(int direction, std::deque<RawInput>& out) {
 }
 
 // The wheel scrolls the front window's list a row at a time, as its arrows do.
-void InputTranslator::ScrollList(int direction, std::deque<RawInput>& out) {
+void KeyConveniences::ScrollList(int direction, std::deque<RawInput>& out) {
     const ListSnapshot* list = FrontList(model_);
     const ControlSnapshot* bar = list ? model_.Front()->Control(list->scrollBar) : nullptr;
     if (!bar) return;
@@ -257,7 +263,7 @@ void InputTranslator::ScrollList(int direction, std::deque<RawInput>& out) {
 
 // The row above or below the selected one is clicked; one out of view is first scrolled in with
 // a click on the scroll bar's arrow.
-bool InputTranslator::MoveInList(int direction, std::deque<RawInput>& out) {
+bool KeyConveniences::MoveInList(int direction, std::deque<RawInput>& out) {
     const ListSnapshot* list = FrontList(model_);
     if (!list || list->rows == 0) return false;
     const SInt16 top = list->topRow, shown = list->shownRows;
@@ -276,4 +282,4 @@ bool InputTranslator::MoveInList(int direction, std::deque<RawInput>& out) {
     return true;
 }
 
-} // namespace platform::display::terminal
+} // namespace platform::display

@@ -1,0 +1,164 @@
+// The window display for a person: the real program in a window on a private X server, used
+// with the mouse and the keys through xdotool, as a person at a desktop would.
+#include "ProgramRun.h"
+#include "XvfbScreen.h"
+
+#include <sstream>
+
+using namespace endtoend;
+
+namespace {
+
+class WindowDisplay : public ProgramTest {
+  protected:
+    // Where the window's top left corner lies on the screen.
+    bool FindWindow(const XvfbScreen& screen) {
+        const std::string out = domains.temp() / "geometry";
+        if (!screen.Do("search --sync --name '^Korvane$' getwindowgeometry --shell > '" + out +
+                       "'"))
+            return false;
+        std::istringstream lines(ReadFileText(out));
+        for (std::string line; std::getline(lines, line);) {
+            if (line.starts_with("X=")) left_ = std::stoi(line.substr(2));
+            if (line.starts_with("Y=")) top_ = std::stoi(line.substr(2));
+        }
+        return true;
+    }
+    // A click at a point of the model's screen, then time for the program to answer.
+    void Click(const XvfbScreen& screen, int x, int y) {
+        screen.Do("mousemove " + At(x, y) + " click 1");
+        Settle();
+    }
+    // A drag along a line from one point to another, as over a field's text to select it (from
+    // its right, so that it ends before the first character).
+    void Drag(const XvfbScreen& screen, int fromX, int toX, int y) {
+        screen.Do("mousemove " + At(fromX, y) + " mousedown 1 mousemove " + At(toX, y) +
+                  " mouseup 1");
+        Settle();
+    }
+    std::string At(int x, int y) const {
+        return std::to_string(left_ + x) + " " + std::to_string(top_ + y);
+    }
+    void Keys(const XvfbScreen& screen, const std::string& keys) {
+        screen.Do("key --delay 60 " + keys);
+        Settle();
+    }
+    void Type(const XvfbScreen& screen, const std::string& text) {
+        screen.Do("type --delay 40 '" + text + "'");
+        Settle();
+    }
+    static void Settle() { std::this_thread::sleep_for(std::chrono::milliseconds(400)); }
+
+    // The window as it shows now against its reference picture, which
+    // tools/update-reference-screens.sh writes instead. Fonts may rasterize a little differently:
+    // at most 0.5% of the pixels may differ by more than a small step.
+    void CheckScreen(const XvfbScreen& screen, const std::string& name) {
+        const std::string reference =
+            std::string(KORVANE_SOURCE_DIR) + "/tests/EndToEnd/data/screens/" + name + ".png";
+        const Picture shown = screen.Grab(left_, top_, 1024, 768);
+        if (std::getenv("KORVANE_UPDATE_SCREENS")) {
+            EXPECT_TRUE(WritePng(reference, shown)) << reference;
+            return;
+        }
+        const Picture expected = ReadPng(reference);
+        ASSERT_EQ(expected.width, shown.width) << reference;
+        ASSERT_EQ(expected.height, shown.height) << reference;
+        size_t differing = 0;
+        for (size_t i = 0; i < shown.rgb.size(); i += 3)
+            for (size_t k = 0; k < 3; ++k)
+                if (std::abs(int(shown.rgb[i + k]) - int(expected.rgb[i + k])) > 48) {
+                    ++differing;
+                    break;
+                }
+        const size_t allowed = shown.rgb.size() / 3 / 200;
+        if (differing > allowed)
+            WritePng(domains.temp() / (name + ".png"), shown); // kept only while the test runs
+        EXPECT_LE(differing, allowed) << name << ": " << differing << " pixels differ";
+    }
+
+    int left_ = 0, top_ = 0;
+};
+
+// Points of the list dialog and of the entry editor, in the model's pixels.
+constexpr int kNewX = 527, kNewY = 120, kDeleteAllY = 215, kSaveY = 263, kHelpY = 311;
+constexpr int kSortX = 152, kMenuY = 8;
+constexpr int kFieldLeft = 185, kFieldRight = 540, kLoginY = 168, kUserY = 215, kIdX = 230,
+              kIdY = 263;
+constexpr int kOkX = 520, kOkY = 311;
+
+} // namespace
+
+TEST_F(WindowDisplay, AddsWithMouseAndKeysSortsShowsHelpSavesAndQuits) {
+    SKIP_UNLESS_ROOT();
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "needs Xvfb and xdotool";
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    setenv("DISPLAY", screen.Display().c_str(), 1);
+    setenv("KORVANE_SCALE", "1", 1);
+    // Under the sanitizers no leak check: SDL loads and unloads the desktop's libraries (the
+    // bus, the input methods), whose leftovers then show without a name to tell them by. The
+    // headless runs check the program's own leaks.
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+    const Started run = StartWith({"--display=window"}, "window", true);
+    unsetenv("DISPLAY");
+    unsetenv("KORVANE_SCALE");
+    unsetenv("ASAN_OPTIONS");
+    ASSERT_TRUE(FindWindow(screen));
+    Settle();
+
+    // The keys alone: Tab past Help to New, Space presses it, Tab moves between the fields.
+    Keys(screen, "Tab Tab space");
+    Type(screen, "zed");
+    Keys(screen, "Tab");
+    Type(screen, "Zed Zimmer");
+    Keys(screen, "Tab");
+    Type(screen, "5");
+    Keys(screen, "Return");
+
+    // The mouse: New, a drag over the text each field holds (the editor fills in the user's
+    // own names) or a click in an empty one, OK; twice.
+    const std::array<std::array<const char*, 3>, 2> byMouse{
+        {{"amy", "Amy Adams", "900"}, {"bob", "Bob Brown", "77"}}};
+    for (const auto& [login, user, id] : byMouse) {
+        Click(screen, kNewX, kNewY);
+        Drag(screen, kFieldRight, kFieldLeft, kLoginY);
+        Type(screen, login);
+        Drag(screen, kFieldRight, kFieldLeft, kUserY);
+        Type(screen, user);
+        Click(screen, kIdX, kIdY);
+        Type(screen, id);
+        if (login == std::string("bob")) CheckScreen(screen, "editor");
+        Click(screen, kOkX, kOkY);
+    }
+
+    Click(screen, kSortX, kMenuY); // the menu stays open after a click on its title
+    CheckScreen(screen, "menu");
+    Keys(screen, "Escape");
+    Keys(screen, "ctrl+3"); // Sort > By ID
+    CheckScreen(screen, "list");
+    Click(screen, kNewX, kDeleteAllY);
+    CheckScreen(screen, "alert");
+    Keys(screen, "Escape");
+    Click(screen, kNewX, kHelpY);
+    CheckScreen(screen, "help");
+    Keys(screen, "Escape");
+
+    // Save asks for the administrator.
+    Click(screen, kNewX, kSaveY);
+    Keys(screen, "Tab");
+    Type(screen, "secret");
+    Keys(screen, "Return");
+    Keys(screen, "ctrl+q");
+
+    const RunResult result = Finish(run);
+    EXPECT_EQ(result.status, 0) << result.err;
+    const std::string saved = ReadFileText(jaFile());
+    const size_t zed = saved.find("zed,5,Zed Zimmer"), bob = saved.find("bob,77,Bob Brown"),
+                 amy = saved.find("amy,900,Amy Adams");
+    ASSERT_NE(zed, std::string::npos) << saved;
+    ASSERT_NE(bob, std::string::npos) << saved;
+    ASSERT_NE(amy, std::string::npos) << saved;
+    EXPECT_LT(zed, bob) << saved;
+    EXPECT_LT(bob, amy) << saved;
+    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
