@@ -80,11 +80,6 @@ void PlatformSetPrivilegedToolObserver(PlatformToolObserver observer, void* refC
 // tool that fails would; the observer still sees the tool asked for. Null ends it.
 void PlatformFailPrivilegedTool(const char* name);
 
-// Called with the byte count asked for by every FSRead, before it reads. A null observer stops
-// the calls.
-typedef void (*PlatformReadObserver)(SInt32 count, void* refCon);
-void PlatformSetReadObserver(PlatformReadObserver observer, void* refCon);
-
 // Fork writes succeed for bytes more bytes in all, then write no further and fail with err, as a
 // disk that fills up would.
 void PlatformFailWritesAfter(SInt64 bytes, OSErr err);

@@ -28,6 +28,15 @@ TEST_F(ProgramTest, ListPrintsTheAccountsInFileOrderInEachFormat) {
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.out, "");
     EXPECT_EQ(bad.err, "usage: korvane list [--format=csv|json|text]\n");
+
+    // Options the program cannot use say why.
+    RunResult script = RunWith({"--display=window", "--script", "-"});
+    EXPECT_EQ(script.status, 2);
+    EXPECT_NE(script.err.find("a script runs on the headless display only, not with "
+                              "'--display=window'"),
+              std::string::npos)
+        << script.err;
+    EXPECT_NE(RunWith({"--bogus"}).err.find("unknown option '--bogus'"), std::string::npos);
 }
 
 TEST_F(ProgramTest, ExportWritesTheFileUnchangedAndLeavesATargetWholeOnFailure) {

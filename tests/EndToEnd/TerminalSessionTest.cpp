@@ -190,7 +190,8 @@ TEST_F(TerminalSession, ASubcommandAsksForTheRightsOnTheTerminalAndCommitsOnlyWh
         EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
     }
     std::filesystem::remove(statusFile());
-    TmuxSession tmux(Socket(), Command("remove bob"));
+    // A server of its own: the first one may still be going away.
+    TmuxSession tmux(Socket() + "-again", Command("remove bob"));
     ASSERT_TRUE(tmux.WaitFor("Administrator Rights"));
     tmux.Keys({"Tab"});
     tmux.Type("secret");

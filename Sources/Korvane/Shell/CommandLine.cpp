@@ -22,10 +22,13 @@ bool ParseDisplay(const char* name, DisplayChoice* choice) {
 
 CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
     CommandLineOptions options;
+    const char* displayArgument = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strncmp(argv[i], "--display=", 10) &&
-            ParseDisplay(argv[i] + 10, &options.display))
+            ParseDisplay(argv[i] + 10, &options.display)) {
+            displayArgument = argv[i];
             continue;
+        }
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
             options.action = CommandLineAction::Help;
         } else if (!std::strcmp(argv[i], "--version")) {
@@ -44,7 +47,8 @@ CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
     if (options.action == CommandLineAction::Run && options.scriptPath &&
         options.display != DisplayChoice::Automatic && options.display != DisplayChoice::Headless) {
         options.action = CommandLineAction::Invalid;
-        options.invalidArgument = "--script";
+        options.invalidArgument = displayArgument;
+        options.invalidReason = "a script runs on the headless display only, not with";
     }
     return options;
 }

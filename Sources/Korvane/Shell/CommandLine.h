@@ -9,6 +9,7 @@ enum class DisplayChoice { Automatic, Window, Terminal, Headless };
 struct CommandLineOptions {
     CommandLineAction action = CommandLineAction::Run;
     const char* invalidArgument = nullptr;
+    const char* invalidReason = "unknown option"; // what is wrong with invalidArgument
     // The headless display's script; "-" is standard input. Null: the program's own display.
     const char* scriptPath = nullptr;
     DisplayChoice display = DisplayChoice::Automatic;

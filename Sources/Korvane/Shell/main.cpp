@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     case CommandLineAction::Locations:
         return ReportLocationsOrFail(argv[0]);
     case CommandLineAction::Invalid:
-        std::fprintf(stderr, "%s: unknown option '%s' (try --help)\n", argv[0],
+        std::fprintf(stderr, "%s: %s '%s' (try --help)\n", argv[0], options.invalidReason,
                      options.invalidArgument);
         return 2;
     case CommandLineAction::Run:
