@@ -81,15 +81,15 @@ void NoteRefusedLines(const JASettingBlock* staged, const ImportLines& lines,
 
 // The accepted entries that the list has room for, each with whether it replaces a listed one;
 // the first new one left out for want of room noted with how many more are.
-std::vector<std::pair<const JASetting*, bool>>
-EntriesTaken(const SettingPrivateRec* setting, const ImportLines& lines, SkippedLines* skipped) {
+std::vector<std::pair<const JASetting*, bool>> EntriesTaken(const SettingPrivateRec* setting,
+                                                            const Boolean* replaces,
+                                                            const ImportLines& lines,
+                                                            SkippedLines* skipped) {
     const JASettingBlock* staged = setting->importEntries;
-    Boolean replaces[kJASettingSlots];
-    FindImportReplacements(staged, setting->entries, replaces);
     std::vector<bool> kept(kJASettingSlots);
     std::vector<std::pair<const JASetting*, bool>> taken;
     taken.reserve(size_t(staged->entryCount));
-    ForEachKeptImportEntry(setting, [&](const JASetting& entry) {
+    ForEachKeptImportEntry(setting, replaces, [&](const JASetting& entry) {
         if (&entry < staged->records || &entry >= staged->records + kJASettingSlots) return;
         const size_t slot = size_t(&entry - staged->records);
         kept[slot] = true;
@@ -132,8 +132,8 @@ OSErr StageFile(ListChangeClass& change, const std::string& text) {
 }
 
 // Writes the merged entries to the working copy, reads them back and commits them.
-int CommitImport(ListChangeClass& change) {
-    OSErr err = WriteImportToJATemp(change.Context());
+int CommitImport(ListChangeClass& change, const Boolean* replaces) {
+    OSErr err = WriteImportToJATemp(change.Context(), replaces);
     if (err == noErr) err = JobAccountDialogReadFromTemporary(change.Context());
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
     return change.Commit();
@@ -159,14 +159,17 @@ int ImportCommand(int argc, char** argv) {
     static ImportLines lines; // one import per run; too big for the stack
     SortOutImport(change.Context(), &lines);
     SkippedLines skipped;
-    NoteRefusedLines(change.Context()->settingPrivate->importEntries, lines, &skipped);
-    const auto taken = EntriesTaken(change.Context()->settingPrivate, lines, &skipped);
+    const SettingPrivateRec* setting = change.Context()->settingPrivate;
+    NoteRefusedLines(setting->importEntries, lines, &skipped);
+    Boolean replaces[kJASettingSlots];
+    FindImportReplacements(setting->importEntries, setting->entries, replaces);
+    const auto taken = EntriesTaken(setting, replaces, lines, &skipped);
     skipped.Print(file);
     if (taken.empty()) {
         std::fprintf(stderr, "korvane: %s\n", AlertText(kImportAlertNothing).c_str());
         return kExitRefused;
     }
-    if (!dryRun) status = CommitImport(change);
+    if (!dryRun) status = CommitImport(change, replaces);
     if (status != kExitDone) return status;
     static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};
     for (const auto& [entry, replaces] : taken) {

@@ -51,5 +51,6 @@ SInt16 SampleCheckRange_at_ImportFunc(GlueRec* context);
 // kJAMaxEntries (alert 1104 when that cuts), and sets SAVE_BUTTON_Flag. 0; kImportNoMemoryErr;
 // or a file system error, the working copy then keeping its previous content.
 OSErr SaveJASettingToJATemp_at_ImportFunc(GlueRec* context);
-// The same rewrite without the alert.
-OSErr WriteImportToJATemp(GlueRec* context);
+// The same rewrite without the alert, given which staged entries replace listed ones
+// (FindImportReplacements).
+OSErr WriteImportToJATemp(GlueRec* context, const Boolean* replaces);

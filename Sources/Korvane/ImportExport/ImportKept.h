@@ -3,19 +3,18 @@
 #pragma once
 
 #include "Korvane/DataStore/SettingPrivateRec.h"
-#include "Korvane/ImportExport/ImportDuplicates.h"
 
 #include <algorithm>
 
 // Calls take with each entry that is kept: the list's, then the imported ones in file order. An
 // imported entry that replaces a listed one always fits, in the place that one leaves; a new one
-// fits while the list has room. False when some did not fit.
+// fits while the list has room. False when some did not fit. replaces is what
+// FindImportReplacements found, once for all of an import's passes.
 template <typename Take>
-Boolean ForEachKeptImportEntry(const SettingPrivateRec* setting, Take take) {
+Boolean ForEachKeptImportEntry(const SettingPrivateRec* setting, const Boolean* replaces,
+                               Take take) {
     const JASettingBlock* list = setting->entries;
     const JASettingBlock* staged = setting->importEntries;
-    Boolean replaces[kJASettingSlots];
-    FindImportReplacements(staged, list, replaces);
     for (SInt16 i = 0; i < list->entryCount; ++i)
         if (!list->records[i].duplicateFlag) take(list->records[i]);
     SInt32 room = std::max<SInt32>(kJAMaxEntries - list->entryCount, 0);
