@@ -73,3 +73,8 @@ void DetachResource(Handle theResource);
 // GetIndString gives the empty string when the list or the index (1-based) is missing.
 void GetIndString(Str255 theString, SInt16 strListID, SInt16 index);
 StringHandle GetString(SInt16 stringID);
+
+// The host's own: noErr when the main bundle's resource file is open on the chain, else the
+// error met opening it (fnfErr when there is no main bundle). The path looked at (empty without
+// a bundle) goes to path, zero-terminated and cut to pathSize bytes.
+OSErr PlatformApplicationResourceFileError(char* path, UInt32 pathSize);

@@ -415,7 +415,7 @@ class ProgramTest : public ::testing::Test {
                 !std::freopen(run.errPath.c_str(), "w", stderr))
                 _exit(127);
             alarm(60);
-            std::string program = std::string(KORVANE_BUILD_BUNDLE) + "/Contents/MacOS/Korvane";
+            std::string program = bundle + "/Contents/MacOS/Korvane";
             std::vector<char*> argv{program.data()};
             for (const std::string& argument : arguments)
                 argv.push_back(const_cast<char*>(argument.c_str()));
@@ -471,6 +471,7 @@ class ProgramTest : public ::testing::Test {
     static bool RunningAsRoot() { return geteuid() == 0; }
 
     testsupport::ScopedDomains domains;
+    std::string bundle = KORVANE_BUILD_BUNDLE; // the program's bundle that runs
 };
 
 // Skips a test that commits: the administrator right is granted only to a process running as

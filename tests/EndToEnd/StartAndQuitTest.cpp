@@ -93,6 +93,33 @@ TEST_F(ProgramTest, AFolderInThePlaceOfThePreferencesFileStopsTheStart) {
     EXPECT_TRUE(std::filesystem::is_directory(prefsFile()));
 }
 
+// Without its resources the program could show no alert, and without a menu bar nothing could be
+// chosen: either way it says so on standard error and fails, never a quiet success.
+TEST_F(ProgramTest, ABundleWithoutItsResourcesOrMenuBarSaysSoAndFails) {
+    const std::filesystem::path copy = domains.temp().path() / "Korvane.app";
+    std::filesystem::copy(KORVANE_BUILD_BUNDLE, copy, std::filesystem::copy_options::recursive);
+    bundle = copy;
+    const std::filesystem::path resources = copy / "Contents/Resources";
+    std::filesystem::rename(resources / "Korvane.rsrc", resources / "Korvane.rsrc.away");
+    const RunResult missing = Run("print\nquit\n");
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_TRUE(missing.screens.empty()) << missing.out;
+    EXPECT_NE(missing.err.find((resources / "Korvane.rsrc").string() + " (no such file"),
+              std::string::npos)
+        << missing.err;
+
+    std::filesystem::rename(resources / "Korvane.rsrc.away", resources / "Korvane.rsrc");
+    const std::string nib = resources / "Korvane.nib.xml";
+    std::string interface = ReadFileText(nib);
+    interface.replace(interface.find("name=\"MainMenu\""), 15, "name=\"Elsewhere\"");
+    WriteFile(nib, interface);
+    const RunResult noMenuBar = Run("print\nquit\n");
+    EXPECT_EQ(noMenuBar.status, 3);
+    EXPECT_TRUE(noMenuBar.screens.empty()) << noMenuBar.out;
+    EXPECT_NE(noMenuBar.err.find("cannot set the menu bar \"MainMenu\""), std::string::npos)
+        << noMenuBar.err;
+}
+
 TEST_F(ProgramTest, QuittingWithoutChangesAsksNothing) {
     WriteJAFile(kThreeEntries);
     for (const char* quit : {"quit\n", "click close\n"}) {

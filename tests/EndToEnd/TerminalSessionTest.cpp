@@ -20,7 +20,8 @@ class TerminalSession : public ProgramTest {
                "/Contents/MacOS/Korvane' " + arguments + "; echo $? > '" + statusFile() +
                "'; sleep 60";
     }
-    std::string Socket() const { return "korvane-test-" + std::to_string(getpid()); }
+    // In the test's own folder, so that it goes with the folder whatever the test's end.
+    std::string Socket() const { return domains.temp() / "tmux"; }
     std::string statusFile() const { return domains.temp() / "status"; }
     bool WaitForExit() const {
         for (int i = 0; i < 200 && !std::filesystem::exists(statusFile()); ++i)

@@ -47,13 +47,17 @@ inline std::string Output(const std::vector<std::string>& argv, bool capture = t
 
 class TmuxSession {
   public:
-    // command runs in a 100 x 30 window; the session ends when it does.
+    // command runs in a 100 x 30 window, on a server listening at the socket path given; the
+    // session ends when it does.
     TmuxSession(const std::string& socket, const std::string& command) : socket_(socket) {
-        Output({"tmux", "-L", socket_, "new-session", "-d", "-s", "korvane", "-x", "100", "-y",
+        Output({"tmux", "-S", socket_, "new-session", "-d", "-s", "korvane", "-x", "100", "-y",
                 "30", command},
                false);
     }
-    ~TmuxSession() { Tmux({"kill-server"}); }
+    ~TmuxSession() {
+        Tmux({"kill-server"});
+        unlink(socket_.c_str());
+    }
     TmuxSession(const TmuxSession&) = delete;
     TmuxSession& operator=(const TmuxSession&) = delete;
 
@@ -103,7 +107,7 @@ class TmuxSession {
         }));
     }
     std::string Tmux(std::vector<std::string> argv) const {
-        argv.insert(argv.begin(), {"tmux", "-L", socket_});
+        argv.insert(argv.begin(), {"tmux", "-S", socket_});
         return Output(argv);
     }
     std::string socket_;

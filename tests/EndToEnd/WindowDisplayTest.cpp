@@ -162,3 +162,13 @@ TEST_F(WindowDisplay, AddsWithMouseAndKeysSortsShowsHelpSavesAndQuits) {
     EXPECT_LT(bob, amy) << saved;
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
 }
+
+// Two servers at once each take a display number of their own, and each test talks to the
+// server it started, never to one that held its number already.
+TEST(XvfbScreens, TwoAtOnceAnswerEachOnItsOwnDisplay) {
+    if (!OnPath("Xvfb")) GTEST_SKIP() << "needs Xvfb";
+    XvfbScreen first, second;
+    ASSERT_TRUE(first.Running());
+    ASSERT_TRUE(second.Running());
+    EXPECT_NE(first.Display(), second.Display());
+}

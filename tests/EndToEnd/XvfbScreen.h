@@ -1,19 +1,18 @@
-// A private X server for a test: Xvfb on a free display number, xdotool to move the pointer,
-// click and type on it, and a grab of its screen as RGB pixels, written and read as PNG.
+// A private X server for a test: Xvfb on a display number it reports itself, xdotool to move the
+// pointer, click and type on it, and a grab of its screen as RGB pixels, written and read as PNG.
 #pragma once
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <png.h>
 
-#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+#include <poll.h>
 #include <string>
+#include <sys/socket.h>
 #include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -66,23 +65,29 @@ inline Picture ReadPng(const std::string& path) {
 
 class XvfbScreen {
   public:
+    // Xvfb picks a display number it can listen on itself and reports it, so a number that
+    // another server holds (seen or not through this /tmp) is never taken; and the server that
+    // answers must be the one started here.
     XvfbScreen() {
-        for (int number = 90; number < 140 && pid_ < 0; ++number) {
-            if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock")) continue;
-            display_ = ":" + std::to_string(number);
-            pid_ = fork();
-            if (pid_ == 0) {
-                std::freopen("/dev/null", "w", stderr);
-                execlp("Xvfb", "Xvfb", display_.c_str(), "-screen", "0", "1280x1024x24",
-                       "-nolisten", "tcp", static_cast<char*>(nullptr));
-                _exit(127);
-            }
-            for (int i = 0; i < 100 && !connection_; ++i) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                connection_ = XOpenDisplay(display_.c_str());
-            }
-            if (!connection_) Stop();
+        int report[2];
+        if (pipe(report) != 0) return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(report[0]);
+            std::freopen("/dev/null", "w", stderr);
+            const std::string fd = std::to_string(report[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+                   "-nolisten", "tcp", static_cast<char*>(nullptr));
+            _exit(127);
         }
+        close(report[1]);
+        const std::string number = ReadReport(report[0]);
+        close(report[0]);
+        if (pid_ > 0 && !number.empty()) {
+            display_ = ":" + number;
+            connection_ = XOpenDisplay(display_.c_str());
+        }
+        if (!connection_ || ServerPid() != pid_) Stop();
     }
     ~XvfbScreen() { Stop(); }
     XvfbScreen(const XvfbScreen&) = delete;
@@ -114,6 +119,25 @@ class XvfbScreen {
     }
 
   private:
+    // The display number Xvfb writes once it listens; empty when it ends first or takes more
+    // than ten seconds.
+    static std::string ReadReport(int fd) {
+        std::string number;
+        pollfd wait{fd, POLLIN, 0};
+        char c;
+        while (poll(&wait, 1, 10000) > 0 && read(fd, &c, 1) == 1 && c != '\n')
+            number += c;
+        return number;
+    }
+    // The process at the other end of the connection: the server that answers.
+    pid_t ServerPid() const {
+        ucred peer{};
+        socklen_t size = sizeof peer;
+        if (!connection_ ||
+            getsockopt(ConnectionNumber(connection_), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+            return -1;
+        return peer.pid;
+    }
     void Stop() {
         if (connection_) XCloseDisplay(connection_);
         connection_ = nullptr;

@@ -23,6 +23,7 @@
 #include "Platform/TextEdit.h"
 #include "Utility/Utility.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 namespace {
@@ -136,8 +137,15 @@ OSStatus setupApplicationEvent(GlueRec* context) {
                                           context, nullptr);
 }
 
+// Without a menu bar nothing could be chosen, not even Quit: the run ends at once, and says why.
 void makeMenu(IBNibRef nib) {
-    if (SetMenuBarFromNib(nib, CFSTR("MainMenu")) != noErr) std::exit(0);
+    const OSStatus err = SetMenuBarFromNib(nib, CFSTR("MainMenu"));
+    if (err == noErr) return;
+    std::fprintf(stderr,
+                 "korvane: cannot set the menu bar \"MainMenu\" from the interface file "
+                 "\"Korvane\" (error %d); the build or the installation is incomplete\n",
+                 int(err));
+    std::exit(3);
 }
 
 OSErr AskToSaveBeforeQuitting(GlueRec* context) {

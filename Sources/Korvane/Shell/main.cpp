@@ -3,6 +3,8 @@
 #include "Korvane/Shell/LocationReport.h"
 #include "Korvane/Shell/Startup.h"
 #include "Platform/Display.h"
+#include "Platform/MacErrors.h"
+#include "Platform/Resources.h"
 
 #include <cstdio>
 #include <cstring>
@@ -15,6 +17,33 @@ int ReportLocationsOrFail(const char* programName) {
     if (err == noErr) return 0;
     std::fprintf(stderr, "%s: cannot find the program's files (error %d)\n", programName, err);
     return 1;
+}
+
+const char* ResourceFileProblem(OSErr err) {
+    switch (err) {
+    case fnfErr:
+        return "no such file";
+    case permErr:
+        return "permission denied";
+    case notAFileErr:
+        return "a folder, not a file";
+    default:
+        return "damaged, or not a resource file";
+    }
+}
+
+// Without its resources the program has no menu bar, dialog or alert to show even this, so it
+// says so here; a build of the program alone, without its bundle, ends up this way.
+bool BundleResourcesOpen(const char* programName) {
+    char path[1024];
+    const OSErr err = PlatformApplicationResourceFileError(path, sizeof path);
+    if (err == noErr) return true;
+    std::fprintf(stderr,
+                 "%s: cannot read the program's resource file %s (%s, error %d); the build or "
+                 "the installation is incomplete\n",
+                 programName, *path ? path : "(no Korvane.app bundle around the program)",
+                 ResourceFileProblem(err), err);
+    return false;
 }
 
 void UseHeadless(const char* scriptPath) {
@@ -76,6 +105,7 @@ int main(int argc, char** argv) {
     case CommandLineAction::Run:
         break;
     }
+    if (!BundleResourcesOpen(argv[0])) return 3;
     if (!ChooseDisplay(options, argv[0])) return 2;
     Initialize();
     Do();

@@ -19,12 +19,14 @@ OSErr OpenReadOnly(ResourceChain& chain, const std::string& path) {
 
 } // namespace
 
-void OpenBundleResourceFiles(ResourceChain& chain) {
+BundleFileOutcome OpenBundleResourceFiles(ResourceChain& chain) {
     std::optional<std::string> folder = cf::MainBundleResourcesFolder();
-    if (!folder) return;
+    if (!folder) return {};
     if (OpenReadOnly(chain, *folder + kSystemFileName) == noErr)
         chain.SetSystemFile(chain.CurrentRefNum());
-    OpenReadOnly(chain, *folder + kApplicationFileName);
+    BundleFileOutcome application{noErr, *folder + kApplicationFileName};
+    application.err = OpenReadOnly(chain, application.path);
+    return application;
 }
 
 } // namespace platform::resources

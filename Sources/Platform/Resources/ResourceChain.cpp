@@ -20,6 +20,7 @@ OSErr gResError = noErr;
 struct ChainState {
     ResourceChain chain;
     bool bundleFilesOpened = false;
+    BundleFileOutcome application;
 };
 
 ChainState& State() {
@@ -123,7 +124,7 @@ ResourceChain& Chain() {
     ChainState& state = State();
     if (!state.bundleFilesOpened) {
         state.bundleFilesOpened = true;
-        OpenBundleResourceFiles(state.chain);
+        state.application = OpenBundleResourceFiles(state.chain);
     }
     return state.chain;
 }
@@ -136,6 +137,17 @@ OSErr SetResError(OSErr err) {
 
 OSErr ResError() {
     return platform::resources::gResError;
+}
+
+OSErr PlatformApplicationResourceFileError(char* path, UInt32 pathSize) {
+    platform::resources::Chain();
+    const auto& application = platform::resources::State().application;
+    if (path && pathSize > 0) {
+        const size_t length = std::min<size_t>(application.path.size(), pathSize - 1);
+        application.path.copy(path, length);
+        path[length] = 0;
+    }
+    return application.err;
 }
 
 void PlatformResetResourceChain() {

@@ -29,7 +29,9 @@ uid_t OwnerOf(const std::string& path) {
 
 class JAPrefsCommit : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_EQ(geteuid(), 0u) << "the commit tests run as root"; }
+    void SetUp() override {
+        if (geteuid() != 0) GTEST_SKIP() << "committing needs the process to run as root";
+    }
 
     OSErr Commit() { return CopyFromTemporaryToJAPrefs(store.context); }
     // What the Save button does after a commit that obtained the right.
