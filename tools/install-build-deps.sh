@@ -31,8 +31,9 @@ done
 cannot_install() {
     cat >&2 <<MESSAGE
 $0: these Debian packages are missing: ${missing[*]}
-$1 Either run this command as root (su -c '$0 $set_name' root), or get sudo rights
-for your account, or have the administrator install them:
+$1
+Run this command as root (su -c '$0 $set_name' root), get sudo rights for your
+account, or have the administrator install them:
     apt-get install --no-install-recommends ${missing[*]}
 MESSAGE
     exit 1

@@ -86,7 +86,8 @@ TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
                   "6: A user name cannot contain commas, double quotes or line breaks. "
                   "Please remove them from the user name.\n" +
                   at + "7: The login name of line 1 again: each login name has one entry.\n" + at +
-                  "8: The line does not end with a CR: it is not read.\n");
+                  "8: The line does not hold a login name, an ID and a user name, separated by "
+                  "commas.\n");
 
     // The job-accounting file when none is named; a clean one passes.
     WriteJAFile(kThreeEntries);

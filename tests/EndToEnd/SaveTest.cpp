@@ -25,9 +25,13 @@ TEST_F(ProgramTest, SaveCommitsTheListByteForByte) {
          "menu \"Sort\" \"By Login Name\"\n",
          Lines({{"bob", "7", "Bob B"}, {"carl", "9", "Carl C"}})},
         {"a delete all", kThreeEntries, "click item 22\nclick item 2\n", ""},
-        // Commas after the second belong to the user name; a last line without CR is not read.
+        // Commas after the second belong to the user name; a last line without an end is a line.
         {"a delete of a file with odd lines", "a,1,b,c\r\nx,2,X\r\nlast,3,No CR",
-         "click row 1\nclick item 16\n", "a,1,b,c\r\n"},
+         "click row 1\nclick item 16\n", "a,1,b,c\r\nlast,3,No CR\r\n"},
+        // A file another tool wrote with LF line ends keeps every account.
+        {"an edit of a file with LF line ends", "anna,5,Anna A\nbob,7,Bob B\ncarl,9,Carl C\n",
+         "click row 1\nclick item 15\nkey tab\ntype \"Bobby\"\nclick item 1\n",
+         Lines({{"bob", "7", "Bobby"}, {"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}})},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

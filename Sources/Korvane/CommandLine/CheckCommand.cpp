@@ -6,8 +6,6 @@
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 
-#include <algorithm>
-#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -35,11 +33,32 @@ std::string LoginOf(const JASetting& entry) {
 struct EntryCheck {
     LineReporter* report;
     std::unordered_map<std::string, long> firstLine;
+    std::unordered_map<long, JALineFault> faults; // by line number
+    long pastLimit = 0;                           // lines after the list's last entry
 };
+
+void NoteFault(SInt32 line, JALineFault fault, void* refCon) {
+    auto* check = static_cast<EntryCheck*>(refCon);
+    if (fault == kJALinePastLimit)
+        ++check->pastLimit;
+    else
+        check->faults.emplace(line, fault);
+}
+
+// A line the list cannot keep as it stands says so first: that is what a save would change.
+std::string FaultText(JALineFault fault) {
+    if (fault == kJALineFieldTooLong)
+        return "A field is longer than 255 bytes: the list keeps its first 255.";
+    return "The line does not hold a login name, an ID and a user name, separated by commas.";
+}
 
 void CheckEntry(const JASetting& entry, SInt16 index, void* refCon) {
     auto* check = static_cast<EntryCheck*>(refCon);
     const long line = index + 1;
+    if (auto fault = check->faults.find(line); fault != check->faults.end()) {
+        check->report->Bad(line, FaultText(fault->second));
+        return;
+    }
     if (short rule = FirstBrokenEntryRule(entry)) {
         check->report->Bad(line, AlertText(rule));
         return;
@@ -50,26 +69,17 @@ void CheckEntry(const JASetting& entry, SInt16 index, void* refCon) {
                                      " again: each login name has one entry.");
 }
 
-// What the reader leaves out: lines past the list's last entry, and bytes after the last CR.
-void CheckUnread(const std::string& text, SInt16 entriesRead, LineReporter* report) {
-    const long lines = long(std::count(text.begin(), text.end(), '\r'));
-    if (lines > entriesRead)
-        report->Bad(entriesRead + 1, "This line and the " +
-                                         std::to_string(lines - entriesRead - 1) +
-                                         " after it are not read: the list holds " +
-                                         std::to_string(kJAMaxEntries) + " entries.");
-    const size_t rest = text.rfind('\r') == std::string::npos ? 0 : text.rfind('\r') + 1;
-    if (text.find_first_not_of('\n', rest) != std::string::npos)
-        report->Bad(lines + 1, "The line does not end with a CR: it is not read.");
-}
-
 // Each line of the text as the program reads it.
 int CheckText(const char* name, const std::string& text) {
     LineReporter report(name);
-    EntryCheck check{&report, {}};
-    const SInt16 read = VisitJASettingText(reinterpret_cast<const UInt8*>(text.data()),
-                                           SInt32(text.size()), CheckEntry, &check);
-    CheckUnread(text, read, &report);
+    EntryCheck check{&report, {}, {}, 0};
+    const auto* bytes = reinterpret_cast<const UInt8*>(text.data());
+    VisitJASettingFaults(bytes, SInt32(text.size()), NoteFault, &check);
+    VisitJASettingText(bytes, SInt32(text.size()), CheckEntry, &check);
+    if (check.pastLimit > 0)
+        report.Bad(kJAMaxEntries + 1, "This line and the " + std::to_string(check.pastLimit - 1) +
+                                          " after it are not read: the list holds " +
+                                          std::to_string(kJAMaxEntries) + " entries.");
     return report.BadLines() == 0 ? kExitDone : kExitRefused;
 }
 

@@ -32,32 +32,49 @@ void Append(StringPtr field, const UInt8* bytes, size_t count) {
     field[0] = UInt8(field[0] + count);
 }
 
-// A run of a line without LF: commas end the login name and the ID; the user name takes the
-// rest, commas and all.
-void AppendRun(const UInt8* begin, const UInt8* end, StringPtr* fields, int* field) {
-    while (*field < 2) {
-        const void* comma = std::memchr(begin, kComma, size_t(end - begin));
-        if (!comma) break;
-        Append(fields[*field], begin, size_t(static_cast<const UInt8*>(comma) - begin));
-        ++*field;
-        begin = static_cast<const UInt8*>(comma) + 1;
-    }
-    Append(fields[*field], begin, size_t(end - begin));
-}
-
-// Stores the line from begin up to its CR at end.
+// Commas end the login name and the ID; the user name takes the rest, commas and all.
 void StoreLine(const UInt8* begin, const UInt8* end, JASetting* record) {
     StringPtr fields[3] = {record->loginName, record->accountID, record->userName};
     for (StringPtr field : fields)
         field[0] = 0;
     int field = 0;
-    while (begin < end) {
-        const void* lf = std::memchr(begin, kLF, size_t(end - begin));
-        const UInt8* runEnd = lf ? static_cast<const UInt8*>(lf) : end;
-        AppendRun(begin, runEnd, fields, &field);
-        begin = lf ? runEnd + 1 : end;
+    for (; field < 2; ++field) {
+        const void* comma = std::memchr(begin, kComma, size_t(end - begin));
+        if (!comma) break;
+        Append(fields[field], begin, size_t(static_cast<const UInt8*>(comma) - begin));
+        begin = static_cast<const UInt8*>(comma) + 1;
     }
+    Append(fields[field], begin, size_t(end - begin));
     record->duplicateFlag = false;
+}
+
+// What a line holds that the list cannot keep as it stands.
+JALineFault FaultOf(const UInt8* begin, const UInt8* end) {
+    const UInt8* fieldStart = begin;
+    int commas = 0;
+    for (const UInt8* at = begin; at <= end; ++at) {
+        const bool fieldEnds = at == end || (*at == kComma && commas < 2);
+        if (!fieldEnds) continue;
+        if (at - fieldStart > 255) return kJALineFieldTooLong;
+        if (at < end) ++commas;
+        fieldStart = at + 1;
+    }
+    return commas < 2 ? kJALineFewerCommas : kJALineWhole;
+}
+
+// The lines of a text one by one: each ends at CR LF, CR or LF, and a last one at the text's
+// end. visit(begin, end, index) returns false to stop. The number of lines visited.
+template <typename Visit> SInt32 ForEachLine(const UInt8* text, SInt32 length, Visit visit) {
+    const UInt8* end = text + length;
+    SInt32 count = 0;
+    while (text < end) {
+        const UInt8* lineEnd =
+            std::find_if(text, end, [](UInt8 byte) { return byte == kCR || byte == kLF; });
+        if (!visit(text, lineEnd, count++)) break;
+        text = lineEnd;
+        if (text < end && *text++ == kCR && text < end && *text == kLF) ++text;
+    }
+    return count;
 }
 
 } // namespace
@@ -96,17 +113,14 @@ namespace {
 // Each line is stored in the slot slotFor gives for its index, then handed to taken.
 template <typename SlotFor, typename Taken>
 SInt16 ReadLines(const UInt8* text, SInt32 length, SlotFor slotFor, Taken taken) {
-    const UInt8* end = text + length;
     SInt16 count = 0;
-    while (count < kJAMaxEntries && text < end) {
-        const void* cr = std::memchr(text, kCR, size_t(end - text));
-        if (!cr) break; // bytes after the last CR are no line
+    ForEachLine(text, length, [&](const UInt8* begin, const UInt8* end, SInt32) {
+        if (count == kJAMaxEntries) return false;
         JASetting* slot = slotFor(count);
-        StoreLine(text, static_cast<const UInt8*>(cr), slot);
+        StoreLine(begin, end, slot);
         taken(*slot, count++);
-        text = static_cast<const UInt8*>(cr) + 1;
-        if (text < end && *text == kLF) ++text; // the usual CR LF, skipped without a search
-    }
+        return true;
+    });
     return count;
 }
 
@@ -123,4 +137,29 @@ SInt16 VisitJASettingText(const UInt8* text, SInt32 length, JASettingVisitor vis
     return ReadLines(
         text, length, [&entry](SInt16) { return &entry; },
         [visit, refCon](const JASetting& line, SInt16 index) { visit(line, index, refCon); });
+}
+
+SInt32 VisitJASettingFaults(const UInt8* text, SInt32 length, JALineFaultVisitor visit,
+                            void* refCon) {
+    SInt32 faults = 0;
+    ForEachLine(text, length, [&](const UInt8* begin, const UInt8* end, SInt32 index) {
+        const JALineFault fault = index >= kJAMaxEntries ? kJALinePastLimit : FaultOf(begin, end);
+        if (fault == kJALineWhole) return true;
+        ++faults;
+        if (visit) visit(index + 1, fault, refCon);
+        return true;
+    });
+    return faults;
+}
+
+JAUntakenLines SurveyJASettingText(const UInt8* text, SInt32 length) {
+    JAUntakenLines survey{0, 0};
+    survey.count = VisitJASettingFaults(
+        text, length,
+        [](SInt32 line, JALineFault, void* refCon) {
+            SInt32& first = static_cast<JAUntakenLines*>(refCon)->firstLine;
+            if (first == 0) first = line;
+        },
+        &survey);
+    return survey;
 }

@@ -1,4 +1,5 @@
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStoreSupport.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/FinderInfo.h"
@@ -50,15 +51,19 @@ TEST(SettingsFile, EntriesWriteCrLfLinesAndReadBackTheSameRecords) {
     EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "");
 }
 
-// CR alone, a last line without CR and commas in the user name are also read end to end.
-TEST(SettingsFile, ReaderTakesLinesAndFieldsAsTheFormatSays) {
+// Files written by other tools: lines ended by LF, CR or CR LF in any mix, and a last line
+// without an end, are all read; commas in the user name are kept.
+TEST(SettingsFile, ReaderTakesEveryLineEndAndALastLineWithoutOne) {
     StoreContext store;
-    ASSERT_EQ(ReadBytes(store, "a,1,x\nb,2,y\n"), noErr); // no CR, no line
-    EXPECT_EQ(store.entries->entryCount, 0);
-
-    ASSERT_EQ(ReadBytes(store, "a,1,x\r\nd\ne,2,f\r\n"), noErr); // LF skipped inside a line
+    ASSERT_EQ(ReadBytes(store, "a,1,x\nb,2,y\n"), noErr);
     ASSERT_EQ(store.entries->entryCount, 2);
-    ExpectEntry(store.entries->records[1], "de", "2", "f");
+    ExpectEntry(store.entries->records[1], "b", "2", "y");
+
+    ASSERT_EQ(ReadBytes(store, "a,1,x\r\nd,3,e\rf,4,g,h\ni,5,j"), noErr);
+    ASSERT_EQ(store.entries->entryCount, 4);
+    ExpectEntry(store.entries->records[1], "d", "3", "e");
+    ExpectEntry(store.entries->records[2], "f", "4", "g,h");
+    ExpectEntry(store.entries->records[3], "i", "5", "j");
 
     ASSERT_EQ(ReadBytes(store, std::string(300, 'L') + ",9," + std::string(400, 'U') + "\r\n"),
               noErr);
@@ -74,6 +79,34 @@ TEST(SettingsFile, ReaderTakesLinesAndFieldsAsTheFormatSays) {
     ExpectEntry(store.entries->records[0], "solo", "", "");
     ExpectEntry(store.entries->records[1], "", "", "");
     ExpectEntry(store.entries->records[2], "x", "5", "");
+}
+
+// What the list cannot keep as it stands is found, never left to vanish at the next save.
+TEST(SettingsFile, SurveyFindsTheLinesTheListCannotKeep) {
+    auto survey = [](const std::string& text) {
+        return SurveyJASettingText(reinterpret_cast<const UInt8*>(text.data()),
+                                   SInt32(text.size()));
+    };
+    EXPECT_EQ(survey("a,1,x\nb,2,y,z\r\nc,3,").count, 0);
+    EXPECT_EQ(survey("").count, 0);
+
+    const JAUntakenLines shortOfCommas = survey("a,1,x\nsolo\n\nb,2\n");
+    EXPECT_EQ(shortOfCommas.count, 3);
+    EXPECT_EQ(shortOfCommas.firstLine, 2);
+
+    const std::string longest(255, 'L');
+    EXPECT_EQ(survey(longest + "," + longest + "," + std::string(250, 'U') + ",a,bc").count, 0);
+    EXPECT_EQ(survey(longest + "," + longest + "," + std::string(250, 'U') + ",a,bcd").count, 1);
+    const JAUntakenLines tooLong = survey("a,1,x\nb,2,y\n" + longest + "L,3,z\n");
+    EXPECT_EQ(tooLong.count, 1);
+    EXPECT_EQ(tooLong.firstLine, 3);
+
+    std::string text;
+    for (int i = 1; i <= 5003; ++i)
+        text += "u" + std::to_string(i) + "," + std::to_string(i) + ",n\n";
+    const JAUntakenLines pastLimit = survey(text);
+    EXPECT_EQ(pastLimit.count, 3);
+    EXPECT_EQ(pastLimit.firstLine, 5001);
 }
 
 TEST(SettingsFile, ReaderStopsAt5000LinesAndTakesAMissingWorkingCopyAsEmpty) {
