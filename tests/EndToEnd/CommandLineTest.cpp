@@ -168,10 +168,12 @@ TEST_F(ProgramTest, ChangesThatBreakARuleOrNameNoAccountChangeNothing) {
          "and without a leading 0.\n"},
         {{"set", "zed", "--id", "1"}, 1, "korvane: no account has the login name zed\n"},
         {{"remove", "anna", "zed"}, 1, "korvane: no account has the login name zed\n"},
-        {{"add", "dan"}, 2, "usage: korvane add LOGIN ID [USER NAME] [--replace]\n"},
-        {{"set", "bob"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME]\n"},
-        {{"set", "bob", "--name", "x"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME]\n"},
-        {{"remove"}, 2, "usage: korvane remove LOGIN...\n"},
+        {{"add", "dan"}, 2, "usage: korvane add LOGIN ID [USER NAME] [--replace] [--force]\n"},
+        {{"set", "bob"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME] [--force]\n"},
+        {{"set", "bob", "--name", "x"},
+         2,
+         "usage: korvane set LOGIN [--id ID] [--user NAME] [--force]\n"},
+        {{"remove"}, 2, "usage: korvane remove LOGIN... [--force]\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1 % c.arguments.size()]);
@@ -256,7 +258,7 @@ TEST_F(ProgramTest, ImportMergesByTheImportsRulesAndNamesEachLineLeftOut) {
     }
     EXPECT_EQ(RunWith({"import", domains.temp().str()}).status, 3);
     EXPECT_EQ(RunWith({"import", domains.temp() / "missing.csv"}).status, 3);
-    EXPECT_EQ(RunWith({"import"}).err, "usage: korvane import FILE [--dry-run]\n");
+    EXPECT_EQ(RunWith({"import"}).err, "usage: korvane import FILE [--dry-run] [--force]\n");
     EXPECT_EQ(RunWith({"import", file, file}).status, 2);
     EXPECT_EQ(ReadFileText(jaFile()), merged);
 }

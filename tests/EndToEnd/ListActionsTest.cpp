@@ -122,10 +122,11 @@ TEST_F(ProgramTest, NewEntryGoesToTheTopOfThePageOnShow) {
 }
 
 TEST_F(ProgramTest, AFullListRefusesNewAndDeletingALonePageShowsThePageBefore) {
-    // 5001 lines: the list stops at 5000 entries, five full pages.
+    // 5001 lines: the list stops at 5000 entries, five full pages, and says so as it opens.
     WriteJAFile(NumberedLines(1, 5001));
-    RunResult run = Run("click item 14\nprint\nkey return\nprint\nclick item 21\nclick item 21\n"
-                        "click item 21\nclick item 21\nprint\n");
+    RunResult run =
+        Run("key return\nclick item 14\nprint\nkey return\nprint\nclick item 21\nclick item 21\n"
+            "click item 21\nclick item 21\nprint\n");
     ASSERT_EQ(run.screens.size(), 3u) << run.out;
     EXPECT_TRUE(ShowsAlert(run.screens[0], 1103)) << run.screens[0].text;
     EXPECT_EQ(run.screens[0].front().alert(), "stop");

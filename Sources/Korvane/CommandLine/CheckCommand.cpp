@@ -94,8 +94,7 @@ int CheckCommand(int argc, char** argv) {
         return kExitSystemError;
     }
     SystemListClass list;
-    if (OSErr err = list.Read())
-        return ReportSystemError("cannot read the job-accounting file", err);
+    if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
     const std::string text(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));
     return CheckText(list.Context()->jaFilePath, text);
 }

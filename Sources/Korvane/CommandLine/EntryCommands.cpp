@@ -82,6 +82,7 @@ bool ParseSetOptions(int argc, char** argv, const char** id, const char** user) 
 } // namespace
 
 int AddCommand(int argc, char** argv) {
+    const bool force = TakeFlag(&argc, argv, "--force");
     bool replace = false;
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i)
@@ -89,7 +90,7 @@ int AddCommand(int argc, char** argv) {
             replace = true;
         else
             words.emplace_back(argv[i]);
-    if (words.size() < 2) return UsageError("add LOGIN ID [USER NAME] [--replace]");
+    if (words.size() < 2) return UsageError("add LOGIN ID [USER NAME] [--replace] [--force]");
     JASetting entry{};
     if (!SetField(entry.loginName, words[0]) || !SetField(entry.accountID, words[1]) ||
         !SetField(entry.userName, Joined(words, 2)) || !KeepsTheRules(entry))
@@ -99,16 +100,17 @@ int AddCommand(int argc, char** argv) {
     if (status != kExitDone) return status;
     const bool listed = FindLogin(change.Entries(), words[0].c_str()) >= 0;
     status = PlaceEntry(change, entry, words[0].c_str(), replace);
-    if (status == kExitDone) status = change.Commit();
+    if (status == kExitDone) status = change.Commit(force);
     if (status == kExitDone)
         std::printf("%s %s\n", listed ? "replaced" : "added", words[0].c_str());
     return status;
 }
 
 int SetCommand(int argc, char** argv) {
+    const bool force = TakeFlag(&argc, argv, "--force");
     const char *id = nullptr, *user = nullptr;
     if (!ParseSetOptions(argc, argv, &id, &user))
-        return UsageError("set LOGIN [--id ID] [--user NAME]");
+        return UsageError("set LOGIN [--id ID] [--user NAME] [--force]");
     ListChangeClass change;
     int status = change.Begin();
     if (status != kExitDone) return status;
@@ -119,13 +121,14 @@ int SetCommand(int argc, char** argv) {
         !KeepsTheRules(entry))
         return kExitRefused;
     change.Entries()->records[index] = entry;
-    status = change.Commit();
+    status = change.Commit(force);
     if (status == kExitDone) std::printf("changed %s\n", argv[1]);
     return status;
 }
 
 int RemoveCommand(int argc, char** argv) {
-    if (argc < 2) return UsageError("remove LOGIN...");
+    const bool force = TakeFlag(&argc, argv, "--force");
+    if (argc < 2) return UsageError("remove LOGIN... [--force]");
     ListChangeClass change;
     int status = change.Begin();
     if (status != kExitDone) return status;
@@ -134,7 +137,7 @@ int RemoveCommand(int argc, char** argv) {
         if (index < 0) return NoSuchLogin(argv[i]);
         JobAccountDialogDeleteRecord(change.Context(), index);
     }
-    status = change.Commit();
+    status = change.Commit(force);
     for (int i = 1; status == kExitDone && i < argc; ++i)
         std::printf("removed %s\n", argv[i]);
     return status;

@@ -29,8 +29,7 @@ bool WriteFileWhole(const char* path, const UInt8* text, SInt32 length) {
 int ExportCommand(int argc, char** argv) {
     if (argc > 2) return UsageError("export [FILE]");
     SystemListClass list;
-    if (OSErr err = list.Read())
-        return ReportSystemError("cannot read the job-accounting file", err);
+    if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
     if (argc == 1)
         return WriteAll(stdout, list.Text(), list.Length()) ? kExitDone : kExitSystemError;
     if (WriteFileWhole(argv[1], list.Text(), list.Length())) return kExitDone;

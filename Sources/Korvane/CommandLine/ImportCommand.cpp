@@ -132,19 +132,21 @@ OSErr StageFile(ListChangeClass& change, const std::string& text) {
 }
 
 // Writes the merged entries to the working copy, reads them back and commits them.
-int CommitImport(ListChangeClass& change, const Boolean* replaces) {
+int CommitImport(ListChangeClass& change, const Boolean* replaces, bool force) {
     OSErr err = WriteImportToJATemp(change.Context(), replaces);
     if (err == noErr) err = JobAccountDialogReadFromTemporary(change.Context());
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
-    return change.Commit();
+    return change.Commit(force);
 }
 
 } // namespace
 
 int ImportCommand(int argc, char** argv) {
+    const bool force = TakeFlag(&argc, argv, "--force");
     const char* file = nullptr;
     bool dryRun = false;
-    if (!ParseArguments(argc, argv, &file, &dryRun)) return UsageError("import FILE [--dry-run]");
+    if (!ParseArguments(argc, argv, &file, &dryRun))
+        return UsageError("import FILE [--dry-run] [--force]");
     std::string text;
     if (!ReadFileText(file, &text)) {
         std::perror(file);
@@ -169,7 +171,7 @@ int ImportCommand(int argc, char** argv) {
         std::fprintf(stderr, "korvane: %s\n", AlertText(kImportAlertNothing).c_str());
         return kExitRefused;
     }
-    if (!dryRun) status = CommitImport(change, replaces);
+    if (!dryRun) status = CommitImport(change, replaces, force);
     if (status != kExitDone) return status;
     static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};
     for (const auto& [entry, replaces] : taken) {

@@ -17,6 +17,7 @@
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unistd.h>
 
@@ -130,9 +131,10 @@ int ListChangeClass::Begin() {
                         kSettingsFileScript);
     workingCopyMade_ = err == noErr;
     if (err == noErr) err = ReplaceFileContents(&context_->tempFileSpec, "", 0);
-    if (err == noErr) err = CopyJAPrefsFromToTemporary(context_);
+    if (err != noErr) return ReportSystemError("cannot make the working copy", err);
+    err = CopyJAPrefsFromToTemporary(context_);
     if (err == noErr) err = JobAccountDialogReadFromTemporary(context_);
-    return err == noErr ? kExitDone : ReportSystemError("cannot read the job-accounting file", err);
+    return err == noErr ? kExitDone : ReportJAFileError(context_, err);
 }
 
 int ListChangeClass::ReadOnly() {
@@ -140,13 +142,22 @@ int ListChangeClass::ReadOnly() {
         return ReportSystemError("out of memory", memFullErr);
     ReleaseTextClass release(&context_->tempText);
     OSErr err = ReadJAFileText(context_);
-    if (err != noErr) return ReportSystemError("cannot read the job-accounting file", err);
+    if (err != noErr) return ReportJAFileError(context_, err);
     ReadJASettingText(reinterpret_cast<const UInt8*>(context_->tempText), context_->tempTextLength,
                       setting_->entries);
     return kExitDone;
 }
 
-int ListChangeClass::Commit() {
+int ListChangeClass::Commit(bool force) {
+    if (context_->jaUntaken.count > 0 && !force) {
+        std::fprintf(stderr,
+                     "korvane: %s holds lines that cannot be kept as they stand (%ld in all, "
+                     "the first at line %ld; korvane check names them), and saving would "
+                     "replace them; nothing was saved. --force saves all the same\n",
+                     context_->jaFilePath, long(context_->jaUntaken.count),
+                     long(context_->jaUntaken.firstLine));
+        return kExitRefused;
+    }
     OSErr err = SaveJASettingToJATemp(context_);
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
     if (JAFileChangedSince(context_->jaFilePath, &context_->jaFileIdentity)) {
@@ -186,4 +197,13 @@ SInt16 FindLogin(const JASettingBlock* entries, const char* login) {
         if (name[0] == length && std::memcmp(name + 1, login, length) == 0) return i;
     }
     return -1;
+}
+
+bool TakeFlag(int* argc, char** argv, const char* flag) {
+    char** end = std::remove_if(argv + 1, argv + *argc, [flag](const char* argument) {
+        return !std::strcmp(argument, flag);
+    });
+    const bool found = end != argv + *argc;
+    *argc = int(end - argv);
+    return found;
 }

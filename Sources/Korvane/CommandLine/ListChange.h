@@ -19,8 +19,9 @@ class ListChangeClass {
     // Only reads the job-accounting file into the list, for a change that is not to be made:
     // no lock, no working copy. An exit status, as Begin.
     int ReadOnly();
-    // Writes the list to the working copy and commits it. An exit status, as Begin.
-    int Commit();
+    // Writes the list to the working copy and commits it. A file with lines the list could not
+    // keep as they stand is replaced only when forced. An exit status, as Begin.
+    int Commit(bool force);
 
     // The import's staging block, made empty on the first call; null when memory ran out.
     JASettingBlock* ImportStaging();
@@ -33,6 +34,9 @@ class ListChangeClass {
     SettingPrivateRec* setting_;
     bool workingCopyMade_ = false;
 };
+
+// Whether the arguments hold the flag; it is taken out of them (argc shrinks) wherever it stands.
+bool TakeFlag(int* argc, char** argv, const char* flag);
 
 // The entry's index by login name; -1 when none has it.
 SInt16 FindLogin(const JASettingBlock* entries, const char* login);

@@ -81,8 +81,7 @@ int ListCommand(int argc, char** argv) {
     ListFormat format = ListFormat::Text;
     if (!ParseFormat(argc, argv, &format)) return UsageError("list [--format=csv|json|text]");
     SystemListClass list;
-    if (OSErr err = list.Read())
-        return ReportSystemError("cannot read the job-accounting file", err);
+    if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
     if (format == ListFormat::Json) std::printf("[");
     const SInt16 count = VisitJASettingText(list.Text(), list.Length(), PrintEntry, &format);
     if (format == ListFormat::Json) std::printf(count ? "\n]\n" : "]\n");

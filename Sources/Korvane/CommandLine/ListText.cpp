@@ -2,6 +2,7 @@
 
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/Shell/ErrorText.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
@@ -33,8 +34,14 @@ OSErr ReadJAFileText(GlueRec* context) {
 }
 
 int ReportSystemError(const char* what, OSErr err) {
-    std::fprintf(stderr, "korvane: %s (error %d)\n", what, err);
+    std::fprintf(stderr, "korvane: %s (%s)\n", what, ErrorText(err));
     return kExitSystemError;
+}
+
+int ReportJAFileError(const GlueRec* context, OSErr err) {
+    const std::string what = std::string("cannot read the job-accounting file ") +
+                             (context->jaFilePath[0] ? context->jaFilePath : "(no path)");
+    return ReportSystemError(what.c_str(), err);
 }
 
 bool ReadFileText(const char* path, std::string* text) {

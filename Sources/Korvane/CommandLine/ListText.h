@@ -42,5 +42,7 @@ OSErr ReadJAFileText(GlueRec* context);
 // Reads a whole file named on the command line; false with errno set when it cannot.
 bool ReadFileText(const char* path, std::string* text);
 
-// "korvane: WHAT (error N)" on standard error, and the system-error status.
+// "korvane: WHAT (the reason in words)" on standard error, and the system-error status.
 int ReportSystemError(const char* what, OSErr err);
+// The same for the job-accounting file: "korvane: cannot read the job-accounting file PATH (...)".
+int ReportJAFileError(const GlueRec* context, OSErr err);

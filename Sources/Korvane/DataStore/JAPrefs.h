@@ -5,9 +5,11 @@
 
 #include "Korvane/Shell/GlueRec.h"
 
-// Copies the job-accounting file into the working copy. 0 (a missing file or a failed copy
-// leaves the working copy as it was), or dirNFErr in a sandbox when the OEM folder is missing,
-// which also sets gquit.
+// Copies the job-accounting file into the working copy, and notes its identity and the lines the
+// list cannot keep as they stand (jaUntaken). 0 when it is copied or when there is no folder or
+// file yet (the working copy is then left as it was); dirNFErr in a sandbox when the OEM folder
+// is missing, which also sets gquit; otherwise the error that kept it from being read or copied,
+// noted in jaCopyErr too.
 OSErr CopyJAPrefsFromToTemporary(GlueRec* context);
 
 // Prepares the OEM folder for the commit, obtaining the right if it is not held: makes it (root's,
@@ -26,7 +28,8 @@ OSErr check_permission(GlueRec* context);
 // since the list copied it (or since the last commit), caution alert 1013 asks first. Writes
 // nothing and returns 0 when the person declines or the right was refused. A working copy that
 // is not a plain file (a link) is refused with permErr. On a failure the file keeps its previous
-// content. Releases the right at the end.
+// content. Lines of the file that the list could not keep as they stand are replaced only when
+// the person confirms it with caution alert 1018. Releases the right at the end.
 OSErr CopyFromTemporaryToJAPrefs(GlueRec* context);
 
 // The commit without the question: for callers that have checked the file's identity

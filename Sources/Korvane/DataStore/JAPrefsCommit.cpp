@@ -3,6 +3,7 @@
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/PrivilegedReplace.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
+#include "Korvane/DataStore/UntakenLinesAlert.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/Globals.h"
 #include "Platform/Dialogs.h"
@@ -16,6 +17,7 @@ namespace {
 
 constexpr short kJAFileChangedAlert = 1013;
 constexpr short kOverwriteItem = 2;
+constexpr short kSaveAnywayItem = 2;
 
 // The working copy must be the user's own file, not a link that would make the system file a copy
 // of something else.
@@ -48,9 +50,11 @@ OSErr WriteJAPrefsFromTemporary(GlueRec* context, Boolean sandboxed) {
         err = sandboxed ? ReplaceFileContents(&context->jaFileSpec, context->tempText,
                                               context->tempTextLength)
                         : ReplaceJAPrefsAsRoot(context, context->tempText, context->tempTextLength);
-    if (err == noErr)
+    if (err == noErr) {
         NoteJAFileIdentity(context->jaFilePath, context->tempText, context->tempTextLength,
                            &context->jaFileIdentity);
+        context->jaUntaken = JAUntakenLines{0, 0}; // the file holds the list now
+    }
     return err;
 }
 
@@ -61,6 +65,10 @@ OSErr CopyFromTemporaryToJAPrefs(GlueRec* context) {
     // Declining is answered like a refused right, so the changes stay and Save stays enabled.
     if (JAFileChangedSince(context->jaFilePath, &context->jaFileIdentity) &&
         CautionAlert(kJAFileChangedAlert, nullptr) != kOverwriteItem)
+        return noErr;
+    // So are lines of the file that the list could not keep as they stand.
+    if (context->jaUntaken.count > 0 &&
+        UntakenLinesAlert(context->jaUntaken, kReplaceUntakenLinesAlert) != kSaveAnywayItem)
         return noErr;
     return CommitWorkingCopy(context);
 }

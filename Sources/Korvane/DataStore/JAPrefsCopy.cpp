@@ -1,6 +1,7 @@
 #include "Korvane/DataStore/JAPrefs.h"
 
 #include "Korvane/DataStore/JALocations.h"
+#include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/Globals.h"
 #include "MorrowCommon_2/MyFindFolder.h"
@@ -16,14 +17,26 @@ OSErr CopyJAPrefsFromToTemporary(GlueRec* context) {
     // What is noted is what the list starts from, so that a Save can tell whether someone has
     // saved the file since; a file that cannot be found is noted as missing.
     context->jaFileIdentity = JAFileIdentityRec{};
-    if (err != noErr || FindNamedFile(&context->jaFileSpec) != noErr) return noErr;
-    // Failures end the copy quietly: the list then starts from the working copy as it is.
+    context->jaUntaken = JAUntakenLines{0, 0};
+    context->jaCopyErr = noErr;
+    // No folder, a file in the folder's place, or no file yet: nothing to copy, an empty list.
+    if (err == fnfErr || err == dupFNErr) return noErr;
+    if (err == noErr) err = FindNamedFile(&context->jaFileSpec);
+    if (err == fnfErr) return noErr;
+    // A file that is there but cannot be copied is an error, never an empty list that a Save
+    // would then commit over it.
     ReleaseTextClass release(&context->tempText);
-    if (ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
-                      memFullErr) == noErr &&
-        ReplaceFileContents(&context->tempFileSpec, context->tempText, context->tempTextLength) ==
-            noErr)
-        NoteJAFileIdentity(context->jaFilePath, context->tempText, context->tempTextLength,
-                           &context->jaFileIdentity);
+    if (err == noErr)
+        err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
+                            memFullErr);
+    if (err == noErr)
+        err =
+            ReplaceFileContents(&context->tempFileSpec, context->tempText, context->tempTextLength);
+    context->jaCopyErr = err;
+    if (err != noErr) return err;
+    const auto* text = reinterpret_cast<const UInt8*>(context->tempText);
+    NoteJAFileIdentity(context->jaFilePath, context->tempText, context->tempTextLength,
+                       &context->jaFileIdentity);
+    context->jaUntaken = SurveyJASettingText(text, context->tempTextLength);
     return noErr;
 }

@@ -4,6 +4,7 @@
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/UntakenLinesAlert.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/Shell/EventLoop.h"
 #include "Korvane/Shell/Globals.h"
@@ -79,6 +80,8 @@ OSErr ShowJobAccountDialog(GlueRec* context) {
     MySetControlInactive(dialog, kJAItemDelete);
     ShowWindow(GetDialogWindow(dialog));
     DrawDialog(dialog);
+    // Said at once, so that nobody edits a list believing it holds the whole file.
+    if (context->jaUntaken.count > 0) UntakenLinesAlert(context->jaUntaken, kUntakenLinesAlert);
     return noErr;
 }
 

@@ -245,10 +245,12 @@ void DoDialogNullEvent(GlueRec* context) {
 void ResumeEvent(GlueRec* context) {
     DisposeAllDialogs(context);
     OSErr err = ShowJobAccountDialog(context);
-    if (err != noErr) {
-        DisposeAllDialogs(context);
+    if (err == noErr) return;
+    DisposeAllDialogs(context);
+    if (context->jaCopyErr != noErr)
+        ShowJAFileNotReadAlert(context);
+    else
         ShowAlert(context, err);
-    }
 }
 
 void SuspendEvent(GlueRec*) {}

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Korvane/DataStore/JAFileIdentity.h"
+#include "Korvane/DataStore/SettingsText.h"
 #include "Platform/Dialogs.h"
 #include "Platform/Events.h"
 #include "Platform/Files.h"
@@ -39,4 +40,6 @@ struct GlueRec {
     char jaFolderPath[kJAFolderPathSize];
     char jaFilePath[kJAFilePathSize];
     JAFileIdentityRec jaFileIdentity; // the file as the working copy last matched it
+    JAUntakenLines jaUntaken;         // its lines the list cannot keep as they stand
+    OSErr jaCopyErr;                  // why it could not be copied into the working copy
 };

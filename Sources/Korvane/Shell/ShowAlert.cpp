@@ -1,13 +1,16 @@
 #include "Korvane/Shell/ShowAlert.h"
 
+#include "Korvane/Shell/ErrorText.h"
 #include "MorrowCommon_2/SaveAndRestoreTheGrafPortClass.h"
 #include "Platform/MacErrors.h"
 #include "Platform/Resources.h"
+#include "Platform/TextUtils.h"
 
 namespace {
 
 constexpr SInt16 kErrorStringsID = 128;
 constexpr SInt16 kErrorAlertID = 130;
+constexpr SInt16 kJAFileNotReadAlertID = 1016;
 constexpr SInt16 kGeneralMessage = 1;
 constexpr unsigned char kEmpty[1] = {0};
 
@@ -51,4 +54,13 @@ Boolean ShowAlert(GlueRec*, short code) {
 
 OSErr SetMainAlertInfo() {
     return noErr;
+}
+
+void ShowJAFileNotReadAlert(const GlueRec* context) {
+    Str255 path, cause;
+    CopyCStringToPascal(context->jaFilePath, path);
+    CopyCStringToPascal(ErrorText(context->jaCopyErr), cause);
+    ParamText(path, cause, kEmpty, kEmpty);
+    StopAlert(kJAFileNotReadAlertID, nullptr);
+    ClearAlertParameters();
 }

@@ -8,5 +8,9 @@
 // only clears them. The context is not used and may be null. Always true.
 Boolean ShowAlert(GlueRec* context, short code);
 
+// Stop alert 1016: the job-accounting file could not be copied into the working copy, with its
+// path and the cause (jaCopyErr) in words, so the list is not opened.
+void ShowJAFileNotReadAlert(const GlueRec* context);
+
 // Nothing to set up: 0.
 OSErr SetMainAlertInfo();

@@ -1,9 +1,9 @@
 #include "Korvane/CommandLine/Subcommands.h"
 #include "Korvane/Shell/CommandLine.h"
+#include "Korvane/Shell/ErrorText.h"
 #include "Korvane/Shell/LocationReport.h"
 #include "Korvane/Shell/Startup.h"
 #include "Platform/Display.h"
-#include "Platform/MacErrors.h"
 #include "Platform/Resources.h"
 
 #include <cstdio>
@@ -19,19 +19,6 @@ int ReportLocationsOrFail(const char* programName) {
     return 1;
 }
 
-const char* ResourceFileProblem(OSErr err) {
-    switch (err) {
-    case fnfErr:
-        return "no such file";
-    case permErr:
-        return "permission denied";
-    case notAFileErr:
-        return "a folder, not a file";
-    default:
-        return "damaged, or not a resource file";
-    }
-}
-
 // Without its resources the program has no menu bar, dialog or alert to show even this, so it
 // says so here; a build of the program alone, without its bundle, ends up this way.
 bool BundleResourcesOpen(const char* programName) {
@@ -39,10 +26,10 @@ bool BundleResourcesOpen(const char* programName) {
     const OSErr err = PlatformApplicationResourceFileError(path, sizeof path);
     if (err == noErr) return true;
     std::fprintf(stderr,
-                 "%s: cannot read the program's resource file %s (%s, error %d); the build or "
-                 "the installation is incomplete\n",
+                 "%s: cannot read the program's resource file %s (%s); the build or the "
+                 "installation is incomplete\n",
                  programName, *path ? path : "(no Korvane.app bundle around the program)",
-                 ResourceFileProblem(err), err);
+                 ErrorText(err));
     return false;
 }
 

@@ -50,3 +50,30 @@ TEST(JAPrefsCopy, SandboxedRunsUseFileCallsOnly) {
     EXPECT_EQ(prompt.asked, 0);
     EXPECT_TRUE(tools.calls.empty());
 }
+
+// A file that is there but cannot be copied is an error with its cause, never an empty list
+// that a Save would then commit over the unread file.
+TEST(JAPrefsCopy, AFileThatCannotBeCopiedIsAnErrorAndLeavesTheWorkingCopy) {
+    StoreContext store;
+    std::filesystem::create_directories(store.FolderPath());
+    WriteText(store.WorkingCopyPath(), "mine,1,Mine\r\n");
+    WriteText(store.FilePath(), "ja,2,JA\r\n");
+    {
+        PlatformScopedWriteFailure full(0, dskFulErr); // the Preferences folder's disk is full
+        EXPECT_EQ(CopyJAPrefsFromToTemporary(store.context), dskFulErr);
+    }
+    EXPECT_EQ(store.context->jaCopyErr, dskFulErr);
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "mine,1,Mine\r\n");
+
+    std::filesystem::remove(store.FilePath());
+    std::filesystem::create_directory(store.FilePath());
+    EXPECT_NE(CopyJAPrefsFromToTemporary(store.context), noErr);
+    EXPECT_EQ(ReadFileText(store.WorkingCopyPath()), "mine,1,Mine\r\n");
+    std::filesystem::remove(store.FilePath());
+
+    WriteText(store.FilePath(), "ja,2,JA\nsolo\n");
+    EXPECT_EQ(CopyJAPrefsFromToTemporary(store.context), noErr);
+    EXPECT_EQ(store.context->jaCopyErr, noErr);
+    EXPECT_EQ(store.context->jaUntaken.count, 1);
+    EXPECT_EQ(store.context->jaUntaken.firstLine, 2);
+}

@@ -1,0 +1,94 @@
+// The list is never lost around the commit: files other tools wrote, lines the list cannot keep
+// as they stand, and a file that cannot be copied.
+#include "ProgramRun.h"
+
+using namespace endtoend;
+
+namespace {
+
+const std::string kThirtyWithLF = [] {
+    std::string text;
+    for (int i = 1; i <= 30; ++i)
+        text += "u" + std::to_string(i) + "," + std::to_string(i) + ",User " + std::to_string(i) +
+                "\n";
+    return text;
+}();
+
+// The front window is an alert whose text holds this.
+bool Shows(const ScreenView& screen, const std::string& text) {
+    const bool shown = !screen.front().alert().empty() && screen.text.find(text) != std::string::npos;
+    EXPECT_TRUE(shown) << "\"" << text << "\" is not on the screen:\n" << screen.text;
+    return shown;
+}
+
+} // namespace
+
+// A file with LF line ends from another tool: listed, and kept whole by a change.
+TEST_F(ProgramTest, AFileWithLFLineEndsKeepsEveryAccountThroughAnAdd) {
+    SKIP_UNLESS_ROOT();
+    WriteJAFile(kThirtyWithLF);
+    RunResult listed = RunWith({"list", "--format=csv"});
+    EXPECT_EQ(listed.status, 0) << listed.err;
+    EXPECT_EQ(std::count(listed.out.begin(), listed.out.end(), '\n'), 30) << listed.out;
+
+    RunResult added = RunWith({"add", "dave", "5", "Dave"});
+    EXPECT_EQ(added.status, 0) << added.err;
+    const std::string saved = ReadFileText(jaFile());
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 31) << saved;
+    EXPECT_EQ(saved.substr(0, 13), "dave,5,Dave\r\n");
+    EXPECT_NE(saved.find("u30,30,User 30\r\n"), std::string::npos) << saved;
+}
+
+// Lines the list cannot keep are named when the list opens, and replaced only when the person
+// (or --force) says so.
+TEST_F(ProgramTest, LinesTheListCannotKeepAreReplacedOnlyWhenConfirmed) {
+    SKIP_UNLESS_ROOT();
+    const std::string file = "ann,1,Ann\r\nno commas here\r\nbob,2,Bob\r\n" +
+                             std::string(300, 'L') + ",3,Long\r\n";
+    WriteJAFile(file);
+    RunResult refused = RunWith({"remove", "bob"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("(2 in all, the first at line 2; korvane check names them)"),
+              std::string::npos)
+        << refused.err;
+    EXPECT_EQ(ReadFileText(jaFile()), file);
+
+    const std::string remove = "click row 2\nclick item 16\nclick item 4\nprint\n";
+    RunResult cancelled = Run("print\nkey return\n" + remove + "key return\nprint\nquit\nkey return\n");
+    ASSERT_GE(cancelled.screens.size(), 3u) << cancelled.out << cancelled.err;
+    EXPECT_TRUE(Shows(cancelled.screens[0], "cannot be kept as they stand: 2 in all, the first "
+                                            "at line 2. A line needs"));
+    EXPECT_TRUE(Shows(cancelled.screens[1], "could not be kept as they stand: 2 in all, the "
+                                            "first at line 2. Saving writes"));
+    EXPECT_TRUE(cancelled.screens[2].window(kListTitle)->active(4)) << "Save stays active";
+    EXPECT_EQ(ReadFileText(jaFile()), file);
+
+    RunResult saved = Run("key return\n" + remove + "click item 2\nadmin \"root\" \"pw\"\nquit\n");
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(ReadFileText(jaFile()), "ann,1,Ann\r\nno commas here,,\r\n" + std::string(255, 'L') +
+                                          ",3,Long\r\n");
+
+    WriteJAFile(file);
+    RunResult forced = RunWith({"remove", "bob", "--force"});
+    EXPECT_EQ(forced.status, 0) << forced.err;
+    EXPECT_EQ(ReadFileText(jaFile()), "ann,1,Ann\r\nno commas here,,\r\n" + std::string(255, 'L') +
+                                          ",3,Long\r\n");
+}
+
+// A file that is there but cannot be read opens no list that a Save could commit over it.
+TEST_F(ProgramTest, AFileThatCannotBeCopiedIsShownWithItsCauseAndNoListOpens) {
+    std::filesystem::create_directories(jaFile());
+    RunResult run = Run("print\nkey return\nprint\nquit\n");
+    ASSERT_EQ(run.screens.size(), 2u) << run.out << run.err;
+    EXPECT_EQ(run.screens[0].front().alert(), "stop");
+    EXPECT_TRUE(Shows(run.screens[0], "The job-accounting file " + jaFile() +
+                                          " could not be read into your working copy: a "
+                                          "folder of that name is in the way. The list is not "
+                                          "opened"));
+    EXPECT_EQ(run.screens[1].window(kListTitle), nullptr);
+
+    RunResult listed = RunWith({"list"});
+    EXPECT_EQ(listed.status, 3);
+    EXPECT_EQ(listed.err,
+              "korvane: cannot read the job-accounting file " + jaFile() + " (a folder of that name is in the way)\n");
+}
