@@ -36,6 +36,7 @@ constexpr OSErr resAttrErr = -198;
 constexpr OSErr mapReadErr = -199;
 constexpr OSErr afpAccessDenied = -5000;
 constexpr OSErr notAFileErr = -1302;
+constexpr OSErr fsDataTooBigErr = -1310;
 constexpr OSErr diffVolErr = -1303;
 constexpr OSErr gestaltUndefSelectorErr = -5551;
 constexpr OSErr kCollateMissingUnicodeTableErr = -7102;

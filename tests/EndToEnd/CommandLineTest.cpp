@@ -105,15 +105,15 @@ TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
     EXPECT_EQ(full.out, at + "5001: This line and the 1 after it are not read: the list holds "
                              "5000 entries.\n");
 
-    // Binary data, a folder, a missing file.
+    // Binary data, a missing file.
     WriteFile(file, std::string("\x7f"
                                 "ELF\x02\x01\x01\0\0\0,\r\n",
                                 13));
     EXPECT_EQ(RunWith({"check", file}).status, 1);
-    RunResult folder = RunWith({"check", domains.temp().str()});
-    EXPECT_EQ(folder.status, 3);
-    EXPECT_NE(folder.err.find("Is a directory"), std::string::npos) << folder.err;
-    EXPECT_EQ(RunWith({"check", domains.temp() / "missing"}).status, 3);
+    RunResult missing = RunWith({"check", domains.temp() / "missing"});
+    EXPECT_EQ(missing.status, 3);
+    EXPECT_EQ(missing.err,
+              "korvane: " + domains.temp() / "missing" + ": No such file or directory\n");
 }
 
 TEST_F(ProgramTest, AddSetAndRemoveKeepTheEditorsRulesAndCommitAsSaveDoes) {

@@ -2,6 +2,9 @@
 // as they stand, and a file that cannot be copied.
 #include "ProgramRun.h"
 
+#include <sys/stat.h>
+#include <tuple>
+
 using namespace endtoend;
 
 namespace {
@@ -9,14 +12,15 @@ namespace {
 const std::string kThirtyWithLF = [] {
     std::string text;
     for (int i = 1; i <= 30; ++i)
-        text += "u" + std::to_string(i) + "," + std::to_string(i) + ",User " + std::to_string(i) +
-                "\n";
+        text +=
+            "u" + std::to_string(i) + "," + std::to_string(i) + ",User " + std::to_string(i) + "\n";
     return text;
 }();
 
 // The front window is an alert whose text holds this.
 bool Shows(const ScreenView& screen, const std::string& text) {
-    const bool shown = !screen.front().alert().empty() && screen.text.find(text) != std::string::npos;
+    const bool shown =
+        !screen.front().alert().empty() && screen.text.find(text) != std::string::npos;
     EXPECT_TRUE(shown) << "\"" << text << "\" is not on the screen:\n" << screen.text;
     return shown;
 }
@@ -43,8 +47,8 @@ TEST_F(ProgramTest, AFileWithLFLineEndsKeepsEveryAccountThroughAnAdd) {
 // (or --force) says so.
 TEST_F(ProgramTest, LinesTheListCannotKeepAreReplacedOnlyWhenConfirmed) {
     SKIP_UNLESS_ROOT();
-    const std::string file = "ann,1,Ann\r\nno commas here\r\nbob,2,Bob\r\n" +
-                             std::string(300, 'L') + ",3,Long\r\n";
+    const std::string file =
+        "ann,1,Ann\r\nno commas here\r\nbob,2,Bob\r\n" + std::string(300, 'L') + ",3,Long\r\n";
     WriteJAFile(file);
     RunResult refused = RunWith({"remove", "bob"});
     EXPECT_EQ(refused.status, 1);
@@ -54,7 +58,8 @@ TEST_F(ProgramTest, LinesTheListCannotKeepAreReplacedOnlyWhenConfirmed) {
     EXPECT_EQ(ReadFileText(jaFile()), file);
 
     const std::string remove = "click row 2\nclick item 16\nclick item 4\nprint\n";
-    RunResult cancelled = Run("print\nkey return\n" + remove + "key return\nprint\nquit\nkey return\n");
+    RunResult cancelled =
+        Run("print\nkey return\n" + remove + "key return\nprint\nquit\nkey return\n");
     ASSERT_GE(cancelled.screens.size(), 3u) << cancelled.out << cancelled.err;
     EXPECT_TRUE(Shows(cancelled.screens[0], "cannot be kept as they stand: 2 in all, the first "
                                             "at line 2. A line needs"));
@@ -65,14 +70,14 @@ TEST_F(ProgramTest, LinesTheListCannotKeepAreReplacedOnlyWhenConfirmed) {
 
     RunResult saved = Run("key return\n" + remove + "click item 2\nadmin \"root\" \"pw\"\nquit\n");
     EXPECT_EQ(saved.status, 0) << saved.err;
-    EXPECT_EQ(ReadFileText(jaFile()), "ann,1,Ann\r\nno commas here,,\r\n" + std::string(255, 'L') +
-                                          ",3,Long\r\n");
+    EXPECT_EQ(ReadFileText(jaFile()),
+              "ann,1,Ann\r\nno commas here,,\r\n" + std::string(255, 'L') + ",3,Long\r\n");
 
     WriteJAFile(file);
     RunResult forced = RunWith({"remove", "bob", "--force"});
     EXPECT_EQ(forced.status, 0) << forced.err;
-    EXPECT_EQ(ReadFileText(jaFile()), "ann,1,Ann\r\nno commas here,,\r\n" + std::string(255, 'L') +
-                                          ",3,Long\r\n");
+    EXPECT_EQ(ReadFileText(jaFile()),
+              "ann,1,Ann\r\nno commas here,,\r\n" + std::string(255, 'L') + ",3,Long\r\n");
 }
 
 // A file that is there but cannot be read opens no list that a Save could commit over it.
@@ -89,6 +94,46 @@ TEST_F(ProgramTest, AFileThatCannotBeCopiedIsShownWithItsCauseAndNoListOpens) {
 
     RunResult listed = RunWith({"list"});
     EXPECT_EQ(listed.status, 3);
-    EXPECT_EQ(listed.err,
-              "korvane: cannot read the job-accounting file " + jaFile() + " (a folder of that name is in the way)\n");
+    EXPECT_EQ(listed.err, "korvane: cannot read the job-accounting file " + jaFile() +
+                              " (a folder of that name is in the way)\n");
+}
+
+// A FIFO, a device or a folder, as the job-accounting file or as a file to import or check, is
+// refused at once with a message; nothing reads more than a full list can hold.
+TEST_F(ProgramTest, OnlyPlainFilesOfAListsSizeAreRead) {
+    std::filesystem::create_directories(oemFolder());
+    ASSERT_EQ(mkfifo(jaFile().c_str(), 0644), 0);
+    const RunResult fifo = RunWith({"list"});
+    EXPECT_EQ(fifo.status, 3);
+    EXPECT_EQ(fifo.err,
+              "korvane: cannot read the job-accounting file " + jaFile() + " (not a plain file)\n");
+    const RunResult opened = Run("print\nkey return\nquit\n");
+    ASSERT_EQ(opened.screens.size(), 1u) << opened.err;
+    EXPECT_TRUE(Shows(opened.screens[0], "could not be read into your working copy: not a plain "
+                                         "file."));
+    std::filesystem::remove(jaFile());
+
+    std::filesystem::create_symlink("/dev/zero", jaFile());
+    const RunResult zero = RunWith({"add", "dave", "5", "Dave"});
+    EXPECT_EQ(zero.status, 3);
+    EXPECT_NE(zero.err.find("(not a plain file)"), std::string::npos) << zero.err;
+    std::filesystem::remove(jaFile());
+
+    const std::string big = domains.temp() / "big.csv";
+    WriteFile(big, "");
+    std::filesystem::resize_file(big, 4 << 20);
+    const std::string fifoFile = domains.temp() / "fifo.csv";
+    ASSERT_EQ(mkfifo(fifoFile.c_str(), 0644), 0);
+    for (const auto& [subcommand, file, why] :
+         {std::tuple{"import", fifoFile, "not a plain file"},
+          std::tuple{"check", std::string("/dev/zero"), "not a plain file"},
+          std::tuple{"check", domains.temp().str(), "not a plain file"},
+          std::tuple{"import", big, "larger than a list of 5000 accounts can be"}}) {
+        const RunResult run = RunWith({subcommand, file});
+        EXPECT_EQ(run.status, 3) << subcommand << " " << file;
+        EXPECT_EQ(run.err, "korvane: " + file + ": " + why + "\n");
+    }
+    std::filesystem::rename(big, jaFile());
+    EXPECT_NE(RunWith({"list"}).err.find("(larger than a list of 5000 accounts can be)"),
+              std::string::npos);
 }

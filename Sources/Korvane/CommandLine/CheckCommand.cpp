@@ -89,9 +89,9 @@ int CheckCommand(int argc, char** argv) {
     if (argc > 2) return UsageError("check [FILE]");
     if (argc == 2) {
         std::string text;
-        if (ReadFileText(argv[1], &text)) return CheckText(argv[1], text);
-        std::perror(argv[1]);
-        return kExitSystemError;
+        if (const char* problem = ReadFileText(argv[1], &text))
+            return ReportFileProblem(argv[1], problem);
+        return CheckText(argv[1], text);
     }
     SystemListClass list;
     if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);

@@ -148,12 +148,7 @@ int ImportCommand(int argc, char** argv) {
     if (!ParseArguments(argc, argv, &file, &dryRun))
         return UsageError("import FILE [--dry-run] [--force]");
     std::string text;
-    if (!ReadFileText(file, &text)) {
-        std::perror(file);
-        return kExitSystemError;
-    }
-    if (text.size() > size_t(INT32_MAX))
-        return ReportSystemError("the file is too large", memFullErr);
+    if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
     ListChangeClass change;
     int status = dryRun ? change.ReadOnly() : change.Begin();
     if (status != kExitDone) return status;

@@ -8,7 +8,10 @@
 #include "Platform/MacMemory.h"
 
 #include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 SystemListClass::SystemListClass()
     : context_(reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)))) {}
@@ -33,6 +36,11 @@ OSErr ReadJAFileText(GlueRec* context) {
     return err;
 }
 
+int ReportFileProblem(const char* path, const char* problem) {
+    std::fprintf(stderr, "korvane: %s: %s\n", path, problem);
+    return kExitSystemError;
+}
+
 int ReportSystemError(const char* what, OSErr err) {
     std::fprintf(stderr, "korvane: %s (%s)\n", what, ErrorText(err));
     return kExitSystemError;
@@ -44,19 +52,26 @@ int ReportJAFileError(const GlueRec* context, OSErr err) {
     return ReportSystemError(what.c_str(), err);
 }
 
-bool ReadFileText(const char* path, std::string* text) {
-    std::FILE* in = std::fopen(path, "rb");
-    if (!in) return false;
+const char* ReadFileText(const char* path, std::string* text) {
+    // Opened without waiting, so that a FIFO cannot hang the command; only a plain file is read.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::strerror(errno);
     struct stat status;
-    if (fstat(fileno(in), &status) == 0 && S_ISREG(status.st_mode))
-        text->reserve(size_t(status.st_size)); // one buffer, not a copy per doubling
+    const char* problem = nullptr;
+    if (fstat(fd, &status) != 0)
+        problem = std::strerror(errno);
+    else if (!S_ISREG(status.st_mode))
+        problem = ErrorText(notAFileErr);
+    else if (status.st_size > kJAMaxTextBytes)
+        problem = ErrorText(fsDataTooBigErr);
+    if (!problem) text->reserve(size_t(status.st_size)); // one buffer, not a copy per doubling
     char piece[65536];
-    size_t got;
-    while ((got = std::fread(piece, 1, sizeof piece, in)) > 0)
-        text->append(piece, got);
-    const bool failed = std::ferror(in);
-    const int error = errno;
-    std::fclose(in);
-    errno = error;
-    return !failed;
+    ssize_t got = 0;
+    while (!problem && (got = read(fd, piece, sizeof piece)) > 0 &&
+           text->size() + size_t(got) <= size_t(kJAMaxTextBytes))
+        text->append(piece, size_t(got));
+    if (!problem && got < 0) problem = std::strerror(errno);
+    if (!problem && got > 0) problem = ErrorText(fsDataTooBigErr); // it grew meanwhile
+    close(fd);
+    return problem;
 }

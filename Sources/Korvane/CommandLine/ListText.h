@@ -39,9 +39,12 @@ class SystemListClass {
 // caller releases; a missing file or folder is an empty text. 0 or the error.
 OSErr ReadJAFileText(GlueRec* context);
 
-// Reads a whole file named on the command line; false with errno set when it cannot.
-bool ReadFileText(const char* path, std::string* text);
+// Reads a whole file named on the command line: null, or why it cannot, in words. Only a plain
+// file is read, and no more than a full list's text.
+const char* ReadFileText(const char* path, std::string* text);
 
+// "korvane: FILE: problem" on standard error, and the system-error status.
+int ReportFileProblem(const char* path, const char* problem);
 // "korvane: WHAT (the reason in words)" on standard error, and the system-error status.
 int ReportSystemError(const char* what, OSErr err);
 // The same for the job-accounting file: "korvane: cannot read the job-accounting file PATH (...)".

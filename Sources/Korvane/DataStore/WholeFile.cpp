@@ -33,6 +33,7 @@ OSErr ReadWholeFile(const FSSpec* spec, Ptr* text, SInt32* length, OSErr noMemor
     if (err != noErr) return err;
     err = SetFPos(refNum, fsFromStart, 0);
     if (err == noErr && (err = GetEOF(refNum, length)) != noErr) *length = 0;
+    if (err == noErr && *length > kJAMaxTextBytes) err = fsDataTooBigErr;
     if (err == noErr && !(*text = NewPtr(std::max<SInt32>(*length, 1)))) err = noMemoryErr;
     SInt32 count = *length;
     if (err == noErr) err = FSRead(refNum, &count, *text);

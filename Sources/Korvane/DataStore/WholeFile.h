@@ -1,6 +1,7 @@
 // Whole-file reads and safe whole-file replacement, as the settings files need them.
 #pragma once
 
+#include "Korvane/DataStore/JASetting.h"
 #include "Platform/Files.h"
 #include "Platform/MacMemory.h"
 
@@ -27,8 +28,12 @@ class ReleaseTextClass {
     Ptr* buffer_;
 };
 
+// The most text a file of the list's can hold: kJAMaxEntries lines of three 255-byte fields.
+constexpr SInt32 kJAMaxTextBytes = kJAMaxEntries * (3 * 255 + 4);
+
 // Reads the whole data fork into a new buffer at *text, its length into *length (0 when the
-// length cannot be had). noMemoryErr when the buffer cannot be allocated; the caller releases it.
+// length cannot be had). noMemoryErr when the buffer cannot be allocated; fsDataTooBigErr for a
+// file longer than kJAMaxTextBytes, which no list could hold. The caller releases the buffer.
 OSErr ReadWholeFile(const FSSpec* spec, Ptr* text, SInt32* length, OSErr noMemoryErr);
 
 // Gives an existing file exactly this content. The text is written to a new file beside it,

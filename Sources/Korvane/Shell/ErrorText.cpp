@@ -16,6 +16,8 @@ const char* ErrorText(OSErr err) {
         return "permission denied";
     case notAFileErr:
         return "not a plain file";
+    case fsDataTooBigErr:
+        return "larger than a list of 5000 accounts can be";
     case dskFulErr:
         return "the disk is full";
     case ioErr:

@@ -135,10 +135,21 @@ bool ConflictsWithOpenWriter(const std::map<SInt16, OpenFork>& forks, const std:
     return false;
 }
 
+// Opened without waiting (a FIFO swapped in after the check would otherwise hang the open), and
+// kept only when it is a plain file still.
 OSErr OpenDataFd(const std::string& path, bool write, int* fd) {
-    *fd = open(path.c_str(), (write ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-    if (*fd < 0 && write && errno == EACCES) *fd = open(path.c_str(), O_WRONLY | O_CLOEXEC);
-    return *fd < 0 ? ErrnoToOSErr(errno, Operation::Open) : noErr;
+    const int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    *fd = open(path.c_str(), (write ? O_RDWR : O_RDONLY) | flags);
+    if (*fd < 0 && write && errno == EACCES) *fd = open(path.c_str(), O_WRONLY | flags);
+    if (*fd < 0) return ErrnoToOSErr(errno, Operation::Open);
+    struct stat info;
+    if (fstat(*fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(*fd);
+        *fd = -1;
+        return notAFileErr;
+    }
+    fcntl(*fd, F_SETFL, fcntl(*fd, F_GETFL) & ~O_NONBLOCK);
+    return noErr;
 }
 
 } // namespace
@@ -147,7 +158,8 @@ OSErr ForkTable::Open(const std::string& path, bool resourceFork, SInt8 permissi
                       SInt16* refNum) {
     struct stat info;
     if (stat(path.c_str(), &info) != 0) return ErrnoToOSErr(errno, Operation::Open);
-    if (S_ISDIR(info.st_mode)) return notAFileErr;
+    // Only plain files have forks: a folder, a FIFO or a device is refused before it is opened.
+    if (!S_ISREG(info.st_mode)) return notAFileErr;
     bool lockedOrReadOnly = !(info.st_mode & S_IWUSR) || access(path.c_str(), W_OK) != 0;
     if (WantsWrite(permission) && lockedOrReadOnly) return permErr;
     bool write = permission == fsCurPerm ? !lockedOrReadOnly : WantsWrite(permission);
