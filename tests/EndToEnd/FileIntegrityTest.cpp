@@ -2,7 +2,9 @@
 // as they stand, and a file that cannot be copied.
 #include "ProgramRun.h"
 
+#include <sstream>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <tuple>
 
 using namespace endtoend;
@@ -136,4 +138,63 @@ TEST_F(ProgramTest, OnlyPlainFilesOfAListsSizeAreRead) {
     std::filesystem::rename(big, jaFile());
     EXPECT_NE(RunWith({"list"}).err.find("(larger than a list of 5000 accounts can be)"),
               std::string::npos);
+}
+
+// Two administrators, each with a Preferences folder of their own, add accounts at the same time:
+// every run that said it added one has its account in the file, and a lost race is reported as
+// the file having changed meanwhile, never as success.
+TEST_F(ProgramTest, TwoAdministratorsAddingAtOnceLoseNothing) {
+    SKIP_UNLESS_ROOT();
+    constexpr int kRunsEach = 50;
+    auto administrator = [&](char who) {
+        setenv("XDG_CONFIG_HOME", (domains.temp() / std::string(1, who)).c_str(), 1);
+        std::string statuses;
+        for (int i = 1; i <= kRunsEach; ++i) {
+            const std::string login = std::string(1, who) + std::to_string(i);
+            const pid_t run = fork();
+            if (run == 0) {
+                std::freopen("/dev/null", "w", stdout);
+                std::freopen("/dev/null", "w", stderr);
+                const std::string program = bundle + "/Contents/MacOS/Korvane";
+                execl(program.c_str(), program.c_str(), "add", login.c_str(),
+                      std::to_string(i).c_str(), static_cast<char*>(nullptr));
+                _exit(127);
+            }
+            int status = 0;
+            waitpid(run, &status, 0);
+            statuses += login + " " + std::to_string(WEXITSTATUS(status)) + "\n";
+        }
+        WriteFile(domains.temp() / (std::string(1, who) + ".statuses"), statuses);
+    };
+    std::vector<pid_t> workers;
+    for (char who : {'a', 'b'}) {
+        const pid_t worker = fork();
+        if (worker == 0) {
+            administrator(who);
+            _exit(0);
+        }
+        workers.push_back(worker);
+    }
+    for (pid_t worker : workers)
+        waitpid(worker, nullptr, 0);
+
+    const std::string saved = ReadFileText(jaFile());
+    int added = 0;
+    for (char who : {'a', 'b'}) {
+        std::istringstream lines(
+            ReadFileText(domains.temp() / (std::string(1, who) + ".statuses")));
+        std::string login;
+        int status = -1, runs = 0;
+        while (lines >> login >> status) {
+            ++runs;
+            EXPECT_TRUE(status == 0 || status == 6) << login << " ended with " << status;
+            if (status != 0) continue;
+            ++added;
+            EXPECT_NE(saved.find(login + "," + login.substr(1) + ",\r\n"), std::string::npos)
+                << login << " was reported added but is not in the file";
+        }
+        EXPECT_EQ(runs, kRunsEach);
+    }
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), added);
+    EXPECT_GT(added, 0);
 }

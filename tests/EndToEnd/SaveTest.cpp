@@ -109,8 +109,8 @@ TEST_F(ProgramTest, ACommitThatFailsAtSaveOrAtQuitKeepsTheChangesAndQuittingStil
 TEST_F(ProgramTest, ASaveWhoseToolFailsShowsTheFailureAndKeepsTheOldFileWhole) {
     SKIP_UNLESS_ROOT();
     WriteJAFile(kThreeEntries);
-    // Root's rm -f cannot clear the way for the new file: a folder holds its name.
-    std::filesystem::create_directories(oemFolder() + "/QZJA.new");
+    // The previous file cannot be kept as the backup: a folder holds its name.
+    std::filesystem::create_directories(oemFolder() + "/JobAccounting-/inside");
     RunResult run = Run("click row 1\nclick item 16\n" + kSave + "key return\nprint\nquit\n" +
                         "click item 2\n");
     EXPECT_EQ(run.status, 0) << run.err;
@@ -118,5 +118,5 @@ TEST_F(ProgramTest, ASaveWhoseToolFailsShowsTheFailureAndKeepsTheOldFileWhole) {
     EXPECT_TRUE(ShowsErrorAlert(run.screens[1])) << run.screens[1].text;
     EXPECT_TRUE(run.screens[2].front().active(4)) << "Save";
     EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
-    EXPECT_TRUE(std::filesystem::is_directory(oemFolder() + "/QZJA.new"));
+    EXPECT_TRUE(std::filesystem::is_directory(oemFolder() + "/JobAccounting-/inside"));
 }

@@ -91,6 +91,12 @@ class ToolOutputToStandardErrorClass {
     int saved_;
 };
 
+int ReportChangedMeanwhile() {
+    std::fprintf(stderr, "korvane: the job-accounting file changed meanwhile; nothing was saved. "
+                         "Try again.\n");
+    return kExitChangedMeanwhile;
+}
+
 } // namespace
 
 ListChangeClass::ListChangeClass()
@@ -160,11 +166,8 @@ int ListChangeClass::Commit(bool force) {
     }
     OSErr err = SaveJASettingToJATemp(context_);
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
-    if (JAFileChangedSince(context_->jaFilePath, &context_->jaFileIdentity)) {
-        std::fprintf(stderr, "korvane: the job-accounting file changed meanwhile; nothing was "
-                             "saved. Try again.\n");
-        return kExitRefused;
-    }
+    if (JAFileChangedSince(context_->jaFilePath, &context_->jaFileIdentity))
+        return ReportChangedMeanwhile();
     {
         TerminalPromptClass prompt;
         if (!RightCanBeHad(&prompt)) {
@@ -173,8 +176,9 @@ int ListChangeClass::Commit(bool force) {
             return kExitRefused;
         }
         ToolOutputToStandardErrorClass toolOutput;
-        err = CommitWorkingCopy(context_);
+        err = CommitWorkingCopy(context_, false);
     }
+    if (err == kJAFileChangedErr) return ReportChangedMeanwhile();
     if (err != noErr) return ReportSystemError("the list could not be saved", err);
     if (!AUTH_CREATEL_Flag) {
         std::fprintf(stderr, "korvane: administrator rights refused; nothing was saved\n");

@@ -14,6 +14,7 @@ enum : int {
     kExitRefused = 1, // by the entry rules or the person
     kExitUsage = 2,
     kExitSystemError = 3,
+    kExitChangedMeanwhile = 6, // someone saved the file since it was read: nothing written
 };
 
 // A context with the job-accounting file's locations and its settings text, owned by the

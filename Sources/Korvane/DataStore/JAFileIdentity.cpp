@@ -69,6 +69,13 @@ void NoteJAFileIdentity(const char* path, const void* text, SInt32 length,
         HashBytes(static_cast<const UInt8*>(text), length > 0 ? size_t(length) : 0);
 }
 
+void NoteCommittedJAFileIdentity(const PlatformFileIdentity& written, const void* text,
+                                 SInt32 length, JAFileIdentityRec* identity) {
+    *identity = written;
+    identity->contentHash =
+        HashBytes(static_cast<const UInt8*>(text), length > 0 ? size_t(length) : 0);
+}
+
 Boolean JAFileChangedSince(const char* path, const JAFileIdentityRec* identity) {
     return !SameIdentity(CurrentIdentity(path), *identity);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "Korvane/Shell/GlueRec.h"
+#include "Platform/PrivilegedCommit.h"
 
 // Copies the job-accounting file into the working copy, and notes its identity and the lines the
 // list cannot keep as they stand (jaUntaken). 0 when it is copied or when there is no folder or
@@ -32,6 +33,11 @@ OSErr check_permission(GlueRec* context);
 // the person confirms it with caution alert 1018. Releases the right at the end.
 OSErr CopyFromTemporaryToJAPrefs(GlueRec* context);
 
-// The commit without the question: for callers that have checked the file's identity
-// themselves and have no one to ask.
-OSErr CommitWorkingCopy(GlueRec* context);
+// A commit that found the file changed since the list was read, under the lock every commit
+// takes: nothing was written.
+constexpr OSErr kJAFileChangedErr = OSErr(UInt16(UInt32(kPlatformCommitChangedErr)));
+
+// The commit without the questions, for callers that have no one to ask: replaces the file only
+// while it is what the list was read from (kJAFileChangedErr otherwise), or whatever it is with
+// overwrite.
+OSErr CommitWorkingCopy(GlueRec* context, Boolean overwrite);

@@ -1,17 +1,15 @@
-// The commit runs the real tools: the tests run as root with the prompt forced, and the local
+// The commit runs the real helper: the tests run as root with the prompt forced, and the local
 // domain in a temporary folder.
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStoreSupport.h"
 #include "Platform/MacErrors.h"
 
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace testsupport;
-using Calls = std::vector<std::vector<std::string>>;
 
 namespace {
 
@@ -36,85 +34,72 @@ class JAPrefsCommit : public ::testing::Test {
     OSErr Commit() { return CopyFromTemporaryToJAPrefs(store.context); }
     // What the Save button does after a commit that obtained the right.
     void Saved() { AUTH_CREATEL_Flag = SAVE_BUTTON_Flag = false; }
-    std::string Replacement() const { return store.FolderPath() + "/QZJA.new"; }
     void ExpectRootsAlone(const std::string& path, mode_t mode) {
         EXPECT_EQ(OwnerOf(path), 0u) << path;
         EXPECT_EQ(ModeOf(path), mode) << path;
     }
-    // The privileged steps that put content of this length at target.
-    Calls InstallSteps(const std::string& target, size_t length) const {
-        const std::string temp = Replacement();
-        return {{"rm", "-f", temp},
-                {"dd", "of=" + temp, "bs=65536", "iflag=count_bytes,fullblock",
-                 "count=" + std::to_string(length), "conv=excl,fsync", "oflag=nofollow",
-                 "status=none"},
-                {"chown", "root", temp},
-                {"chmod", "644", temp},
-                {"mv", "-f", "-T", temp, target}};
-    }
-    // Those that write the file, after the folder's own; first its type and creator sidecar.
-    Calls WritingSteps(size_t length, bool sidecar) const {
-        Calls steps;
-        if (sidecar) steps = InstallSteps(store.FolderPath() + "/._JobAccounting", SidecarSize());
-        steps = Then(steps, InstallSteps(store.FilePath(), length));
-        return Then(steps, {{"sync", store.FolderPath()}});
-    }
-    static size_t SidecarSize() {
+    static std::string SidecarSize() {
         Str255 name;
         UInt8 bytes[kFinderInfoSidecarSize];
         SInt32 length = 0;
         PlatformFinderInfoSidecar(PString("JobAccounting"), 0, 0, name, bytes, &length);
-        return size_t(length);
+        return std::to_string(length);
     }
-    static Calls Then(Calls first, const Calls& second) {
-        first.insert(first.end(), second.begin(), second.end());
-        return first;
+    // What the OEM folder holds, its names sorted: no file left behind by a commit.
+    std::vector<std::string> FolderNames() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(store.FolderPath()))
+            names.push_back(entry.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
     }
 
     ScopedEnv askAsRoot{"KORVANE_ASK_AS_ROOT", "1"};
-    ScopedUmask openUmask{0}; // files would start writable by all unless the commit prevents it
+    PlatformScopedMainBundle bundle{KORVANE_BUILD_BUNDLE}; // where the helper is
     StoreContext store;
     ScopedPrompt prompt{true};
     ScopedToolRecorder tools;
 };
 
 const OSErr kToolFailed = OSErr(UInt16(UInt32(errAuthorizationToolEnvironmentError)));
+const OSErr kUnsafeFolder = OSErr(UInt16(UInt32(kPlatformCommitUnsafeFolderErr)));
 
 } // namespace
 
-TEST_F(JAPrefsCommit, FirstCommitMakesARootFolderAndWritesThroughThePipeWithTheToolsInOrder) {
+TEST_F(JAPrefsCommit, FirstCommitMakesARootFolderAndWritesThroughOneHelper) {
     ASSERT_EQ(store.locationsErr, noErr);
     const std::string text = "guest,42,Guest User\r\n";
     WriteText(store.WorkingCopyPath(), text);
     SAVE_BUTTON_Flag = true;
-    const std::string folder = store.FolderPath(), temp = Replacement();
-    mode_t tempModeWhenWritten = 0777;
-    tools.onTool = [&](const std::vector<std::string>& call) {
-        if (call[0] == "chown") tempModeWhenWritten = ModeOf(temp);
-        if (call[0] != "id" && call[0] != "mkdir") {
-            EXPECT_EQ(ModeOf(folder), 0755u) << call[0];
-        }
-    };
+    std::filesystem::create_directories(store.LocalPreferences());
+    const mode_t old = umask(0); // the commit's modes never follow the umask
     testing::internal::CaptureStdout();
     EXPECT_EQ(Commit(), noErr);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "root\n"); // the output of id -un
+    umask(old);
 
     EXPECT_EQ(prompt.asked, 1);
-    EXPECT_EQ(tools.calls, Then({{"id", "-un"}, {"mkdir", "-m", "755", folder}},
-                                WritingSteps(text.size(), true)));
-    EXPECT_EQ(tempModeWhenWritten, 0600u); // nobody else could open it before its mode was set
+    ASSERT_EQ(tools.calls.size(), 2u);
+    EXPECT_EQ(tools.calls[0], (std::vector<std::string>{"id", "-un"}));
+    EXPECT_EQ(tools.calls[1], (std::vector<std::string>{
+                                  "korvane-commit", store.FolderPath(), "JobAccounting", "missing",
+                                  std::to_string(text.size()), "._JobAccounting", SidecarSize()}));
+    EXPECT_EQ(tools.toolPaths[1],
+              std::string(KORVANE_BUILD_BUNDLE) + "/Contents/MacOS/korvane-commit");
     EXPECT_EQ(ReadFileText(store.FilePath()), text);
-    ExpectRootsAlone(folder, 0755);
+    ExpectRootsAlone(store.FolderPath(), 0755);
     ExpectRootsAlone(store.FilePath(), 0644);
-    EXPECT_FALSE(std::filesystem::exists(temp));
-    EXPECT_EQ(umask(0), 0u); // the commit put the program's own back
+    ExpectRootsAlone(store.FolderPath() + "/._JobAccounting", 0644);
+    EXPECT_EQ(FolderNames(), (std::vector<std::string>{"._JobAccounting", "JobAccounting"}));
+    EXPECT_FALSE(JAFileChangedSince(store.context->jaFilePath, &store.context->jaFileIdentity))
+        << "the commit's own file is noted as the list's";
     EXPECT_TRUE(AUTH_CREATEL_Flag);
     EXPECT_TRUE(SAVE_BUTTON_Flag);
     EXPECT_EQ(myAuthorizationRef, nullptr);
 }
 
-// Content, a prompt at every save and a refused right are also checked end to end.
-TEST_F(JAPrefsCommit, LaterCommitsTightenAnOpenFolderReplaceAForeignFileAndARefusalRunsNoTool) {
+// A prompt at every save and a refused right are also checked end to end.
+TEST_F(JAPrefsCommit, LaterCommitsTightenAnOpenFolderKeepABackupAndTheFilesGroupAndMode) {
     // As earlier versions left them: a folder open to all, a file anyone may write.
     const std::string folder = store.FolderPath(), file = store.FilePath();
     std::filesystem::create_directories(folder);
@@ -126,19 +111,25 @@ TEST_F(JAPrefsCommit, LaterCommitsTightenAnOpenFolderReplaceAForeignFileAndARefu
     store.NoteJAFile();
     WriteText(store.WorkingCopyPath(), "first,1,First\r\n");
     EXPECT_EQ(Commit(), noErr);
-    EXPECT_EQ(tools.calls,
-              Then({{"id", "-un"}, {"chown", "root", folder}, {"chmod", "755", folder}},
-                   WritingSteps(15, true)));
     ExpectRootsAlone(folder, 0755);
     ExpectRootsAlone(file, 0644);
-    ExpectRootsAlone(folder + "/._JobAccounting", 0644);
     EXPECT_EQ(ReadFileText(file), "first,1,First\r\n");
+    EXPECT_EQ(ReadFileText(file + "-"), "old,1,Old\r\n");
 
-    // A folder already the superuser's alone is left as it is.
+    // A file of root's that group and others cannot write keeps its group and mode.
     Saved();
-    tools.calls.clear();
+    ASSERT_EQ(chown(file.c_str(), 0, 7), 0);
+    ASSERT_EQ(chmod(file.c_str(), 0640), 0);
+    store.NoteJAFile();
+    WriteText(store.WorkingCopyPath(), "second,2,Second\r\n");
     EXPECT_EQ(Commit(), noErr);
-    EXPECT_EQ(tools.calls, Then({{"id", "-un"}}, WritingSteps(15, false)));
+    struct stat info {};
+    ASSERT_EQ(stat(file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_gid, 7u);
+    EXPECT_EQ(ModeOf(file), 0640u);
+    EXPECT_EQ(ReadFileText(file + "-"), "first,1,First\r\n");
+    EXPECT_EQ(FolderNames(),
+              (std::vector<std::string>{"._JobAccounting", "JobAccounting", "JobAccounting-"}));
 
     Saved();
     std::filesystem::remove_all(folder);
@@ -154,70 +145,40 @@ TEST_F(JAPrefsCommit, LaterCommitsTightenAnOpenFolderReplaceAForeignFileAndARefu
     EXPECT_EQ(myAuthorizationRef, nullptr);
 }
 
-TEST_F(JAPrefsCommit, AStepThatFailsLeavesTheOldFileWholeAndIsReported) {
-    WriteText(store.WorkingCopyPath(), "kept,1,Kept\r\n");
+// Under the lock every commit takes, a file saved by someone else since the list read it is
+// never overwritten unasked; nor is anything written through a folder others can change.
+TEST_F(JAPrefsCommit, AFileChangedMeanwhileOrAnOpenFolderOnThePathStopsTheCommit) {
+    WriteText(store.WorkingCopyPath(), "mine,1,Mine\r\n");
     ASSERT_EQ(Commit(), noErr);
-    WriteText(store.WorkingCopyPath(), "lost,2,Lost\r\nlost,3,Lost\r\n");
-    for (const char* tool : {"rm", "dd", "chown", "chmod", "mv"}) {
-        Saved();
-        store.NoteJAFile();
-        tools.calls.clear();
-        PlatformFailPrivilegedTool(tool);
-        EXPECT_EQ(Commit(), kToolFailed) << tool;
-        PlatformFailPrivilegedTool(nullptr);
-        EXPECT_EQ(ReadFileText(store.FilePath()), "kept,1,Kept\r\n") << tool;
-        ExpectRootsAlone(store.FilePath(), 0644);
-        EXPECT_EQ(tools.calls.back(), (std::vector<std::string>{"rm", "-f", Replacement()}))
-            << tool << ": the unfinished replacement is removed";
-        EXPECT_EQ(myAuthorizationRef, nullptr);
-    }
-    EXPECT_FALSE(std::filesystem::exists(Replacement()));
-
-    // Once renamed, the new file is whole even when the folder could not be flushed.
     Saved();
-    PlatformFailPrivilegedTool("sync");
-    EXPECT_EQ(Commit(), kToolFailed);
-    PlatformFailPrivilegedTool(nullptr);
-    EXPECT_EQ(ReadFileText(store.FilePath()), "lost,2,Lost\r\nlost,3,Lost\r\n");
-
-    // An open folder that cannot be tightened is not written into.
+    WriteText(store.FilePath(), "theirs,2,Theirs\r\n"); // saved while the password was asked
+    EXPECT_EQ(CommitWorkingCopy(store.context, false), kJAFileChangedErr);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "theirs,2,Theirs\r\n");
     Saved();
-    store.NoteJAFile();
-    ASSERT_EQ(chmod(store.FolderPath().c_str(), 0777), 0);
-    PlatformFailPrivilegedTool("chmod");
-    tools.calls.clear();
-    EXPECT_EQ(Commit(), kToolFailed);
-    PlatformFailPrivilegedTool(nullptr);
-    EXPECT_EQ(tools.calls.back(), (std::vector<std::string>{"chmod", "755", store.FolderPath()}));
-    EXPECT_EQ(ReadFileText(store.FilePath()), "lost,2,Lost\r\nlost,3,Lost\r\n");
+    EXPECT_EQ(CommitWorkingCopy(store.context, true), noErr); // the person chose Overwrite
+    EXPECT_EQ(ReadFileText(store.FilePath()), "mine,1,Mine\r\n");
+
+    Saved();
+    ASSERT_EQ(chmod(store.LocalPreferences().c_str(), 0777), 0);
+    WriteText(store.WorkingCopyPath(), "lost,3,Lost\r\n");
+    EXPECT_EQ(CommitWorkingCopy(store.context, false), kUnsafeFolder);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "mine,1,Mine\r\n");
+    ASSERT_EQ(chmod(store.LocalPreferences().c_str(), 01777), 0); // sticky, as /tmp
+    Saved();
+    EXPECT_EQ(CommitWorkingCopy(store.context, false), noErr);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "lost,3,Lost\r\n");
 }
 
-TEST_F(JAPrefsCommit, AFullDiskOrAKilledWriterLeavesTheOldFileWhole) {
-    const std::string kept(3000, 'k'), lost = std::string(9000, 'x') + "\r\n";
-    WriteText(store.WorkingCopyPath(), kept);
+TEST_F(JAPrefsCommit, AHelperThatFailsLeavesTheOldFileWholeAndIsReported) {
+    WriteText(store.WorkingCopyPath(), "kept,1,Kept\r\n");
     ASSERT_EQ(Commit(), noErr);
-    WriteText(store.WorkingCopyPath(), lost);
-    // A file size limit makes the writer fail as a full disk would, or kills it (SIGXFSZ).
-    for (auto disposition : {SIG_IGN, SIG_DFL}) {
-        Saved();
-        store.NoteJAFile();
-        rlimit old{};
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit small = old;
-        small.rlim_cur = 4096;
-        auto oldDisposition = signal(SIGXFSZ, disposition);
-        setrlimit(RLIMIT_FSIZE, &small);
-        OSErr err = Commit();
-        setrlimit(RLIMIT_FSIZE, &old);
-        signal(SIGXFSZ, oldDisposition);
-        EXPECT_EQ(err, kToolFailed);
-        EXPECT_EQ(ReadFileText(store.FilePath()), kept);
-        EXPECT_FALSE(std::filesystem::exists(Replacement()));
-    }
     Saved();
-    store.NoteJAFile();
-    EXPECT_EQ(Commit(), noErr);
-    EXPECT_EQ(ReadFileText(store.FilePath()), lost);
+    WriteText(store.WorkingCopyPath(), "lost,2,Lost\r\n");
+    PlatformFailPrivilegedTool("korvane-commit");
+    EXPECT_EQ(Commit(), kToolFailed);
+    PlatformFailPrivilegedTool(nullptr);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "kept,1,Kept\r\n");
+    EXPECT_EQ(myAuthorizationRef, nullptr);
 }
 
 TEST_F(JAPrefsCommit, AWorkingCopyThatIsALinkIsRefused) {
@@ -231,30 +192,16 @@ TEST_F(JAPrefsCommit, AWorkingCopyThatIsALinkIsRefused) {
     tools.calls.clear();
     EXPECT_EQ(Commit(), permErr);
     EXPECT_EQ(ReadFileText(store.FilePath()), "kept,1,Kept\r\n");
-    EXPECT_EQ(tools.calls.size(), 1u); // the right's id -un, and nothing that writes
+    EXPECT_EQ(tools.calls.size(), 1u); // the right's id -un, and no helper
 }
 
-TEST_F(JAPrefsCommit, FolderThatCannotBeFoundOrMadeFailsAndWritesNowhere) {
+TEST_F(JAPrefsCommit, AFileWhereTheFolderBelongsFailsAndWritesNowhere) {
     WriteText(store.WorkingCopyPath(), "a,1,A\r\n");
-    // A location left from earlier must not become the target.
-    store.context->jaFileSpec.vRefNum = store.context->tempFileSpec.vRefNum;
-    store.context->jaFileSpec.parID = store.context->tempFileSpec.parID;
-    std::string strayFile = store.Temp() / "user-preferences/JobAccounting";
-
-    // A file where the folder belongs (the file is left alone, as end to end checks).
     std::filesystem::create_directories(store.LocalPreferences());
     WriteText(store.FolderPath(), "not a folder");
-    EXPECT_EQ(Commit(), dupFNErr);
-    EXPECT_FALSE(std::filesystem::exists(strayFile));
-
-    // The folder is made where the paths point, but the lookup finds it elsewhere.
-    Saved();
-    std::filesystem::remove(store.FolderPath());
-    ScopedEnv elsewhere("KORVANE_LOCAL_ROOT", store.Temp() / "other-root");
-    EXPECT_EQ(Commit(), dirNFErr);
-    EXPECT_FALSE(std::filesystem::exists(strayFile));
-    EXPECT_FALSE(std::filesystem::exists(store.FolderPath() + "/QZJA.new"));
-    EXPECT_FALSE(std::filesystem::exists(store.FilePath()));
+    EXPECT_EQ(Commit(), kToolFailed);
+    EXPECT_EQ(ReadFileText(store.FolderPath()), "not a folder");
+    EXPECT_FALSE(std::filesystem::exists(store.Temp() / "user-preferences/JobAccounting"));
 }
 
 TEST_F(JAPrefsCommit, PathsThatDoNotFitAreRefusedBeforeAnyTool) {
@@ -278,10 +225,11 @@ TEST_F(JAPrefsCommit, PathsThatDoNotFitAreRefusedBeforeAnyTool) {
     EXPECT_TRUE(tools.calls.empty());
 }
 
-TEST_F(JAPrefsCommit, ToolThatCannotStartIsReportedByItsLowSixteenBits) {
-    std::filesystem::create_directories(store.FolderPath());
-    ASSERT_EQ(chmod(store.FolderPath().c_str(), 0777), 0); // to be tightened
+TEST_F(JAPrefsCommit, AHelperThatCannotStartIsReportedByItsLowSixteenBits) {
+    WriteText(store.WorkingCopyPath(), "a,1,A\r\n");
     AUTH_CREATEL_Flag = true; // as if held, but no reference to run with
-    EXPECT_EQ(check_permission(store.context), OSErr(UInt16(errAuthorizationInvalidRef & 0xFFFF)));
+    EXPECT_EQ(CommitWorkingCopy(store.context, false),
+              OSErr(UInt16(errAuthorizationInvalidRef & 0xFFFF)));
     EXPECT_TRUE(tools.calls.empty());
+    EXPECT_FALSE(std::filesystem::exists(store.FilePath()));
 }
