@@ -22,9 +22,10 @@ struct PlatformFileIdentity {
 };
 
 enum : OSStatus {
-    kPlatformCommitChangedErr = -60070,      // the file is no longer what was read: nothing written
-    kPlatformCommitUnsafeFolderErr = -60071, // a folder on the path that others than root can change
-    kPlatformCommitNotFlushedErr = -60072    // the new file is in place, its folder not flushed
+    kPlatformCommitChangedErr = -60070, // the file is no longer what was read: nothing written
+    kPlatformCommitUnsafeFolderErr =
+        -60071,                           // a folder on the path that others than root can change
+    kPlatformCommitNotFlushedErr = -60072 // the new file is in place, its folder not flushed
 };
 
 // Commits the length bytes at text as folderPath/name, and its sidecar where that is missing or

@@ -62,8 +62,8 @@ bool WriteNew(int folder, const std::string& name, const std::string& bytes, gid
         *why = std::string("cannot create a new file: ") + std::strerror(errno);
         return false;
     }
-    const bool written = WriteAll(fd, bytes) && fchown(fd, 0, group) == 0 &&
-                         fchmod(fd, mode) == 0 && fsync(fd) == 0;
+    const bool written =
+        WriteAll(fd, bytes) && fchown(fd, 0, group) == 0 && fchmod(fd, mode) == 0 && fsync(fd) == 0;
     if (!written) *why = std::string("cannot write the new file: ") + std::strerror(errno);
     if (close(fd) != 0 && written) *why = std::string("cannot write: ") + std::strerror(errno);
     if (written && why->empty()) return true;
@@ -141,8 +141,8 @@ bool SameIdentity(const Identity& a, const Identity& b) {
 Installed Install(int folder, const std::string& name, const std::string& bytes, bool backup,
                   Identity* written, std::string* why) {
     struct stat old;
-    const bool hadOld = fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 &&
-                        S_ISREG(old.st_mode);
+    const bool hadOld =
+        fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode);
     const bool keepsItsOwn = hadOld && old.st_uid == 0 && !(old.st_mode & (S_IWGRP | S_IWOTH));
     std::string temporary;
     if (!WriteNew(folder, name, bytes, keepsItsOwn ? old.st_gid : 0,

@@ -62,7 +62,8 @@ OpenFolder OpenSafeFolder(const std::string& path) {
         struct stat info;
         if (fstat(fd, &info) != 0) return Failed(fd, where + "/", std::strerror(errno));
         if (!OnlyRootChanges(info)) {
-            OpenFolder unsafe = Failed(fd, where + "/", "a folder that others than root can change");
+            OpenFolder unsafe =
+                Failed(fd, where + "/", "a folder that others than root can change");
             unsafe.unsafe = true;
             return unsafe;
         }

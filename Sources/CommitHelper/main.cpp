@@ -92,7 +92,8 @@ int main(int argc, char** argv) {
         return Fail(kFailed, std::string(argv[1]) + "/" + argv[5] + ": " + why);
     written = commit::Identity{};
     why.clear();
-    const commit::Installed installed = commit::Install(folder.fd, argv[2], content, true, &written, &why);
+    const commit::Installed installed =
+        commit::Install(folder.fd, argv[2], content, true, &written, &why);
     if (installed == commit::Installed::Failed)
         return Fail(kFailed, std::string(argv[1]) + "/" + argv[2] + ": " + why);
     std::printf("%llu %llu %lld %lld %lld\n", (unsigned long long)written.device,

@@ -6,8 +6,11 @@
 #include <pwd.h>
 #include <unistd.h>
 
-// A user without a password entry has no recorded home to differ from: not sandboxed.
+// A user without a password entry has no recorded home to differ from: not sandboxed. Nor is
+// root, whatever its HOME (su -m, sudo -E): no confinement runs as root, and the system file
+// must then be committed as root commits it, never with plain file calls.
 Boolean IsSandboxed(void) {
+    if (geteuid() == 0) return false;
     NSAutoreleasePool pool;
     std::optional<std::string> home = NSHomeDirectory();
     const passwd* user = getpwuid(getuid());

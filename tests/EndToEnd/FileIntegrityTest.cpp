@@ -198,3 +198,30 @@ TEST_F(ProgramTest, TwoAdministratorsAddingAtOnceLoseNothing) {
     EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), added);
     EXPECT_GT(added, 0);
 }
+
+// Root with another user's HOME (su -m, sudo -E) and umask 000 is not confined: it commits as
+// root does, and nothing it writes follows a link planted in the user's folder.
+TEST_F(ProgramTest, RootWithAUsersHomeCommitsAsRootAndFollowsNoPlantedLink) {
+    SKIP_UNLESS_ROOT();
+    const std::string victim = domains.temp() / "victim";
+    WriteFile(victim, "root's own\n");
+    std::filesystem::create_directories(userPrefs());
+    for (const char* planted : {"._QZJA.temp.new", "._Korvane Preferences.new", "QZJA.new",
+                                "._QZJA.new", "._JobAccounting.new"})
+        std::filesystem::create_symlink(victim, userPrefs() + "/" + planted);
+    home = domains.temp() / "someone";
+    const mode_t old = umask(0);
+    const RunResult added = RunWith({"add", "dave", "5", "Dave"});
+    const RunResult saved = Run(TypeFields("amy", "Amy", "7").insert(0, "click item 14\n") +
+                                "\nclick item 1\nclick item 4\nadmin \"root\" \"pw\"\nquit\n");
+    umask(old);
+    EXPECT_EQ(added.status, 0) << added.err;
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(ReadFileText(jaFile()), "amy,7,Amy\r\ndave,5,Dave\r\n");
+    EXPECT_EQ(std::filesystem::status(jaFile()).permissions(), std::filesystem::perms(0644));
+    struct stat info {};
+    ASSERT_EQ(stat(jaFile().c_str(), &info), 0);
+    EXPECT_EQ(info.st_uid, 0u);
+    EXPECT_EQ(ReadFileText(victim), "root's own\n");
+    EXPECT_EQ(std::filesystem::status(prefsFile()).permissions(), std::filesystem::perms(0600));
+}

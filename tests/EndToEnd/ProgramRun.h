@@ -410,7 +410,10 @@ class ProgramTest : public ::testing::Test {
         if (run.pid == 0) {
             if (askAsRoot) setenv("KORVANE_ASK_AS_ROOT", "1", 1);
             // A HOME other than the recorded home would make the program think it is confined.
-            if (const passwd* user = getpwuid(getuid())) setenv("HOME", user->pw_dir, 1);
+            if (!home.empty())
+                setenv("HOME", home.c_str(), 1);
+            else if (const passwd* user = getpwuid(getuid()))
+                setenv("HOME", user->pw_dir, 1);
             if (!std::freopen(run.outPath.c_str(), "w", stdout) ||
                 !std::freopen(run.errPath.c_str(), "w", stderr))
                 _exit(127);
@@ -472,6 +475,7 @@ class ProgramTest : public ::testing::Test {
 
     testsupport::ScopedDomains domains;
     std::string bundle = KORVANE_BUILD_BUNDLE; // the program's bundle that runs
+    std::string home;                          // its HOME when not the recorded one
 };
 
 // Skips a test that commits: the administrator right is granted only to a process running as

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -54,18 +55,33 @@ TEST(StandardFolders, PathsAreCopiedOnlyWhenTheyFitWholly) {
     EXPECT_EQ(buffer, domains.temp().str() + "/");
 }
 
-TEST(SandboxTest, HomeDifferingFromThePasswordDatabaseMeansSandboxed) {
+// Whether a process of this user, with this HOME, counts as sandboxed; root asks as another
+// account (nobody) in a child process.
+static bool SandboxedWith(const char* home, bool asRoot) {
+    if (!asRoot || geteuid() != 0) {
+        ScopedEnv scoped("HOME", home);
+        return IsSandboxed();
+    }
+    const pid_t child = fork();
+    if (child == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        if (!nobody || setgid(nobody->pw_gid) != 0 || setuid(nobody->pw_uid) != 0) _exit(2);
+        setenv("HOME", home && *home ? home : nobody->pw_dir, 1);
+        _exit(IsSandboxed() ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+}
+
+TEST(SandboxTest, HomeDifferingFromThePasswordDatabaseMeansSandboxedButRootNeverIs) {
     const passwd* user = getpwuid(getuid());
     if (!user || !user->pw_dir) GTEST_SKIP() << "no password entry for this user";
-    {
-        ScopedEnv home("HOME", user->pw_dir);
-        EXPECT_FALSE(IsSandboxed());
-    }
-    {
-        ScopedEnv home("HOME", "");
-        EXPECT_FALSE(IsSandboxed());
-    }
     TempFolder container;
-    ScopedEnv home("HOME", container.str());
-    EXPECT_TRUE(IsSandboxed());
+    EXPECT_FALSE(SandboxedWith(user->pw_dir, false));
+    EXPECT_FALSE(SandboxedWith("", false));
+    EXPECT_EQ(SandboxedWith(container.str().c_str(), false), geteuid() != 0)
+        << "root with another's HOME (su -m, sudo -E) is never confined";
+    EXPECT_FALSE(SandboxedWith("", true)); // nobody's own recorded home
+    EXPECT_TRUE(SandboxedWith(container.str().c_str(), true));
 }

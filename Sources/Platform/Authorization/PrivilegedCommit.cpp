@@ -20,8 +20,7 @@ std::string ExpectedArgument(const PlatformFileIdentity* expected) {
     if (!expected->exists) return "missing";
     std::ostringstream text;
     text << expected->device << ':' << expected->inode << ':' << expected->size << ':'
-         << expected->modSeconds << ':' << expected->modNanoseconds << ':'
-         << expected->contentHash;
+         << expected->modSeconds << ':' << expected->modNanoseconds << ':' << expected->contentHash;
     return text.str();
 }
 
@@ -60,18 +59,23 @@ OSStatus PlatformCommitWithPrivileges(AuthorizationRef authorization, const char
     const std::string expectedText = ExpectedArgument(expected);
     const std::string lengthText = std::to_string(length > 0 ? length : 0);
     const std::string sidecarLengthText = std::to_string(sidecarLength > 0 ? sidecarLength : 0);
-    const char* arguments[] = {folderPath,          name,        expectedText.c_str(),
-                               lengthText.c_str(), sidecarName, sidecarLengthText.c_str(),
+    const char* arguments[] = {folderPath,
+                               name,
+                               expectedText.c_str(),
+                               lengthText.c_str(),
+                               sidecarName,
+                               sidecarLengthText.c_str(),
                                nullptr};
     FILE* pipe = nullptr;
-    OSStatus status = AuthorizationExecuteWithPrivileges(authorization, helper.c_str(),
-                                                         kAuthorizationFlagDefaults,
-                                                         const_cast<char* const*>(arguments), &pipe);
+    OSStatus status = AuthorizationExecuteWithPrivileges(
+        authorization, helper.c_str(), kAuthorizationFlagDefaults,
+        const_cast<char* const*>(arguments), &pipe);
     if (status != errAuthorizationSuccess) return status;
     // A helper that ends early makes the write fail rather than raise a signal.
-    bool delivered = (length <= 0 || std::fwrite(text, 1, size_t(length), pipe) == size_t(length)) &&
-                     (sidecarLength <= 0 ||
-                      std::fwrite(sidecar, 1, size_t(sidecarLength), pipe) == size_t(sidecarLength));
+    bool delivered =
+        (length <= 0 || std::fwrite(text, 1, size_t(length), pipe) == size_t(length)) &&
+        (sidecarLength <= 0 ||
+         std::fwrite(sidecar, 1, size_t(sidecarLength), pipe) == size_t(sidecarLength));
     delivered = std::fflush(pipe) == 0 && delivered;
     std::string output;
     char piece[128];

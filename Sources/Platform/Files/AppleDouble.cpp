@@ -1,5 +1,6 @@
 #include "AppleDouble.h"
 
+#include "ItemOperations.h"
 #include "NodeTable.h"
 #include "Support/BigEndian.h"
 
@@ -7,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace platform::files {
@@ -74,20 +76,20 @@ AppleDouble AppleDouble::Load(const std::string& itemPath) {
     return sidecar;
 }
 
+// Written to a new file of its own, never through a link someone planted, then renamed over
+// the sidecar. It takes its file's permissions (the user's alone when there is none).
 bool AppleDouble::Save(const std::string& itemPath) const {
-    std::string path = SidecarPath(itemPath);
-    std::string temporary = path + ".new";
-    std::vector<UInt8> bytes = Encode(entries_);
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-        if (!out.flush()) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
+    const std::string path = SidecarPath(itemPath);
+    struct stat item;
+    const mode_t mode = stat(itemPath.c_str(), &item) == 0 ? (item.st_mode & 0666) : 0600;
+    std::string temporary;
+    const int fd = CreateUniqueFile(path, mode, &temporary);
+    if (fd < 0) return false;
+    const std::vector<UInt8> bytes = Encode(entries_);
+    const bool written =
+        write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size()) && fchmod(fd, mode) == 0;
+    if (close(fd) != 0 || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
         return false;
     }
     return true;

@@ -4,8 +4,10 @@
 #include "Platform/Folders.h"
 #include "Platform/MacErrors.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <sys/stat.h>
 
 using namespace platform;
@@ -27,10 +29,21 @@ std::optional<std::string> PreferencesFolderOf(SInt16 domain) {
     }
 }
 
-OSErr CreateFolders(const std::string& path) {
-    std::error_code error;
-    std::filesystem::create_directories(path, error);
-    return error ? files::ErrnoToOSErr(error.value()) : noErr;
+// Each missing folder on the path is made with this mode, whatever the umask: the user's own are
+// the user's alone, the local domain's readable by all.
+OSErr CreateFolders(const std::string& path, mode_t mode) {
+    std::string made;
+    std::istringstream names(path);
+    for (std::string name; std::getline(names, name, '/');) {
+        if (name.empty()) continue;
+        made += "/" + name;
+        if (mkdir(made.c_str(), mode) == 0) {
+            if (chmod(made.c_str(), mode) != 0) return files::ErrnoToOSErr(errno);
+        } else if (errno != EEXIST) {
+            return files::ErrnoToOSErr(errno);
+        }
+    }
+    return noErr;
 }
 
 } // namespace
@@ -45,7 +58,7 @@ OSErr FindFolder(SInt16 vRefNum, OSType folderType, Boolean createFolder, SInt16
     struct stat info;
     if (stat(path.c_str(), &info) != 0) {
         if (!createFolder) return fnfErr;
-        if (OSErr err = CreateFolders(path)) return err;
+        if (OSErr err = CreateFolders(path, vRefNum == kLocalDomain ? 0755 : 0700)) return err;
     } else if (!S_ISDIR(info.st_mode)) {
         return dupFNErr;
     }
