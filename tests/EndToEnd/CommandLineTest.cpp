@@ -48,9 +48,18 @@ TEST_F(ProgramTest, ExportWritesTheFileUnchangedAndLeavesATargetWholeOnFailure) 
 
     const std::string target = domains.temp() / "exported.txt";
     WriteFile(target, "old");
+    std::filesystem::permissions(target, std::filesystem::perms(0640));
+    // Links planted under the names an earlier version wrote through are never followed.
+    const std::string victim = domains.temp() / "victim";
+    WriteFile(victim, "root's own\n");
+    std::filesystem::create_symlink(victim, target + ".korvane-new");
     EXPECT_EQ(RunWith({"export", target}).status, 0);
     EXPECT_EQ(ReadFileText(target), bytes);
-    EXPECT_FALSE(std::filesystem::exists(target + ".korvane-new"));
+    EXPECT_EQ(std::filesystem::status(target).permissions(), std::filesystem::perms(0640));
+    EXPECT_EQ(ReadFileText(victim), "root's own\n");
+    const std::string fresh = domains.temp() / "fresh.txt";
+    EXPECT_EQ(RunWith({"export", fresh}).status, 0);
+    EXPECT_EQ(std::filesystem::status(fresh).permissions(), std::filesystem::perms(0600));
 
     // A folder cannot be a target, and a missing folder holds none; nothing is left behind.
     RunResult folder = RunWith({"export", domains.temp().str()});

@@ -2,8 +2,13 @@
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <random>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -12,15 +17,29 @@ bool WriteAll(std::FILE* out, const UInt8* text, SInt32 length) {
            std::fflush(out) == 0;
 }
 
-// Written beside the file and renamed over it, so a failed write leaves it as it was.
+// Written to a new file beside the target, made exclusively under a name of its own and never
+// through a link, then renamed over it: a failed write leaves the target as it was, and a link
+// planted in a shared folder is never followed. A file saved over keeps its mode; a new one is
+// the user's alone.
 bool WriteFileWhole(const char* path, const UInt8* text, SInt32 length) {
-    const std::string fresh = std::string(path) + ".korvane-new";
-    std::FILE* out = std::fopen(fresh.c_str(), "wb");
-    if (!out) return false;
-    bool written = WriteAll(out, text, length);
-    written = std::fclose(out) == 0 && written;
+    struct stat target;
+    const mode_t mode =
+        stat(path, &target) == 0 && S_ISREG(target.st_mode) ? (target.st_mode & 0666) : 0600;
+    std::string fresh;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        fresh = std::string(path) + ".korvane-" + std::to_string(getpid()) + "-" +
+                std::to_string(std::random_device{}());
+        fd = open(fresh.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    bool written = length == 0 || write(fd, text, size_t(length)) == ssize_t(length);
+    written = fchmod(fd, mode) == 0 && close(fd) == 0 && written;
     if (written && std::rename(fresh.c_str(), path) == 0) return true;
-    std::remove(fresh.c_str());
+    const int error = errno;
+    unlink(fresh.c_str());
+    errno = error;
     return false;
 }
 

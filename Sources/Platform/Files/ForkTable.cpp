@@ -136,9 +136,9 @@ bool ConflictsWithOpenWriter(const std::map<SInt16, OpenFork>& forks, const std:
 }
 
 // Opened without waiting (a FIFO swapped in after the check would otherwise hang the open), and
-// kept only when it is a plain file still.
+// kept only when it is a plain file still. Nothing is written through a link.
 OSErr OpenDataFd(const std::string& path, bool write, int* fd) {
-    const int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+    const int flags = O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (write ? O_NOFOLLOW : 0);
     *fd = open(path.c_str(), (write ? O_RDWR : O_RDONLY) | flags);
     if (*fd < 0 && write && errno == EACCES) *fd = open(path.c_str(), O_WRONLY | flags);
     if (*fd < 0) return ErrnoToOSErr(errno, Operation::Open);
