@@ -38,13 +38,6 @@ class JAPrefsCommit : public ::testing::Test {
         EXPECT_EQ(OwnerOf(path), 0u) << path;
         EXPECT_EQ(ModeOf(path), mode) << path;
     }
-    static std::string SidecarSize() {
-        Str255 name;
-        UInt8 bytes[kFinderInfoSidecarSize];
-        SInt32 length = 0;
-        PlatformFinderInfoSidecar(PString("JobAccounting"), 0, 0, name, bytes, &length);
-        return std::to_string(length);
-    }
     // What the OEM folder holds, its names sorted: no file left behind by a commit.
     std::vector<std::string> FolderNames() const {
         std::vector<std::string> names;
@@ -81,9 +74,11 @@ TEST_F(JAPrefsCommit, FirstCommitMakesARootFolderAndWritesThroughOneHelper) {
     EXPECT_EQ(prompt.asked, 1);
     ASSERT_EQ(tools.calls.size(), 2u);
     EXPECT_EQ(tools.calls[0], (std::vector<std::string>{"id", "-un"}));
-    EXPECT_EQ(tools.calls[1], (std::vector<std::string>{
-                                  "korvane-commit", store.FolderPath(), "JobAccounting", "missing",
-                                  std::to_string(text.size()), "._JobAccounting", SidecarSize()}));
+    EXPECT_EQ(tools.calls[1],
+              (std::vector<std::string>{"korvane-commit", store.FolderPath(), "JobAccounting",
+                                        "missing", std::to_string(text.size()), "._JobAccounting",
+                                        std::to_string(std::filesystem::file_size(
+                                            store.FolderPath() + "/._JobAccounting"))}));
     EXPECT_EQ(tools.toolPaths[1],
               std::string(KORVANE_BUILD_BUNDLE) + "/Contents/MacOS/korvane-commit");
     EXPECT_EQ(ReadFileText(store.FilePath()), text);
