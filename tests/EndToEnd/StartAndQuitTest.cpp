@@ -58,28 +58,46 @@ TEST_F(ProgramTest, EditorPositionIsRecordedWhenItClosesAndAtTheEnd) {
     EXPECT_EQ(Origin(SavedPosition(1008)), run.screens[0].front().origin());
 }
 
-TEST_F(ProgramTest, LeftoverWorkingCopyIsFilledFromTheSystemFile) {
+// A working copy left by a run that was killed holds changes it never saved: they are offered,
+// and recovered (Save active) or discarded for the file as it is, never overwritten unasked.
+TEST_F(ProgramTest, ALeftoverWorkingCopysChangesAreRecoveredOrDiscardedAsThePersonChooses) {
     // Longer than the system file, so a copy that only overwrote the start would show.
     const std::string leftover = Lines({{"old1", "11", "Old One"},
                                         {"old2", "12", "Old Two"},
                                         {"old3", "13", "Old Three"},
                                         {"old4", "14", "Old Four"}});
+    const std::string file = Lines({{"anna", "5", "Anna A"}, {"bob", "7", "Bob B"}});
+    const std::string recoverText = "Korvane ended last time without saving changes to the list.";
     WriteFile(workingCopy(), leftover);
-    WriteJAFile(Lines({{"anna", "5", "Anna A"}, {"bob", "7", "Bob B"}}));
-    RunResult run = Run("print\nquit\n");
-    EXPECT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.screens.size(), 1u) << run.out;
-    const std::vector<std::vector<std::string>> expected = {{"Anna A", "5"}, {"Bob B", "7"}};
-    EXPECT_EQ(run.screens[0].front().rows(), expected);
+    WriteJAFile(file);
+    RunResult discarded = Run("print\nclick item 2\nprint\nquit\n");
+    EXPECT_EQ(discarded.status, 0) << discarded.err;
+    ASSERT_EQ(discarded.screens.size(), 2u) << discarded.out;
+    EXPECT_NE(discarded.screens[0].text.find(recoverText), std::string::npos)
+        << discarded.screens[0].text;
+    const std::vector<std::vector<std::string>> fileRows = {{"Anna A", "5"}, {"Bob B", "7"}};
+    EXPECT_EQ(discarded.screens[1].front().rows(), fileRows);
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
 
-    // Without a system file there is nothing to copy: the leftover is shown as it is.
+    WriteFile(workingCopy(), leftover);
+    RunResult recovered = Run("click item 1\nprint\nquit\nclick item 2\n");
+    ASSERT_EQ(recovered.screens.size(), 1u) << recovered.out;
+    EXPECT_EQ(recovered.screens[0].front().list().rows, 4);
+    EXPECT_TRUE(recovered.screens[0].front().active(4)) << "Save";
+    EXPECT_EQ(ReadFileText(jaFile()), file) << "nothing is saved unasked";
+
+    // Without a system file the leftover is offered the same way; one that equals the file is
+    // no change, and opens without a question.
     std::filesystem::remove(jaFile());
     WriteFile(workingCopy(), leftover);
-    run = Run("print\nquit\n");
-    ASSERT_EQ(run.screens.size(), 1u) << run.out;
-    EXPECT_EQ(run.screens[0].front().list().rows, 4);
-    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+    recovered = Run("click item 1\nprint\nquit\nclick item 2\n");
+    ASSERT_EQ(recovered.screens.size(), 1u) << recovered.out;
+    EXPECT_EQ(recovered.screens[0].front().list().rows, 4);
+    WriteJAFile(file);
+    WriteFile(workingCopy(), file);
+    RunResult same = Run("print\nquit\n");
+    ASSERT_EQ(same.screens.size(), 1u) << same.out;
+    EXPECT_EQ(same.screens[0].front().rows(), fileRows);
 }
 
 TEST_F(ProgramTest, AFolderInThePlaceOfThePreferencesFileStopsTheStart) {

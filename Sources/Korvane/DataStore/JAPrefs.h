@@ -13,6 +13,14 @@
 // noted in jaCopyErr too.
 OSErr CopyJAPrefsFromToTemporary(GlueRec* context);
 
+// The same, but the working copy keeps what it holds: for a list recovered from a working copy
+// that an earlier run left with changes it never saved.
+OSErr NoteJAPrefsKeepingTemporary(GlueRec* context);
+
+// Whether the working copy holds something other than the job-accounting file (a missing file
+// counting as empty): changes that a run which ended abnormally never saved.
+Boolean LeftoverHoldsUnsavedChanges(GlueRec* context);
+
 // Prepares the OEM folder for the commit, obtaining the right if it is not held: makes it (root's,
 // mode 0755) where it is missing and makes it root's alone where it is not. In a sandbox only
 // creates a missing file. The last three parameters are not used. 0 also when the person

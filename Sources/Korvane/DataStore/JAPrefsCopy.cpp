@@ -8,14 +8,20 @@
 #include "Platform/MacErrors.h"
 #include "Utility/Utility.h"
 
-OSErr CopyJAPrefsFromToTemporary(GlueRec* context) {
+#include <cstring>
+
+namespace {
+
+// Reads the job-accounting file into tempText, after noting nothing yet: a missing folder or file
+// leaves tempText null. With intoWorkingCopy its bytes then replace the working copy's. What is
+// noted is what the list starts from, so that a Save can tell whether someone has saved the file
+// since; a file that cannot be found is noted as missing.
+OSErr ReadJAPrefs(GlueRec* context, Boolean intoWorkingCopy) {
     OSErr err = LookUpJAFolder(context);
     if (err == fnfErr && IsSandboxed()) {
         gquit = true;
         return dirNFErr;
     }
-    // What is noted is what the list starts from, so that a Save can tell whether someone has
-    // saved the file since; a file that cannot be found is noted as missing.
     context->jaFileIdentity = JAFileIdentityRec{};
     context->jaUntaken = JAUntakenLines{0, 0};
     context->jaCopyErr = noErr;
@@ -29,7 +35,7 @@ OSErr CopyJAPrefsFromToTemporary(GlueRec* context) {
     if (err == noErr)
         err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
                             memFullErr);
-    if (err == noErr)
+    if (err == noErr && intoWorkingCopy)
         err =
             ReplaceFileContents(&context->tempFileSpec, context->tempText, context->tempTextLength);
     context->jaCopyErr = err;
@@ -39,4 +45,35 @@ OSErr CopyJAPrefsFromToTemporary(GlueRec* context) {
                        &context->jaFileIdentity);
     context->jaUntaken = SurveyJASettingText(text, context->tempTextLength);
     return noErr;
+}
+
+} // namespace
+
+OSErr CopyJAPrefsFromToTemporary(GlueRec* context) {
+    return ReadJAPrefs(context, true);
+}
+
+OSErr NoteJAPrefsKeepingTemporary(GlueRec* context) {
+    return ReadJAPrefs(context, false);
+}
+
+Boolean LeftoverHoldsUnsavedChanges(GlueRec* context) {
+    Ptr leftover = nullptr;
+    SInt32 leftoverLength = 0;
+    ReleaseTextClass releaseLeftover(&leftover);
+    if (ReadWholeFile(&context->tempFileSpec, &leftover, &leftoverLength, memFullErr) != noErr ||
+        leftoverLength == 0)
+        return false;
+    ReleaseTextClass release(&context->tempText);
+    context->tempTextLength = 0;
+    FSSpec jaFile = context->jaFileSpec;
+    OSErr err = LookUpJAFolder(context);
+    if (err == noErr && (err = FindNamedFile(&context->jaFileSpec)) == noErr)
+        err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
+                            memFullErr);
+    context->jaFileSpec = jaFile;
+    // A file that cannot be read is left to the copy, which says why.
+    if (err != noErr && err != fnfErr) return false;
+    return context->tempTextLength != leftoverLength ||
+           std::memcmp(context->tempText, leftover, size_t(leftoverLength)) != 0;
 }

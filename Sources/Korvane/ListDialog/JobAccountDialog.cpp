@@ -20,6 +20,9 @@
 
 namespace {
 
+constexpr short kRecoverChangesAlert = 1019;
+constexpr short kRecoverItem = 1;
+
 OSErr AllocateSettingPrivate(GlueRec* context) {
     SettingPrivateRec* setting = (SettingPrivateRec*)NewPtrClear(sizeof(SettingPrivateRec));
     if (setting == nullptr) return memFullErr;
@@ -86,10 +89,19 @@ OSErr ShowJobAccountDialog(GlueRec* context) {
 }
 
 OSErr ReceiveJobAccountDialogsSetting(GlueRec* context) {
-    OSErr err = CopyJAPrefsFromToTemporary(context);
+    // Changes that a run killed or crashed never saved are offered once, never overwritten unasked.
+    Boolean recover = false;
+    if (context->workingCopyLeftOver) {
+        context->workingCopyLeftOver = false;
+        recover = LeftoverHoldsUnsavedChanges(context) &&
+                  CautionAlert(kRecoverChangesAlert, nullptr) == kRecoverItem;
+    }
+    OSErr err =
+        recover ? NoteJAPrefsKeepingTemporary(context) : CopyJAPrefsFromToTemporary(context);
     if (err != noErr) return err;
     err = JobAccountDialogReadFromTemporary(context);
     if (err != noErr) return err;
+    if (recover) SAVE_BUTTON_Flag = true;
     ShowFirstJAPage(context->settingPrivate);
     return SetJobAccountDialogControls(context);
 }

@@ -42,4 +42,5 @@ struct GlueRec {
     JAFileIdentityRec jaFileIdentity; // the file as the working copy last matched it
     JAUntakenLines jaUntaken;         // its lines the list cannot keep as they stand
     OSErr jaCopyErr;                  // why it could not be copied into the working copy
+    Boolean workingCopyLeftOver;      // an earlier run's working copy was there at start-up
 };

@@ -54,6 +54,8 @@ OSErr FindOrCreateWorkingCopy(GlueRec* context) {
         FSpCreate(&temp, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), smSystemScript);
         return noErr;
     }
+    // Its changes, if it holds any, are offered when the list opens.
+    context->workingCopyLeftOver = err == noErr;
     return err;
 }
 
