@@ -304,3 +304,28 @@ TEST_F(ProgramTest, ImportStopsAtTheListsLimitAndAtTheLinesItReads) {
     EXPECT_EQ(ReadFileText(jaFile()),
               NumberedLines(3, 4999) + "u1,77,U\r\nnew1,1,N\r\nu2,78,V\r\n");
 }
+
+// Every commit keeps the file it replaces as a backup beside it; restore shows what putting it
+// back changes, and does it as any change is done.
+TEST_F(ProgramTest, RestorePutsBackTheFileTheLastCommitReplaced) {
+    SKIP_UNLESS_ROOT();
+    const RunResult none = RunWith({"restore"});
+    EXPECT_EQ(none.status, 3);
+    EXPECT_EQ(none.err, "korvane: " + jaFile() + "-: No such file or directory\n");
+
+    WriteJAFile(kThreeEntries);
+    ASSERT_EQ(RunWith({"add", "dan", "4", "Dan D"}).status, 0);
+    ASSERT_EQ(RunWith({"set", "bob", "--user", "Bobby"}).status, 0);
+    const std::string afterAdd = "dan,4,Dan D\r\n" + kThreeEntries;
+    EXPECT_EQ(ReadFileText(jaFile() + "-"), afterAdd);
+
+    const RunResult dry = RunWith({"restore", "--dry-run"});
+    EXPECT_EQ(dry.status, 0) << dry.err;
+    EXPECT_EQ(dry.out, "would change bob\n");
+    const std::string changed = ReadFileText(jaFile());
+    const RunResult restored = RunWith({"restore"});
+    EXPECT_EQ(restored.status, 0) << restored.err;
+    EXPECT_EQ(restored.out, "will change bob\nrestored " + jaFile() + " from " + jaFile() + "-\n");
+    EXPECT_EQ(ReadFileText(jaFile()), afterAdd);
+    EXPECT_EQ(ReadFileText(jaFile() + "-"), changed) << "the restore keeps a backup too";
+}

@@ -13,9 +13,9 @@ struct Subcommand {
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"list", ListCommand},     {"export", ExportCommand}, {"check", CheckCommand},
-    {"import", ImportCommand}, {"add", AddCommand},       {"set", SetCommand},
-    {"remove", RemoveCommand},
+    {"list", ListCommand},     {"export", ExportCommand},   {"check", CheckCommand},
+    {"import", ImportCommand}, {"add", AddCommand},         {"set", SetCommand},
+    {"remove", RemoveCommand}, {"restore", RestoreCommand},
 };
 
 const Subcommand* Find(const char* word) {

@@ -16,6 +16,7 @@ int ImportCommand(int argc, char** argv);
 int AddCommand(int argc, char** argv);
 int SetCommand(int argc, char** argv);
 int RemoveCommand(int argc, char** argv);
+int RestoreCommand(int argc, char** argv);
 
 // "usage: korvane SYNOPSIS" on standard error, and the usage status.
 int UsageError(const char* synopsis);

@@ -63,6 +63,7 @@ void PrintUsage(const char* programName) {
                 "       %s add LOGIN ID [USER NAME] [--replace] [--force]\n"
                 "       %s set LOGIN [--id ID] [--user NAME] [--force]\n"
                 "       %s remove LOGIN... [--force]\n"
+                "       %s restore [--dry-run]\n"
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
                 "and numeric account ID, in one system-wide file edited through a working copy.\n"
@@ -98,6 +99,9 @@ void PrintUsage(const char* programName) {
                 "                 what it changed. add puts a new account first; a listed\n"
                 "                 login name needs --replace. A file with lines the list\n"
                 "                 cannot keep as they stand is replaced only with --force\n"
+                "  restore        puts back the backup that the last save kept beside the file\n"
+                "                 (its name and \"-\"), saving it as add does; prints what that\n"
+                "                 changes. --dry-run only prints it\n"
                 "Exit status: 0 done, 1 refused by the rules or the user (a bad line or entry,\n"
                 "no such login name, the list open elsewhere, rights refused; import: some\n"
                 "lines refused, the others imported), 2 usage, 3 a\n"
@@ -112,5 +116,5 @@ void PrintUsage(const char* programName) {
                 "  KORVANE_SCALE       the window's scale, a whole number (default: from the\n"
                 "                      screen's density)\n",
                 programName, programName, programName, programName, programName, programName,
-                programName, programName, programName);
+                programName, programName, programName, programName);
 }
