@@ -179,6 +179,8 @@ int ListChangeClass::Commit(bool force) {
         err = CommitWorkingCopy(context_, false);
     }
     if (err == kJAFileChangedErr) return ReportChangedMeanwhile();
+    if (err == kJAFileNotFlushedErr)
+        return ReportSystemError("the job-accounting file was replaced", err);
     if (err != noErr) return ReportSystemError("the list could not be saved", err);
     if (!AUTH_CREATEL_Flag) {
         std::fprintf(stderr, "korvane: administrator rights refused; nothing was saved\n");

@@ -67,7 +67,7 @@ int RestoreCommand(int argc, char** argv) {
     std::memcpy(change.Entries()->records, staging->records, sizeof staging->records);
     // Putting the backup back replaces the whole file by the person's own choice.
     status = change.Commit(true);
-    if (status == kExitDone) std::printf("restored %s from %s\n", change.Context()->jaFilePath,
-                                         backup.c_str());
+    if (status == kExitDone)
+        std::printf("restored %s from %s\n", change.Context()->jaFilePath, backup.c_str());
     return status;
 }

@@ -44,6 +44,10 @@ OSErr CopyFromTemporaryToJAPrefs(GlueRec* context);
 // A commit that found the file changed since the list was read, under the lock every commit
 // takes: nothing was written.
 constexpr OSErr kJAFileChangedErr = OSErr(UInt16(UInt32(kPlatformCommitChangedErr)));
+// The new file is in place (and noted as the list's own), but its folder was not flushed.
+constexpr OSErr kJAFileNotFlushedErr = OSErr(UInt16(UInt32(kPlatformCommitNotFlushedErr)));
+// A folder on the file's path that others than root can change: nothing was written.
+constexpr OSErr kJAUnsafeFolderErr = OSErr(UInt16(UInt32(kPlatformCommitUnsafeFolderErr)));
 
 // The commit without the questions, for callers that have no one to ask: replaces the file only
 // while it is what the list was read from (kJAFileChangedErr otherwise), or whatever it is with

@@ -1,5 +1,6 @@
 #include "Korvane/Shell/ErrorText.h"
 
+#include "Korvane/DataStore/JAPrefs.h"
 #include "Platform/MacErrors.h"
 
 #include <cstdio>
@@ -37,6 +38,10 @@ const char* ErrorText(OSErr err) {
         return "a name the file system refuses";
     case dupFNErr:
         return "a folder of that name is in the way";
+    case kJAFileNotFlushedErr:
+        return "saved, but its folder could not be flushed to disk; save again to make sure";
+    case kJAUnsafeFolderErr:
+        return "a folder on its path can be changed by others than root; nothing was written";
     case eofErr:
     case mapReadErr:
         return "damaged";

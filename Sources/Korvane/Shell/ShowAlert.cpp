@@ -1,5 +1,6 @@
 #include "Korvane/Shell/ShowAlert.h"
 
+#include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/Shell/ErrorText.h"
 #include "MorrowCommon_2/SaveAndRestoreTheGrafPortClass.h"
 #include "Platform/MacErrors.h"
@@ -25,6 +26,10 @@ SInt16 MessageIndex(short code) {
         return 8;
     case resNotFound:
         return 3;
+    case kJAFileNotFlushedErr:
+        return 9;
+    case kJAUnsafeFolderErr:
+        return 10;
     default:
         return kGeneralMessage;
     }
