@@ -192,6 +192,27 @@ TEST(NavigationPutFile, AsksBeforeReplacingAndRefusesImpossibleNames) {
     EXPECT_FALSE(scene.Display().ScriptEndedEarly());
 }
 
+// A name longer than a file name may be is cut to its first 255 UTF-16 units, and to whole
+// characters the file system can hold, rather than refused.
+TEST(NavigationPutFile, CutsANameTooLongForAFile) {
+    std::string accented;
+    for (int i = 0; i < 200; ++i)
+        accented += "\xC3\xA9"; // two bytes, one unit
+    const std::pair<std::string, std::string> cases[] = {
+        {std::string(300, 'a') + ".txt", std::string(255, 'a')},
+        {accented, accented.substr(0, 254)},
+    };
+    for (const auto& [typed, kept] : cases) {
+        ChooserScene scene;
+        scene.Script("choose \"" + typed + "\"\n");
+        NavigationRecorder recorder;
+        EXPECT_EQ(NavDialogRun(recorder.PutFileDialog()), noErr);
+        EXPECT_EQ(recorder.action, kNavUserActionSaveAs);
+        EXPECT_EQ(recorder.name, kept);
+        EXPECT_EQ(scene.Beeps(), 0u);
+    }
+}
+
 TEST(NavigationSheet, LetsTheApplicationRunAndAnswersFromInsideItsLoop) {
     ChooserScene scene;
     WindowRef parent = GetDialogWindow(SomeDialog());

@@ -22,6 +22,22 @@ bool IsGoodNewName(const std::string& name) {
     return files::IsValidLeafName(name) && name.size() <= kLongestName && Utf8ToUtf16(name);
 }
 
+// A name longer than a file name may be is cut, as the save panel cuts it, to its first 255
+// UTF-16 units, and further, a whole character at a time, until the file system can hold its
+// UTF-8 bytes. A name that is not UTF-8 is left for the checks to refuse.
+std::string CutToLongestName(const std::string& name) {
+    size_t bytes = 0, units = 0;
+    while (bytes < name.size()) {
+        const unsigned char lead = static_cast<unsigned char>(name[bytes]);
+        const size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        const size_t characterUnits = length == 4 ? 2 : 1;
+        if (bytes + length > kLongestName || units + characterUnits > kLongestName) break;
+        bytes += length;
+        units += characterUnits;
+    }
+    return bytes < name.size() ? name.substr(0, bytes) : name;
+}
+
 ControlRef ControlOfItem(DialogRef dialog, DialogItemIndex item) {
     return dialogs::ControlOf(*dialogs::ItemOf(dialog, item));
 }
@@ -67,7 +83,10 @@ bool Chooser::ChooseFile(const std::string& path) {
 }
 
 // Declining to replace is an answer too: the chooser stays, with the name selected.
-bool Chooser::ChooseNewName(const std::string& path) {
+bool Chooser::ChooseNewName(const std::string& typedPath) {
+    const std::string parent = files::ParentPath(typedPath);
+    const std::string path =
+        (parent == "/" ? "" : parent) + "/" + CutToLongestName(files::LeafName(typedPath));
     if (!IsFolder(files::ParentPath(path)) || !IsGoodNewName(files::LeafName(path))) return false;
     bool replacing = Exists(path);
     if (replacing && !AskToReplace(files::LeafName(path))) {
