@@ -228,3 +228,24 @@ TEST_F(JAPrefsCommit, AHelperThatCannotStartIsReportedByItsLowSixteenBits) {
     EXPECT_TRUE(tools.calls.empty());
     EXPECT_FALSE(std::filesystem::exists(store.FilePath()));
 }
+
+// When the new file is in place but its folder could not be flushed, the commit says so, and
+// the file is noted as the list's own, so the next Save takes it for nobody else's.
+TEST_F(JAPrefsCommit, AFileInPlaceButNotFlushedIsNotedAsTheListsOwn) {
+    TempFolder fake;
+    const std::filesystem::path contents = fake.path() / "Korvane.app/Contents";
+    std::filesystem::create_directories(contents / "Resources");
+    std::filesystem::create_directories(contents / "MacOS");
+    const std::string helper = contents / "MacOS/korvane-commit";
+    // A helper that writes the file and reports it, then finds the flush failing.
+    WriteText(helper, "#!/bin/sh\nmkdir -p \"$1\" && head -c \"$4\" > \"$1/$2\" &&\n"
+                      "f=\"$1/$2\"; echo \"$(stat -c '%d %i %s' \"$f\") $(date -r \"$f\" +'%s "
+                      "%N')\"\nexit 67\n");
+    ASSERT_EQ(chmod(helper.c_str(), 0755), 0);
+    PlatformScopedMainBundle fakeBundle((fake.path() / "Korvane.app").c_str());
+    WriteText(store.WorkingCopyPath(), "new,1,New\r\n");
+    AUTH_CREATEL_Flag = false;
+    EXPECT_EQ(CommitWorkingCopy(store.context, false), kJAFileNotFlushedErr);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "new,1,New\r\n");
+    EXPECT_FALSE(JAFileChangedSince(store.context->jaFilePath, &store.context->jaFileIdentity));
+}
