@@ -8,18 +8,8 @@
 #pragma once
 
 #include "Platform/Authorization.h"
+#include "Platform/FileIdentity.h"
 #include "Platform/MacTypes.h"
-
-// What a file is: enough to tell that nobody replaced or changed it. Plain data.
-struct PlatformFileIdentity {
-    Boolean exists;
-    UInt64 device;
-    UInt64 inode;
-    SInt64 size;
-    SInt64 modSeconds;
-    SInt64 modNanoseconds;
-    UInt64 contentHash;
-};
 
 enum : OSStatus {
     kPlatformCommitChangedErr = -60070, // the file is no longer what was read: nothing written

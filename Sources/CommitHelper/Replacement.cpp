@@ -1,5 +1,7 @@
 #include "Replacement.h"
 
+#include "FileIdentity/OpenFileIdentity.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -11,22 +13,6 @@
 namespace commit {
 
 namespace {
-
-// FNV-1a, the program's own change check.
-uint64_t Hash(const char* bytes, size_t count, uint64_t hash = 14695981039346656037ull) {
-    for (size_t i = 0; i < count; ++i)
-        hash = (hash ^ static_cast<unsigned char>(bytes[i])) * 1099511628211ull;
-    return hash;
-}
-
-void NoteStat(const struct stat& info, Identity* identity) {
-    identity->exists = true;
-    identity->device = info.st_dev;
-    identity->inode = info.st_ino;
-    identity->size = info.st_size;
-    identity->modSeconds = info.st_mtim.tv_sec;
-    identity->modNanoseconds = info.st_mtim.tv_nsec;
-}
 
 bool WriteAll(int fd, const std::string& bytes) {
     for (size_t done = 0; done < bytes.size();) {
@@ -92,12 +78,12 @@ bool KeepBackup(int folder, const std::string& name, std::string* why) {
 
 } // namespace
 
-bool ParseExpected(const std::string& text, std::optional<Identity>* expected) {
+bool ParseExpected(const std::string& text, std::optional<PlatformFileIdentity>* expected) {
     if (text == "any") {
         expected->reset();
         return true;
     }
-    Identity identity;
+    PlatformFileIdentity identity{};
     if (text != "missing") {
         std::istringstream in(text);
         char c1, c2, c3, c4, c5;
@@ -111,35 +97,8 @@ bool ParseExpected(const std::string& text, std::optional<Identity>* expected) {
     return true;
 }
 
-Identity CurrentIdentity(int folder, const std::string& name) {
-    Identity identity;
-    const int fd = openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0 && errno == ENOENT) return identity;
-    identity.exists = true;
-    identity.size = -1; // matches nothing unless read below
-    struct stat info;
-    if (fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        NoteStat(info, &identity);
-        uint64_t hash = Hash(nullptr, 0);
-        char piece[65536];
-        ssize_t got;
-        while ((got = read(fd, piece, sizeof piece)) > 0)
-            hash = Hash(piece, size_t(got), hash);
-        identity.contentHash = hash;
-    }
-    if (fd >= 0) close(fd);
-    return identity;
-}
-
-bool SameIdentity(const Identity& a, const Identity& b) {
-    if (a.exists != b.exists) return false;
-    return !a.exists || (a.device == b.device && a.inode == b.inode && a.size == b.size &&
-                         a.modSeconds == b.modSeconds && a.modNanoseconds == b.modNanoseconds &&
-                         a.contentHash == b.contentHash);
-}
-
 Installed Install(int folder, const std::string& name, const std::string& bytes, bool backup,
-                  Identity* written, std::string* why) {
+                  PlatformFileIdentity* written, std::string* why) {
     struct stat old;
     const bool hadOld =
         fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode);
@@ -154,8 +113,7 @@ Installed Install(int folder, const std::string& name, const std::string& bytes,
         unlinkat(folder, temporary.c_str(), 0);
         return Installed::Failed;
     }
-    struct stat now;
-    if (fstatat(folder, name.c_str(), &now, AT_SYMLINK_NOFOLLOW) == 0) NoteStat(now, written);
+    *written = platform::identity::IdentityAt(folder, name.c_str());
     if (fsync(folder) != 0) {
         *why = std::string("the new file is in place, but flushing its folder failed: ") +
                std::strerror(errno);

@@ -8,6 +8,7 @@
 // what EXPECTED says (see ParseExpected); the sidecar is written only where it is missing or is
 // not root's own plain file. On success the new file's identity is printed as
 // "DEVICE INODE SIZE SECONDS NANOSECONDS".
+#include "FileIdentity/OpenFileIdentity.h"
 #include "Replacement.h"
 #include "SafeFolder.h"
 
@@ -65,7 +66,7 @@ bool SidecarIsRootsOwn(int folder, const std::string& name) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::optional<commit::Identity> expected;
+    std::optional<PlatformFileIdentity> expected;
     size_t length = 0, sidecarLength = 0;
     if (argc != 7 || !PlainName(argv[2]) || !commit::ParseExpected(argv[3], &expected) ||
         !ParseLength(argv[4], &length) || !PlainName(argv[5]) ||
@@ -81,16 +82,17 @@ int main(int argc, char** argv) {
     // One commit at a time on this folder, whoever runs it; the lock goes with the process.
     if (flock(folder.fd, LOCK_EX) != 0)
         return Fail(kFailed, std::string(argv[1]) + ": cannot lock: " + std::strerror(errno));
-    if (expected && !commit::SameIdentity(commit::CurrentIdentity(folder.fd, argv[2]), *expected))
+    const PlatformFileIdentity current = platform::identity::IdentityAt(folder.fd, argv[2]);
+    if (expected && !PlatformSameFileIdentity(&current, &*expected))
         return Fail(kChangedMeanwhile, std::string(argv[1]) + "/" + argv[2] +
                                            " changed since the list was read; nothing was changed");
-    commit::Identity written;
+    PlatformFileIdentity written{};
     std::string why;
     if (sidecarLength > 0 && !SidecarIsRootsOwn(folder.fd, argv[5]) &&
         commit::Install(folder.fd, argv[5], sidecar, false, &written, &why) ==
             commit::Installed::Failed)
         return Fail(kFailed, std::string(argv[1]) + "/" + argv[5] + ": " + why);
-    written = commit::Identity{};
+    written = PlatformFileIdentity{};
     why.clear();
     const commit::Installed installed =
         commit::Install(folder.fd, argv[2], content, true, &written, &why);

@@ -2,7 +2,7 @@
 // someone else (another administrator, another run) has saved it since. Plain data.
 #pragma once
 
-#include "Platform/PrivilegedCommit.h"
+#include "Platform/FileIdentity.h"
 
 typedef PlatformFileIdentity JAFileIdentityRec;
 
