@@ -22,8 +22,14 @@ std::vector<UInt8> TextOf(const JASettingBlock* block) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static auto first = std::make_unique<JASettingBlock>();
     static auto second = std::make_unique<JASettingBlock>();
-    ReadJASettingText(data, SInt32(size > 0x7FFFFFFF ? 0x7FFFFFFF : size), first.get());
+    const SInt32 length = SInt32(size > 0x7FFFFFFF ? 0x7FFFFFFF : size);
+    ReadJASettingText(data, length, first.get());
     if (first->entryCount < 0 || first->entryCount > kJAMaxEntries) std::abort();
+    // The lines the list cannot keep are counted within the text's lines, the first one first.
+    const JAUntakenLines untaken = SurveyJASettingText(data, length);
+    if (untaken.count < 0 || (untaken.count == 0) != (untaken.firstLine == 0) ||
+        untaken.firstLine > SInt32(size) + 1)
+        std::abort();
     std::vector<UInt8> text = TextOf(first.get());
     ReadJASettingText(text.data(), SInt32(text.size()), second.get());
     if (second->entryCount != first->entryCount || TextOf(second.get()) != text) std::abort();

@@ -38,8 +38,8 @@ PlatformFileIdentity PlatformCurrentFileIdentity(const char* path) {
 
 Boolean PlatformSameFileIdentity(const PlatformFileIdentity* a, const PlatformFileIdentity* b) {
     if (a->exists != b->exists) return false;
-    return !a->exists || (a->device == b->device && a->inode == b->inode && a->size == b->size &&
-                          a->modSeconds == b->modSeconds &&
-                          a->modNanoseconds == b->modNanoseconds &&
-                          a->contentHash == b->contentHash);
+    return !a->exists ||
+           (a->device == b->device && a->inode == b->inode && a->size == b->size &&
+            a->modSeconds == b->modSeconds && a->modNanoseconds == b->modNanoseconds &&
+            a->contentHash == b->contentHash);
 }
