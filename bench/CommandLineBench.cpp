@@ -91,6 +91,26 @@ void BM_ImportDryRun5000(benchmark::State& state) {
 }
 BENCHMARK(BM_ImportDryRun5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The login name of the full list's last entry (FillEntries numbers them from 100000).
+std::string LastLogin() {
+    return "user" + std::to_string(100000 + kJAMaxEntries - 1);
+}
+
+// The last account's ID, beside grep finding the same line.
+void BM_GetLast5000(benchmark::State& state) {
+    RunProcess(state, [](const FullSystemList&) {
+        return std::vector<std::string>{Program(), "get", LastLogin()};
+    });
+}
+BENCHMARK(BM_GetLast5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_GrepLast5000(benchmark::State& state) {
+    RunProcess(state, [](const FullSystemList& list) {
+        return std::vector<std::string>{"/bin/grep", "-m1", "^" + LastLogin() + ",", list.Path()};
+    });
+}
+BENCHMARK(BM_GrepLast5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 void BM_Cat5000(benchmark::State& state) {
     RunProcess(state, [](const FullSystemList& list) {
         return std::vector<std::string>{"/bin/cat", list.Path()};

@@ -175,8 +175,8 @@ TEST_F(ProgramTest, ChangesThatBreakARuleOrNameNoAccountChangeNothing) {
          1,
          "korvane: The account ID must be a number from 1 to 999999999, typed with digits only "
          "and without a leading 0.\n"},
-        {{"set", "zed", "--id", "1"}, 1, "korvane: no account has the login name zed\n"},
-        {{"remove", "anna", "zed"}, 1, "korvane: no account has the login name zed\n"},
+        {{"set", "zed", "--id", "1"}, 4, "korvane: no account has the login name zed\n"},
+        {{"remove", "anna", "zed"}, 4, "korvane: no account has the login name zed\n"},
         {{"add", "dan"}, 2, "usage: korvane add LOGIN ID [USER NAME] [--replace] [--force]\n"},
         {{"set", "bob"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME] [--force]\n"},
         {{"set", "bob", "--name", "x"},
@@ -328,4 +328,25 @@ TEST_F(ProgramTest, RestorePutsBackTheFileTheLastCommitReplaced) {
     EXPECT_EQ(restored.out, "will change bob\nrestored " + jaFile() + " from " + jaFile() + "-\n");
     EXPECT_EQ(ReadFileText(jaFile()), afterAdd);
     EXPECT_EQ(ReadFileText(jaFile() + "-"), changed) << "the restore keeps a backup too";
+}
+
+// get prints one login name's ID as the program reads the file, for print filters and scripts.
+TEST_F(ProgramTest, GetPrintsTheIDOfALoginOrSaysThereIsNone) {
+    WriteJAFile("anna,5,Anna A\nbob,7,Bob B\rcarl,012,Carl C\r\nbob,8,Second Bob\ndora,9,D");
+    const RunResult bob = RunWith({"get", "bob"});
+    EXPECT_EQ(bob.status, 0) << bob.err;
+    EXPECT_EQ(bob.out, "7\n") << "the first of a repeated login name";
+    EXPECT_EQ(RunWith({"get", "dora"}).out, "9\n") << "a last line without an end";
+    const RunResult none = RunWith({"get", "zed"});
+    EXPECT_EQ(none.status, 4);
+    EXPECT_EQ(none.out, "");
+    EXPECT_EQ(none.err, "korvane: no account has the login name zed\n");
+    EXPECT_EQ(RunWith({"get", "Bob"}).status, 4) << "login names are compared byte for byte";
+    const RunResult broken = RunWith({"get", "carl"});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.out, "");
+    EXPECT_NE(broken.err.find("korvane: the entry of carl breaks a rule: The account ID must be"),
+              std::string::npos)
+        << broken.err;
+    EXPECT_EQ(RunWith({"get"}).status, 2);
 }

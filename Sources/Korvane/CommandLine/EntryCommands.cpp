@@ -32,11 +32,6 @@ bool KeepsTheRules(const JASetting& entry) {
     return rule == 0;
 }
 
-int NoSuchLogin(const char* login) {
-    std::fprintf(stderr, "korvane: no account has the login name %s\n", login);
-    return kExitRefused;
-}
-
 std::string Joined(const std::vector<std::string>& words, size_t from) {
     std::string text;
     for (size_t i = from; i < words.size(); ++i)
@@ -115,7 +110,7 @@ int SetCommand(int argc, char** argv) {
     int status = change.Begin();
     if (status != kExitDone) return status;
     const SInt16 index = FindLogin(change.Entries(), argv[1]);
-    if (index < 0) return NoSuchLogin(argv[1]);
+    if (index < 0) return ReportNoSuchLogin(argv[1]);
     JASetting entry = change.Entries()->records[index];
     if ((id && !SetField(entry.accountID, id)) || (user && !SetField(entry.userName, user)) ||
         !KeepsTheRules(entry))
@@ -134,7 +129,7 @@ int RemoveCommand(int argc, char** argv) {
     if (status != kExitDone) return status;
     for (int i = 1; i < argc; ++i) {
         const SInt16 index = FindLogin(change.Entries(), argv[i]);
-        if (index < 0) return NoSuchLogin(argv[i]);
+        if (index < 0) return ReportNoSuchLogin(argv[i]);
         JobAccountDialogDeleteRecord(change.Context(), index);
     }
     status = change.Commit(force);

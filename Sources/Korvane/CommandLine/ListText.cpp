@@ -36,6 +36,11 @@ OSErr ReadJAFileText(GlueRec* context) {
     return err;
 }
 
+int ReportNoSuchLogin(const char* login) {
+    std::fprintf(stderr, "korvane: no account has the login name %s\n", login);
+    return kExitNoSuchLogin;
+}
+
 int ReportFileProblem(const char* path, const char* problem) {
     std::fprintf(stderr, "korvane: %s: %s\n", path, problem);
     return kExitSystemError;

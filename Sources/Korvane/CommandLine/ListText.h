@@ -14,6 +14,7 @@ enum : int {
     kExitRefused = 1, // by the entry rules or the person
     kExitUsage = 2,
     kExitSystemError = 3,
+    kExitNoSuchLogin = 4,      // no account has the login name
     kExitChangedMeanwhile = 6, // someone saved the file since it was read: nothing written
 };
 
@@ -44,6 +45,8 @@ OSErr ReadJAFileText(GlueRec* context);
 // file is read, and no more than a full list's text.
 const char* ReadFileText(const char* path, std::string* text);
 
+// "korvane: no account has the login name LOGIN" on standard error, and its own status.
+int ReportNoSuchLogin(const char* login);
 // "korvane: FILE: problem" on standard error, and the system-error status.
 int ReportFileProblem(const char* path, const char* problem);
 // "korvane: WHAT (the reason in words)" on standard error, and the system-error status.

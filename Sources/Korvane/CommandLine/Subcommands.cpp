@@ -15,7 +15,7 @@ struct Subcommand {
 constexpr Subcommand kSubcommands[] = {
     {"list", ListCommand},     {"export", ExportCommand},   {"check", CheckCommand},
     {"import", ImportCommand}, {"add", AddCommand},         {"set", SetCommand},
-    {"remove", RemoveCommand}, {"restore", RestoreCommand},
+    {"remove", RemoveCommand}, {"restore", RestoreCommand}, {"get", GetCommand},
 };
 
 const Subcommand* Find(const char* word) {

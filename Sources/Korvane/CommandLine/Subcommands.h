@@ -17,6 +17,7 @@ int AddCommand(int argc, char** argv);
 int SetCommand(int argc, char** argv);
 int RemoveCommand(int argc, char** argv);
 int RestoreCommand(int argc, char** argv);
+int GetCommand(int argc, char** argv);
 
 // "usage: korvane SYNOPSIS" on standard error, and the usage status.
 int UsageError(const char* synopsis);

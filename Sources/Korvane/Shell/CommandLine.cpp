@@ -64,6 +64,7 @@ void PrintUsage(const char* programName) {
                 "       %s set LOGIN [--id ID] [--user NAME] [--force]\n"
                 "       %s remove LOGIN... [--force]\n"
                 "       %s restore [--dry-run]\n"
+                "       %s get LOGIN\n"
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
                 "and numeric account ID, in one system-wide file edited through a working copy.\n"
@@ -102,12 +103,13 @@ void PrintUsage(const char* programName) {
                 "  restore        puts back the backup that the last save kept beside the file\n"
                 "                 (its name and \"-\"), saving it as add does; prints what that\n"
                 "                 changes. --dry-run only prints it\n"
+                "  get LOGIN      prints the account ID of the login name\n"
                 "Exit status: 0 done, 1 refused by the rules or the user (a bad line or entry,\n"
-                "no such login name, the list open elsewhere, rights refused; import: some\n"
-                "lines refused, the others imported), 2 usage, 3 a\n"
-                "system error (a file that cannot be read or written; the program's own\n"
-                "resources or menu bar missing), 6 the job-accounting file changed since it\n"
-                "was read (someone saved meanwhile; nothing written).\n"
+                "the list open elsewhere, rights refused; import: some lines refused, the\n"
+                "others imported), 2 usage, 3 a system error (a file that cannot be read or\n"
+                "written; the program's own resources or menu bar missing), 4 no account has\n"
+                "the login name, 6 the job-accounting file changed since it was read (someone\n"
+                "saved meanwhile; nothing written).\n"
                 "\n"
                 "Environment:\n"
                 "  KORVANE_LOCAL_ROOT  the local domain's root (default /): the job-accounting\n"
@@ -116,5 +118,5 @@ void PrintUsage(const char* programName) {
                 "  KORVANE_SCALE       the window's scale, a whole number (default: from the\n"
                 "                      screen's density)\n",
                 programName, programName, programName, programName, programName, programName,
-                programName, programName, programName, programName);
+                programName, programName, programName, programName, programName);
 }
