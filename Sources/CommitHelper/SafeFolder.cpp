@@ -75,11 +75,12 @@ OpenFolder OpenSafeFolder(const std::string& path) {
             return last;
         }
         const int next = openat(fd, names[i].c_str(), kFolderFlags);
+        const int error = errno;
         close(fd);
         if (next < 0)
             return Failed(-1, where,
-                          errno == ELOOP || errno == ENOTDIR ? "not a folder (a link?)"
-                                                             : std::strerror(errno));
+                          error == ELOOP || error == ENOTDIR ? "not a folder (a link?)"
+                                                             : std::strerror(error));
         fd = next;
     }
     return Failed(fd, "/", std::strerror(errno));
