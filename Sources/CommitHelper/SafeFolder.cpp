@@ -33,8 +33,10 @@ bool OnlyRootChanges(const struct stat& info) {
     return info.st_uid == 0 && (!(info.st_mode & (S_IWGRP | S_IWOTH)) || (info.st_mode & S_ISVTX));
 }
 
-// The OEM folder itself: made when missing, tightened when open.
-OpenFolder OpenLast(int parent, const std::string& name, const std::string& where) {
+// The OEM folder itself: made when missing, tightened when open. In a sticky parent (as /tmp)
+// someone else may have made it first, with anything inside: it must be root's already.
+OpenFolder OpenLast(int parent, bool stickyParent, const std::string& name,
+                    const std::string& where) {
     int fd = openat(parent, name.c_str(), kFolderFlags);
     if (fd < 0 && errno == ENOENT) {
         if (mkdirat(parent, name.c_str(), 0755) != 0 && errno != EEXIST)
@@ -44,6 +46,11 @@ OpenFolder OpenLast(int parent, const std::string& name, const std::string& wher
     if (fd < 0) return Failed(-1, where, std::strerror(errno));
     struct stat info;
     if (fstat(fd, &info) != 0) return Failed(fd, where, std::strerror(errno));
+    if (stickyParent && info.st_uid != 0) {
+        OpenFolder unsafe = Failed(fd, where, "a folder someone else made in a shared folder");
+        unsafe.unsafe = true;
+        return unsafe;
+    }
     if ((info.st_uid != 0 && fchown(fd, 0, -1) != 0) ||
         ((info.st_mode & 07777) != 0755 && fchmod(fd, 0755) != 0))
         return Failed(fd, where, std::strerror(errno));
@@ -68,9 +75,10 @@ OpenFolder OpenSafeFolder(const std::string& path) {
             return unsafe;
         }
         where += "/" + names[i];
-        if (names[i] == "..") return Failed(fd, where, "a path that goes back up");
+        if (names[i] == ".." || names[i] == ".")
+            return Failed(fd, where, "a path with . or .. in it");
         if (i + 1 == names.size()) {
-            OpenFolder last = OpenLast(fd, names[i], where);
+            OpenFolder last = OpenLast(fd, (info.st_mode & S_ISVTX) != 0, names[i], where);
             close(fd);
             return last;
         }

@@ -225,3 +225,17 @@ TEST_F(ProgramTest, RootWithAUsersHomeCommitsAsRootAndFollowsNoPlantedLink) {
     EXPECT_EQ(ReadFileText(victim), "root's own\n");
     EXPECT_EQ(std::filesystem::status(prefsFile()).permissions(), std::filesystem::perms(0600));
 }
+
+// A working copy that a killed run left with changes is the program's to offer: the command line
+// neither commits nor throws it away.
+TEST_F(ProgramTest, TheCommandLineLeavesAKilledRunsChangesToTheProgram) {
+    WriteJAFile(kThreeEntries);
+    WriteFile(workingCopy(), "mine,1,Mine\r\n");
+    const RunResult refused = RunWith({"add", "dan", "4", "Dan D"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "korvane: a run that ended abnormally left unsaved changes in " +
+                               workingCopy() +
+                               "; start korvane to recover or discard them, then run this again\n");
+    EXPECT_EQ(ReadFileText(workingCopy()), "mine,1,Mine\r\n");
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+}

@@ -93,6 +93,10 @@ TEST_F(ProgramTest, ALeftoverWorkingCopysChangesAreRecoveredOrDiscardedAsThePers
     recovered = Run("click item 1\nprint\nquit\nclick item 2\n");
     ASSERT_EQ(recovered.screens.size(), 1u) << recovered.out;
     EXPECT_EQ(recovered.screens[0].front().list().rows, 4);
+    WriteFile(workingCopy(), leftover);
+    discarded = Run("click item 2\nprint\nquit\n");
+    ASSERT_EQ(discarded.screens.size(), 1u) << discarded.out;
+    EXPECT_EQ(discarded.screens[0].front().list().rows, 0) << "discarded means gone";
     WriteJAFile(file);
     WriteFile(workingCopy(), file);
     RunResult same = Run("print\nquit\n");

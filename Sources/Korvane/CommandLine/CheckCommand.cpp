@@ -49,6 +49,8 @@ void NoteFault(SInt32 line, JALineFault fault, void* refCon) {
 std::string FaultText(JALineFault fault) {
     if (fault == kJALineFieldTooLong)
         return "A field is longer than 255 bytes: the list keeps its first 255.";
+    if (fault == kJALineZeroByte)
+        return "The line holds a zero byte: a save keeps its field only up to it.";
     return "The line does not hold a login name, an ID and a user name, separated by commas.";
 }
 

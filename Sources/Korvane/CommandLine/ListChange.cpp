@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -91,6 +92,22 @@ class ToolOutputToStandardErrorClass {
     int saved_;
 };
 
+bool LeftoverWorkingCopyHoldsText(GlueRec* context) {
+    if (FindNamedFile(&context->tempFileSpec) != noErr) return false;
+    ReleaseTextClass release(&context->tempText);
+    return ReadWholeFile(&context->tempFileSpec, &context->tempText, &context->tempTextLength,
+                         memFullErr) == noErr &&
+           context->tempTextLength > 0;
+}
+
+std::string WorkingCopyPath(const GlueRec* context) {
+    char folder[1024];
+    if (FolderPath(context->tempFileSpec.vRefNum, context->tempFileSpec.parID, folder,
+                   sizeof folder) != noErr)
+        return "the working copy";
+    return std::string(folder) + "/QZJA.temp";
+}
+
 int ReportChangedMeanwhile() {
     std::fprintf(stderr, "korvane: the job-accounting file changed meanwhile; nothing was saved. "
                          "Try again.\n");
@@ -131,7 +148,15 @@ int ListChangeClass::Begin() {
         std::fprintf(stderr, "korvane: %s\n", AlertText(kListInUseAlert).c_str());
         return kExitRefused;
     }
-    // The working copy starts empty: what a crashed run left must not be committed.
+    // The working copy starts empty: what a crashed run left must not be committed, nor thrown
+    // away while it may hold changes the program offers to recover.
+    if (err == noErr && LeftoverWorkingCopyHoldsText(context_)) {
+        std::fprintf(stderr,
+                     "korvane: a run that ended abnormally left unsaved changes in %s; start "
+                     "korvane to recover or discard them, then run this again\n",
+                     WorkingCopyPath(context_).c_str());
+        return kExitRefused;
+    }
     if (err == noErr && FindNamedFile(&context_->tempFileSpec) == fnfErr)
         err = FSpCreate(&context_->tempFileSpec, kSettingsFileCreator, kSettingsFileType,
                         kSettingsFileScript);
@@ -211,5 +236,6 @@ bool TakeFlag(int* argc, char** argv, const char* flag) {
     });
     const bool found = end != argv + *argc;
     *argc = int(end - argv);
+    argv[*argc] = nullptr;
     return found;
 }

@@ -17,6 +17,10 @@ OSErr CopyJAPrefsFromToTemporary(GlueRec* context);
 // that an earlier run left with changes it never saved.
 OSErr NoteJAPrefsKeepingTemporary(GlueRec* context);
 
+// Notes the job-accounting file as unknown, so that the next Save asks (alert 1013) before it
+// replaces whatever the file holds.
+void ForgetJAFileIdentity(GlueRec* context);
+
 // Whether the working copy holds something other than the job-accounting file (a missing file
 // counting as empty): changes that a run which ended abnormally never saved.
 Boolean LeftoverHoldsUnsavedChanges(GlueRec* context);

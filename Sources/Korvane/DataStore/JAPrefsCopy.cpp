@@ -57,6 +57,12 @@ OSErr NoteJAPrefsKeepingTemporary(GlueRec* context) {
     return ReadJAPrefs(context, false);
 }
 
+void ForgetJAFileIdentity(GlueRec* context) {
+    context->jaFileIdentity = JAFileIdentityRec{};
+    context->jaFileIdentity.exists = true;
+    context->jaFileIdentity.size = -1; // no file's: it matches nothing
+}
+
 Boolean LeftoverHoldsUnsavedChanges(GlueRec* context) {
     Ptr leftover = nullptr;
     SInt32 leftoverLength = 0;
@@ -72,8 +78,9 @@ Boolean LeftoverHoldsUnsavedChanges(GlueRec* context) {
         err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
                             memFullErr);
     context->jaFileSpec = jaFile;
-    // A file that cannot be read is left to the copy, which says why.
-    if (err != noErr && err != fnfErr) return false;
+    // No folder, or a file in its place, is an empty list; a file that cannot be read is left to
+    // the copy, which says why.
+    if (err != noErr && err != fnfErr && err != dupFNErr) return false;
     return context->tempTextLength != leftoverLength ||
            std::memcmp(context->tempText, leftover, size_t(leftoverLength)) != 0;
 }

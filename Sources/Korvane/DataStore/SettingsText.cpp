@@ -50,6 +50,7 @@ void StoreLine(const UInt8* begin, const UInt8* end, JASetting* record) {
 
 // What a line holds that the list cannot keep as it stands.
 JALineFault FaultOf(const UInt8* begin, const UInt8* end) {
+    if (std::memchr(begin, 0, size_t(end - begin))) return kJALineZeroByte;
     const UInt8* fieldStart = begin;
     int commas = 0;
     for (const UInt8* at = begin; at <= end; ++at) {

@@ -33,7 +33,8 @@ enum JALineFault : SInt16 {
     kJALineWhole = 0,
     kJALineFewerCommas,  // not three fields: the fields it lacks are empty in the list
     kJALineFieldTooLong, // a field over 255 bytes: the list keeps its first 255
-    kJALinePastLimit     // after the list's kJAMaxEntries: not read
+    kJALinePastLimit,    // after the list's kJAMaxEntries: not read
+    kJALineZeroByte      // a zero byte: a field is written only up to it
 };
 
 // Hands each such line to visit (when not null) with its number, from 1; returns how many.

@@ -5,6 +5,7 @@
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
 #include "Korvane/DataStore/UntakenLinesAlert.h"
+#include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/Shell/EventLoop.h"
 #include "Korvane/Shell/Globals.h"
@@ -93,15 +94,22 @@ OSErr ReceiveJobAccountDialogsSetting(GlueRec* context) {
     Boolean recover = false;
     if (context->workingCopyLeftOver) {
         context->workingCopyLeftOver = false;
-        recover = LeftoverHoldsUnsavedChanges(context) &&
-                  CautionAlert(kRecoverChangesAlert, nullptr) == kRecoverItem;
+        const Boolean offered = LeftoverHoldsUnsavedChanges(context);
+        recover = offered && CautionAlert(kRecoverChangesAlert, nullptr) == kRecoverItem;
+        // Discarded means gone, also where there is no file to copy over it.
+        if (offered && !recover) ReplaceFileContents(&context->tempFileSpec, "", 0);
     }
     OSErr err =
         recover ? NoteJAPrefsKeepingTemporary(context) : CopyJAPrefsFromToTemporary(context);
     if (err != noErr) return err;
     err = JobAccountDialogReadFromTemporary(context);
     if (err != noErr) return err;
-    if (recover) SAVE_BUTTON_Flag = true;
+    if (recover) {
+        // Which file the changes were made from is not known: the first Save asks before it
+        // replaces whatever the file holds now.
+        ForgetJAFileIdentity(context);
+        SAVE_BUTTON_Flag = true;
+    }
     ShowFirstJAPage(context->settingPrivate);
     return SetJobAccountDialogControls(context);
 }

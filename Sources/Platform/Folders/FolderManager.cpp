@@ -32,6 +32,7 @@ std::optional<std::string> PreferencesFolderOf(SInt16 domain) {
 // Each missing folder on the path is made with this mode, whatever the umask: the user's own are
 // the user's alone, the local domain's readable by all.
 OSErr CreateFolders(const std::string& path, mode_t mode) {
+    if (path.empty() || path[0] != '/') return paramErr; // never made from / for a relative one
     std::string made;
     std::istringstream names(path);
     for (std::string name; std::getline(names, name, '/');) {

@@ -94,6 +94,8 @@ TEST(SettingsFile, SurveyFindsTheLinesTheListCannotKeep) {
     EXPECT_EQ(shortOfCommas.count, 3);
     EXPECT_EQ(shortOfCommas.firstLine, 2);
 
+    EXPECT_EQ(survey(std::string("a,1,x\nb,2,y\0z\n", 14)).firstLine, 2) << "a zero byte";
+
     const std::string longest(255, 'L');
     EXPECT_EQ(survey(longest + "," + longest + "," + std::string(250, 'U') + ",a,bc").count, 0);
     EXPECT_EQ(survey(longest + "," + longest + "," + std::string(250, 'U') + ",a,bcd").count, 1);
