@@ -101,11 +101,8 @@ bool LeftoverWorkingCopyHoldsText(GlueRec* context) {
 }
 
 std::string WorkingCopyPath(const GlueRec* context) {
-    char folder[1024];
-    if (FolderPath(context->tempFileSpec.vRefNum, context->tempFileSpec.parID, folder,
-                   sizeof folder) != noErr)
-        return "the working copy";
-    return std::string(folder) + "/QZJA.temp";
+    char path[1300];
+    return ItemPath(&context->tempFileSpec, path, sizeof path) == noErr ? path : "the working copy";
 }
 
 int ReportChangedMeanwhile() {

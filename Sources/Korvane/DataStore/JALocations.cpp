@@ -90,3 +90,12 @@ OSErr FolderPath(SInt16 vRefNum, SInt32 dirID, char* path, UInt32 pathSize) {
     if (err == noErr) err = FSRefMakePath(&ref, reinterpret_cast<UInt8*>(path), pathSize);
     return err;
 }
+
+OSErr ItemPath(const FSSpec* spec, char* path, UInt32 pathSize) {
+    char folder[1024];
+    OSErr err = FolderPath(spec->vRefNum, spec->parID, folder, sizeof folder);
+    if (err != noErr) return err;
+    const int written =
+        std::snprintf(path, pathSize, "%s/%.*s", folder, int(spec->name[0]), spec->name + 1);
+    return written < 0 || UInt32(written) >= pathSize ? bdNamErr : noErr;
+}

@@ -20,3 +20,6 @@ OSErr LookUpJAFolder(GlueRec* context);
 
 // The POSIX path of the folder a volume and folder ID name, when it fits pathSize.
 OSErr FolderPath(SInt16 vRefNum, SInt32 dirID, char* path, UInt32 pathSize);
+
+// The POSIX path of the item an FSSpec names, when it fits pathSize; bdNamErr when it does not.
+OSErr ItemPath(const FSSpec* spec, char* path, UInt32 pathSize);

@@ -3,6 +3,7 @@
 // codes, or the low 16 bits of a security status.
 #pragma once
 
+#include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/Shell/GlueRec.h"
 #include "Platform/PrivilegedCommit.h"
 
@@ -47,11 +48,11 @@ OSErr CopyFromTemporaryToJAPrefs(GlueRec* context);
 
 // A commit that found the file changed since the list was read, under the lock every commit
 // takes: nothing was written.
-constexpr OSErr kJAFileChangedErr = OSErr(UInt16(UInt32(kPlatformCommitChangedErr)));
+constexpr OSErr kJAFileChangedErr = LowWord(kPlatformCommitChangedErr);
 // The new file is in place (and noted as the list's own), but its folder was not flushed.
-constexpr OSErr kJAFileNotFlushedErr = OSErr(UInt16(UInt32(kPlatformCommitNotFlushedErr)));
+constexpr OSErr kJAFileNotFlushedErr = LowWord(kPlatformCommitNotFlushedErr);
 // A folder on the file's path that others than root can change: nothing was written.
-constexpr OSErr kJAUnsafeFolderErr = OSErr(UInt16(UInt32(kPlatformCommitUnsafeFolderErr)));
+constexpr OSErr kJAUnsafeFolderErr = LowWord(kPlatformCommitUnsafeFolderErr);
 
 // The commit without the questions, for callers that have no one to ask: replaces the file only
 // while it is what the list was read from (kJAFileChangedErr otherwise), or whatever it is with

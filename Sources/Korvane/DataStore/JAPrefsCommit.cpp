@@ -11,7 +11,6 @@
 #include "Platform/TextUtils.h"
 #include "Utility/Utility.h"
 
-#include <cstdio>
 #include <sys/stat.h>
 
 namespace {
@@ -23,19 +22,12 @@ constexpr short kSaveAnywayItem = 2;
 // The working copy must be the user's own file, not a link that would make the system file a copy
 // of something else.
 OSErr CheckWorkingCopy(const GlueRec* context) {
-    const FSSpec& copy = context->tempFileSpec;
-    char folder[1024], path[1300];
-    OSErr err = FolderPath(copy.vRefNum, copy.parID, folder, sizeof folder);
+    char path[1300];
+    OSErr err = ItemPath(&context->tempFileSpec, path, sizeof path);
     if (err != noErr) return err;
-    std::snprintf(path, sizeof path, "%s/%.*s", folder, int(copy.name[0]), copy.name + 1);
     struct stat info;
     if (lstat(path, &info) != 0) return fnfErr;
     return S_ISREG(info.st_mode) ? noErr : permErr;
-}
-
-// Security statuses travel as their low 16 bits.
-OSErr LowWord(OSStatus status) {
-    return OSErr(UInt16(UInt32(status)));
 }
 
 // The one privileged step: the helper replaces the file when it is still what the list was read

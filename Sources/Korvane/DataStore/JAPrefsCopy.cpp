@@ -12,10 +12,21 @@
 
 namespace {
 
-// Reads the job-accounting file into tempText, after noting nothing yet: a missing folder or file
-// leaves tempText null. With intoWorkingCopy its bytes then replace the working copy's. What is
-// noted is what the list starts from, so that a Save can tell whether someone has saved the file
-// since; a file that cannot be found is noted as missing.
+// The file's text into tempText once the folder lookup gave lookupErr. No folder, a file in the
+// folder's place, or no file yet: no text (tempText stays null) and noErr.
+OSErr ReadJAFileAfterLookup(GlueRec* context, OSErr lookupErr) {
+    context->tempTextLength = 0;
+    if (lookupErr == fnfErr || lookupErr == dupFNErr) return noErr;
+    OSErr err = lookupErr == noErr ? FindNamedFile(&context->jaFileSpec) : lookupErr;
+    if (err == fnfErr) return noErr;
+    return err == noErr ? ReadWholeFile(&context->jaFileSpec, &context->tempText,
+                                        &context->tempTextLength, memFullErr)
+                        : err;
+}
+
+// Reads the job-accounting file; with intoWorkingCopy its bytes then replace the working copy's.
+// What is noted is what the list starts from, so that a Save can tell whether someone has saved
+// the file since; a file that cannot be found is noted as missing.
 OSErr ReadJAPrefs(GlueRec* context, Boolean intoWorkingCopy) {
     OSErr err = LookUpJAFolder(context);
     if (err == fnfErr && IsSandboxed()) {
@@ -25,16 +36,11 @@ OSErr ReadJAPrefs(GlueRec* context, Boolean intoWorkingCopy) {
     context->jaFileIdentity = JAFileIdentityRec{};
     context->jaUntaken = JAUntakenLines{0, 0};
     context->jaCopyErr = noErr;
-    // No folder, a file in the folder's place, or no file yet: nothing to copy, an empty list.
-    if (err == fnfErr || err == dupFNErr) return noErr;
-    if (err == noErr) err = FindNamedFile(&context->jaFileSpec);
-    if (err == fnfErr) return noErr;
+    ReleaseTextClass release(&context->tempText);
+    err = ReadJAFileAfterLookup(context, err);
+    if (err == noErr && !context->tempText) return noErr; // nothing to copy: an empty list
     // A file that is there but cannot be copied is an error, never an empty list that a Save
     // would then commit over it.
-    ReleaseTextClass release(&context->tempText);
-    if (err == noErr)
-        err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
-                            memFullErr);
     if (err == noErr && intoWorkingCopy)
         err =
             ReplaceFileContents(&context->tempFileSpec, context->tempText, context->tempTextLength);
@@ -71,16 +77,12 @@ Boolean LeftoverHoldsUnsavedChanges(GlueRec* context) {
         leftoverLength == 0)
         return false;
     ReleaseTextClass release(&context->tempText);
-    context->tempTextLength = 0;
     FSSpec jaFile = context->jaFileSpec;
-    OSErr err = LookUpJAFolder(context);
-    if (err == noErr && (err = FindNamedFile(&context->jaFileSpec)) == noErr)
-        err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
-                            memFullErr);
+    const OSErr err = ReadJAFileAfterLookup(context, LookUpJAFolder(context));
     context->jaFileSpec = jaFile;
-    // No folder, or a file in its place, is an empty list; a file that cannot be read is left to
+    // A folder in the file's place is an empty list too; a file that cannot be read is left to
     // the copy, which says why.
-    if (err != noErr && err != fnfErr && err != dupFNErr) return false;
+    if (err != noErr && err != dupFNErr) return false;
     return context->tempTextLength != leftoverLength ||
            std::memcmp(context->tempText, leftover, size_t(leftoverLength)) != 0;
 }

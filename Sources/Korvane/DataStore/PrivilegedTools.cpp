@@ -8,11 +8,6 @@
 
 namespace {
 
-// Security statuses travel as their low 16 bits.
-OSErr LowWord(OSStatus status) {
-    return OSErr(UInt16(UInt32(status)));
-}
-
 // The tool is the program's own child, as the call leaves it: reaping it tells how it ended.
 Boolean ToolSucceeded() {
     int status = 0;

@@ -3,6 +3,11 @@
 
 #include "Platform/MacTypes.h"
 
+// Security statuses travel as their low 16 bits.
+constexpr OSErr LowWord(OSStatus status) {
+    return OSErr(UInt16(UInt32(status)));
+}
+
 // Obtains the right, releasing any reference held before; runs "/usr/bin/id" "-un" with it,
 // its output copied to standard output; and sets AUTH_CREATEL_Flag, whether or not the tool
 // started. 0, or the low 16 bits of the failing call's status, with *refused set when the
