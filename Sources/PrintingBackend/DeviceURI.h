@@ -1,0 +1,17 @@
+// What a queue's device URI asks of the backend: korvane:[cancel:|hold:|print:]PRINTER-URI, the
+// printer's own URI behind the policy for users the list does not bill.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+enum class UnlistedPolicy { Cancel, Hold, Print };
+
+struct WrappedDevice {
+    UnlistedPolicy unlisted;
+    std::string innerURI;    // the printer's own URI, which its own backend is given
+    std::string innerScheme; // that backend's name
+};
+
+// False when the URI is not this backend's or names no printer behind it.
+bool ParseDeviceURI(std::string_view uri, WrappedDevice* device);
