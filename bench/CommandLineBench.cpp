@@ -111,6 +111,39 @@ void BM_GrepLast5000(benchmark::State& state) {
 }
 BENCHMARK(BM_GrepLast5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// The printing backend's own cost per job: its start-up and the lookup of the job's user. Billing
+// the last account hands the job to a printer backend that is /bin/true; a user without an
+// account is cancelled without one.
+void RunBackend(benchmark::State& state, const std::string& user, const char* uri) {
+    FullSystemList list;
+    testsupport::TempFolder folder;
+    std::filesystem::create_directories(folder / "backend");
+    std::filesystem::create_symlink("/bin/true", folder / "backend/true");
+    std::ofstream(folder / "queue.ppd") << "*PPD-Adobe: \"4.3\"\n";
+    testsupport::ScopedEnv device("DEVICE_URI", uri), bin("CUPS_SERVERBIN", folder.str()),
+        ppd("PPD", folder / "queue.ppd");
+    const std::vector<std::string> argv{std::string(KORVANE_BUILD_BUNDLE) +
+                                            "/Contents/MacOS/korvane-backend",
+                                        "7",
+                                        user,
+                                        "title",
+                                        "1",
+                                        "media=a4",
+                                        "/dev/null"};
+    for (auto _ : state)
+        state.SetIterationTime(ProcessorSeconds(argv));
+}
+
+void BM_BackendBillLast5000(benchmark::State& state) {
+    RunBackend(state, LastLogin(), "korvane:true://printer");
+}
+BENCHMARK(BM_BackendBillLast5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_BackendCancelUnlisted5000(benchmark::State& state) {
+    RunBackend(state, "nobody-listed", "korvane:true://printer");
+}
+BENCHMARK(BM_BackendCancelUnlisted5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 void BM_Cat5000(benchmark::State& state) {
     RunProcess(state, [](const FullSystemList& list) {
         return std::vector<std::string>{"/bin/cat", list.Path()};

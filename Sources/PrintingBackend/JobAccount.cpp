@@ -16,18 +16,21 @@ JobAccount AccountOfJobUser(const char* user) {
     if (OSErr err = list.Read()) {
         const GlueRec* context = list.Context();
         const char* path = context && context->jaFilePath[0] ? context->jaFilePath : "(unknown)";
-        return {JobAccount::ListUnreadable, {},
-                "cannot read the job-accounting file " + std::string(path) + " (" +
-                    ErrorText(err) + ")"};
+        return {JobAccount::ListUnreadable,
+                {},
+                "cannot read the job-accounting file " + std::string(path) + " (" + ErrorText(err) +
+                    ")"};
     }
     JASetting entry;
     short rule = 0;
     switch (LookUpAccount(list, user, &entry, &rule)) {
     case AccountOutcome::NotListed:
-        return {JobAccount::Unlisted, {},
+        return {JobAccount::Unlisted,
+                {},
                 Printable(user) + " has no account in the job-accounting list"};
     case AccountOutcome::BrokenEntry:
-        return {JobAccount::Unlisted, {},
+        return {JobAccount::Unlisted,
+                {},
                 "the entry of " + Printable(user) +
                     " in the job-accounting list breaks a rule: " + AlertText(rule)};
     case AccountOutcome::Listed:

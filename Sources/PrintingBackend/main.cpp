@@ -43,8 +43,10 @@ int RefuseUnlisted(const WrappedDevice& device, const JobAccount& account, const
     switch (device.unlisted) {
     case UnlistedPolicy::Hold:
         return Say("WARNING",
-                   account.why + "; the job is held until an administrator adds the account, then "
-                                 "lp -i " + JobName(jobID) + " -H resume prints it",
+                   account.why +
+                       "; the job is held until an administrator adds the account, then "
+                       "lp -i " +
+                       JobName(jobID) + " -H resume prints it",
                    kBackendHold);
     case UnlistedPolicy::Cancel:
         return Say("ERROR", account.why + "; the job is cancelled", kBackendCancel);
@@ -58,7 +60,10 @@ int RefuseUnlisted(const WrappedDevice& device, const JobAccount& account, const
 // The printer's own backend with the job, its options carrying the ID.
 int RunForJob(const WrappedDevice& device, const JobAccount& account, int argc, char** argv) {
     InnerJob job{Environment("CUPS_SERVERBIN", "/usr/lib/cups") + std::string("/backend"),
-                 device.innerScheme, device.innerURI, {argv + 1, argv + argc}, {}};
+                 device.innerScheme,
+                 device.innerURI,
+                 {argv + 1, argv + argc},
+                 {}};
     WrappedDevice shown;
     job.argv.insert(job.argv.begin(),
                     ParseDeviceURI(argv[0], &shown) ? shown.innerURI : device.innerURI);
@@ -69,13 +74,12 @@ int RunForJob(const WrappedDevice& device, const JobAccount& account, int argc, 
         if (ppd) job.ppdPath = AccountingPPDPath(ppd, &why);
         if (job.ppdPath.empty())
             return Say("ERROR",
-                       std::string("cannot read the queue's PPD file ") + (ppd ? ppd : "") +
-                           " (" + why + "), which lets the job carry its account ID",
+                       std::string("cannot read the queue's PPD file ") + (ppd ? ppd : "") + " (" +
+                           why + "), which lets the job carry its account ID",
                        kBackendStop);
         Say("INFO", "the job is billed to account " + account.accountID, kBackendOK);
     }
-    return Say("ERROR", "cannot start the printer's backend " + RunInnerBackend(job),
-               kBackendStop);
+    return Say("ERROR", "cannot start the printer's backend " + RunInnerBackend(job), kBackendStop);
 }
 
 } // namespace
@@ -100,9 +104,10 @@ int main(int argc, char** argv) {
     const JobAccount account = AccountOfJobUser(argv[2]);
     if (account.outcome == JobAccount::ListUnreadable)
         return Say("ERROR",
-                   account.why + "; the queue is stopped so that no job prints unbilled; "
-                                 "cupsenable " + std::string(Environment("PRINTER", "QUEUE")) +
-                       " starts it again",
+                   account.why +
+                       "; the queue is stopped so that no job prints unbilled; "
+                       "cupsenable " +
+                       std::string(Environment("PRINTER", "QUEUE")) + " starts it again",
                    kBackendStop);
     if (account.outcome == JobAccount::Unlisted) {
         const int status = RefuseUnlisted(device, account, argv[1]);

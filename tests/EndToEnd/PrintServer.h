@@ -82,8 +82,7 @@ class Service {
                const std::vector<std::string>& environment = {}) {
         pid_ = fork();
         if (pid_ != 0) return;
-        if (!std::freopen(logPath.c_str(), "w", stdout) ||
-            dup2(STDOUT_FILENO, STDERR_FILENO) < 0)
+        if (!std::freopen(logPath.c_str(), "w", stdout) || dup2(STDOUT_FILENO, STDERR_FILENO) < 0)
             _exit(126);
         for (const std::string& setting : environment)
             putenv(const_cast<char*>(setting.c_str()));
@@ -189,10 +188,14 @@ class PrintServer {
     const std::string& Problem() const { return problem_; }
 
     // The printer's own URI, as its queue is first made with.
-    std::string PrinterURI() const { return "ipp://localhost:" + std::to_string(port_) + "/ipp/print"; }
+    std::string PrinterURI() const {
+        return "ipp://localhost:" + std::to_string(port_) + "/ipp/print";
+    }
     std::string Folder() const { return temp_.str(); }
     std::string LocalRoot() const { return temp_ / "local"; }
-    std::string ListPath() const { return LocalRoot() + "/Library/Preferences/Korvane/JobAccounting"; }
+    std::string ListPath() const {
+        return LocalRoot() + "/Library/Preferences/Korvane/JobAccounting";
+    }
     std::string Program() const { return temp_ / "app/Korvane.app/Contents/MacOS/Korvane"; }
 
     // A client command against this scheduler (lp, lpadmin, lpstat, ...).
@@ -314,9 +317,9 @@ class PrintServer {
         const std::string root = temp_.str();
         socket_ = root + "/cups.sock";
         if (!fs::exists(root + "/cupsd.conf")) WriteConfiguration(root);
-        scheduler_.Start({"cupsd", "-f", "-c", root + "/cupsd.conf", "-s",
-                          root + "/cups-files.conf"},
-                         root + "/cupsd.log");
+        scheduler_.Start(
+            {"cupsd", "-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"},
+            root + "/cupsd.log");
         if (!Await([&] { return SocketAnswers(socket_); }))
             problem_ = "cupsd did not start: " + ReadText(root + "/cupsd.log") +
                        ReadText(root + "/log/error_log");

@@ -48,8 +48,8 @@ class Printing : public testing::Test {
     static std::string AccountReceived(const std::string& title) {
         const std::optional<std::string> received = server_->Received(title);
         if (!received) return "(no job)";
-        std::cout << "[printer got] " << title
-                  << ": job-originating-user-name=" << Attribute(*received, "JOB_ORIGINATING_USER_NAME")
+        std::cout << "[printer got] " << title << ": job-originating-user-name="
+                  << Attribute(*received, "JOB_ORIGINATING_USER_NAME")
                   << " job-account-id=" << Attribute(*received, "JOB_ACCOUNT_ID") << "\n";
         return Attribute(*received, "JOB_ACCOUNT_ID");
     }
@@ -153,10 +153,10 @@ TEST_F(Printing, UnderThePolicyNoOneSendsAJobAsSomeoneElse) {
         ReadText(KORVANE_SOURCE_DIR "/Sources/PrintingBackend/job-accounting-policy.conf")))
         << server_->Problem();
     MakeQueue("Policed");
-    ASSERT_EQ(server_->Client({"lpadmin", "-p", "Policed", "-o",
-                               "printer-op-policy=job-accounting"})
-                  .status,
-              0);
+    ASSERT_EQ(
+        server_->Client({"lpadmin", "-p", "Policed", "-o", "printer-op-policy=job-accounting"})
+            .status,
+        0);
     WriteList("bob,42,Bob B\r\nnobody,55,No Body\r\n");
 
     const CommandResult asBob = server_->Client(

@@ -1,10 +1,13 @@
-# Installs the build into a fresh prefix and checks what a desktop and a shell look for there.
-file(REMOVE_RECURSE ${PREFIX})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+# Installs the build, staged under a fresh folder as a package build does, and checks what a
+# desktop, a shell and the printing system look for there.
+file(REMOVE_RECURSE ${STAGE})
+execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${STAGE}
+                        ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr/local
                 RESULT_VARIABLE failed OUTPUT_QUIET)
 if(failed)
   message(FATAL_ERROR "cmake --install failed")
 endif()
+set(PREFIX ${STAGE}/usr/local)
 
 function(expect_file path)
   if(NOT EXISTS ${PREFIX}/${path})
@@ -43,3 +46,18 @@ execute_process(COMMAND ${PREFIX}/bin/${program} --version RESULT_VARIABLE faile
 if(failed)
   message(FATAL_ERROR "the installed ${program} does not run")
 endif()
+
+# The scheduler finds the backend by its URI scheme, through a link that stays inside the stage.
+set(backend ${STAGE}/usr/lib/cups/backend/korvane)
+if(NOT IS_SYMLINK ${backend})
+  message(FATAL_ERROR "the printing backend is not linked into the backend folder")
+endif()
+file(READ_SYMLINK ${backend} target)
+if(IS_ABSOLUTE "${target}")
+  message(FATAL_ERROR "the backend's link is absolute: ${target}")
+endif()
+execute_process(COMMAND ${backend} RESULT_VARIABLE failed OUTPUT_VARIABLE announced)
+if(failed OR NOT announced MATCHES "^network korvane ")
+  message(FATAL_ERROR "the linked backend does not announce itself: ${announced}")
+endif()
+expect_file(share/korvane/job-accounting-policy.conf)

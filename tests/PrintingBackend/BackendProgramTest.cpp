@@ -73,7 +73,9 @@ class BackendProgram : public testing::Test {
         return Run({"7", user, "title", "1", options, "/dev/null"}, uri, temp_ / "queue.ppd");
     }
 
-    std::string ListPath() const { return temp_ / "local/Library/Preferences/Korvane/JobAccounting"; }
+    std::string ListPath() const {
+        return temp_ / "local/Library/Preferences/Korvane/JobAccounting";
+    }
     std::string Inner() const { return Read(temp_ / "inner.out"); }
 
     static constexpr const char* kPPD = "*PPD-Adobe: \"4.3\"\n*ModelName: \"Stand-in\"\n";
@@ -137,8 +139,9 @@ TEST_F(BackendProgram, WhatItCannotDoStopsTheQueueOrEndsTheJobWithAMessage) {
               "ERROR: dave has no account in the job-accounting list; the job is cancelled\n");
     ran = RunJob("frank", "", "korvane:hold:stand-in://printer/q");
     EXPECT_EQ(ran.status, 3);
-    EXPECT_NE(ran.err.find("WARNING: the entry of frank in the job-accounting list breaks a rule: "),
-              std::string::npos)
+    EXPECT_NE(
+        ran.err.find("WARNING: the entry of frank in the job-accounting list breaks a rule: "),
+        std::string::npos)
         << ran.err;
     EXPECT_NE(ran.err.find("; the job is held until an administrator adds the account, then lp -i "
                            "Office-7 -H resume prints it\n"),

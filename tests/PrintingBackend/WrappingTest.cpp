@@ -23,10 +23,10 @@ TEST(DeviceURI, ThePolicyLeadsThePrintersOwnURIAndCancellingIsTheDefault) {
     ASSERT_TRUE(ParseDeviceURI("korvane:cancel:lpd://host/queue", &device));
     EXPECT_EQ(device.unlisted, UnlistedPolicy::Cancel);
 
-    for (const char* wrong : {"ipp://printer/ipp/print", "korvane:", "korvane:hold:",
-                              "korvane:printer.example", "korvane:1ipp://x", "korvane:ipp:",
-                              "korvane:korvane:ipp://x", "korvane:hold:korvane:ipp://x",
-                              "korvane:../../bin/sh:x", "korvane:ip/p:x"})
+    for (const char* wrong :
+         {"ipp://printer/ipp/print", "korvane:", "korvane:hold:", "korvane:printer.example",
+          "korvane:1ipp://x", "korvane:ipp:", "korvane:korvane:ipp://x",
+          "korvane:hold:korvane:ipp://x", "korvane:../../bin/sh:x", "korvane:ip/p:x"})
         EXPECT_FALSE(ParseDeviceURI(wrong, &device)) << wrong;
 }
 
@@ -43,9 +43,9 @@ TEST(JobOptions, OnlyTheListsIDIsSentWhateverThePersonAskedFor) {
                                    "3"),
               "job-name='a job-account-id=1' x=a\\ job-account-id=2 "
               "media-col={media-size={x-dimension=1 y-dimension=2}} job-account-id=3");
-    EXPECT_EQ(OptionsWithAccountID("title=\"say \\\"hi\\\" job-account-id=9\" job-account-id=9",
-                                   ""),
-              "title=\"say \\\"hi\\\" job-account-id=9\"");
+    EXPECT_EQ(
+        OptionsWithAccountID("title=\"say \\\"hi\\\" job-account-id=9\" job-account-id=9", ""),
+        "title=\"say \\\"hi\\\" job-account-id=9\"");
 }
 
 TEST(AccountingPPD, TheFlagIsAddedOnceAndAFalseOneGivesWay) {
