@@ -116,8 +116,14 @@ TEST_F(Printing, AnUnlistedUsersJobIsCancelledHeldOrPrintedWithoutAnIDAsTheQueue
 
     MakeQueue("Passing", "print:");
     // Nor can someone without an account bill another's.
-    server_->Print("Passing", "gina-passed", {"-U", "gina", "-o", "job-account-id=42"});
+    const std::string gina =
+        server_->Print("Passing", "gina-passed", {"-U", "gina", "-o", "job-account-id=42"});
     EXPECT_EQ(AccountReceived("gina-passed"), "(none)");
+    ASSERT_TRUE(Await([&] { return server_->Completed(gina); }));
+    EXPECT_NE(server_->JobReport(gina).find("gina has no account in the job-accounting list; the "
+                                            "job is printed without an account ID"),
+              std::string::npos)
+        << server_->JobReport(gina);
 
     EXPECT_FALSE(server_->HasReceived("dave-cancelled"));
     EXPECT_FALSE(server_->HasReceived("frank-broken"));
