@@ -31,6 +31,19 @@ struct CommandResult {
     std::string output; // standard output and error together
 };
 
+// In a child: becomes argv (searched for in PATH) with the extra environment ("NAME=value").
+[[noreturn]] inline void BecomeProgram(const std::vector<std::string>& argv,
+                                       const std::vector<std::string>& environment) {
+    for (const std::string& setting : environment)
+        putenv(const_cast<char*>(setting.c_str()));
+    std::vector<char*> vector;
+    for (const std::string& argument : argv)
+        vector.push_back(const_cast<char*>(argument.c_str()));
+    vector.push_back(nullptr);
+    execvp(vector[0], vector.data());
+    _exit(127);
+}
+
 // Runs argv to its end with the extra environment ("NAME=value"), as the user `uid` when given.
 inline CommandResult RunCommand(const std::vector<std::string>& argv,
                                 const std::vector<std::string>& environment = {},
@@ -45,17 +58,10 @@ inline CommandResult RunCommand(const std::vector<std::string>& argv,
         dup2(pipeEnds[1], STDERR_FILENO);
         close(pipeEnds[0]);
         close(pipeEnds[1]);
-        for (const std::string& setting : environment)
-            putenv(const_cast<char*>(setting.c_str()));
         if (uid && (setgroups(0, nullptr) != 0 || setgid(gid) != 0 || setuid(*uid) != 0))
             _exit(126);
         alarm(60);
-        std::vector<char*> vector;
-        for (const std::string& argument : argv)
-            vector.push_back(const_cast<char*>(argument.c_str()));
-        vector.push_back(nullptr);
-        execvp(vector[0], vector.data());
-        _exit(127);
+        BecomeProgram(argv, environment);
     }
     close(pipeEnds[1]);
     CommandResult result;
@@ -84,14 +90,7 @@ class Service {
         if (pid_ != 0) return;
         if (!std::freopen(logPath.c_str(), "w", stdout) || dup2(STDOUT_FILENO, STDERR_FILENO) < 0)
             _exit(126);
-        for (const std::string& setting : environment)
-            putenv(const_cast<char*>(setting.c_str()));
-        std::vector<char*> vector;
-        for (const std::string& argument : argv)
-            vector.push_back(const_cast<char*>(argument.c_str()));
-        vector.push_back(nullptr);
-        execvp(vector[0], vector.data());
-        _exit(127);
+        BecomeProgram(argv, environment);
     }
     void Stop() {
         if (pid_ <= 0) return;
