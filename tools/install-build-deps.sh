@@ -6,7 +6,7 @@
 # Usage: tools/install-build-deps.sh [run|test|ci]
 set -euo pipefail
 
-run=(g++ cmake make pkg-config libicu-dev libncurses-dev libpugixml-dev
+run=(g++ cmake make pkg-config libicu-dev libncurses-dev libpugixml-dev libcups2-dev
      libsdl2-dev libsdl2-ttf-dev fonts-dejavu-core)
 test=(libgtest-dev libgmock-dev libbenchmark-dev tmux xvfb xdotool xauth libx11-dev libpng-dev
       cups-daemon cups-client cups-ipp-utils dbus-daemon)

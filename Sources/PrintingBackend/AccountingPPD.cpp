@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iterator>
+#include <strings.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -12,14 +13,14 @@ namespace {
 
 constexpr std::string_view kKeyword = "*cupsJobAccountId:";
 
-// Each line of text with its end, to f; stops when f returns false.
+// Each line of text with its end, to f.
 template <typename F> void ForEachLine(std::string_view text, F f) {
     size_t begin = 0;
     while (begin < text.size()) {
         size_t end = text.find_first_of("\r\n", begin);
         end = end == std::string_view::npos ? text.size() : end + 1;
         if (text[end - 1] == '\r' && end < text.size() && text[end] == '\n') ++end;
-        if (!f(text.substr(begin, end - begin))) return;
+        f(text.substr(begin, end - begin));
         begin = end;
     }
 }
@@ -71,15 +72,15 @@ int InMemoryFile(std::string_view text) {
 } // namespace
 
 bool PPDSendsAccountID(std::string_view ppd) {
-    bool sends = false;
-    // The first line of the keyword is the one that counts, as a PPD reader takes it.
+    // Whichever line a PPD reader takes, it must say so.
+    int lines = 0, saying = 0;
     ForEachLine(ppd, [&](std::string_view line) {
-        if (!IsAccountIDLine(line)) return true;
-        const std::string value(ValueOf(line));
-        sends = value == "True" || value == "true";
-        return false;
+        if (IsAccountIDLine(line)) {
+            ++lines;
+            saying += strcasecmp(std::string(ValueOf(line)).c_str(), "true") == 0;
+        }
     });
-    return sends;
+    return lines > 0 && saying == lines;
 }
 
 std::string PPDWithAccountID(std::string_view ppd) {
@@ -87,7 +88,6 @@ std::string PPDWithAccountID(std::string_view ppd) {
     text.reserve(ppd.size() + 32);
     ForEachLine(ppd, [&](std::string_view line) {
         if (!IsAccountIDLine(line)) text += line;
-        return true;
     });
     if (!text.empty() && text.back() != '\n' && text.back() != '\r') text += '\n';
     text += "*cupsJobAccountId: True\n";

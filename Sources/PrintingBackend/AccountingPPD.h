@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-// True when the PPD text already asks for job-account-id.
+// True when every cupsJobAccountId line of the PPD text asks for job-account-id, and one does.
 bool PPDSendsAccountID(std::string_view ppd);
 
 // The PPD text with every cupsJobAccountId line taken out and one saying True at the end.

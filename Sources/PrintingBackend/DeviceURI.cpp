@@ -1,5 +1,8 @@
 #include "DeviceURI.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 constexpr std::string_view kScheme = "korvane:";
@@ -37,14 +40,22 @@ UnlistedPolicy TakePolicy(std::string_view* rest) {
 
 } // namespace
 
-bool ParseDeviceURI(std::string_view uri, WrappedDevice* device) {
-    if (uri.substr(0, kScheme.size()) != kScheme) return false;
-    std::string_view rest = uri.substr(kScheme.size());
+bool ParseDeviceURI(std::string_view uri, WrappedDevice* device, std::string* why) {
+    std::string_view rest = uri.substr(std::min(uri.size(), kScheme.size()));
     device->unlisted = TakePolicy(&rest);
-    const std::string_view scheme = SchemeOf(rest);
-    // A URI of this backend's own would run it again, without end.
-    if (scheme.empty() || scheme == kScheme.substr(0, kScheme.size() - 1)) return false;
+    device->innerScheme = SchemeOf(rest);
     device->innerURI = rest;
-    device->innerScheme = scheme;
+    if (uri.substr(0, kScheme.size()) != kScheme || device->innerScheme.empty()) {
+        *why = "names no printer behind it; give it as korvane:ipp://printer/ipp/print";
+        return false;
+    }
+    // Only the IPP backends send job attributes; this one's own scheme would run it without end.
+    static constexpr std::string_view kCarriers[] = {"ipp", "ipps", "http", "https"};
+    if (std::find(std::begin(kCarriers), std::end(kCarriers), device->innerScheme) ==
+        std::end(kCarriers)) {
+        *why = "wraps a " + device->innerScheme +
+               " printer, which cannot carry an account ID; wrap the printer's ipp or ipps URI";
+        return false;
+    }
     return true;
 }

@@ -13,5 +13,6 @@ struct WrappedDevice {
     std::string innerScheme; // that backend's name
 };
 
-// False when the URI is not this backend's or names no printer behind it.
-bool ParseDeviceURI(std::string_view uri, WrappedDevice* device);
+// False, with why in words, when the URI is not this backend's or names no printer behind it
+// that can carry an account ID: only the IPP backends (ipp, ipps, http, https) send one.
+bool ParseDeviceURI(std::string_view uri, WrappedDevice* device, std::string* why);

@@ -13,7 +13,8 @@ std::string Printable(const char* text) {
 
 JobAccount AccountOfJobUser(const char* user) {
     SystemListClass list;
-    if (OSErr err = list.Read()) {
+    // No file is more likely a mistake than a list without accounts: no job is billed by it.
+    if (OSErr err = list.Read(false)) {
         const GlueRec* context = list.Context();
         const char* path = context && context->jaFilePath[0] ? context->jaFilePath : "(unknown)";
         return {JobAccount::ListUnreadable,

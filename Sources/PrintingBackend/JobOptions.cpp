@@ -1,65 +1,64 @@
 #include "JobOptions.h"
 
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <cups/cups.h>
 #include <strings.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
-// The end of the option word that starts at begin: the next space outside quotes and braces.
-size_t WordEnd(std::string_view options, size_t begin) {
-    char quote = 0;
-    int braces = 0;
-    size_t i = begin;
-    for (; i < options.size(); ++i) {
-        const char c = options[i];
-        if (c == '\\' && i + 1 < options.size())
-            ++i;
-        else if (quote)
-            quote = c == quote ? 0 : quote;
-        else if (c == '\'' || c == '"')
-            quote = c;
-        else if (c == '{')
-            ++braces;
-        else if (c == '}' && braces > 0)
-            --braces;
-        else if ((c == ' ' || c == '\t' || c == '\n') && braces == 0)
-            break;
+using Options = std::vector<std::pair<std::string, std::string>>;
+
+// Options as the printer's backend reads them.
+Options Parsed(const std::string& text) {
+    cups_option_t* parsed = nullptr;
+    const int count = cupsParseOptions(text.c_str(), 0, &parsed);
+    Options options;
+    for (int i = 0; i < count; ++i)
+        options.emplace_back(parsed[i].name, parsed[i].value);
+    cupsFreeOptions(count, parsed);
+    return options;
+}
+
+// Only the list's account, and no user name for the account, come from anyone but the list.
+bool IsAccounting(const std::string& name) {
+    return !strcasecmp(name.c_str(), "job-account-id") ||
+           !strcasecmp(name.c_str(), "job-accounting-user-id");
+}
+
+// A value as one plain word: every byte that could quote, group, separate or escape is escaped.
+std::string Escaped(const std::string& value) {
+    std::string word;
+    for (const char c : value) {
+        if (!std::isalnum(static_cast<unsigned char>(c)) && !std::strchr("-_./:@+", c))
+            word += '\\';
+        word += c;
     }
-    return i;
+    return word;
 }
 
-bool NamesAccountID(std::string_view word) {
-    std::string name(word.substr(0, word.find('=')));
-    // Names are matched without regard to case, as the backends look them up.
-    return strcasecmp(name.c_str(), "job-account-id") == 0 ||
-           strcasecmp(name.c_str(), "nojob-account-id") == 0;
-}
-
-bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n';
+std::string Written(const Options& options) {
+    std::string text;
+    for (const auto& [name, value] : options)
+        text += (text.empty() ? "" : " ") + name + "=" + Escaped(value);
+    return text;
 }
 
 } // namespace
 
-std::string OptionsWithAccountID(std::string_view options, std::string_view id) {
-    std::string kept;
-    size_t i = 0;
-    while (i < options.size()) {
-        if (IsSpace(options[i])) {
-            ++i;
-            continue;
-        }
-        const size_t end = WordEnd(options, i);
-        const std::string_view word = options.substr(i, end - i);
-        if (!NamesAccountID(word)) {
-            if (!kept.empty()) kept += ' ';
-            kept += word;
-        }
-        i = end;
-    }
-    if (!id.empty()) {
-        if (!kept.empty()) kept += ' ';
-        kept += "job-account-id=";
-        kept += id;
-    }
-    return kept;
+std::optional<std::string> OptionsWithAccountID(const std::string& options, const std::string& id) {
+    Options kept;
+    for (auto& option : Parsed(options))
+        if (!IsAccounting(option.first)) kept.push_back(std::move(option));
+    if (!id.empty()) kept.emplace_back("job-account-id", id);
+    std::string text = Written(kept);
+    // The parser keeps options in an order of its own.
+    Options reread = Parsed(text);
+    std::sort(reread.begin(), reread.end());
+    std::sort(kept.begin(), kept.end());
+    if (reread != kept) return std::nullopt;
+    return text;
 }

@@ -1,10 +1,11 @@
-// The job's options as the scheduler hands them to a backend: "name=value" words, values quoted
-// with ' or " or escaped with \, collections in braces.
+// The job's options as the scheduler hands them to a backend ("name=value" words, read by the
+// printing system's own option parser, as the printer's backend reads them).
 #pragma once
 
+#include <optional>
 #include <string>
-#include <string_view>
 
-// The options without any job-account-id the person printing gave (nor its "no" form), and with
-// the list's ID when id is not empty: a job is billed by the list alone.
-std::string OptionsWithAccountID(std::string_view options, std::string_view id);
+// The options without any job-account-id or job-accounting-user-id the person printing gave,
+// and with the list's ID when id is not empty: a job is billed by the list alone. Nothing when
+// the result would not read back as exactly that.
+std::optional<std::string> OptionsWithAccountID(const std::string& options, const std::string& id);

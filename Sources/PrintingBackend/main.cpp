@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace {
@@ -39,7 +40,9 @@ std::string JobName(const char* jobID) {
     return std::string(Environment("PRINTER", "the queue")) + "-" + Printable(jobID);
 }
 
-int RefuseUnlisted(const WrappedDevice& device, const JobAccount& account, const char* jobID) {
+// The job's end for a user the list does not bill, or nothing when it prints without an ID.
+std::optional<int> RefuseUnlisted(const WrappedDevice& device, const JobAccount& account,
+                                  const char* jobID) {
     switch (device.unlisted) {
     case UnlistedPolicy::Hold:
         return Say("WARNING",
@@ -54,23 +57,34 @@ int RefuseUnlisted(const WrappedDevice& device, const JobAccount& account, const
         break;
     }
     Say("WARNING", account.why + "; the job is printed without an account ID", kBackendOK);
-    return -1;
+    return std::nullopt;
 }
+
+// The arguments a backend is given, after argv[0].
+enum { kArgJobID = 1, kArgUser = 2, kArgOptions = 5 };
 
 // The printer's own backend with the job, its options carrying the ID.
 int RunForJob(const WrappedDevice& device, const JobAccount& account, int argc, char** argv) {
     InnerJob job{Environment("CUPS_SERVERBIN", "/usr/lib/cups") + std::string("/backend"),
                  device.innerScheme,
                  device.innerURI,
-                 {argv + 1, argv + argc},
+                 {argv, argv + argc},
                  {}};
+    // The scheduler shows argv[0] with any password taken out of the URI; so does the printer's.
     WrappedDevice shown;
-    job.argv.insert(job.argv.begin(),
-                    ParseDeviceURI(argv[0], &shown) ? shown.innerURI : device.innerURI);
-    job.argv[5] = OptionsWithAccountID(argv[5], account.accountID);
+    std::string unused;
+    job.argv[0] = ParseDeviceURI(argv[0], &shown, &unused) ? shown.innerURI : device.innerURI;
+    const std::optional<std::string> options =
+        OptionsWithAccountID(argv[kArgOptions], account.accountID);
+    if (!options)
+        return Say("ERROR",
+                   "the job's options cannot be passed on with its account ID alone; "
+                   "the job is cancelled",
+                   kBackendCancel);
+    job.argv[kArgOptions] = *options;
     if (!account.accountID.empty()) {
         const char* ppd = std::getenv("PPD");
-        std::string why = "the queue has none";
+        std::string why = "the queue has none; make it with -m everywhere";
         if (ppd) job.ppdPath = AccountingPPDPath(ppd, &why);
         if (job.ppdPath.empty())
             return Say("ERROR",
@@ -96,12 +110,10 @@ int main(int argc, char** argv) {
     }
     const char* uri = Environment("DEVICE_URI", argv[0]);
     WrappedDevice device;
-    if (!ParseDeviceURI(uri, &device))
-        return Say("ERROR",
-                   "the device URI " + Printable(uri) +
-                       " names no printer behind it; give it as korvane:ipp://printer/ipp/print",
-                   kBackendStop);
-    const JobAccount account = AccountOfJobUser(argv[2]);
+    std::string why;
+    if (!ParseDeviceURI(uri, &device, &why))
+        return Say("ERROR", "the device URI " + Printable(uri) + " " + why, kBackendStop);
+    const JobAccount account = AccountOfJobUser(argv[kArgUser]);
     if (account.outcome == JobAccount::ListUnreadable)
         return Say("ERROR",
                    account.why +
@@ -109,9 +121,8 @@ int main(int argc, char** argv) {
                        "cupsenable " +
                        std::string(Environment("PRINTER", "QUEUE")) + " starts it again",
                    kBackendStop);
-    if (account.outcome == JobAccount::Unlisted) {
-        const int status = RefuseUnlisted(device, account, argv[1]);
-        if (status >= 0) return status;
-    }
+    if (account.outcome == JobAccount::Unlisted)
+        if (const std::optional<int> status = RefuseUnlisted(device, account, argv[kArgJobID]))
+            return *status;
     return RunForJob(device, account, argc, argv);
 }

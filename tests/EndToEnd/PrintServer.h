@@ -4,6 +4,7 @@
 // its PID; nothing of the machine's own printing system is touched.
 #pragma once
 
+#include "TestSupport/FileContents.h"
 #include "TestSupport/TempFolder.h"
 
 #include <arpa/inet.h>
@@ -15,6 +16,7 @@
 #include <optional>
 #include <pwd.h>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -25,6 +27,15 @@
 namespace endtoend {
 
 namespace fs = std::filesystem;
+
+// Polls until ready() holds, for at most `seconds`.
+template <typename F> bool Await(F ready, int seconds = 60) {
+    for (int i = 0; i < seconds * 20; ++i) {
+        if (ready()) return true;
+        usleep(50000);
+    }
+    return ready();
+}
 
 struct CommandResult {
     int status = -1;
@@ -88,15 +99,27 @@ class Service {
                const std::vector<std::string>& environment = {}) {
         pid_ = fork();
         if (pid_ != 0) return;
+        // A test that dies takes its services with it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
         if (!std::freopen(logPath.c_str(), "w", stdout) || dup2(STDOUT_FILENO, STDERR_FILENO) < 0)
             _exit(126);
         BecomeProgram(argv, environment);
     }
+    // Asks it to end, and ends it when it has not within ten seconds.
     void Stop() {
         if (pid_ <= 0) return;
         kill(pid_, SIGTERM);
-        waitpid(pid_, nullptr, 0);
+        if (!Await([&] { return waitpid(pid_, nullptr, WNOHANG) == pid_; }, 10)) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
         pid_ = -1;
+    }
+
+    // Whether it still runs; one that has ended is waited for.
+    bool Running() {
+        if (pid_ > 0 && waitpid(pid_, nullptr, WNOHANG) == pid_) pid_ = -1;
+        return pid_ > 0;
     }
 
   private:
@@ -140,24 +163,11 @@ inline bool SocketAnswers(const std::string& path) {
     return Connects(reinterpret_cast<sockaddr*>(&address), sizeof address, AF_UNIX);
 }
 
-// Polls until ready() holds, for at most `seconds`.
-template <typename F> bool Await(F ready, int seconds = 20) {
-    for (int i = 0; i < seconds * 20; ++i) {
-        if (ready()) return true;
-        usleep(50000);
-    }
-    return ready();
-}
+using testsupport::ReadFileText;
 
 inline void WriteText(const std::string& path, const std::string& text, fs::perms mode) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
+    testsupport::WriteFileText(path, text);
     fs::permissions(path, mode);
-}
-
-inline std::string ReadText(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 class PrintServer {
@@ -169,8 +179,9 @@ class PrintServer {
             problem_ = "the scheduler runs as root and runs backends as lp: run the tests as root";
             return;
         }
-        for (const char* program : {"/usr/sbin/cupsd", "/usr/sbin/ippeveprinter",
-                                    "/usr/bin/dbus-daemon", "/usr/sbin/lpadmin", "/usr/bin/lp"})
+        for (const char* program :
+             {"/usr/sbin/cupsd", "/usr/sbin/ippeveprinter", "/usr/bin/dbus-daemon",
+              "/usr/sbin/lpadmin", "/usr/bin/lp", "/usr/bin/ipptool"})
             if (access(program, X_OK) != 0) {
                 problem_ = std::string(program) + " is not installed";
                 return;
@@ -231,11 +242,32 @@ class PrintServer {
         return sent.output.substr(begin, sent.output.find(' ', begin) - begin);
     }
 
+    // A job sent over IPP as any client may send it: in the user's name, with these job
+    // attributes (ipptool ATTR lines).
+    CommandResult SendWithAttributes(const std::string& queue, const std::string& user,
+                                     const std::string& title,
+                                     const std::string& attributes) const {
+        const std::string test = temp_ / (title + ".test");
+        WriteText(test,
+                  "{\nOPERATION Print-Job\nGROUP operation-attributes-tag\n"
+                  "ATTR charset attributes-charset utf-8\n"
+                  "ATTR naturalLanguage attributes-natural-language en\n"
+                  "ATTR uri printer-uri $uri\nATTR name requesting-user-name " +
+                      user + "\nATTR name job-name " + title +
+                      "\nATTR mimeMediaType document-format image/png\n"
+                      "GROUP job-attributes-tag\n" +
+                      attributes + "FILE $filename\nSTATUS successful-ok\n}\n",
+                  fs::perms(0644));
+        return RunCommand(
+            {"ipptool", "-f", Document(),
+             "ipp://127.0.0.1:" + std::to_string(schedulerPort_) + "/printers/" + queue, test});
+    }
+
     // The IPP_ attributes the printer got with the job titled `title`, once it has it.
     std::optional<std::string> Received(const std::string& title) const {
         const std::string path = temp_ / ("received/" + title + ".env");
         if (!Await([&] { return fs::exists(path); })) return std::nullopt;
-        return ReadText(path);
+        return ReadFileText(path);
     }
     bool HasReceived(const std::string& title) const {
         return fs::exists(temp_ / ("received/" + title + ".env"));
@@ -302,26 +334,34 @@ class PrintServer {
             problem_ = "the private D-Bus bus did not start";
             return;
         }
-        port_ = FreePort();
-        printer_.Start({"ippeveprinter", "-n", "localhost", "-p", std::to_string(port_), "-r",
-                        "off", "-f", "image/png,image/pwg-raster", "-c", temp_ / "record.sh", "-d",
-                        temp_ / "printer", kPrinter},
-                       temp_ / "printer.log", {"DBUS_SYSTEM_BUS_ADDRESS=unix:path=" + bus});
-        if (!Await([&] { return PortAnswers(port_); }))
-            problem_ = "ippeveprinter did not start: " + ReadText(temp_ / "printer.log");
+        // A port found free may be taken before the printer binds it: then it ends, and another
+        // is tried.
+        for (int attempt = 0; attempt < 3 && !printer_.Running(); ++attempt) {
+            port_ = FreePort();
+            printer_.Start({"ippeveprinter", "-n", "localhost", "-p", std::to_string(port_), "-r",
+                            "off", "-f", "image/png,image/pwg-raster", "-c", temp_ / "record.sh",
+                            "-d", temp_ / "printer", kPrinter},
+                           temp_ / "printer.log", {"DBUS_SYSTEM_BUS_ADDRESS=unix:path=" + bus});
+            Await([&] { return PortAnswers(port_) || !printer_.Running(); }, 20);
+        }
+        if (!printer_.Running())
+            problem_ = "ippeveprinter did not start: " + ReadFileText(temp_ / "printer.log");
     }
 
     bool StartScheduler() {
         if (!problem_.empty()) return false;
         const std::string root = temp_.str();
         socket_ = root + "/cups.sock";
-        if (!fs::exists(root + "/cupsd.conf")) WriteConfiguration(root);
+        if (!fs::exists(root + "/cupsd.conf")) {
+            schedulerPort_ = FreePort();
+            WriteConfiguration(root);
+        }
         scheduler_.Start(
             {"cupsd", "-f", "-c", root + "/cupsd.conf", "-s", root + "/cups-files.conf"},
             root + "/cupsd.log");
         if (!Await([&] { return SocketAnswers(socket_); }))
-            problem_ = "cupsd did not start: " + ReadText(root + "/cupsd.log") +
-                       ReadText(root + "/log/error_log");
+            problem_ = "cupsd did not start: " + ReadFileText(root + "/cupsd.log") +
+                       ReadFileText(root + "/log/error_log");
         return problem_.empty();
     }
 
@@ -343,7 +383,7 @@ class PrintServer {
                       LocalRoot() + "\n",
                   fs::perms(0644));
         WriteText(root + "/cupsd.conf",
-                  "Listen " + socket_ +
+                  "Listen " + socket_ + "\nListen 127.0.0.1:" + std::to_string(schedulerPort_) +
                       "\nLogLevel debug\nBrowsing No\nWebInterface No\n"
                       "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
                       "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n"
@@ -353,7 +393,7 @@ class PrintServer {
 
     testsupport::TempFolder temp_;
     std::string problem_, socket_;
-    int port_ = -1;
+    int port_ = -1, schedulerPort_ = -1;
     // Stopped in the reverse order: the scheduler first.
     Service bus_, printer_, scheduler_;
 };

@@ -70,8 +70,14 @@ TEST_F(Printing, AListedUsersJobCarriesTheListsIDWhateverTheyAskAndAChangeCounts
     server_->Print("Billed", "bob-first", {"-U", "bob"});
     server_->Print("Billed", "carl-asks-99", {"-U", "carl", "-o", "job-account-id=99"});
     server_->Print("Billed", "erin-cr", {"-U", "erin"});
+    // Braces in other attributes hide nothing from the backend, nor swallow its ID.
+    const CommandResult hidden = server_->SendWithAttributes(
+        "Billed", "carl", "carl-hides-42",
+        "ATTR text x \"a{\"\nATTR text job-account-id \"42\"\nATTR text z \"{\"\n");
+    ASSERT_EQ(hidden.status, 0) << hidden.output;
     EXPECT_EQ(AccountReceived("bob-first"), "42");
     EXPECT_EQ(AccountReceived("carl-asks-99"), "77");
+    EXPECT_EQ(AccountReceived("carl-hides-42"), "77");
     EXPECT_EQ(AccountReceived("erin-cr"), "5");
 
     // By hand, with nothing restarted.
@@ -132,7 +138,10 @@ TEST_F(Printing, AnUnlistedUsersJobIsCancelledHeldOrPrintedWithoutAnIDAsTheQueue
 TEST_F(Printing, AListThatCannotBeReadStopsTheQueueUntilItCan) {
     MakeQueue("Guarded");
     WriteList("bob,42,Bob B\r\n");
-    // The backend runs as lp, which may no longer read the file.
+    // The backend runs as lp, which may no longer read the file; others find it readable.
+    struct Readable {
+        ~Readable() { fs::permissions(server_->ListPath(), fs::perms(0644)); }
+    } readable;
     fs::permissions(server_->ListPath(), fs::perms(0600));
     const std::string job = server_->Print("Guarded", "bob-unreadable", {"-U", "bob"});
     ASSERT_TRUE(Await([&] {
@@ -156,7 +165,7 @@ TEST_F(Printing, UnderThePolicyNoOneSendsAJobAsSomeoneElse) {
     const passwd* nobody = getpwnam("nobody");
     if (!nobody) GTEST_SKIP() << "no account named nobody to print as";
     ASSERT_TRUE(server_->AddToConfiguration(
-        ReadText(KORVANE_SOURCE_DIR "/Sources/PrintingBackend/job-accounting-policy.conf")))
+        ReadFileText(KORVANE_SOURCE_DIR "/Sources/PrintingBackend/job-accounting-policy.conf")))
         << server_->Problem();
     MakeQueue("Policed");
     ASSERT_EQ(

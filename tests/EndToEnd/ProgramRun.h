@@ -36,8 +36,7 @@ namespace endtoend {
 using testsupport::ReadFileText;
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
-    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
+    testsupport::WriteFileText(path, bytes);
 }
 
 // One settings line per entry: login, ID, user name, CR LF.

@@ -1,11 +1,11 @@
 // The backend program as the scheduler runs it, with a stand-in for the printer's own backend
 // that records what it was given; no scheduler and no rights needed.
+#include "TestSupport/FileContents.h"
 #include "TestSupport/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,26 +18,19 @@ struct Ran {
     std::string out, err;
 };
 
-std::string Read(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void Write(const std::string& path, const std::string& text) {
-    fs::create_directories(fs::path(path).parent_path());
-    std::ofstream(path, std::ios::binary) << text;
-}
+using testsupport::ReadFileText;
+using testsupport::WriteFileText;
 
 class BackendProgram : public testing::Test {
   protected:
     BackendProgram() {
-        Write(temp_ / "serverbin/backend/stand-in",
-              "#!/bin/sh\n{ printf '%s\\n' \"$@\"; echo \"DEVICE_URI=$DEVICE_URI\"; "
-              "echo \"PPD=$PPD\"; cat \"$PPD\"; } > \"" +
-                  (temp_ / "inner.out") + "\"\nexit 7\n");
-        fs::permissions(temp_ / "serverbin/backend/stand-in", fs::perms(0755));
-        Write(temp_ / "queue.ppd", kPPD);
-        Write(ListPath(), "bob,42,Bob B\r\nfrank,12x,Frank F\n");
+        WriteFileText(temp_ / "serverbin/backend/ipp",
+                      "#!/bin/sh\n{ printf '%s\\n' \"$@\"; echo \"DEVICE_URI=$DEVICE_URI\"; "
+                      "echo \"PPD=$PPD\"; cat \"$PPD\"; } > \"" +
+                          (temp_ / "inner.out") + "\"\nexit 7\n");
+        fs::permissions(temp_ / "serverbin/backend/ipp", fs::perms(0755));
+        WriteFileText(temp_ / "queue.ppd", kPPD);
+        WriteFileText(ListPath(), "bob,42,Bob B\r\nfrank,12x,Frank F\n");
     }
 
     // The backend with argv[0] set to the device URI, as the scheduler starts it.
@@ -65,18 +58,18 @@ class BackendProgram : public testing::Test {
         }
         int status = 0;
         waitpid(pid, &status, 0);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), Read(out),
-                Read(err)};
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), ReadFileText(out),
+                ReadFileText(err)};
     }
     Ran RunJob(const std::string& user, const std::string& options,
-               const std::string& uri = "korvane:stand-in://printer/q") {
+               const std::string& uri = "korvane:ipp://printer/q") {
         return Run({"7", user, "title", "1", options, "/dev/null"}, uri, temp_ / "queue.ppd");
     }
 
     std::string ListPath() const {
         return temp_ / "local/Library/Preferences/Korvane/JobAccounting";
     }
-    std::string Inner() const { return Read(temp_ / "inner.out"); }
+    std::string Inner() const { return ReadFileText(temp_ / "inner.out"); }
 
     static constexpr const char* kPPD = "*PPD-Adobe: \"4.3\"\n*ModelName: \"Stand-in\"\n";
     testsupport::TempFolder temp_;
@@ -89,16 +82,16 @@ TEST_F(BackendProgram, AListedUsersJobGoesToThePrintersBackendWithTheListsIDAndT
     EXPECT_NE(ran.err.find("INFO: the job is billed to account 42"), std::string::npos);
     const std::string inner = Inner();
     EXPECT_NE(inner.find("7\nbob\ntitle\n1\nmedia=a4 job-account-id=42\n/dev/null\n"
-                         "DEVICE_URI=stand-in://printer/q\nPPD=/proc/self/fd/"),
+                         "DEVICE_URI=ipp://printer/q\nPPD=/proc/self/fd/"),
               std::string::npos)
         << inner;
     EXPECT_TRUE(inner.ends_with(std::string(kPPD) + "*cupsJobAccountId: True\n")) << inner;
     // The queue's own PPD is left as it was, and no copy is left on disk.
-    EXPECT_EQ(Read(temp_ / "queue.ppd"), kPPD);
+    EXPECT_EQ(ReadFileText(temp_ / "queue.ppd"), kPPD);
 
-    Write(temp_ / "queue.ppd", std::string(kPPD) + "*cupsJobAccountId: True\n");
+    WriteFileText(temp_ / "queue.ppd", std::string(kPPD) + "*cupsJobAccountId: True\n");
     EXPECT_EQ(RunJob("bob", "").status, 7);
-    EXPECT_NE(Inner().find("job-account-id=42\n/dev/null\nDEVICE_URI=stand-in://printer/q\nPPD=" +
+    EXPECT_NE(Inner().find("job-account-id=42\n/dev/null\nDEVICE_URI=ipp://printer/q\nPPD=" +
                            (temp_ / "queue.ppd") + "\n"),
               std::string::npos)
         << Inner();
@@ -109,7 +102,7 @@ TEST_F(BackendProgram, WhatItCannotDoStopsTheQueueOrEndsTheJobWithAMessage) {
     EXPECT_EQ(ran.status, 0);
     EXPECT_EQ(ran.out, "network korvane \"Unknown\" \"Job accounting: korvane:PRINTER-URI\"\n");
 
-    ran = Run({"7", "bob", "title"}, "korvane:stand-in://printer/q", "");
+    ran = Run({"7", "bob", "title"}, "korvane:ipp://printer/q", "");
     EXPECT_EQ(ran.status, 1);
     EXPECT_NE(ran.err.find("Usage:"), std::string::npos);
 
@@ -118,14 +111,18 @@ TEST_F(BackendProgram, WhatItCannotDoStopsTheQueueOrEndsTheJobWithAMessage) {
     EXPECT_EQ(ran.err, "ERROR: the device URI korvane:printer.example names no printer behind it; "
                        "give it as korvane:ipp://printer/ipp/print\n");
 
-    ran = RunJob("bob", "", "korvane:nothing://printer/q");
+    ran = RunJob("bob", "", "korvane:socket://printer");
+    EXPECT_EQ(ran.status, 4);
+    EXPECT_NE(ran.err.find("korvane:socket://printer wraps a socket printer"), std::string::npos);
+
+    ran = RunJob("bob", "", "korvane:ipps://printer/q");
     EXPECT_EQ(ran.status, 4);
     EXPECT_NE(ran.err.find("ERROR: cannot start the printer's backend " +
-                           (temp_ / "serverbin/backend/nothing") + ": No such file or directory"),
+                           (temp_ / "serverbin/backend/ipps") + ": No such file or directory"),
               std::string::npos)
         << ran.err;
 
-    ran = Run({"7", "bob", "title", "1", "", "/dev/null"}, "korvane:stand-in://printer/q",
+    ran = Run({"7", "bob", "title", "1", "", "/dev/null"}, "korvane:ipp://printer/q",
               temp_ / "no.ppd");
     EXPECT_EQ(ran.status, 4);
     EXPECT_NE(ran.err.find("ERROR: cannot read the queue's PPD file " + (temp_ / "no.ppd") +
@@ -137,7 +134,7 @@ TEST_F(BackendProgram, WhatItCannotDoStopsTheQueueOrEndsTheJobWithAMessage) {
     EXPECT_EQ(ran.status, 5);
     EXPECT_EQ(ran.err,
               "ERROR: dave has no account in the job-accounting list; the job is cancelled\n");
-    ran = RunJob("frank", "", "korvane:hold:stand-in://printer/q");
+    ran = RunJob("frank", "", "korvane:hold:ipp://printer/q");
     EXPECT_EQ(ran.status, 3);
     EXPECT_NE(
         ran.err.find("WARNING: the entry of frank in the job-accounting list breaks a rule: "),
@@ -147,8 +144,15 @@ TEST_F(BackendProgram, WhatItCannotDoStopsTheQueueOrEndsTheJobWithAMessage) {
                            "Office-7 -H resume prints it\n"),
               std::string::npos);
 
-    // A list that is not a file stops the queue rather than print unbilled.
+    // A list that is missing or not a file stops the queue rather than print unbilled.
     fs::remove(ListPath());
+    ran = RunJob("bob", "", "korvane:print:ipp://printer/q");
+    EXPECT_EQ(ran.status, 4);
+    EXPECT_NE(ran.err.find("ERROR: cannot read the job-accounting file " + ListPath() +
+                           " (no such file); the queue is stopped so that no job prints unbilled; "
+                           "cupsenable Office starts it again"),
+              std::string::npos)
+        << ran.err;
     fs::create_directory(ListPath());
     ran = RunJob("bob", "");
     EXPECT_EQ(ran.status, 4);
@@ -158,14 +162,13 @@ TEST_F(BackendProgram, WhatItCannotDoStopsTheQueueOrEndsTheJobWithAMessage) {
     EXPECT_TRUE(Inner().empty());
 }
 
-TEST_F(BackendProgram, WithoutAFileEveryoneIsUnlistedAndPrintingWithoutAnIDSendsNone) {
-    fs::remove(ListPath());
-    const Ran ran = RunJob("bob", "job-account-id=99", "korvane:print:stand-in://printer/q");
+TEST_F(BackendProgram, PrintingWithoutAnIDSendsNoneWhateverThePersonAsked) {
+    const Ran ran = RunJob("dave", "job-account-id=99", "korvane:print:ipp://printer/q");
     EXPECT_EQ(ran.status, 7);
-    EXPECT_EQ(ran.err, "WARNING: bob has no account in the job-accounting list; the job is "
+    EXPECT_EQ(ran.err, "WARNING: dave has no account in the job-accounting list; the job is "
                        "printed without an account ID\n");
     // The person's own ID is not sent, and the queue's PPD is used as it is.
-    EXPECT_NE(Inner().find("1\n\n/dev/null\nDEVICE_URI=stand-in://printer/q\nPPD=" +
+    EXPECT_NE(Inner().find("7\ndave\ntitle\n1\n\n/dev/null\nDEVICE_URI=ipp://printer/q\nPPD=" +
                            (temp_ / "queue.ppd") + "\n"),
               std::string::npos)
         << Inner();

@@ -21,15 +21,15 @@ SystemListClass::~SystemListClass() {
     DisposePtr(reinterpret_cast<Ptr>(context_));
 }
 
-OSErr SystemListClass::Read() {
-    return context_ ? ReadJAFileText(context_) : memFullErr;
+OSErr SystemListClass::Read(bool missingIsEmpty) {
+    return context_ ? ReadJAFileText(context_, missingIsEmpty) : memFullErr;
 }
 
-OSErr ReadJAFileText(GlueRec* context) {
+OSErr ReadJAFileText(GlueRec* context, bool missingIsEmpty) {
     OSErr err = SetJAFileLocations(context);
     if (err == noErr) err = LookUpJAFolder(context);
     if (err == noErr) err = FindNamedFile(&context->jaFileSpec);
-    if (err == fnfErr) return noErr; // no file yet: no accounts
+    if (err == fnfErr && missingIsEmpty) return noErr; // no file yet: no accounts
     if (err == noErr)
         err = ReadWholeFile(&context->jaFileSpec, &context->tempText, &context->tempTextLength,
                             memFullErr);
@@ -57,7 +57,23 @@ int ReportJAFileError(const GlueRec* context, OSErr err) {
     return ReportSystemError(what.c_str(), err);
 }
 
+namespace {
+
+// Reads fd to its end, but no more than a full list's text.
+const char* ReadToEnd(int fd, std::string* text) {
+    char piece[65536];
+    ssize_t got = 0;
+    while ((got = read(fd, piece, sizeof piece)) > 0 &&
+           text->size() + size_t(got) <= size_t(kJAMaxTextBytes))
+        text->append(piece, size_t(got));
+    if (got < 0) return std::strerror(errno);
+    return got > 0 ? ErrorText(fsDataTooBigErr) : nullptr;
+}
+
+} // namespace
+
 const char* ReadFileText(const char* path, std::string* text) {
+    if (!std::strcmp(path, "-")) return ReadToEnd(STDIN_FILENO, text);
     // Opened without waiting, so that a FIFO cannot hang the command; only a plain file is read.
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::strerror(errno);
@@ -69,14 +85,10 @@ const char* ReadFileText(const char* path, std::string* text) {
         problem = ErrorText(notAFileErr);
     else if (status.st_size > kJAMaxTextBytes)
         problem = ErrorText(fsDataTooBigErr);
-    if (!problem) text->reserve(size_t(status.st_size)); // one buffer, not a copy per doubling
-    char piece[65536];
-    ssize_t got = 0;
-    while (!problem && (got = read(fd, piece, sizeof piece)) > 0 &&
-           text->size() + size_t(got) <= size_t(kJAMaxTextBytes))
-        text->append(piece, size_t(got));
-    if (!problem && got < 0) problem = std::strerror(errno);
-    if (!problem && got > 0) problem = ErrorText(fsDataTooBigErr); // it grew meanwhile
+    if (!problem) {
+        text->reserve(size_t(status.st_size)); // one buffer, not a copy per doubling
+        problem = ReadToEnd(fd, text);         // too big here: it grew meanwhile
+    }
     close(fd);
     return problem;
 }

@@ -15,6 +15,7 @@ enum : int {
     kExitUsage = 2,
     kExitSystemError = 3,
     kExitNoSuchLogin = 4,      // no account has the login name
+    kExitListInUse = 5,        // a run of the program, or another subcommand, has the list open
     kExitChangedMeanwhile = 6, // someone saved the file since it was read: nothing written
 };
 
@@ -27,8 +28,9 @@ class SystemListClass {
     SystemListClass(const SystemListClass&) = delete;
     SystemListClass& operator=(const SystemListClass&) = delete;
 
-    // Reads the job-accounting file; a missing file or folder is an empty list. 0 or the error.
-    OSErr Read();
+    // Reads the job-accounting file; a missing file or folder is an empty list unless not
+    // missingIsEmpty. 0 or the error.
+    OSErr Read(bool missingIsEmpty = true);
     GlueRec* Context() const { return context_; }
     const UInt8* Text() const { return reinterpret_cast<const UInt8*>(context_->tempText); }
     SInt32 Length() const { return context_ ? context_->tempTextLength : 0; }
@@ -38,11 +40,12 @@ class SystemListClass {
 };
 
 // The job-accounting file's locations into the context and its text into tempText, which the
-// caller releases; a missing file or folder is an empty text. 0 or the error.
-OSErr ReadJAFileText(GlueRec* context);
+// caller releases; a missing file or folder is an empty text unless not missingIsEmpty. 0 or the
+// error.
+OSErr ReadJAFileText(GlueRec* context, bool missingIsEmpty = true);
 
-// Reads a whole file named on the command line: null, or why it cannot, in words. Only a plain
-// file is read, and no more than a full list's text.
+// Reads a whole file named on the command line ("-": standard input): null, or why it cannot,
+// in words. Only a plain file is read, and no more than a full list's text.
 const char* ReadFileText(const char* path, std::string* text);
 
 // "korvane: no account has the login name LOGIN" on standard error, and its own status.
