@@ -210,7 +210,7 @@ TEST_F(ProgramTest, AChangeWaitsForNoOneAndRefusesWhatItCannotDoSafely) {
     ASSERT_EQ(flock(lock, LOCK_EX), 0);
     RunResult busy = RunWith({"remove", "anna"});
     close(lock);
-    EXPECT_EQ(busy.status, 1);
+    EXPECT_EQ(busy.status, 5) << "the list in use";
     EXPECT_NE(busy.err.find("korvane: "), std::string::npos);
     EXPECT_GT(busy.err.size(), 20u) << "the message of the list-in-use alert";
     EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
@@ -267,9 +267,36 @@ TEST_F(ProgramTest, ImportMergesByTheImportsRulesAndNamesEachLineLeftOut) {
     }
     EXPECT_EQ(RunWith({"import", domains.temp().str()}).status, 3);
     EXPECT_EQ(RunWith({"import", domains.temp() / "missing.csv"}).status, 3);
-    EXPECT_EQ(RunWith({"import"}).err, "usage: korvane import FILE [--dry-run] [--force]\n");
+    EXPECT_EQ(RunWith({"import"}).err, "usage: korvane import FILE|- [--dry-run] [--force]\n");
     EXPECT_EQ(RunWith({"import", file, file}).status, 2);
+    EXPECT_EQ(RunWith({"import", "--dry-rum", file}).status, 2);
     EXPECT_EQ(ReadFileText(jaFile()), merged);
+
+    // A file on standard input, as a pipe from configuration management gives it.
+    input = domains.temp() / "piped.csv";
+    WriteFile(input, "zed,77,Zed Z\n");
+    RunResult piped = RunWith({"import", "-"});
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, "added zed\n");
+    EXPECT_EQ(ReadFileText(jaFile()), merged + "zed,77,Zed Z\r\n") << "new entries go last";
+    RunResult checked = RunWith({"check", "-"});
+    EXPECT_EQ(checked.status, 0) << checked.out;
+}
+
+TEST_F(ProgramTest, EachSubcommandTellsItsUsageWhenAsked) {
+    for (const char* name :
+         {"list", "export", "check", "import", "add", "set", "remove", "restore", "get"}) {
+        RunResult help = RunWith({name, "--help"});
+        EXPECT_EQ(help.status, 0) << name;
+        EXPECT_TRUE(help.out.starts_with(std::string("usage: korvane ") + name)) << help.out;
+        EXPECT_TRUE(help.err.empty()) << help.err;
+        RunResult wrong = RunWith({name, "--no-such-option", "a", "b", "c", "d"});
+        EXPECT_EQ(wrong.status, 2) << name;
+        EXPECT_EQ(wrong.err.substr(0, help.out.find('\n') + 1),
+                  help.out.substr(0, help.out.find('\n') + 1))
+            << name;
+    }
+    EXPECT_TRUE(RunWith({"remove", "--help"}).out.find("exit statuses") != std::string::npos);
 }
 
 TEST_F(ProgramTest, ImportStopsAtTheListsLimitAndAtTheLinesItReads) {

@@ -414,7 +414,8 @@ class ProgramTest : public ::testing::Test {
             else if (const passwd* user = getpwuid(getuid()))
                 setenv("HOME", user->pw_dir, 1);
             if (!std::freopen(run.outPath.c_str(), "w", stdout) ||
-                !std::freopen(run.errPath.c_str(), "w", stderr))
+                !std::freopen(run.errPath.c_str(), "w", stderr) ||
+                (!input.empty() && !std::freopen(input.c_str(), "r", stdin)))
                 _exit(127);
             alarm(60);
             std::string program = bundle + "/Contents/MacOS/Korvane";
@@ -475,6 +476,7 @@ class ProgramTest : public ::testing::Test {
     testsupport::ScopedDomains domains;
     std::string bundle = KORVANE_BUILD_BUNDLE; // the program's bundle that runs
     std::string home;                          // its HOME when not the recorded one
+    std::string input;                         // a file for its standard input, when not empty
 };
 
 // Skips a test that commits: the administrator right is granted only to a process running as

@@ -88,7 +88,7 @@ int CheckText(const char* name, const std::string& text) {
 } // namespace
 
 int CheckCommand(int argc, char** argv) {
-    if (argc > 2) return UsageError("check [FILE]");
+    if (argc > 2) return UsageError("check");
     if (argc == 2) {
         std::string text;
         if (const char* problem = ReadFileText(argv[1], &text))

@@ -8,6 +8,7 @@
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -61,6 +62,11 @@ int PlaceEntry(ListChangeClass& change, const JASetting& entry, const char* logi
     return kExitDone;
 }
 
+// An option this subcommand does not know is a mistake, never a login name.
+bool IsOption(const char* argument) {
+    return argument[0] == '-' && argument[1] == '-';
+}
+
 // set LOGIN, then options each with its value.
 bool ParseSetOptions(int argc, char** argv, const char** id, const char** user) {
     if (argc < 4 || argc % 2) return false;
@@ -83,9 +89,11 @@ int AddCommand(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--replace"))
             replace = true;
+        else if (IsOption(argv[i]))
+            return UsageError("add");
         else
             words.emplace_back(argv[i]);
-    if (words.size() < 2) return UsageError("add LOGIN ID [USER NAME] [--replace] [--force]");
+    if (words.size() < 2) return UsageError("add");
     JASetting entry{};
     if (!SetField(entry.loginName, words[0]) || !SetField(entry.accountID, words[1]) ||
         !SetField(entry.userName, Joined(words, 2)) || !KeepsTheRules(entry))
@@ -104,8 +112,7 @@ int AddCommand(int argc, char** argv) {
 int SetCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
     const char *id = nullptr, *user = nullptr;
-    if (!ParseSetOptions(argc, argv, &id, &user))
-        return UsageError("set LOGIN [--id ID] [--user NAME] [--force]");
+    if (!ParseSetOptions(argc, argv, &id, &user)) return UsageError("set");
     ListChangeClass change;
     int status = change.Begin();
     if (status != kExitDone) return status;
@@ -123,7 +130,7 @@ int SetCommand(int argc, char** argv) {
 
 int RemoveCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
-    if (argc < 2) return UsageError("remove LOGIN... [--force]");
+    if (argc < 2 || std::any_of(argv + 1, argv + argc, IsOption)) return UsageError("remove");
     ListChangeClass change;
     int status = change.Begin();
     if (status != kExitDone) return status;

@@ -46,7 +46,7 @@ bool WriteFileWhole(const char* path, const UInt8* text, SInt32 length) {
 } // namespace
 
 int ExportCommand(int argc, char** argv) {
-    if (argc > 2) return UsageError("export [FILE]");
+    if (argc > 2) return UsageError("export");
     SystemListClass list;
     if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
     if (argc == 1)

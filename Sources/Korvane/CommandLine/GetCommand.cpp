@@ -6,7 +6,7 @@
 #include <cstdio>
 
 int GetCommand(int argc, char** argv) {
-    if (argc != 2) return UsageError("get LOGIN");
+    if (argc != 2) return UsageError("get");
     SystemListClass list;
     if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
     JASetting entry;

@@ -112,7 +112,7 @@ bool ParseArguments(int argc, char** argv, const char** file, bool* dryRun) {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--dry-run"))
             *dryRun = true;
-        else if (*file || argv[i][0] == '-')
+        else if (*file || (argv[i][0] == '-' && argv[i][1] != 0))
             return false;
         else
             *file = argv[i];
@@ -145,8 +145,7 @@ int ImportCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
     const char* file = nullptr;
     bool dryRun = false;
-    if (!ParseArguments(argc, argv, &file, &dryRun))
-        return UsageError("import FILE [--dry-run] [--force]");
+    if (!ParseArguments(argc, argv, &file, &dryRun)) return UsageError("import");
     std::string text;
     if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
     ListChangeClass change;

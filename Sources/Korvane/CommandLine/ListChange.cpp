@@ -143,7 +143,7 @@ int ListChangeClass::Begin() {
     err = LockWorkingCopy(context_);
     if (err == opWrErr) {
         std::fprintf(stderr, "korvane: %s\n", AlertText(kListInUseAlert).c_str());
-        return kExitRefused;
+        return kExitListInUse;
     }
     // The working copy starts empty: what a crashed run left must not be committed, nor thrown
     // away while it may hold changes the program offers to recover.

@@ -79,7 +79,7 @@ bool ParseFormat(int argc, char** argv, ListFormat* format) {
 
 int ListCommand(int argc, char** argv) {
     ListFormat format = ListFormat::Text;
-    if (!ParseFormat(argc, argv, &format)) return UsageError("list [--format=csv|json|text]");
+    if (!ParseFormat(argc, argv, &format)) return UsageError("list");
     SystemListClass list;
     if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
     if (format == ListFormat::Json) std::printf("[");

@@ -47,7 +47,7 @@ int PrintChanges(const JASettingBlock* from, const JASettingBlock* to, const cha
 
 int RestoreCommand(int argc, char** argv) {
     const bool dryRun = TakeFlag(&argc, argv, "--dry-run");
-    if (argc != 1) return UsageError("restore [--dry-run]");
+    if (argc != 1) return UsageError("restore");
     ListChangeClass change;
     int status = dryRun ? change.ReadOnly() : change.Begin();
     if (status != kExitDone) return status;

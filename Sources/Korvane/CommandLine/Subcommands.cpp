@@ -10,18 +10,38 @@ namespace {
 struct Subcommand {
     const char* name;
     int (*run)(int argc, char** argv);
+    const char* synopsis;
+    const char* purpose;
 };
 
 constexpr Subcommand kSubcommands[] = {
-    {"list", ListCommand},     {"export", ExportCommand},   {"check", CheckCommand},
-    {"import", ImportCommand}, {"add", AddCommand},         {"set", SetCommand},
-    {"remove", RemoveCommand}, {"restore", RestoreCommand}, {"get", GetCommand},
+    {"list", ListCommand, "list [--format=csv|json|text]", "prints the accounts in file order"},
+    {"export", ExportCommand, "export [FILE]",
+     "writes the job-accounting file's bytes, unchanged, to FILE or standard output"},
+    {"check", CheckCommand, "check [FILE|-]",
+     "names each line of a list or import file that the list would not take, and why"},
+    {"import", ImportCommand, "import FILE|- [--dry-run] [--force]",
+     "merges a CSV file's accounts into the list and saves it"},
+    {"add", AddCommand, "add LOGIN ID [USER NAME] [--replace] [--force]",
+     "adds an account (or replaces one with --replace) and saves the list"},
+    {"set", SetCommand, "set LOGIN [--id ID] [--user NAME] [--force]",
+     "changes an account's ID or user name and saves the list"},
+    {"remove", RemoveCommand, "remove LOGIN... [--force]", "removes accounts and saves the list"},
+    {"restore", RestoreCommand, "restore [--dry-run]",
+     "puts back the backup that the last save kept, and saves it"},
+    {"get", GetCommand, "get LOGIN", "prints the account ID of the login name"},
 };
 
 const Subcommand* Find(const char* word) {
     for (const Subcommand& subcommand : kSubcommands)
         if (!std::strcmp(subcommand.name, word)) return &subcommand;
     return nullptr;
+}
+
+bool AsksForHelp(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--help")) return true;
+    return false;
 }
 
 } // namespace
@@ -32,10 +52,17 @@ bool IsSubcommand(const char* word) {
 
 int RunSubcommand(int argc, char** argv) {
     const Subcommand* subcommand = Find(argv[0]);
-    return subcommand ? subcommand->run(argc, argv) : kExitUsage;
+    if (!subcommand) return kExitUsage;
+    if (AsksForHelp(argc, argv)) {
+        std::printf("usage: korvane %s\n%s. See korvane --help for the exit statuses.\n",
+                    subcommand->synopsis, subcommand->purpose);
+        return kExitDone;
+    }
+    return subcommand->run(argc, argv);
 }
 
-int UsageError(const char* synopsis) {
-    std::fprintf(stderr, "usage: korvane %s\n", synopsis);
+int UsageError(const char* name) {
+    const Subcommand* subcommand = Find(name);
+    std::fprintf(stderr, "usage: korvane %s\n", subcommand ? subcommand->synopsis : name);
     return kExitUsage;
 }

@@ -19,5 +19,5 @@ int RemoveCommand(int argc, char** argv);
 int RestoreCommand(int argc, char** argv);
 int GetCommand(int argc, char** argv);
 
-// "usage: korvane SYNOPSIS" on standard error, and the usage status.
-int UsageError(const char* synopsis);
+// "usage: korvane SYNOPSIS" for the named subcommand on standard error, and the usage status.
+int UsageError(const char* name);
