@@ -3,6 +3,8 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
+#include <tuple>
 
 using namespace endtoend;
 
@@ -130,6 +132,7 @@ TEST_F(ProgramTest, AddSetAndRemoveKeepTheEditorsRulesAndCommitAsSaveDoes) {
     RunResult added = RunWith({"add", "ann", "42", "Ann", "Lee"});
     EXPECT_EQ(added.status, 0) << added.err;
     EXPECT_EQ(added.out, "added ann\n");
+    EXPECT_EQ(added.err, "") << "a run that succeeds says nothing on standard error";
     EXPECT_EQ(ReadFileText(jaFile()), Lines({{"ann", "42", "Ann Lee"}}));
     EXPECT_EQ(TypeAndCreator(jaFile()), std::make_pair(std::string("TEXT"), std::string("????")));
     EXPECT_EQ(std::filesystem::status(oemFolder()).permissions(), std::filesystem::perms(0755));
@@ -176,7 +179,7 @@ TEST_F(ProgramTest, ChangesThatBreakARuleOrNameNoAccountChangeNothing) {
          "korvane: The account ID must be a number from 1 to 999999999, typed with digits only "
          "and without a leading 0.\n"},
         {{"set", "zed", "--id", "1"}, 4, "korvane: no account has the login name zed\n"},
-        {{"remove", "anna", "zed"}, 4, "korvane: no account has the login name zed\n"},
+        {{"remove", "--anna"}, 2, "usage: korvane remove LOGIN... [--force]\n"},
         {{"add", "dan"}, 2, "usage: korvane add LOGIN ID [USER NAME] [--replace] [--force]\n"},
         {{"set", "bob"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME] [--force]\n"},
         {{"set", "bob", "--name", "x"},
@@ -250,7 +253,7 @@ TEST_F(ProgramTest, ImportMergesByTheImportsRulesAndNamesEachLineLeftOut) {
     WriteFile(file, "bob,8,Bob C\r\n");
     EXPECT_EQ(RunWith({"import", file}).status, 0);
     const std::string merged = ReadFileText(jaFile());
-    EXPECT_EQ(RunWith({"import", file}).out, "replaced bob\n");
+    EXPECT_EQ(RunWith({"import", file}).out, "unchanged bob\n");
     EXPECT_EQ(ReadFileText(jaFile()), merged);
 
     // Nothing acceptable: the import's own message, nothing changed.
@@ -281,6 +284,47 @@ TEST_F(ProgramTest, ImportMergesByTheImportsRulesAndNamesEachLineLeftOut) {
     EXPECT_EQ(ReadFileText(jaFile()), merged + "zed,77,Zed Z\r\n") << "new entries go last";
     RunResult checked = RunWith({"check", "-"});
     EXPECT_EQ(checked.status, 0) << checked.out;
+}
+
+TEST_F(ProgramTest, ChangingWhatIsAlreadySoSaysSoAndLeavesTheFileAlone) {
+    SKIP_UNLESS_ROOT();
+    ASSERT_EQ(RunWith({"add", "ann", "42", "Ann Lee"}).status, 0);
+    ASSERT_EQ(RunWith({"add", "bob", "7", "Bob B"}).status, 0);
+    const std::string before = ReadFileText(jaFile());
+    auto identity = [&] {
+        const auto status = std::filesystem::status(jaFile());
+        struct stat info {};
+        stat(jaFile().c_str(), &info);
+        return std::make_tuple(info.st_ino, info.st_mtim.tv_sec, info.st_mtim.tv_nsec,
+                               status.permissions());
+    };
+    const auto kept = identity();
+    const std::string master = domains.temp() / "master.csv";
+    WriteFile(master, "bob,7,Bob B\nann,42,Ann Lee\n");
+    const struct {
+        std::vector<std::string> arguments;
+        std::string out;
+    } cases[] = {
+        {{"add", "ann", "42", "Ann Lee", "--replace"}, "unchanged ann\n"},
+        {{"set", "bob", "--id", "7", "--user", "Bob B"}, "unchanged bob\n"},
+        {{"remove", "zed"}, "unchanged zed\n"},
+        {{"import", master}, "unchanged bob\nunchanged ann\n"},
+        {{"import", "--dry-run", master}, "unchanged bob\nunchanged ann\n"},
+    };
+    for (const auto& c : cases) {
+        RunResult run = RunWith(c.arguments);
+        EXPECT_EQ(run.status, 0) << c.arguments[0] << run.err;
+        EXPECT_EQ(run.out, c.out) << c.arguments[0];
+        EXPECT_EQ(run.err, "") << c.arguments[0];
+        EXPECT_EQ(identity(), kept) << c.arguments[0] << ": the file was rewritten";
+    }
+    EXPECT_EQ(ReadFileText(jaFile()), before);
+
+    // What changes some and leaves others says which.
+    WriteFile(master, "bob,8,Bob B\nann,42,Ann Lee\n");
+    EXPECT_EQ(RunWith({"import", master}).out, "replaced bob\nunchanged ann\n");
+    EXPECT_EQ(RunWith({"remove", "zed", "ann"}).out, "unchanged zed\nremoved ann\n");
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"bob", "8", "Bob B"}}));
 }
 
 TEST_F(ProgramTest, EachSubcommandTellsItsUsageWhenAsked) {

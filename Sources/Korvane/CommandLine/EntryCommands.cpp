@@ -105,7 +105,11 @@ int AddCommand(int argc, char** argv) {
     status = PlaceEntry(change, entry, words[0].c_str(), replace);
     if (status == kExitDone) status = change.Commit(force);
     if (status == kExitDone)
-        std::printf("%s %s\n", listed ? "replaced" : "added", words[0].c_str());
+        std::printf("%s %s\n",
+                    change.Unchanged() ? "unchanged"
+                    : listed           ? "replaced"
+                                       : "added",
+                    words[0].c_str());
     return status;
 }
 
@@ -124,7 +128,8 @@ int SetCommand(int argc, char** argv) {
         return kExitRefused;
     change.Entries()->records[index] = entry;
     status = change.Commit(force);
-    if (status == kExitDone) std::printf("changed %s\n", argv[1]);
+    if (status == kExitDone)
+        std::printf("%s %s\n", change.Unchanged() ? "unchanged" : "changed", argv[1]);
     return status;
 }
 
@@ -134,13 +139,15 @@ int RemoveCommand(int argc, char** argv) {
     ListChangeClass change;
     int status = change.Begin();
     if (status != kExitDone) return status;
+    // A login name that is not listed is already as asked: removing it changes nothing.
+    std::vector<bool> removed(static_cast<size_t>(argc));
     for (int i = 1; i < argc; ++i) {
         const SInt16 index = FindLogin(change.Entries(), argv[i]);
-        if (index < 0) return ReportNoSuchLogin(argv[i]);
-        JobAccountDialogDeleteRecord(change.Context(), index);
+        removed[size_t(i)] = index >= 0;
+        if (index >= 0) JobAccountDialogDeleteRecord(change.Context(), index);
     }
     status = change.Commit(force);
     for (int i = 1; status == kExitDone && i < argc; ++i)
-        std::printf("removed %s\n", argv[i]);
+        std::printf("%s %s\n", removed[size_t(i)] ? "removed" : "unchanged", argv[i]);
     return status;
 }

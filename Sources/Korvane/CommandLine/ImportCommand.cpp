@@ -108,6 +108,26 @@ std::vector<std::pair<const JASetting*, bool>> EntriesTaken(const SettingPrivate
     return taken;
 }
 
+// An imported entry equal to the listed one it would replace leaves that one where it is, so an
+// import of what the list holds already changes nothing. Their login names, in file order.
+std::vector<std::string> KeepUnchanged(SettingPrivateRec* setting, Boolean* replaces) {
+    JASettingBlock* staged = setting->importEntries;
+    JASettingBlock* list = setting->entries;
+    std::vector<std::string> same;
+    for (SInt16 i = 0; i < staged->entryCount; ++i) {
+        JASetting& slot = staged->records[i];
+        if (!replaces[i] || slot.duplicateFlag || slot.invalidFlag) continue;
+        std::string login(LoginOf(slot));
+        const SInt16 listed = FindLogin(list, login.c_str());
+        if (listed < 0 || !SameAccount(list->records[listed], slot)) continue;
+        list->records[listed].duplicateFlag = false;
+        slot.duplicateFlag = true;
+        replaces[i] = false;
+        same.push_back(std::move(login));
+    }
+    return same;
+}
+
 bool ParseArguments(int argc, char** argv, const char** file, bool* dryRun) {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--dry-run"))
@@ -155,22 +175,25 @@ int ImportCommand(int argc, char** argv) {
     static ImportLines lines; // one import per run; too big for the stack
     SortOutImport(change.Context(), &lines);
     SkippedLines skipped;
-    const SettingPrivateRec* setting = change.Context()->settingPrivate;
+    SettingPrivateRec* setting = change.Context()->settingPrivate;
     NoteRefusedLines(setting->importEntries, lines, &skipped);
     Boolean replaces[kJASettingSlots];
     FindImportReplacements(setting->importEntries, setting->entries, replaces);
+    const std::vector<std::string> unchanged = KeepUnchanged(setting, replaces);
     const auto taken = EntriesTaken(setting, replaces, lines, &skipped);
     skipped.Print(file);
-    if (taken.empty()) {
+    if (taken.empty() && unchanged.empty()) {
         std::fprintf(stderr, "korvane: %s\n", AlertText(kImportAlertNothing).c_str());
         return kExitRefused;
     }
-    if (!dryRun) status = CommitImport(change, replaces, force);
+    if (!dryRun && !taken.empty()) status = CommitImport(change, replaces, force);
     if (status != kExitDone) return status;
     static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};
     for (const auto& [entry, replaces] : taken) {
         const std::string_view login = LoginOf(*entry);
         std::printf("%s %.*s\n", kVerbs[dryRun][replaces], int(login.size()), login.data());
     }
+    for (const std::string& login : unchanged)
+        std::printf("unchanged %s\n", login.c_str());
     return skipped.AnyRefused() ? kExitRefused : kExitDone;
 }

@@ -18,6 +18,8 @@
 #include "Platform/MacMemory.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -72,24 +74,36 @@ bool RightCanBeHad(TerminalPromptClass* prompt) {
     return true;
 }
 
-// What the commit's tools print (the name the right runs as) goes to standard error, so that
-// standard output holds only what the subcommand reports.
-class ToolOutputToStandardErrorClass {
+// What the commit's tools print (the name the right runs as, the helper's messages) is held
+// back: standard output holds only what the subcommand reports, and standard error stays quiet
+// unless the commit fails, when it shows what the tools said.
+class ToolOutputHeldClass {
   public:
-    ToolOutputToStandardErrorClass() : saved_(dup(STDOUT_FILENO)) {
+    ToolOutputHeldClass() : held_(std::tmpfile()), saved_(dup(STDOUT_FILENO)) {
         std::fflush(stdout);
-        dup2(STDERR_FILENO, STDOUT_FILENO);
+        if (held_) dup2(fileno(held_), STDOUT_FILENO);
     }
-    ~ToolOutputToStandardErrorClass() {
+    ~ToolOutputHeldClass() {
         std::fflush(stdout);
         if (saved_ >= 0) dup2(saved_, STDOUT_FILENO);
         if (saved_ >= 0) close(saved_);
+        if (held_ && show_) {
+            std::rewind(held_);
+            char piece[512];
+            size_t got;
+            while ((got = std::fread(piece, 1, sizeof piece, held_)) > 0)
+                std::fwrite(piece, 1, got, stderr);
+        }
+        if (held_) std::fclose(held_);
     }
-    ToolOutputToStandardErrorClass(const ToolOutputToStandardErrorClass&) = delete;
-    ToolOutputToStandardErrorClass& operator=(const ToolOutputToStandardErrorClass&) = delete;
+    ToolOutputHeldClass(const ToolOutputHeldClass&) = delete;
+    ToolOutputHeldClass& operator=(const ToolOutputHeldClass&) = delete;
+    void ShowOnRelease() { show_ = true; }
 
   private:
+    std::FILE* held_;
     int saved_;
+    bool show_ = false;
 };
 
 bool LeftoverWorkingCopyHoldsText(GlueRec* context) {
@@ -131,6 +145,7 @@ ListChangeClass::~ListChangeClass() {
         DisposePtr(reinterpret_cast<Ptr>(setting_->importEntries));
     }
     if (setting_) DisposePtr(reinterpret_cast<Ptr>(setting_->entries));
+    DisposePtr(reinterpret_cast<Ptr>(original_));
     DisposePtr(reinterpret_cast<Ptr>(setting_));
     DisposePtr(reinterpret_cast<Ptr>(context_));
 }
@@ -162,7 +177,17 @@ int ListChangeClass::Begin() {
     if (err != noErr) return ReportSystemError("cannot make the working copy", err);
     err = CopyJAPrefsFromToTemporary(context_);
     if (err == noErr) err = JobAccountDialogReadFromTemporary(context_);
-    return err == noErr ? kExitDone : ReportJAFileError(context_, err);
+    return err == noErr ? KeepOriginal() : ReportJAFileError(context_, err);
+}
+
+int ListChangeClass::KeepOriginal() {
+    const JASettingBlock* entries = setting_->entries;
+    const Size used = Size(offsetof(JASettingBlock, records)) +
+                      Size(sizeof(JASetting)) * Size(entries->entryCount);
+    original_ = reinterpret_cast<JASettingBlock*>(NewPtr(used));
+    if (!original_) return ReportSystemError("out of memory", memFullErr);
+    std::memcpy(original_, entries, size_t(used));
+    return kExitDone;
 }
 
 int ListChangeClass::ReadOnly() {
@@ -173,10 +198,15 @@ int ListChangeClass::ReadOnly() {
     if (err != noErr) return ReportJAFileError(context_, err);
     ReadJASettingText(reinterpret_cast<const UInt8*>(context_->tempText), context_->tempTextLength,
                       setting_->entries);
-    return kExitDone;
+    return KeepOriginal();
 }
 
 int ListChangeClass::Commit(bool force) {
+    const JASettingBlock* entries = setting_->entries;
+    unchanged_ = original_ && entries->entryCount == original_->entryCount &&
+                 std::equal(entries->records, entries->records + entries->entryCount,
+                            original_->records, SameAccount);
+    if (unchanged_) return kExitDone;
     if (context_->jaUntaken.count > 0 && !force) {
         std::fprintf(stderr,
                      "korvane: %s holds lines that cannot be kept as they stand (%ld in all, "
@@ -197,8 +227,9 @@ int ListChangeClass::Commit(bool force) {
                                  "this as root (for example with sudo)\n");
             return kExitRefused;
         }
-        ToolOutputToStandardErrorClass toolOutput;
+        ToolOutputHeldClass toolOutput;
         err = CommitWorkingCopy(context_, false);
+        if (err != noErr || !AUTH_CREATEL_Flag) toolOutput.ShowOnRelease();
     }
     if (err == kJAFileChangedErr) return ReportChangedMeanwhile();
     if (err == kJAFileNotFlushedErr)
@@ -216,6 +247,14 @@ JASettingBlock* ListChangeClass::ImportStaging() {
         setting_->importEntries =
             reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
     return setting_ ? setting_->importEntries : nullptr;
+}
+
+bool SameAccount(const JASetting& a, const JASetting& b) {
+    auto same = [](ConstStr255Param x, ConstStr255Param y) {
+        return x[0] == y[0] && std::memcmp(x + 1, y + 1, x[0]) == 0;
+    };
+    return same(a.loginName, b.loginName) && same(a.accountID, b.accountID) &&
+           same(a.userName, b.userName);
 }
 
 SInt16 FindLogin(const JASettingBlock* entries, const char* login) {

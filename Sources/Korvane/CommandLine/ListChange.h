@@ -20,8 +20,13 @@ class ListChangeClass {
     // no lock, no working copy. An exit status, as Begin.
     int ReadOnly();
     // Writes the list to the working copy and commits it. A file with lines the list could not
-    // keep as they stand is replaced only when forced. An exit status, as Begin.
+    // keep as they stand is replaced only when forced. A list whose accounts are those read, in
+    // their order, is not committed at all (Unchanged then holds). An exit status, as Begin.
     int Commit(bool force);
+    bool Unchanged() const { return unchanged_; }
+
+    // The accounts as Begin or ReadOnly read them.
+    const JASettingBlock* Original() const { return original_; }
 
     // The import's staging block, made empty on the first call; null when memory ran out.
     JASettingBlock* ImportStaging();
@@ -32,8 +37,15 @@ class ListChangeClass {
   private:
     GlueRec* context_;
     SettingPrivateRec* setting_;
+    JASettingBlock* original_ = nullptr;
     bool workingCopyMade_ = false;
+    bool unchanged_ = false;
+
+    int KeepOriginal();
 };
+
+// Whether two entries hold the same login name, account ID and user name.
+bool SameAccount(const JASetting& a, const JASetting& b);
 
 // Whether the arguments hold the flag; it is taken out of them (argc shrinks) wherever it stands.
 bool TakeFlag(int* argc, char** argv, const char* flag);
