@@ -111,6 +111,14 @@ void BM_GrepLast5000(benchmark::State& state) {
 }
 BENCHMARK(BM_GrepLast5000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// A master equal to the list applied onto it: nothing to save, the whole process.
+void BM_ApplyEqual5000(benchmark::State& state) {
+    RunProcess(state, [](const FullSystemList& list) {
+        return std::vector<std::string>{Program(), "apply", list.Path()};
+    });
+}
+BENCHMARK(BM_ApplyEqual5000)->UseManualTime()->Unit(benchmark::kMillisecond);
+
 // The printing backend's own cost per job: its start-up and the lookup of the job's user. Billing
 // the last account hands the job to a printer backend that is /bin/true; a user without an
 // account is cancelled without one.

@@ -27,7 +27,9 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -37,6 +39,13 @@ using testsupport::ReadFileText;
 
 inline void WriteFile(const std::string& path, const std::string& bytes) {
     testsupport::WriteFileText(path, bytes);
+}
+
+// A file's inode and modification time: the same only while it is neither replaced nor rewritten.
+inline std::tuple<ino_t, time_t, long> InodeAndTime(const std::string& path) {
+    struct stat info {};
+    stat(path.c_str(), &info);
+    return {info.st_ino, info.st_mtim.tv_sec, info.st_mtim.tv_nsec};
 }
 
 // One settings line per entry: login, ID, user name, CR LF.

@@ -62,11 +62,6 @@ int PlaceEntry(ListChangeClass& change, const JASetting& entry, const char* logi
     return kExitDone;
 }
 
-// An option this subcommand does not know is a mistake, never a login name.
-bool IsOption(const char* argument) {
-    return argument[0] == '-' && argument[1] == '-';
-}
-
 // set LOGIN, then options each with its value.
 bool ParseSetOptions(int argc, char** argv, const char** id, const char** user) {
     if (argc < 4 || argc % 2) return false;

@@ -1,6 +1,7 @@
 // korvane import FILE [--dry-run]: the CSV import's rules and results, with the lines it skips
 // named, committed as a Save commits.
 #include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListChange.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
@@ -22,62 +23,6 @@
 #include <vector>
 
 namespace {
-
-std::string_view LoginOf(const JASetting& entry) {
-    return {reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]};
-}
-
-// Why the import leaves a line out, by line. A line that a later one with its login name
-// replaces is left out, but not refused.
-class SkippedLines {
-  public:
-    void Add(SInt32 line, std::string why, bool refused = true) {
-        lines_.emplace_back(line, std::move(why));
-        refused_ += refused;
-    }
-    bool AnyRefused() const { return refused_ > 0; }
-    void Print(const char* file) {
-        std::stable_sort(lines_.begin(), lines_.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (const auto& [line, why] : lines_)
-            std::printf("%s:%ld: skipped: %s\n", file, long(line), why.c_str());
-    }
-
-  private:
-    std::vector<std::pair<SInt32, std::string>> lines_;
-    int refused_ = 0;
-};
-
-// A staged slot that is not written, and why; nothing for one that is.
-std::string WhyLeftOut(const JASetting& slot, SInt32 winnerLine) {
-    if (slot.invalidFlag && slot.loginName[0] == 255 && !FirstBrokenEntryRule(slot, true))
-        return "the login name is longer than 255 bytes.";
-    if (slot.invalidFlag) return AlertText(FirstBrokenEntryRule(slot, true));
-    if (slot.duplicateFlag)
-        return std::string(LoginOf(slot)) + " comes again on line " + std::to_string(winnerLine) +
-               ", which is imported instead.";
-    return {};
-}
-
-// The lines that the parser, the rules and the duplicates leave out.
-void NoteRefusedLines(const JASettingBlock* staged, const ImportLines& lines,
-                      SkippedLines* skipped) {
-    for (SInt16 i = 0; i < lines.incompleteCount; ++i)
-        skipped->Add(lines.incomplete[i], "the line does not read login name,ID,user name.");
-    std::unordered_map<std::string_view, SInt32> winnerLine;
-    for (SInt16 i = 0; i < staged->entryCount; ++i)
-        if (!staged->records[i].duplicateFlag && !staged->records[i].invalidFlag)
-            winnerLine.emplace(LoginOf(staged->records[i]), lines.ofSlot[i]);
-    for (SInt16 i = 0; i < staged->entryCount; ++i) {
-        const JASetting& slot = staged->records[i];
-        std::string why = WhyLeftOut(slot, winnerLine[LoginOf(slot)]);
-        if (!why.empty()) skipped->Add(lines.ofSlot[i], std::move(why), slot.invalidFlag);
-    }
-    if (lines.unread)
-        skipped->Add(kJASettingSlots + 1, "this line and those after it are not read: an "
-                                          "import reads at most " +
-                                              std::to_string(kJASettingSlots) + " lines.");
-}
 
 // The accepted entries that the list has room for, each with whether it replaces a listed one;
 // the first new one left out for want of room noted with how many more are.
@@ -139,18 +84,6 @@ bool ParseArguments(int argc, char** argv, const char** file, bool* dryRun) {
     return *file != nullptr;
 }
 
-// The file's text into the staging block, as the program's import hands it over.
-OSErr StageFile(ListChangeClass& change, const std::string& text) {
-    if (!change.ImportStaging()) return memFullErr;
-    GlueRec* context = change.Context();
-    context->importFileText = NewPtr(std::max<Size>(Size(text.size()), 1));
-    if (!context->importFileText) return memFullErr;
-    std::memcpy(context->importFileText, text.data(), text.size());
-    context->importFileLength = SInt32(text.size());
-    StageImportText(context);
-    return noErr;
-}
-
 // Writes the merged entries to the working copy, reads them back and commits them.
 int CommitImport(ListChangeClass& change, const Boolean* replaces, bool force) {
     OSErr err = WriteImportToJATemp(change.Context(), replaces);
@@ -171,12 +104,11 @@ int ImportCommand(int argc, char** argv) {
     ListChangeClass change;
     int status = dryRun ? change.ReadOnly() : change.Begin();
     if (status != kExitDone) return status;
-    if (OSErr err = StageFile(change, text)) return ReportSystemError("out of memory", err);
     static ImportLines lines; // one import per run; too big for the stack
-    SortOutImport(change.Context(), &lines);
     SkippedLines skipped;
+    if (OSErr err = ReadImportedFile(change, text, &lines, &skipped))
+        return ReportSystemError("out of memory", err);
     SettingPrivateRec* setting = change.Context()->settingPrivate;
-    NoteRefusedLines(setting->importEntries, lines, &skipped);
     Boolean replaces[kJASettingSlots];
     FindImportReplacements(setting->importEntries, setting->entries, replaces);
     const std::vector<std::string> unchanged = KeepUnchanged(setting, replaces);

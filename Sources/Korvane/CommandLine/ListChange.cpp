@@ -28,6 +28,8 @@ namespace {
 
 constexpr short kListInUseAlert = 1014;
 
+} // namespace
+
 OSErr LocateWorkingCopy(GlueRec* context) {
     OSErr err =
         FindPreferencesFolder(&context->prefsFileSpec.vRefNum, &context->prefsFileSpec.parID);
@@ -37,6 +39,8 @@ OSErr LocateWorkingCopy(GlueRec* context) {
     MyPStrCopy(kWorkingCopyName, context->tempFileSpec.name);
     return SetJAFileLocations(context);
 }
+
+namespace {
 
 // The terminal display, lent to the administrator prompt and given back before the command
 // reports on the terminal.
@@ -52,6 +56,7 @@ class TerminalPromptClass {
         PlatformUseTerminalDisplay();
         used_ = true;
     }
+    bool Used() const { return used_; }
 
   private:
     bool used_ = false;
@@ -76,12 +81,14 @@ bool RightCanBeHad(TerminalPromptClass* prompt) {
 
 // What the commit's tools print (the name the right runs as, the helper's messages) is held
 // back: standard output holds only what the subcommand reports, and standard error stays quiet
-// unless the commit fails, when it shows what the tools said.
+// unless the commit fails, when it shows what the tools said. While the terminal display asks
+// for the rights, standard output is its screen, so the tools' output goes to standard error.
 class ToolOutputHeldClass {
   public:
-    ToolOutputHeldClass() : held_(std::tmpfile()), saved_(dup(STDOUT_FILENO)) {
+    explicit ToolOutputHeldClass(bool terminalAsks)
+        : held_(terminalAsks ? nullptr : std::tmpfile()), saved_(dup(STDOUT_FILENO)) {
         std::fflush(stdout);
-        if (held_) dup2(fileno(held_), STDOUT_FILENO);
+        dup2(held_ ? fileno(held_) : STDERR_FILENO, STDOUT_FILENO);
     }
     ~ToolOutputHeldClass() {
         std::fflush(stdout);
@@ -227,7 +234,7 @@ int ListChangeClass::Commit(bool force) {
                                  "this as root (for example with sudo)\n");
             return kExitRefused;
         }
-        ToolOutputHeldClass toolOutput;
+        ToolOutputHeldClass toolOutput(prompt.Used());
         err = CommitWorkingCopy(context_, false);
         if (err != noErr || !AUTH_CREATEL_Flag) toolOutput.ShowOnRelease();
     }
@@ -264,6 +271,10 @@ SInt16 FindLogin(const JASettingBlock* entries, const char* login) {
         if (name[0] == length && std::memcmp(name + 1, login, length) == 0) return i;
     }
     return -1;
+}
+
+bool IsOption(const char* argument) {
+    return argument[0] == '-' && argument[1] == '-';
 }
 
 bool TakeFlag(int* argc, char** argv, const char* flag) {

@@ -47,8 +47,14 @@ class ListChangeClass {
 // Whether two entries hold the same login name, account ID and user name.
 bool SameAccount(const JASetting& a, const JASetting& b);
 
+// The working copy's and the job-accounting file's locations into the context. 0 or the error.
+OSErr LocateWorkingCopy(GlueRec* context);
+
 // Whether the arguments hold the flag; it is taken out of them (argc shrinks) wherever it stands.
 bool TakeFlag(int* argc, char** argv, const char* flag);
+
+// An argument that starts with "--": an option, never a login name or a file.
+bool IsOption(const char* argument);
 
 // The entry's index by login name; -1 when none has it.
 SInt16 FindLogin(const JASettingBlock* entries, const char* login);

@@ -30,6 +30,12 @@ constexpr Subcommand kSubcommands[] = {
     {"restore", RestoreCommand, "restore [--dry-run]",
      "puts back the backup that the last save kept, and saves it"},
     {"get", GetCommand, "get LOGIN", "prints the account ID of the login name"},
+    {"apply", ApplyCommand, "apply FILE|- [--dry-run] [--force]",
+     "makes the list exactly the accounts of FILE, in one save; nothing is saved when it holds "
+     "them already"},
+    {"diff", DiffCommand, "diff [FILE|-]",
+     "compares the list with FILE, or with the working copy of a running program: 0 the same "
+     "accounts, 1 not"},
 };
 
 const Subcommand* Find(const char* word) {

@@ -18,6 +18,8 @@ int SetCommand(int argc, char** argv);
 int RemoveCommand(int argc, char** argv);
 int RestoreCommand(int argc, char** argv);
 int GetCommand(int argc, char** argv);
+int ApplyCommand(int argc, char** argv);
+int DiffCommand(int argc, char** argv);
 
 // "usage: korvane SYNOPSIS" for the named subcommand on standard error, and the usage status.
 int UsageError(const char* name);

@@ -65,6 +65,8 @@ void PrintUsage(const char* programName) {
                 "       %s remove LOGIN... [--force]\n"
                 "       %s restore [--dry-run]\n"
                 "       %s get LOGIN\n"
+                "       %s apply FILE|- [--dry-run] [--force]\n"
+                "       %s diff [FILE|-]\n"
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
                 "and numeric account ID, in one system-wide file edited through a working copy.\n"
@@ -104,6 +106,12 @@ void PrintUsage(const char* programName) {
                 "                 (its name and \"-\"), saving it as add does; prints what that\n"
                 "                 changes. --dry-run only prints it\n"
                 "  get LOGIN      prints the account ID of the login name\n"
+                "  apply FILE     makes the list exactly the accounts of FILE (the import's\n"
+                "                 CSV or the file's own format) in one save, printing what it\n"
+                "                 added, removed and changed; nothing is saved when the list\n"
+                "                 holds them already. A refused line refuses all of FILE\n"
+                "  diff [FILE]    the list against FILE, or against the working copy of a\n"
+                "                 running program: 0 the same accounts, 1 not, 2 trouble\n"
                 "FILE - is standard input. SUBCOMMAND --help shows its usage.\n"
                 "Exit status: 0 done, 1 refused by the rules or the user (a bad line or entry,\n"
                 "rights refused; import: some lines refused, the others imported), 2 usage,\n"
@@ -120,5 +128,6 @@ void PrintUsage(const char* programName) {
                 "  KORVANE_SCALE       the window's scale, a whole number (default: from the\n"
                 "                      screen's density)\n",
                 programName, programName, programName, programName, programName, programName,
-                programName, programName, programName, programName, programName);
+                programName, programName, programName, programName, programName, programName,
+                programName);
 }

@@ -1,0 +1,37 @@
+#include "Korvane/CommandLine/AccountChanges.h"
+
+#include "Korvane/CommandLine/ImportedFile.h"
+#include "Korvane/CommandLine/ListChange.h"
+
+#include <algorithm>
+#include <string_view>
+#include <unordered_map>
+
+long AccountChanges::Count(AccountChange::Kind kind) const {
+    return long(std::count_if(changes.begin(), changes.end(),
+                              [kind](const AccountChange& c) { return c.kind == kind; }));
+}
+
+AccountChanges CompareAccounts(const JASettingBlock* list,
+                               const std::vector<const JASetting*>& target) {
+    std::unordered_map<std::string_view, const JASetting*> listed, wanted;
+    AccountChanges result;
+    for (const JASetting* entry : target)
+        wanted.emplace(LoginOf(*entry), entry);
+    for (SInt16 i = 0; i < list->entryCount; ++i) {
+        const JASetting& entry = list->records[i];
+        const bool first = listed.emplace(LoginOf(entry), &entry).second;
+        if (!first || !wanted.count(LoginOf(entry)))
+            result.changes.push_back({AccountChange::Removed, &entry, nullptr});
+    }
+    for (const JASetting* entry : target) {
+        const auto at = listed.find(LoginOf(*entry));
+        if (at == listed.end())
+            result.changes.push_back({AccountChange::Added, nullptr, entry});
+        else if (!SameAccount(*at->second, *entry))
+            result.changes.push_back({AccountChange::Changed, at->second, entry});
+        else
+            ++result.unchanged;
+    }
+    return result;
+}

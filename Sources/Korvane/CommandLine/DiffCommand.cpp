@@ -1,0 +1,96 @@
+// korvane diff [FILE|-]: the job-accounting file against a master file, or against the working
+// copy of a running program, account by account; status 0 when they hold the same accounts and
+// 1 when not, as diff(1) does.
+#include "Korvane/CommandLine/AccountChanges.h"
+#include "Korvane/CommandLine/ImportedFile.h"
+#include "Korvane/CommandLine/ListText.h"
+#include "Korvane/CommandLine/Subcommands.h"
+#include "Korvane/DataStore/JALocations.h"
+#include "Korvane/DataStore/SettingsText.h"
+#include "Korvane/DataStore/WholeFile.h"
+#include "MorrowCommon_2/MyFindFolder.h"
+#include "Platform/MacErrors.h"
+#include "Platform/MacMemory.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr int kExitDifferent = 1, kExitTrouble = 2; // as diff(1) ends
+
+std::string LineOf(const JASetting& entry) {
+    auto field = [](ConstStr255Param text) {
+        return std::string(reinterpret_cast<const char*>(text + 1), text[0]);
+    };
+    return field(entry.loginName) + "," + field(entry.accountID) + "," + field(entry.userName);
+}
+
+int PrintChanges(const AccountChanges& found) {
+    for (const AccountChange& change : found.changes)
+        switch (change.kind) {
+        case AccountChange::Added:
+            std::printf("added %s\n", LineOf(*change.after).c_str());
+            break;
+        case AccountChange::Removed:
+            std::printf("removed %s\n", LineOf(*change.before).c_str());
+            break;
+        case AccountChange::Changed:
+            std::printf("changed %s -> %s\n", LineOf(*change.before).c_str(),
+                        LineOf(*change.after).c_str());
+            break;
+        }
+    return found.changes.empty() ? kExitDone : kExitDifferent;
+}
+
+// The master file's accounts, read as an import reads them; a file with refused lines is trouble.
+int DiffWithFile(ListChangeClass& change, const char* file) {
+    std::string text;
+    if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
+    static ImportLines lines; // one file per run; too big for the stack
+    SkippedLines skipped;
+    if (OSErr err = ReadImportedFile(change, text, &lines, &skipped))
+        return ReportSystemError("out of memory", err);
+    if (skipped.AnyRefused()) {
+        skipped.Print(file);
+        std::fprintf(stderr, "korvane: %s: the lines above were refused\n", file);
+        return kExitTrouble;
+    }
+    return PrintChanges(CompareAccounts(
+        change.Original(), ImportedEntries(change.Context()->settingPrivate->importEntries)));
+}
+
+// The working copy that a running program edits, read as the program reads it.
+int DiffWithWorkingCopy(ListChangeClass& change) {
+    GlueRec* context = change.Context();
+    OSErr err = LocateWorkingCopy(context);
+    if (err == noErr) err = FindNamedFile(&context->tempFileSpec);
+    char path[1300] = "the working copy";
+    ItemPath(&context->tempFileSpec, path, sizeof path);
+    if (err == fnfErr) {
+        std::fprintf(stderr, "korvane: no run of the program has the list open (no %s)\n", path);
+        return kExitTrouble;
+    }
+    ReleaseTextClass release(&context->tempText);
+    if (err == noErr)
+        err = ReadWholeFile(&context->tempFileSpec, &context->tempText, &context->tempTextLength,
+                            memFullErr);
+    if (err != noErr) return ReportSystemError((std::string("cannot read ") + path).c_str(), err);
+    JASettingBlock* copy = change.ImportStaging();
+    if (!copy) return ReportSystemError("out of memory", memFullErr);
+    ReadJASettingText(reinterpret_cast<const UInt8*>(context->tempText), context->tempTextLength,
+                      copy);
+    std::vector<const JASetting*> target;
+    for (SInt16 i = 0; i < copy->entryCount; ++i)
+        target.push_back(&copy->records[i]);
+    return PrintChanges(CompareAccounts(change.Original(), target));
+}
+
+} // namespace
+
+int DiffCommand(int argc, char** argv) {
+    if (argc > 2 || (argc == 2 && IsOption(argv[1]))) return UsageError("diff");
+    ListChangeClass change;
+    if (int status = change.ReadOnly(); status != kExitDone) return status;
+    return argc == 2 ? DiffWithFile(change, argv[1]) : DiffWithWorkingCopy(change);
+}

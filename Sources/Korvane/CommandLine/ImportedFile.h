@@ -1,0 +1,36 @@
+// A CSV file read as the program's import reads it, for the subcommands that take one (import,
+// apply, diff, check): its entries staged, and the lines it leaves out with why.
+#pragma once
+
+#include "Korvane/CommandLine/ListChange.h"
+#include "Korvane/ImportExport/ImportParse.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+std::string_view LoginOf(const JASetting& entry);
+
+// Why the import leaves a line out, by line. A line that a later one with its login name
+// replaces is left out, but not refused.
+class SkippedLines {
+  public:
+    void Add(SInt32 line, std::string why, bool refused = true);
+    bool AnyRefused() const { return refused_ > 0; }
+    // "FILE:LINE: skipped: why" for each, in line order, on standard output.
+    void Print(const char* file);
+
+  private:
+    std::vector<std::pair<SInt32, std::string>> lines_;
+    int refused_ = 0;
+};
+
+// Stages the text as the program's import does (parser, entry rules, duplicates), into the
+// change's import staging block, and notes the lines it leaves out. 0 or the error.
+OSErr ReadImportedFile(ListChangeClass& change, const std::string& text, ImportLines* lines,
+                       SkippedLines* skipped);
+
+// The staged entries that the import takes from the file, in file order: the last line of each
+// login name, keeping the entry rules.
+std::vector<const JASetting*> ImportedEntries(const JASettingBlock* staged);
