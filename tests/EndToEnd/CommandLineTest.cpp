@@ -72,12 +72,11 @@ TEST_F(ProgramTest, ExportWritesTheFileUnchangedAndLeavesATargetWholeOnFailure) 
 }
 
 TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
-    const std::string file = domains.temp() / "list.txt";
-    WriteFile(file, "a,1,A\r\n,2,B\r\nb b,3,C\r\nc,012,D\r\nd,4," + std::string(81, 'u') +
-                        "\r\ne,5,E\"\r\na,6,F\r\ntrailing");
-    RunResult run = RunWith({"check", file});
+    WriteJAFile("a,1,A\r\n,2,B\r\nb b,3,C\r\nc,012,D\r\nd,4," + std::string(81, 'u') +
+                "\r\ne,5,E\"\r\na,6,F\r\ntrailing");
+    RunResult run = RunWith({"check"});
     EXPECT_EQ(run.status, 1) << run.err;
-    const std::string at = file + ":";
+    const std::string at = jaFile() + ":";
     EXPECT_EQ(run.out,
               at +
                   "2: Please type a login name: the name the user logs in with. Every entry "
@@ -98,7 +97,7 @@ TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
                   "8: The line does not hold a login name, an ID and a user name, separated by "
                   "commas.\n");
 
-    // The job-accounting file when none is named; a clean one passes.
+    // A clean one passes.
     WriteJAFile(kThreeEntries);
     RunResult clean = RunWith({"check"});
     EXPECT_EQ(clean.status, 0) << clean.out;
@@ -108,21 +107,44 @@ TEST_F(ProgramTest, CheckNamesEachBadLineWithTheRuleItBreaks) {
     std::string many;
     for (int i = 1; i <= 5002; ++i)
         many += "u" + std::to_string(i) + "," + std::to_string(i) + ",U\r\n";
-    WriteFile(file, many);
-    RunResult full = RunWith({"check", file});
+    WriteJAFile(many);
+    RunResult full = RunWith({"check"});
     EXPECT_EQ(full.status, 1);
     EXPECT_EQ(full.out, at + "5001: This line and the 1 after it are not read: the list holds "
                              "5000 entries.\n");
 
     // Binary data, a missing file.
-    WriteFile(file, std::string("\x7f"
-                                "ELF\x02\x01\x01\0\0\0,\r\n",
-                                13));
-    EXPECT_EQ(RunWith({"check", file}).status, 1);
+    WriteJAFile(std::string("\x7f"
+                            "ELF\x02\x01\x01\0\0\0,\r\n",
+                            13));
+    EXPECT_EQ(RunWith({"check"}).status, 1);
     RunResult missing = RunWith({"check", domains.temp() / "missing"});
     EXPECT_EQ(missing.status, 3);
     EXPECT_EQ(missing.err,
               "korvane: " + domains.temp() / "missing" + ": No such file or directory\n");
+}
+
+TEST_F(ProgramTest, CheckOfAFileNamesTheLinesAnImportOrAnApplyWouldLeaveOut) {
+    // What spreadsheets write: a byte-order mark, LF line ends, a last empty line.
+    const std::string file = domains.temp() / "master.csv";
+    WriteFile(file, "\xef\xbb\xbf"
+                    "anna,5,Anna A\nbob,7,Bob B\n\n");
+    RunResult clean = RunWith({"check", file});
+    EXPECT_EQ(clean.status, 0) << clean.out << clean.err;
+    EXPECT_EQ(clean.out, "");
+
+    WriteFile(file, "anna,5,Anna A\nbob,x,Bob B\nanna,6,Anna A\n");
+    RunResult bad = RunWith({"check", file});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.out, file +
+                           ":1: skipped: anna comes again on line 3, which is imported "
+                           "instead.\n" +
+                           file +
+                           ":2: skipped: The account ID must be a number from 1 to 999999999, "
+                           "typed with digits only and without a leading 0.\n");
+    // Exactly what apply refuses, and apply's reasons.
+    EXPECT_EQ(RunWith({"apply", "--dry-run", file}).out, bad.out);
+    EXPECT_EQ(ReadFileText(jaFile()), "");
 }
 
 TEST_F(ProgramTest, AddSetAndRemoveKeepTheEditorsRulesAndCommitAsSaveDoes) {

@@ -13,7 +13,8 @@ TEST_F(ProgramTest, ApplyMakesTheListExactlyTheMastersAccountsAndSavesNothingThe
     WriteFile(jaFile(), kThreeEntries); // anna 5, bob 7, carl 9
     const std::string master = domains.temp() / "master.csv";
     // A byte-order mark and LF line ends, as spreadsheets and editors write them.
-    WriteFile(master, "\xef\xbb\xbf" "dora,11,Dora D\nanna,6,Anna A\nbob,7,Bob B\n");
+    WriteFile(master, "\xef\xbb\xbf"
+                      "dora,11,Dora D\nanna,6,Anna A\nbob,7,Bob B\n");
 
     RunResult dry = RunWith({"apply", "--dry-run", master});
     EXPECT_EQ(dry.status, 0) << dry.err;
@@ -51,8 +52,9 @@ TEST_F(ProgramTest, ApplyRefusesAWholeMasterForAnyRefusedLineAndNamesEachOne) {
     RunResult refused = RunWith({"apply", master});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out,
-              master + ":2: skipped: The account ID must be a number from 1 to 999999999, typed "
-                       "with digits only and without a leading 0.\n" +
+              master +
+                  ":2: skipped: The account ID must be a number from 1 to 999999999, typed "
+                  "with digits only and without a leading 0.\n" +
                   master + ":3: skipped: the line does not read login name,ID,user name.\n" +
                   master +
                   ":4: skipped: A user name cannot contain commas, double quotes or line breaks. "
@@ -101,13 +103,13 @@ TEST_F(ProgramTest, DiffComparesTheListWithAMasterOrARunningProgramsWorkingCopy)
     WriteFile(master, "anna,x,Anna A\n");
     RunResult trouble = RunWith({"diff", master});
     EXPECT_EQ(trouble.status, 2);
-    EXPECT_NE(trouble.out.find(":1: skipped: The account ID must be"), std::string::npos);
+    EXPECT_NE(trouble.err.find(":1: skipped: The account ID must be"), std::string::npos);
 
     // Without a file: the working copy that a running program edits.
     RunResult none = RunWith({"diff"});
     EXPECT_EQ(none.status, 2);
-    EXPECT_EQ(none.err, "korvane: no run of the program has the list open (no " + workingCopy() +
-                            ")\n");
+    EXPECT_EQ(none.err,
+              "korvane: no run of the program has the list open (no " + workingCopy() + ")\n");
     WriteFile(workingCopy(), Lines({{"anna", "5", "Anna A"}, {"bob", "8", "Bob B"}}));
     RunResult working = RunWith({"diff"});
     EXPECT_EQ(working.status, 1);

@@ -20,4 +20,5 @@ struct AccountChanges {
 
 // From the list's entries to target's (login names unique in target). A login name the list
 // holds twice is removed once for each entry after its first.
-AccountChanges CompareAccounts(const JASettingBlock* list, const std::vector<const JASetting*>& target);
+AccountChanges CompareAccounts(const JASettingBlock* list,
+                               const std::vector<const JASetting*>& target);

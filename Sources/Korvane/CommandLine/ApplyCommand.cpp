@@ -1,11 +1,9 @@
 // korvane apply FILE|- [--dry-run] [--force]: the list made exactly the accounts of a master file,
 // in one commit, for configuration management; nothing is saved when it holds them already.
 #include "Korvane/CommandLine/AccountChanges.h"
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
-#include "Korvane/ListDialog/JobAccountDialog.h"
 
 #include <cstdio>
 #include <string>
@@ -30,26 +28,7 @@ void ReplaceEntries(JASettingBlock* entries, const std::vector<const JASetting*>
     }
 }
 
-// FILE's accounts, staged in the change's import block; what it leaves out is printed when
-// report is set, and a refused line or too many accounts refuse it all. An exit status.
-int ReadMaster(ListChangeClass& change, const char* file, const std::string& text, bool report,
-               std::vector<const JASetting*>* target) {
-    static ImportLines lines; // one file at a time; too big for the stack
-    SkippedLines skipped;
-    if (OSErr err = ReadImportedFile(change, text, &lines, &skipped))
-        return ReportSystemError("out of memory", err);
-    if (report) skipped.Print(file);
-    if (skipped.AnyRefused()) {
-        std::fprintf(stderr, "korvane: %s: the lines above were refused; nothing was applied\n",
-                     file);
-        return kExitRefused;
-    }
-    *target = ImportedEntries(change.Context()->settingPrivate->importEntries);
-    if (target->size() <= size_t(kJAMaxEntries)) return kExitDone;
-    std::fprintf(stderr, "korvane: %s holds %zu accounts: %s\n", file, target->size(),
-                 AlertText(kListFullAlertID).c_str());
-    return kExitRefused;
-}
+constexpr const char* kNothingApplied = "; nothing was applied";
 
 void PrintSummary(const AccountChanges& found, const char* file, bool dryRun) {
     PrintChanges(found, dryRun);
@@ -64,7 +43,8 @@ int Commit(const char* file, const std::string& text, bool force) {
     ListChangeClass change;
     std::vector<const JASetting*> target;
     int status = change.Begin();
-    if (status == kExitDone) status = ReadMaster(change, file, text, false, &target);
+    if (status == kExitDone)
+        status = ReadMasterFile(change, file, text, nullptr, kNothingApplied, &target);
     if (status != kExitDone) return status;
     const AccountChanges found = CompareAccounts(change.Original(), target);
     ReplaceEntries(change.Entries(), target);
@@ -87,7 +67,8 @@ int ApplyCommand(int argc, char** argv) {
     ListChangeClass look;
     std::vector<const JASetting*> target;
     int status = look.ReadOnly();
-    if (status == kExitDone) status = ReadMaster(look, file, text, true, &target);
+    if (status == kExitDone)
+        status = ReadMasterFile(look, file, text, stdout, kNothingApplied, &target);
     if (status != kExitDone) return status;
     const AccountChanges found = CompareAccounts(look.Original(), target);
     if (found.changes.empty()) {

@@ -1,6 +1,8 @@
-// korvane check [FILE]: whether each line of a settings file is one the program reads as an
-// entry the entry editor would accept.
+// korvane check [FILE|-]: whether each line of the job-accounting file is one the program reads
+// as an entry the entry editor would accept; or, with FILE, which lines an import or an apply of
+// FILE would leave out, and why.
 #include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
 #include "Korvane/DataStore/SettingsText.h"
@@ -25,10 +27,6 @@ class LineReporter {
     const char* name_;
     long bad_ = 0;
 };
-
-std::string LoginOf(const JASetting& entry) {
-    return std::string(reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]);
-}
 
 struct EntryCheck {
     LineReporter* report;
@@ -65,7 +63,7 @@ void CheckEntry(const JASetting& entry, SInt16 index, void* refCon) {
         check->report->Bad(line, AlertText(rule));
         return;
     }
-    auto [at, fresh] = check->firstLine.emplace(LoginOf(entry), line);
+    auto [at, fresh] = check->firstLine.emplace(std::string(LoginOf(entry)), line);
     if (!fresh)
         check->report->Bad(line, "The login name of line " + std::to_string(at->second) +
                                      " again: each login name has one entry.");
@@ -85,16 +83,20 @@ int CheckText(const char* name, const std::string& text) {
     return report.BadLines() == 0 ? kExitDone : kExitRefused;
 }
 
+// A file to import or apply, read as they read it: the lines they would leave out, and why.
+int CheckImportFile(const char* file) {
+    std::string text;
+    if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
+    ListChangeClass staging;
+    std::vector<const JASetting*> accounts;
+    return ReadMasterFile(staging, file, text, stdout, "", &accounts);
+}
+
 } // namespace
 
 int CheckCommand(int argc, char** argv) {
-    if (argc > 2) return UsageError("check");
-    if (argc == 2) {
-        std::string text;
-        if (const char* problem = ReadFileText(argv[1], &text))
-            return ReportFileProblem(argv[1], problem);
-        return CheckText(argv[1], text);
-    }
+    if (argc > 2 || (argc == 2 && IsOption(argv[1]))) return UsageError("check");
+    if (argc == 2) return CheckImportFile(argv[1]);
     SystemListClass list;
     if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
     const std::string text(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));

@@ -47,17 +47,9 @@ int PrintChanges(const AccountChanges& found) {
 int DiffWithFile(ListChangeClass& change, const char* file) {
     std::string text;
     if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
-    static ImportLines lines; // one file per run; too big for the stack
-    SkippedLines skipped;
-    if (OSErr err = ReadImportedFile(change, text, &lines, &skipped))
-        return ReportSystemError("out of memory", err);
-    if (skipped.AnyRefused()) {
-        skipped.Print(file);
-        std::fprintf(stderr, "korvane: %s: the lines above were refused\n", file);
-        return kExitTrouble;
-    }
-    return PrintChanges(CompareAccounts(
-        change.Original(), ImportedEntries(change.Context()->settingPrivate->importEntries)));
+    std::vector<const JASetting*> target;
+    if (ReadMasterFile(change, file, text, stderr, "", &target) != kExitDone) return kExitTrouble;
+    return PrintChanges(CompareAccounts(change.Original(), target));
 }
 
 // The working copy that a running program edits, read as the program reads it.

@@ -1,8 +1,10 @@
 #include "Korvane/CommandLine/ImportedFile.h"
 
 #include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ListText.h"
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ImportExport/Import.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
@@ -20,11 +22,11 @@ void SkippedLines::Add(SInt32 line, std::string why, bool refused) {
     refused_ += refused;
 }
 
-void SkippedLines::Print(const char* file) {
+void SkippedLines::Print(const char* file, std::FILE* out) {
     std::stable_sort(lines_.begin(), lines_.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& [line, why] : lines_)
-        std::printf("%s:%ld: skipped: %s\n", file, long(line), why.c_str());
+        std::fprintf(out, "%s:%ld: skipped: %s\n", file, long(line), why.c_str());
 }
 
 namespace {
@@ -88,4 +90,23 @@ std::vector<const JASetting*> ImportedEntries(const JASettingBlock* staged) {
         if (!staged->records[i].duplicateFlag && !staged->records[i].invalidFlag)
             entries.push_back(&staged->records[i]);
     return entries;
+}
+
+int ReadMasterFile(ListChangeClass& change, const char* file, const std::string& text,
+                   std::FILE* report, const char* consequence,
+                   std::vector<const JASetting*>* target) {
+    static ImportLines lines; // one file at a time; too big for the stack
+    SkippedLines skipped;
+    if (OSErr err = ReadImportedFile(change, text, &lines, &skipped))
+        return ReportSystemError("out of memory", err);
+    if (report) skipped.Print(file, report);
+    if (skipped.AnyRefused()) {
+        std::fprintf(stderr, "korvane: %s: the lines above were refused%s\n", file, consequence);
+        return kExitRefused;
+    }
+    *target = ImportedEntries(change.Context()->settingPrivate->importEntries);
+    if (target->size() <= size_t(kJAMaxEntries)) return kExitDone;
+    std::fprintf(stderr, "korvane: %s holds %zu accounts: %s%s\n", file, target->size(),
+                 AlertText(kListFullAlertID).c_str(), consequence);
+    return kExitRefused;
 }

@@ -5,6 +5,7 @@
 #include "Korvane/CommandLine/ListChange.h"
 #include "Korvane/ImportExport/ImportParse.h"
 
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,8 +19,8 @@ class SkippedLines {
   public:
     void Add(SInt32 line, std::string why, bool refused = true);
     bool AnyRefused() const { return refused_ > 0; }
-    // "FILE:LINE: skipped: why" for each, in line order, on standard output.
-    void Print(const char* file);
+    // "FILE:LINE: skipped: why" for each, in line order.
+    void Print(const char* file, std::FILE* out = stdout);
 
   private:
     std::vector<std::pair<SInt32, std::string>> lines_;
@@ -30,6 +31,14 @@ class SkippedLines {
 // change's import staging block, and notes the lines it leaves out. 0 or the error.
 OSErr ReadImportedFile(ListChangeClass& change, const std::string& text, ImportLines* lines,
                        SkippedLines* skipped);
+
+// FILE's text read as a master list: its accounts staged in the change's import block and listed
+// in target, in file order. The lines left out are printed to report (when not null); a refused
+// line, or more accounts than the list holds, refuses it all with a message on standard error
+// that ends with consequence. An exit status.
+int ReadMasterFile(ListChangeClass& change, const char* file, const std::string& text,
+                   std::FILE* report, const char* consequence,
+                   std::vector<const JASetting*>* target);
 
 // The staged entries that the import takes from the file, in file order: the last line of each
 // login name, keeping the entry rules.
