@@ -1,5 +1,6 @@
 // The subcommands for scripts, run as the real program against temporary local domains.
 #include "ProgramRun.h"
+#include "StrictJson.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -21,8 +22,22 @@ TEST_F(ProgramTest, ListPrintsTheAccountsInFileOrderInEachFormat) {
     EXPECT_EQ(csv.out, "bob,7,Bob B\nanna,5,\"Anna \"\"A\"\", Jr\"\n");
     RunResult json = RunWith({"list", "--format=json"});
     EXPECT_EQ(json.out,
-              "[\n  {\"login\": \"bob\", \"user\": \"Bob B\", \"id\": \"7\"},\n"
-              "  {\"login\": \"anna\", \"user\": \"Anna \\\"A\\\", Jr\", \"id\": \"5\"}\n]\n");
+              "[\n  {\"login\": \"bob\", \"id\": 7, \"user\": \"Bob B\"},\n"
+              "  {\"login\": \"anna\", \"id\": 5, \"user\": \"Anna \\\"A\\\", Jr\"}\n]\n");
+    EXPECT_TRUE(StrictJson::Valid(json.out));
+
+    // Whatever the file holds: control characters, bytes that are not UTF-8, an ID that is not
+    // a number; and columns that line up by characters.
+    WriteJAFile(
+        "j\xc3\xb6rg,12,J\xc3\xb6rg \x01\t\x7f\r\nlat1,012,Caf\xe9 \xed\xa0\x80\r\nbob,7,Bob\r\n");
+    RunResult odd = RunWith({"list", "--format=json"});
+    EXPECT_TRUE(StrictJson::Valid(odd.out)) << odd.out;
+    EXPECT_EQ(odd.out, "[\n  {\"login\": \"j\xc3\xb6rg\", \"id\": 12, \"user\": \"J\xc3\xb6rg "
+                       "\\u0001\\u0009\\u007f\"},\n"
+                       "  {\"login\": \"lat1\", \"id\": \"012\", \"user\": \"Caf\\udce9 "
+                       "\\udced\\udca0\\udc80\"},\n"
+                       "  {\"login\": \"bob\", \"id\": 7, \"user\": \"Bob\"}\n]\n");
+    EXPECT_EQ(RunWith({"list"}).out.substr(0, 29), "j\xc3\xb6rg             12         ");
 
     RunResult bad = RunWith({"list", "--format=xml"});
     EXPECT_EQ(bad.status, 2);
@@ -199,13 +214,17 @@ TEST_F(ProgramTest, ChangesThatBreakARuleOrNameNoAccountChangeNothing) {
          "korvane: The account ID must be a number from 1 to 999999999, typed with digits only "
          "and without a leading 0.\n"},
         {{"set", "zed", "--id", "1"}, 4, "korvane: no account has the login name zed\n"},
-        {{"remove", "--anna"}, 2, "usage: korvane remove LOGIN... [--force]\n"},
-        {{"add", "dan"}, 2, "usage: korvane add LOGIN ID [USER NAME] [--replace] [--force]\n"},
-        {{"set", "bob"}, 2, "usage: korvane set LOGIN [--id ID] [--user NAME] [--force]\n"},
+        {{"remove", "--anna"}, 2, "usage: korvane remove LOGIN... [--force] [--format=json]\n"},
+        {{"add", "dan"},
+         2,
+         "usage: korvane add LOGIN ID [USER NAME] [--replace] [--force] [--format=json]\n"},
+        {{"set", "bob"},
+         2,
+         "usage: korvane set LOGIN [--id ID] [--user NAME] [--force] [--format=json]\n"},
         {{"set", "bob", "--name", "x"},
          2,
-         "usage: korvane set LOGIN [--id ID] [--user NAME] [--force]\n"},
-        {{"remove"}, 2, "usage: korvane remove LOGIN... [--force]\n"},
+         "usage: korvane set LOGIN [--id ID] [--user NAME] [--force] [--format=json]\n"},
+        {{"remove"}, 2, "usage: korvane remove LOGIN... [--force] [--format=json]\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments[0] + " " + c.arguments[1 % c.arguments.size()]);
@@ -290,7 +309,8 @@ TEST_F(ProgramTest, ImportMergesByTheImportsRulesAndNamesEachLineLeftOut) {
     }
     EXPECT_EQ(RunWith({"import", domains.temp().str()}).status, 3);
     EXPECT_EQ(RunWith({"import", domains.temp() / "missing.csv"}).status, 3);
-    EXPECT_EQ(RunWith({"import"}).err, "usage: korvane import FILE|- [--dry-run] [--force]\n");
+    EXPECT_EQ(RunWith({"import"}).err,
+              "usage: korvane import FILE|- [--dry-run] [--force] [--format=json]\n");
     EXPECT_EQ(RunWith({"import", file, file}).status, 2);
     EXPECT_EQ(RunWith({"import", "--dry-rum", file}).status, 2);
     EXPECT_EQ(ReadFileText(jaFile()), merged);

@@ -1,6 +1,7 @@
 // One master list applied to a machine's list, and compared with it, as configuration
 // management does: exactly the master's accounts, nothing saved when nothing changes.
 #include "ProgramRun.h"
+#include "StrictJson.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -114,6 +115,55 @@ TEST_F(ProgramTest, DiffComparesTheListWithAMasterOrARunningProgramsWorkingCopy)
     RunResult working = RunWith({"diff"});
     EXPECT_EQ(working.status, 1);
     EXPECT_EQ(working.out, "removed carl,9,Carl C\nchanged bob,7,Bob B -> bob,8,Bob B\n");
+}
+
+TEST_F(ProgramTest, EveryChangingSubcommandSaysWhatItChangedAsJson) {
+    SKIP_UNLESS_ROOT();
+    WriteFile(jaFile(), kThreeEntries); // anna 5, bob 7, carl 9
+    const std::string none = "\"added\": [], \"removed\": [], \"modified\": []";
+    auto json = [&](std::vector<std::string> arguments) {
+        arguments.push_back("--format=json");
+        RunResult run = RunWith(arguments);
+        EXPECT_TRUE(StrictJson::Valid(run.out)) << arguments[0] << ": " << run.out;
+        EXPECT_EQ(run.err, "") << arguments[0];
+        return run.out;
+    };
+    EXPECT_EQ(json({"add", "dora", "11", "Dora D"}),
+              "{\"changed\": true, \"dry_run\": false, \"added\": [{\"login\": \"dora\", \"id\": "
+              "11, \"user\": \"Dora D\"}], \"removed\": [], \"modified\": [], \"unchanged\": 3, "
+              "\"skipped\": []}\n");
+    EXPECT_EQ(json({"set", "bob", "--id", "8"}),
+              "{\"changed\": true, \"dry_run\": false, \"added\": [], \"removed\": [], "
+              "\"modified\": [{\"login\": \"bob\", \"before\": {\"login\": \"bob\", \"id\": 7, "
+              "\"user\": \"Bob B\"}, \"after\": {\"login\": \"bob\", \"id\": 8, \"user\": \"Bob "
+              "B\"}}], \"unchanged\": 3, \"skipped\": []}\n");
+    EXPECT_EQ(json({"set", "bob", "--id", "8"}), "{\"changed\": false, \"dry_run\": false, " +
+                                                     none +
+                                                     ", \"unchanged\": 4, \"skipped\": []}\n");
+    EXPECT_NE(json({"remove", "carl", "zed"}).find("\"removed\": [{\"login\": \"carl\""),
+              std::string::npos);
+    EXPECT_NE(json({"restore", "--dry-run"}).find("\"added\": [{\"login\": \"carl\""),
+              std::string::npos);
+
+    const std::string master = domains.temp() / "master.csv";
+    WriteFile(master, "anna,5,Anna A\nbob,8,Bob B\nbob,8,Bob B\n");
+    const std::string applied = json({"apply", master});
+    EXPECT_NE(applied.find("\"changed\": true"), std::string::npos) << applied;
+    EXPECT_NE(applied.find("\"removed\": [{\"login\": \"dora\", \"id\": 11"), std::string::npos);
+    EXPECT_NE(applied.find("\"skipped\": [{\"line\": 2, \"reason\": \"bob comes again on line 3, "
+                           "which is imported instead.\", \"refused\": false}]"),
+              std::string::npos);
+    EXPECT_TRUE(json({"apply", master}).starts_with("{\"changed\": false, \"dry_run\": false"));
+    EXPECT_NE(json({"import", master}).find("\"unchanged\": 2"), std::string::npos);
+
+    WriteFile(master, "anna,x,Anna A\n");
+    RunResult refused = RunWith({"apply", master, "--format=json"});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(StrictJson::Valid(refused.out)) << refused.out;
+    EXPECT_NE(refused.out.find("\"changed\": false"), std::string::npos);
+    EXPECT_NE(refused.out.find("{\"line\": 1, \"reason\": \"The account ID must be"),
+              std::string::npos);
+    EXPECT_EQ(RunWith({"apply", master, "--format=yaml"}).status, 2);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
-// korvane apply FILE|- [--dry-run] [--force]: the list made exactly the accounts of a master file,
-// in one commit, for configuration management; nothing is saved when it holds them already.
+// korvane apply FILE|- [--dry-run] [--force] [--format=json]: the list made exactly the accounts of
+// a master file, in one commit, for configuration management; nothing is saved when it holds them
+// already.
 #include "Korvane/CommandLine/AccountChanges.h"
+#include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
@@ -30,7 +32,14 @@ void ReplaceEntries(JASettingBlock* entries, const std::vector<const JASetting*>
 
 constexpr const char* kNothingApplied = "; nothing was applied";
 
-void PrintSummary(const AccountChanges& found, const char* file, bool dryRun) {
+void Report(const AccountChanges& found, const char* file, bool dryRun, OutputFormat format,
+            SkippedLines* skipped) {
+    if (format == OutputFormat::Json) return PrintJsonChanges(found, dryRun, skipped);
+    if (found.changes.empty()) {
+        std::printf("nothing changed: the list holds the %ld accounts of %s already\n",
+                    found.unchanged, file);
+        return;
+    }
     PrintChanges(found, dryRun);
     std::printf("%s %s: %ld added, %ld removed, %ld changed, %ld unchanged\n",
                 dryRun ? "would apply" : "applied", file, found.Count(AccountChange::Added),
@@ -39,17 +48,18 @@ void PrintSummary(const AccountChanges& found, const char* file, bool dryRun) {
 }
 
 // Takes the lock, compares again with the list as it is now, and saves FILE's accounts.
-int Commit(const char* file, const std::string& text, bool force) {
+int Commit(const char* file, const std::string& text, bool force, OutputFormat format) {
     ListChangeClass change;
     std::vector<const JASetting*> target;
+    SkippedLines skipped;
     int status = change.Begin();
     if (status == kExitDone)
-        status = ReadMasterFile(change, file, text, nullptr, kNothingApplied, &target);
+        status = ReadMasterFile(change, file, text, &skipped, kNothingApplied, &target);
     if (status != kExitDone) return status;
     const AccountChanges found = CompareAccounts(change.Original(), target);
     ReplaceEntries(change.Entries(), target);
     if (!found.changes.empty() && (status = change.Commit(force)) != kExitDone) return status;
-    PrintSummary(found, file, false);
+    Report(found, file, false, format, &skipped);
     return kExitDone;
 }
 
@@ -58,7 +68,9 @@ int Commit(const char* file, const std::string& text, bool force) {
 int ApplyCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
     const bool dryRun = TakeFlag(&argc, argv, "--dry-run");
-    if (argc != 2 || IsOption(argv[1])) return UsageError("apply");
+    OutputFormat format = OutputFormat::Text;
+    if (!TakeFormat(&argc, argv, &format) || argc != 2 || IsOption(argv[1]))
+        return UsageError("apply");
     const char* file = argv[1];
     std::string text;
     if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
@@ -66,19 +78,19 @@ int ApplyCommand(int argc, char** argv) {
     // already needs neither.
     ListChangeClass look;
     std::vector<const JASetting*> target;
+    SkippedLines skipped;
     int status = look.ReadOnly();
     if (status == kExitDone)
-        status = ReadMasterFile(look, file, text, stdout, kNothingApplied, &target);
+        status = ReadMasterFile(look, file, text, &skipped, kNothingApplied, &target);
+    if (status == kExitRefused && format == OutputFormat::Json)
+        PrintJsonChanges({}, dryRun, &skipped);
+    else if (format == OutputFormat::Text)
+        skipped.Print(file);
     if (status != kExitDone) return status;
     const AccountChanges found = CompareAccounts(look.Original(), target);
-    if (found.changes.empty()) {
-        std::printf("nothing changed: the list holds the %zu accounts of %s already\n",
-                    target.size(), file);
+    if (dryRun || found.changes.empty()) {
+        Report(found, file, dryRun, format, &skipped);
         return kExitDone;
     }
-    if (dryRun) {
-        PrintSummary(found, file, true);
-        return kExitDone;
-    }
-    return Commit(file, text, force);
+    return Commit(file, text, force, format);
 }

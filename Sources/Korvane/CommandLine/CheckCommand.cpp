@@ -89,7 +89,10 @@ int CheckImportFile(const char* file) {
     if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
     ListChangeClass staging;
     std::vector<const JASetting*> accounts;
-    return ReadMasterFile(staging, file, text, stdout, "", &accounts);
+    SkippedLines skipped;
+    const int status = ReadMasterFile(staging, file, text, &skipped, "", &accounts);
+    skipped.Print(file);
+    return status;
 }
 
 } // namespace

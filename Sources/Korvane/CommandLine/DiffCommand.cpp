@@ -48,7 +48,10 @@ int DiffWithFile(ListChangeClass& change, const char* file) {
     std::string text;
     if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
     std::vector<const JASetting*> target;
-    if (ReadMasterFile(change, file, text, stderr, "", &target) != kExitDone) return kExitTrouble;
+    SkippedLines skipped;
+    const int status = ReadMasterFile(change, file, text, &skipped, "", &target);
+    skipped.Print(file, stderr);
+    if (status != kExitDone) return kExitTrouble;
     return PrintChanges(CompareAccounts(change.Original(), target));
 }
 

@@ -1,6 +1,7 @@
 // korvane add, set and remove: the entry editor's and the list's jobs, by the same rules, with
 // the same messages, committed as a Save commits.
 #include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ListChange.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
@@ -62,6 +63,14 @@ int PlaceEntry(ListChangeClass& change, const JASetting& entry, const char* logi
     return kExitDone;
 }
 
+// With --format=json, what the change did to the list, as data; false for text, which the
+// subcommand prints itself.
+bool ReportedAsJson(const ListChangeClass& change, OutputFormat format) {
+    if (format != OutputFormat::Json) return false;
+    PrintJsonChanges(CompareAccounts(change.Original(), EntriesOf(change.Entries())), false);
+    return true;
+}
+
 // set LOGIN, then options each with its value.
 bool ParseSetOptions(int argc, char** argv, const char** id, const char** user) {
     if (argc < 4 || argc % 2) return false;
@@ -79,6 +88,8 @@ bool ParseSetOptions(int argc, char** argv, const char** id, const char** user) 
 
 int AddCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
+    OutputFormat format = OutputFormat::Text;
+    if (!TakeFormat(&argc, argv, &format)) return UsageError("add");
     bool replace = false;
     std::vector<std::string> words;
     for (int i = 1; i < argc; ++i)
@@ -99,7 +110,7 @@ int AddCommand(int argc, char** argv) {
     const bool listed = FindLogin(change.Entries(), words[0].c_str()) >= 0;
     status = PlaceEntry(change, entry, words[0].c_str(), replace);
     if (status == kExitDone) status = change.Commit(force);
-    if (status == kExitDone)
+    if (status == kExitDone && !ReportedAsJson(change, format))
         std::printf("%s %s\n",
                     change.Unchanged() ? "unchanged"
                     : listed           ? "replaced"
@@ -110,6 +121,8 @@ int AddCommand(int argc, char** argv) {
 
 int SetCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
+    OutputFormat format = OutputFormat::Text;
+    if (!TakeFormat(&argc, argv, &format)) return UsageError("set");
     const char *id = nullptr, *user = nullptr;
     if (!ParseSetOptions(argc, argv, &id, &user)) return UsageError("set");
     ListChangeClass change;
@@ -123,13 +136,15 @@ int SetCommand(int argc, char** argv) {
         return kExitRefused;
     change.Entries()->records[index] = entry;
     status = change.Commit(force);
-    if (status == kExitDone)
+    if (status == kExitDone && !ReportedAsJson(change, format))
         std::printf("%s %s\n", change.Unchanged() ? "unchanged" : "changed", argv[1]);
     return status;
 }
 
 int RemoveCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
+    OutputFormat format = OutputFormat::Text;
+    if (!TakeFormat(&argc, argv, &format)) return UsageError("remove");
     if (argc < 2 || std::any_of(argv + 1, argv + argc, IsOption)) return UsageError("remove");
     ListChangeClass change;
     int status = change.Begin();
@@ -142,6 +157,7 @@ int RemoveCommand(int argc, char** argv) {
         if (index >= 0) JobAccountDialogDeleteRecord(change.Context(), index);
     }
     status = change.Commit(force);
+    if (status == kExitDone && ReportedAsJson(change, format)) return status;
     for (int i = 1; status == kExitDone && i < argc; ++i)
         std::printf("%s %s\n", removed[size_t(i)] ? "removed" : "unchanged", argv[i]);
     return status;

@@ -1,6 +1,7 @@
 // korvane import FILE [--dry-run]: the CSV import's rules and results, with the lines it skips
 // named, committed as a Save commits.
 #include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListChange.h"
 #include "Korvane/CommandLine/ListText.h"
@@ -73,6 +74,23 @@ std::vector<std::string> KeepUnchanged(SettingPrivateRec* setting, Boolean* repl
     return same;
 }
 
+// What the entries taken do to the list as it was: each adds an account or replaces one.
+AccountChanges ImportChanges(const JASettingBlock* original,
+                             const std::vector<std::pair<const JASetting*, bool>>& taken,
+                             size_t unchanged) {
+    AccountChanges found;
+    found.unchanged = long(unchanged);
+    for (const auto& [entry, replaces] : taken) {
+        const SInt16 listed =
+            replaces ? FindLogin(original, std::string(LoginOf(*entry)).c_str()) : SInt16(-1);
+        if (listed < 0)
+            found.changes.push_back({AccountChange::Added, nullptr, entry});
+        else
+            found.changes.push_back({AccountChange::Changed, &original->records[listed], entry});
+    }
+    return found;
+}
+
 bool ParseArguments(int argc, char** argv, const char** file, bool* dryRun) {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--dry-run"))
@@ -96,6 +114,8 @@ int CommitImport(ListChangeClass& change, const Boolean* replaces, bool force) {
 
 int ImportCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
+    OutputFormat format = OutputFormat::Text;
+    if (!TakeFormat(&argc, argv, &format)) return UsageError("import");
     const char* file = nullptr;
     bool dryRun = false;
     if (!ParseArguments(argc, argv, &file, &dryRun)) return UsageError("import");
@@ -113,13 +133,18 @@ int ImportCommand(int argc, char** argv) {
     FindImportReplacements(setting->importEntries, setting->entries, replaces);
     const std::vector<std::string> unchanged = KeepUnchanged(setting, replaces);
     const auto taken = EntriesTaken(setting, replaces, lines, &skipped);
-    skipped.Print(file);
+    if (format == OutputFormat::Text) skipped.Print(file);
     if (taken.empty() && unchanged.empty()) {
         std::fprintf(stderr, "korvane: %s\n", AlertText(kImportAlertNothing).c_str());
         return kExitRefused;
     }
     if (!dryRun && !taken.empty()) status = CommitImport(change, replaces, force);
     if (status != kExitDone) return status;
+    if (format == OutputFormat::Json) {
+        PrintJsonChanges(ImportChanges(change.Original(), taken, unchanged.size()), dryRun,
+                         &skipped);
+        return skipped.AnyRefused() ? kExitRefused : kExitDone;
+    }
     static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};
     for (const auto& [entry, replaces] : taken) {
         const std::string_view login = LoginOf(*entry);

@@ -18,15 +18,19 @@ std::string_view LoginOf(const JASetting& entry) {
 }
 
 void SkippedLines::Add(SInt32 line, std::string why, bool refused) {
-    lines_.emplace_back(line, std::move(why));
+    lines_.push_back({line, std::move(why), refused});
     refused_ += refused;
 }
 
-void SkippedLines::Print(const char* file, std::FILE* out) {
+const std::vector<SkippedLines::Line>& SkippedLines::Lines() {
     std::stable_sort(lines_.begin(), lines_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (const auto& [line, why] : lines_)
-        std::fprintf(out, "%s:%ld: skipped: %s\n", file, long(line), why.c_str());
+                     [](const Line& a, const Line& b) { return a.number < b.number; });
+    return lines_;
+}
+
+void SkippedLines::Print(const char* file, std::FILE* out) {
+    for (const Line& line : Lines())
+        std::fprintf(out, "%s:%ld: skipped: %s\n", file, long(line.number), line.why.c_str());
 }
 
 namespace {
@@ -93,14 +97,12 @@ std::vector<const JASetting*> ImportedEntries(const JASettingBlock* staged) {
 }
 
 int ReadMasterFile(ListChangeClass& change, const char* file, const std::string& text,
-                   std::FILE* report, const char* consequence,
+                   SkippedLines* skipped, const char* consequence,
                    std::vector<const JASetting*>* target) {
     static ImportLines lines; // one file at a time; too big for the stack
-    SkippedLines skipped;
-    if (OSErr err = ReadImportedFile(change, text, &lines, &skipped))
+    if (OSErr err = ReadImportedFile(change, text, &lines, skipped))
         return ReportSystemError("out of memory", err);
-    if (report) skipped.Print(file, report);
-    if (skipped.AnyRefused()) {
+    if (skipped->AnyRefused()) {
         std::fprintf(stderr, "korvane: %s: the lines above were refused%s\n", file, consequence);
         return kExitRefused;
     }

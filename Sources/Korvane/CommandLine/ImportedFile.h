@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 std::string_view LoginOf(const JASetting& entry);
@@ -21,9 +20,16 @@ class SkippedLines {
     bool AnyRefused() const { return refused_ > 0; }
     // "FILE:LINE: skipped: why" for each, in line order.
     void Print(const char* file, std::FILE* out = stdout);
+    // Each line left out, in line order: its number, why, and whether it was refused.
+    struct Line {
+        SInt32 number;
+        std::string why;
+        bool refused;
+    };
+    const std::vector<Line>& Lines();
 
   private:
-    std::vector<std::pair<SInt32, std::string>> lines_;
+    std::vector<Line> lines_;
     int refused_ = 0;
 };
 
@@ -33,11 +39,11 @@ OSErr ReadImportedFile(ListChangeClass& change, const std::string& text, ImportL
                        SkippedLines* skipped);
 
 // FILE's text read as a master list: its accounts staged in the change's import block and listed
-// in target, in file order. The lines left out are printed to report (when not null); a refused
-// line, or more accounts than the list holds, refuses it all with a message on standard error
-// that ends with consequence. An exit status.
+// in target, in file order, and the lines left out in skipped. A refused line, or more accounts
+// than the list holds, refuses it all with a message on standard error that ends with
+// consequence. An exit status.
 int ReadMasterFile(ListChangeClass& change, const char* file, const std::string& text,
-                   std::FILE* report, const char* consequence,
+                   SkippedLines* skipped, const char* consequence,
                    std::vector<const JASetting*>* target);
 
 // The staged entries that the import takes from the file, in file order: the last line of each

@@ -1,6 +1,7 @@
 // korvane list: the job-accounting file's accounts, in file order.
 #include "Korvane/CommandLine/Subcommands.h"
 
+#include "Korvane/CommandLine/JsonText.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/DataStore/SettingsText.h"
 
@@ -24,21 +25,10 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-std::string JsonString(const std::string& text) {
-    std::string json = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += char(c);
-        } else if (c < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            json += escaped;
-        } else {
-            json += char(c);
-        }
-    }
-    return json + "\"";
+// Text padded with spaces to width characters, as a terminal shows them.
+std::string Padded(const std::string& text, size_t width) {
+    const size_t shown = ShownLength(text);
+    return shown >= width ? text : text + std::string(width - shown, ' ');
 }
 
 void PrintEntry(const JASetting& entry, SInt16 index, void* refCon) {
@@ -48,15 +38,14 @@ void PrintEntry(const JASetting& entry, SInt16 index, void* refCon) {
                       id = FieldOf(entry.accountID);
     switch (format) {
     case ListFormat::Text:
-        std::printf("%-16s %-10s %s\n", login.c_str(), id.c_str(), user.c_str());
+        std::printf("%s %s %s\n", Padded(login, 16).c_str(), Padded(id, 10).c_str(), user.c_str());
         break;
     case ListFormat::Csv:
         std::printf("%s,%s,%s\n", CsvField(login).c_str(), CsvField(id).c_str(),
                     CsvField(user).c_str());
         break;
     case ListFormat::Json:
-        std::printf("%s\n  {\"login\": %s, \"user\": %s, \"id\": %s}", first ? "" : ",",
-                    JsonString(login).c_str(), JsonString(user).c_str(), JsonString(id).c_str());
+        std::printf("%s\n  %s", first ? "" : ",", JsonAccount(entry).c_str());
         break;
     }
 }
