@@ -1,5 +1,6 @@
 // One master list applied to a machine's list, and compared with it, as configuration
 // management does: exactly the master's accounts, nothing saved when nothing changes.
+#include "AuditLog.h"
 #include "ProgramRun.h"
 #include "StrictJson.h"
 
@@ -164,6 +165,32 @@ TEST_F(ProgramTest, EveryChangingSubcommandSaysWhatItChangedAsJson) {
     EXPECT_NE(refused.out.find("{\"line\": 1, \"reason\": \"The account ID must be"),
               std::string::npos);
     EXPECT_EQ(RunWith({"apply", master, "--format=yaml"}).status, 2);
+}
+
+TEST_F(ProgramTest, EveryCommitLeavesOneAuditEntrySayingWhoChangedWhat) {
+    SKIP_UNLESS_ROOT();
+    AuditLog log;
+    WriteFile(jaFile(), kThreeEntries); // anna 5, bob 7, carl 9
+    const std::string master = domains.temp() / "master.csv";
+    WriteFile(master, "anna,6,Anna A\nbob,7,Bob B\ndora,11,Dora D\n");
+    {
+        testsupport::ScopedEnv sudo("SUDO_USER", "alice");
+        ASSERT_EQ(RunWith({"apply", master}).status, 0);
+    }
+    EXPECT_EQ(log.Entries(), std::vector<std::string>{"alice (via sudo) saved " + jaFile() +
+                                                      ": 1 added (dora), 1 removed (carl), 1 "
+                                                      "changed (anna); 3 accounts"});
+    // Nothing saved, nothing logged; a save from the program is logged as one from a command.
+    ASSERT_EQ(RunWith({"apply", master}).status, 0);
+    EXPECT_TRUE(log.Entries().empty());
+    RunResult saved = Run("click row 0\nclick item 16\nclick item 4\nprint\nadmin \"root\" \"pw\"\n"
+                          "print\nquit\n");
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    const std::vector<std::string> entries = log.Entries();
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].ends_with(" saved " + jaFile() +
+                                     ": 0 added, 1 removed (anna), 0 changed; 2 accounts"))
+        << entries[0];
 }
 
 } // namespace

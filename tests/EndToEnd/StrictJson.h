@@ -62,7 +62,8 @@ class StrictJson {
                 const char e = text_[at_++];
                 if (e == 'u') {
                     for (int i = 0; i < 4; ++i)
-                        if (at_ >= text_.size() || !std::isxdigit(static_cast<unsigned char>(text_[at_++])))
+                        if (at_ >= text_.size() ||
+                            !std::isxdigit(static_cast<unsigned char>(text_[at_++])))
                             return false;
                 } else if (std::string("\"\\/bfnrt").find(e) == std::string::npos) {
                     return false;
@@ -76,10 +77,11 @@ class StrictJson {
     // One UTF-8 character at at_, well formed.
     bool Utf8() {
         const unsigned char lead = static_cast<unsigned char>(text_[at_]);
-        const size_t length = lead < 0x80 ? 1 : lead >= 0xc2 && lead < 0xe0 ? 2
-                              : lead >= 0xe0 && lead < 0xf0                ? 3
-                              : lead >= 0xf0 && lead < 0xf5                ? 4
-                                                                           : 0;
+        const size_t length = lead < 0x80                   ? 1
+                              : lead >= 0xc2 && lead < 0xe0 ? 2
+                              : lead >= 0xe0 && lead < 0xf0 ? 3
+                              : lead >= 0xf0 && lead < 0xf5 ? 4
+                                                            : 0;
         if (length == 0 || at_ + length > text_.size()) return false;
         for (size_t i = 1; i < length; ++i)
             if ((static_cast<unsigned char>(text_[at_ + i]) & 0xc0) != 0x80) return false;

@@ -1,11 +1,11 @@
 // korvane apply FILE|- [--dry-run] [--force] [--format=json]: the list made exactly the accounts of
 // a master file, in one commit, for configuration management; nothing is saved when it holds them
 // already.
-#include "Korvane/CommandLine/AccountChanges.h"
 #include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
+#include "Korvane/DataStore/AccountChanges.h"
 
 #include <cstdio>
 #include <string>

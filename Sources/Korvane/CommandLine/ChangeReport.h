@@ -2,8 +2,8 @@
 // object that says what changed, as data.
 #pragma once
 
-#include "Korvane/CommandLine/AccountChanges.h"
 #include "Korvane/CommandLine/ImportedFile.h"
+#include "Korvane/DataStore/AccountChanges.h"
 
 enum class OutputFormat { Text, Json };
 

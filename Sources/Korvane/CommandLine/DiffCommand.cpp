@@ -1,10 +1,10 @@
 // korvane diff [FILE|-]: the job-accounting file against a master file, or against the working
 // copy of a running program, account by account; status 0 when they hold the same accounts and
 // 1 when not, as diff(1) does.
-#include "Korvane/CommandLine/AccountChanges.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
+#include "Korvane/DataStore/AccountChanges.h"
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"

@@ -13,10 +13,6 @@
 #include <cstring>
 #include <unordered_map>
 
-std::string_view LoginOf(const JASetting& entry) {
-    return {reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]};
-}
-
 void SkippedLines::Add(SInt32 line, std::string why, bool refused) {
     lines_.push_back({line, std::move(why), refused});
     refused_ += refused;

@@ -10,8 +10,6 @@
 #include <string_view>
 #include <vector>
 
-std::string_view LoginOf(const JASetting& entry);
-
 // Why the import leaves a line out, by line. A line that a later one with its login name
 // replaces is left out, but not refused.
 class SkippedLines {

@@ -12,8 +12,11 @@ std::string_view FieldOf(ConstStr255Param field) {
 size_t SequenceLength(std::string_view text, size_t at) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned char lead = byte(at);
-    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xe ? 3
-                                  : (lead >> 3) == 0x1e ? 4 : 0;
+    size_t length = lead < 0x80           ? 1
+                    : (lead >> 5) == 0x6  ? 2
+                    : (lead >> 4) == 0xe  ? 3
+                    : (lead >> 3) == 0x1e ? 4
+                                          : 0;
     if (length == 0 || at + length > text.size()) return 0;
     for (size_t i = 1; i < length; ++i)
         if ((byte(at + i) & 0xc0) != 0x80) return 0;

@@ -256,14 +256,6 @@ JASettingBlock* ListChangeClass::ImportStaging() {
     return setting_ ? setting_->importEntries : nullptr;
 }
 
-bool SameAccount(const JASetting& a, const JASetting& b) {
-    auto same = [](ConstStr255Param x, ConstStr255Param y) {
-        return x[0] == y[0] && std::memcmp(x + 1, y + 1, x[0]) == 0;
-    };
-    return same(a.loginName, b.loginName) && same(a.accountID, b.accountID) &&
-           same(a.userName, b.userName);
-}
-
 SInt16 FindLogin(const JASettingBlock* entries, const char* login) {
     const size_t length = std::strlen(login);
     for (SInt16 i = 0; i < entries->entryCount; ++i) {

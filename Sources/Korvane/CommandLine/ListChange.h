@@ -2,6 +2,7 @@
 // changed-on-disk check and privileged commit as a Save in the program.
 #pragma once
 
+#include "Korvane/DataStore/AccountChanges.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/Shell/GlueRec.h"
 
@@ -43,9 +44,6 @@ class ListChangeClass {
 
     int KeepOriginal();
 };
-
-// Whether two entries hold the same login name, account ID and user name.
-bool SameAccount(const JASetting& a, const JASetting& b);
 
 // The working copy's and the job-accounting file's locations into the context. 0 or the error.
 OSErr LocateWorkingCopy(GlueRec* context);

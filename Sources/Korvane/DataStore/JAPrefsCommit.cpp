@@ -1,5 +1,6 @@
 #include "Korvane/DataStore/JAPrefs.h"
 
+#include "Korvane/DataStore/CommitAudit.h"
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/DataStore/UntakenLinesAlert.h"
@@ -62,6 +63,7 @@ OSErr WriteJAPrefsFromTemporary(GlueRec* context, Boolean sandboxed, Boolean ove
         err = ReadWholeFile(&context->tempFileSpec, &context->tempText, &context->tempTextLength,
                             memFullErr);
     if (err != noErr) return err;
+    CommitAuditClass audit(context);
     if (sandboxed) {
         FSSpec jaFile;
         err = FSMakeFSSpec(context->jaFileSpec.vRefNum, context->jaFileSpec.parID,
@@ -75,6 +77,7 @@ OSErr WriteJAPrefsFromTemporary(GlueRec* context, Boolean sandboxed, Boolean ove
         err = CommitAsRoot(context, overwrite);
     }
     if (err == noErr) context->jaUntaken = JAUntakenLines{0, 0}; // the file holds the list now
+    if (err == noErr || err == kJAFileNotFlushedErr) audit.Committed(context);
     return err;
 }
 

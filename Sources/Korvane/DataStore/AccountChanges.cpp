@@ -1,11 +1,20 @@
-#include "Korvane/CommandLine/AccountChanges.h"
-
-#include "Korvane/CommandLine/ImportedFile.h"
-#include "Korvane/CommandLine/ListChange.h"
+#include "Korvane/DataStore/AccountChanges.h"
 
 #include <algorithm>
-#include <string_view>
+#include <cstring>
 #include <unordered_map>
+
+std::string_view LoginOf(const JASetting& entry) {
+    return {reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]};
+}
+
+bool SameAccount(const JASetting& a, const JASetting& b) {
+    auto same = [](ConstStr255Param x, ConstStr255Param y) {
+        return x[0] == y[0] && std::memcmp(x + 1, y + 1, x[0]) == 0;
+    };
+    return same(a.loginName, b.loginName) && same(a.accountID, b.accountID) &&
+           same(a.userName, b.userName);
+}
 
 long AccountChanges::Count(AccountChange::Kind kind) const {
     return long(std::count_if(changes.begin(), changes.end(),

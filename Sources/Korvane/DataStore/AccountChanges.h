@@ -4,7 +4,14 @@
 
 #include "Korvane/DataStore/JASetting.h"
 
+#include <string_view>
 #include <vector>
+
+// The entry's login name.
+std::string_view LoginOf(const JASetting& entry);
+
+// Whether two entries hold the same login name, account ID and user name.
+bool SameAccount(const JASetting& a, const JASetting& b);
 
 struct AccountChange {
     enum Kind { Added, Removed, Changed } kind;
