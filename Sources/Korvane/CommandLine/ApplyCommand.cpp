@@ -47,14 +47,21 @@ void Report(const AccountChanges& found, const char* file, bool dryRun, OutputFo
                 found.unchanged);
 }
 
+// The list (under the lock, with a working copy, when locked) and FILE's accounts beside it.
+int ReadBoth(ListChangeClass& change, bool locked, const char* file, const std::string& text,
+             SkippedLines* skipped, std::vector<const JASetting*>* target) {
+    const int status = locked ? change.Begin() : change.ReadOnly();
+    return status == kExitDone
+               ? ReadMasterFile(change, file, text, skipped, kNothingApplied, target)
+               : status;
+}
+
 // Takes the lock, compares again with the list as it is now, and saves FILE's accounts.
 int Commit(const char* file, const std::string& text, bool force, OutputFormat format) {
     ListChangeClass change;
     std::vector<const JASetting*> target;
     SkippedLines skipped;
-    int status = change.Begin();
-    if (status == kExitDone)
-        status = ReadMasterFile(change, file, text, &skipped, kNothingApplied, &target);
+    int status = ReadBoth(change, true, file, text, &skipped, &target);
     if (status != kExitDone) return status;
     const AccountChanges found = CompareAccounts(change.Original(), target);
     ReplaceEntries(change.Entries(), target);
@@ -79,9 +86,7 @@ int ApplyCommand(int argc, char** argv) {
     ListChangeClass look;
     std::vector<const JASetting*> target;
     SkippedLines skipped;
-    int status = look.ReadOnly();
-    if (status == kExitDone)
-        status = ReadMasterFile(look, file, text, &skipped, kNothingApplied, &target);
+    const int status = ReadBoth(look, false, file, text, &skipped, &target);
     if (status == kExitRefused && format == OutputFormat::Json)
         PrintJsonChanges({}, dryRun, &skipped);
     else if (format == OutputFormat::Text)

@@ -84,9 +84,8 @@ CommitAuditClass::~CommitAuditClass() {
 void CommitAuditClass::Committed(const GlueRec* context) {
     char person[256];
     PlatformRequestingPerson(person, sizeof person);
-    const std::string text =
-        AuditText(person, context->jaFilePath, reinterpret_cast<const UInt8*>(before_),
-                  beforeLength_, known_, reinterpret_cast<const UInt8*>(context->tempText),
-                  context->tempTextLength);
+    const std::string text = AuditText(
+        person, context->jaFilePath, reinterpret_cast<const UInt8*>(before_), beforeLength_, known_,
+        reinterpret_cast<const UInt8*>(context->tempText), context->tempTextLength);
     PlatformLogAuditEntry("korvane", text.c_str());
 }
