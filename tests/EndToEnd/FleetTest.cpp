@@ -65,6 +65,26 @@ TEST_F(ProgramTest, ApplyRefusesAWholeMasterForAnyRefusedLineAndNamesEachOne) {
               "korvane: " + master + ": the lines above were refused; nothing was applied\n");
     EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
 
+    // A master without accounts: more likely a failed copy than a wish to bill no one.
+    WriteFile(master, "");
+    RunResult empty = RunWith({"apply", master});
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_EQ(empty.err, "korvane: " + master +
+                             " holds no accounts; nothing was applied. --allow-empty empties the "
+                             "list\n");
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+
+    // Lines of the list's own file that it cannot keep: the dry run refuses what the save would.
+    WriteFile(jaFile(), kThreeEntries + "no commas here\r\n");
+    WriteFile(master, "anna,5,Anna A\n");
+    EXPECT_EQ(RunWith({"apply", "--dry-run", master}).status, 1);
+    EXPECT_EQ(RunWith({"apply", master}).status, 1);
+    EXPECT_EQ(RunWith({"apply", "--dry-run", "--force", master}).status, 0);
+    WriteFile(master, "");
+    EXPECT_EQ(RunWith({"apply", "--allow-empty", "--force", master}).status, 0);
+    EXPECT_EQ(ReadFileText(jaFile()), "");
+    WriteFile(jaFile(), kThreeEntries);
+
     // More accounts than the list holds.
     WriteFile(master, NumberedLines(1, kJAMaxEntries + 1));
     RunResult tooMany = RunWith({"apply", master});
@@ -107,13 +127,18 @@ TEST_F(ProgramTest, DiffComparesTheListWithAMasterOrARunningProgramsWorkingCopy)
     EXPECT_EQ(trouble.status, 2);
     EXPECT_NE(trouble.err.find(":1: skipped: The account ID must be"), std::string::npos);
 
-    // Without a file: the working copy that a running program edits.
+    // Without a file: the working copy that a running program edits, and holds the lock of; a
+    // copy that no run holds is a leftover, not a program's.
     RunResult none = RunWith({"diff"});
     EXPECT_EQ(none.status, 2);
     EXPECT_EQ(none.err,
-              "korvane: no run of the program has the list open (no " + workingCopy() + ")\n");
+              "korvane: no run of the program has the list open (" + workingCopy() + ")\n");
     WriteFile(workingCopy(), Lines({{"anna", "5", "Anna A"}, {"bob", "8", "Bob B"}}));
+    EXPECT_EQ(RunWith({"diff"}).status, 2);
+    const int lock = open((userPrefs() + "/QZJA.lock").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(flock(lock, LOCK_EX), 0);
     RunResult working = RunWith({"diff"});
+    close(lock);
     EXPECT_EQ(working.status, 1);
     EXPECT_EQ(working.out, "removed carl,9,Carl C\nchanged bob,7,Bob B -> bob,8,Bob B\n");
 }
@@ -145,6 +170,11 @@ TEST_F(ProgramTest, EveryChangingSubcommandSaysWhatItChangedAsJson) {
               std::string::npos);
     EXPECT_NE(json({"restore", "--dry-run"}).find("\"added\": [{\"login\": \"carl\""),
               std::string::npos);
+    EXPECT_NE(json({"restore"})
+                  .find("\"added\": [{\"login\": \"carl\", \"id\": 9, \"user\": "
+                        "\"Carl C\"}], \"removed\": []"),
+              std::string::npos)
+        << "what the restore did, not what the list holds after it";
 
     const std::string master = domains.temp() / "master.csv";
     WriteFile(master, "anna,5,Anna A\nbob,8,Bob B\nbob,8,Bob B\n");

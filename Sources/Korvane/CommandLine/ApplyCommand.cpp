@@ -75,6 +75,7 @@ int Commit(const char* file, const std::string& text, bool force, OutputFormat f
 int ApplyCommand(int argc, char** argv) {
     const bool force = TakeFlag(&argc, argv, "--force");
     const bool dryRun = TakeFlag(&argc, argv, "--dry-run");
+    const bool allowEmpty = TakeFlag(&argc, argv, "--allow-empty");
     OutputFormat format = OutputFormat::Text;
     if (!TakeFormat(&argc, argv, &format) || argc != 2 || IsOption(argv[1]))
         return UsageError("apply");
@@ -92,7 +93,17 @@ int ApplyCommand(int argc, char** argv) {
     else if (format == OutputFormat::Text)
         skipped.Print(file);
     if (status != kExitDone) return status;
+    // An empty master is more likely a failed copy than a wish to bill no one.
+    if (target.empty() && !allowEmpty) {
+        std::fprintf(stderr,
+                     "korvane: %s holds no accounts; nothing was applied. --allow-empty "
+                     "empties the list\n",
+                     file);
+        return kExitRefused;
+    }
     const AccountChanges found = CompareAccounts(look.Original(), target);
+    if (dryRun && !found.changes.empty())
+        if (const int refused = look.RefuseUntakenLines(force)) return refused;
     if (dryRun || found.changes.empty()) {
         Report(found, file, dryRun, format, &skipped);
         return kExitDone;

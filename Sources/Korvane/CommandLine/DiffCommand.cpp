@@ -8,6 +8,7 @@
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
+#include "Korvane/DataStore/WorkingCopyLock.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
@@ -49,9 +50,10 @@ int DiffWithFile(ListChangeClass& change, const char* file) {
     if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
     std::vector<const JASetting*> target;
     SkippedLines skipped;
-    const int status = ReadMasterFile(change, file, text, &skipped, "", &target);
-    skipped.Print(file, stderr);
-    if (status != kExitDone) return kExitTrouble;
+    if (ReadMasterFile(change, file, text, &skipped, "", &target) != kExitDone) {
+        skipped.Print(file, stderr);
+        return kExitTrouble;
+    }
     return PrintChanges(CompareAccounts(change.Original(), target));
 }
 
@@ -59,11 +61,14 @@ int DiffWithFile(ListChangeClass& change, const char* file) {
 int DiffWithWorkingCopy(ListChangeClass& change) {
     GlueRec* context = change.Context();
     OSErr err = LocateWorkingCopy(context);
+    // A run of the program holds the working copy's lock; a copy nobody holds is a leftover.
+    const bool held = err == noErr && LockWorkingCopy(context) == opWrErr;
+    if (err == noErr && !held) UnlockWorkingCopy();
     if (err == noErr) err = FindNamedFile(&context->tempFileSpec);
     char path[1300] = "the working copy";
     ItemPath(&context->tempFileSpec, path, sizeof path);
-    if (err == fnfErr) {
-        std::fprintf(stderr, "korvane: no run of the program has the list open (no %s)\n", path);
+    if (err == fnfErr || (err == noErr && !held)) {
+        std::fprintf(stderr, "korvane: no run of the program has the list open (%s)\n", path);
         return kExitTrouble;
     }
     ReleaseTextClass release(&context->tempText);

@@ -76,10 +76,8 @@ std::vector<std::string> KeepUnchanged(SettingPrivateRec* setting, Boolean* repl
 
 // What the entries taken do to the list as it was: each adds an account or replaces one.
 AccountChanges ImportChanges(const JASettingBlock* original,
-                             const std::vector<std::pair<const JASetting*, bool>>& taken,
-                             size_t unchanged) {
+                             const std::vector<std::pair<const JASetting*, bool>>& taken) {
     AccountChanges found;
-    found.unchanged = long(unchanged);
     for (const auto& [entry, replaces] : taken) {
         const SInt16 listed =
             replaces ? FindLogin(original, std::string(LoginOf(*entry)).c_str()) : SInt16(-1);
@@ -88,6 +86,8 @@ AccountChanges ImportChanges(const JASettingBlock* original,
         else
             found.changes.push_back({AccountChange::Changed, &original->records[listed], entry});
     }
+    // As for every other change: the list's accounts that it leaves as they were.
+    found.unchanged = original->entryCount - found.Count(AccountChange::Changed);
     return found;
 }
 
@@ -95,7 +95,7 @@ bool ParseArguments(int argc, char** argv, const char** file, bool* dryRun) {
     for (int i = 1; i < argc; ++i)
         if (!std::strcmp(argv[i], "--dry-run"))
             *dryRun = true;
-        else if (*file || (argv[i][0] == '-' && argv[i][1] != 0))
+        else if (*file || IsOption(argv[i]))
             return false;
         else
             *file = argv[i];
@@ -141,8 +141,7 @@ int ImportCommand(int argc, char** argv) {
     if (!dryRun && !taken.empty()) status = CommitImport(change, replaces, force);
     if (status != kExitDone) return status;
     if (format == OutputFormat::Json) {
-        PrintJsonChanges(ImportChanges(change.Original(), taken, unchanged.size()), dryRun,
-                         &skipped);
+        PrintJsonChanges(ImportChanges(change.Original(), taken), dryRun, &skipped);
         return skipped.AnyRefused() ? kExitRefused : kExitDone;
     }
     static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};

@@ -203,9 +203,21 @@ int ListChangeClass::ReadOnly() {
     ReleaseTextClass release(&context_->tempText);
     OSErr err = ReadJAFileText(context_);
     if (err != noErr) return ReportJAFileError(context_, err);
-    ReadJASettingText(reinterpret_cast<const UInt8*>(context_->tempText), context_->tempTextLength,
-                      setting_->entries);
+    const auto* text = reinterpret_cast<const UInt8*>(context_->tempText);
+    ReadJASettingText(text, context_->tempTextLength, setting_->entries);
+    context_->jaUntaken = SurveyJASettingText(text, context_->tempTextLength);
     return KeepOriginal();
+}
+
+int ListChangeClass::RefuseUntakenLines(bool force) const {
+    if (context_->jaUntaken.count == 0 || force) return kExitDone;
+    std::fprintf(stderr,
+                 "korvane: %s holds lines that cannot be kept as they stand (%ld in all, the "
+                 "first at line %ld; korvane check names them), and saving would replace them; "
+                 "nothing was saved. --force saves all the same\n",
+                 context_->jaFilePath, long(context_->jaUntaken.count),
+                 long(context_->jaUntaken.firstLine));
+    return kExitRefused;
 }
 
 int ListChangeClass::Commit(bool force) {
@@ -214,15 +226,7 @@ int ListChangeClass::Commit(bool force) {
                  std::equal(entries->records, entries->records + entries->entryCount,
                             original_->records, SameAccount);
     if (unchanged_) return kExitDone;
-    if (context_->jaUntaken.count > 0 && !force) {
-        std::fprintf(stderr,
-                     "korvane: %s holds lines that cannot be kept as they stand (%ld in all, "
-                     "the first at line %ld; korvane check names them), and saving would "
-                     "replace them; nothing was saved. --force saves all the same\n",
-                     context_->jaFilePath, long(context_->jaUntaken.count),
-                     long(context_->jaUntaken.firstLine));
-        return kExitRefused;
-    }
+    if (const int status = RefuseUntakenLines(force)) return status;
     OSErr err = SaveJASettingToJATemp(context_);
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
     if (JAFileChangedSince(context_->jaFilePath, &context_->jaFileIdentity))

@@ -20,6 +20,9 @@ class ListChangeClass {
     // Only reads the job-accounting file into the list, for a change that is not to be made:
     // no lock, no working copy. An exit status, as Begin.
     int ReadOnly();
+    // Refuses, with the message, when the job-accounting file holds lines the list could not keep
+    // as they stand and saving would replace them, unless forced. An exit status, as Begin.
+    int RefuseUntakenLines(bool force) const;
     // Writes the list to the working copy and commits it. A file with lines the list could not
     // keep as they stand is replaced only when forced. A list whose accounts are those read, in
     // their order, is not committed at all (Unchanged then holds). An exit status, as Begin.

@@ -49,7 +49,7 @@ int RestoreCommand(int argc, char** argv) {
     JASettingBlock* staging = change.ImportStaging();
     if (!staging) return ReportSystemError("out of memory", memFullErr);
     ReadJASettingText(reinterpret_cast<const UInt8*>(text.data()), SInt32(text.size()), staging);
-    const AccountChanges found = CompareAccounts(change.Entries(), EntriesOf(staging));
+    const AccountChanges found = CompareAccounts(change.Original(), EntriesOf(staging));
     const bool json = format == OutputFormat::Json;
     if (!json) PrintChanges(found, dryRun ? "would " : "will ");
     if (found.changes.empty() || dryRun) {

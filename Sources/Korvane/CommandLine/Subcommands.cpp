@@ -31,7 +31,7 @@ constexpr Subcommand kSubcommands[] = {
     {"restore", RestoreCommand, "restore [--dry-run] [--format=json]",
      "puts back the backup that the last save kept, and saves it"},
     {"get", GetCommand, "get LOGIN", "prints the account ID of the login name"},
-    {"apply", ApplyCommand, "apply FILE|- [--dry-run] [--force] [--format=json]",
+    {"apply", ApplyCommand, "apply FILE|- [--dry-run] [--force] [--allow-empty] [--format=json]",
      "makes the list exactly the accounts of FILE, in one save; nothing is saved when it holds "
      "them already"},
     {"diff", DiffCommand, "diff [FILE|-]",
@@ -45,10 +45,9 @@ const Subcommand* Find(const char* word) {
     return nullptr;
 }
 
+// "SUBCOMMAND --help"; a --help later on is some field's text.
 bool AsksForHelp(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i)
-        if (!std::strcmp(argv[i], "--help")) return true;
-    return false;
+    return argc > 1 && !std::strcmp(argv[1], "--help");
 }
 
 } // namespace

@@ -65,7 +65,7 @@ void PrintUsage(const char* programName) {
                 "       %s remove LOGIN... [--force] [--format=json]\n"
                 "       %s restore [--dry-run] [--format=json]\n"
                 "       %s get LOGIN\n"
-                "       %s apply FILE|- [--dry-run] [--force] [--format=json]\n"
+                "       %s apply FILE|- [--dry-run] [--force] [--allow-empty] [--format=json]\n"
                 "       %s diff [FILE|-]\n"
                 "\n"
                 "Keeps the printing job-accounting list: each account's login name, user name\n"
@@ -126,6 +126,7 @@ void PrintUsage(const char* programName) {
                 "  KORVANE_LOCAL_ROOT  the local domain's root (default /): the job-accounting\n"
                 "                      file lies in <root>/Library/Preferences/<OEM Name>/\n"
                 "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n"
+                "  KORVANE_SYSLOG_SOCKET  where the audit entries go (default /dev/log)\n"
                 "  KORVANE_SCALE       the window's scale, a whole number (default: from the\n"
                 "                      screen's density)\n",
                 programName, programName, programName, programName, programName, programName,

@@ -85,6 +85,9 @@ def main():
         supports_check_mode=True,
     )
     params = module.params
+    if params["content"] is not None and not params["content"].strip():
+        module.fail_json(msg="content is empty: a master list with no accounts would empty the "
+                             "host's list, which this module does not do")
     args = [params["korvane"], "apply", params["src"] or "-", "--format=json"]
     if module.check_mode:
         args.append("--dry-run")
@@ -96,10 +99,15 @@ def main():
         report = json.loads(stdout) if stdout.strip() else {}
     except ValueError:
         report = {}
+    if not isinstance(report, dict):
+        report = {}
     if rc != 0:
         message = refused_message(report, stderr) if rc == 1 and report else (
             "korvane apply ended with status %d: %s" % (rc, stderr.strip()))
         module.fail_json(msg=message, rc=rc, stderr=stderr, **report)
+    if "changed" not in report:
+        module.fail_json(msg="korvane apply printed no report: %s" % (stdout + stderr).strip(),
+                         rc=rc)
     result = dict(changed=report["changed"], added=report["added"], removed=report["removed"],
                   modified=report["modified"], unchanged=report["unchanged"],
                   skipped=report["skipped"])
