@@ -21,10 +21,8 @@ namespace {
 constexpr int kExitDifferent = 1, kExitTrouble = 2; // as diff(1) ends
 
 std::string LineOf(const JASetting& entry) {
-    auto field = [](ConstStr255Param text) {
-        return std::string(reinterpret_cast<const char*>(text + 1), text[0]);
-    };
-    return field(entry.loginName) + "," + field(entry.accountID) + "," + field(entry.userName);
+    return std::string(FieldOf(entry.loginName)) + "," + std::string(FieldOf(entry.accountID)) +
+           "," + std::string(FieldOf(entry.userName));
 }
 
 int PrintChanges(const AccountChanges& found) {

@@ -1,12 +1,10 @@
 #include "Korvane/CommandLine/JsonText.h"
 
+#include "Korvane/DataStore/AccountChanges.h"
+
 #include <cstdio>
 
 namespace {
-
-std::string_view FieldOf(ConstStr255Param field) {
-    return {reinterpret_cast<const char*>(field + 1), field[0]};
-}
 
 // The length of the well-formed UTF-8 sequence at text[at], or 0 when there is none.
 size_t SequenceLength(std::string_view text, size_t at) {

@@ -3,6 +3,7 @@
 
 #include "Korvane/CommandLine/JsonText.h"
 #include "Korvane/CommandLine/ListText.h"
+#include "Korvane/DataStore/AccountChanges.h"
 #include "Korvane/DataStore/SettingsText.h"
 
 #include <cstring>
@@ -11,10 +12,6 @@
 namespace {
 
 enum class ListFormat { Text, Csv, Json };
-
-std::string FieldOf(ConstStr255Param field) {
-    return std::string(reinterpret_cast<const char*>(field + 1), field[0]);
-}
 
 // A CSV field is quoted when it holds a comma, a quote or a line break; quotes are doubled.
 std::string CsvField(const std::string& text) {
@@ -34,8 +31,8 @@ std::string Padded(const std::string& text, size_t width) {
 void PrintEntry(const JASetting& entry, SInt16 index, void* refCon) {
     const ListFormat format = *static_cast<const ListFormat*>(refCon);
     const bool first = index == 0;
-    const std::string login = FieldOf(entry.loginName), user = FieldOf(entry.userName),
-                      id = FieldOf(entry.accountID);
+    const std::string login(FieldOf(entry.loginName)), user(FieldOf(entry.userName)),
+        id(FieldOf(entry.accountID));
     switch (format) {
     case ListFormat::Text:
         std::printf("%s %s %s\n", Padded(login, 16).c_str(), Padded(id, 10).c_str(), user.c_str());

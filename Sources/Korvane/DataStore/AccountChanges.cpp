@@ -4,8 +4,12 @@
 #include <cstring>
 #include <unordered_map>
 
+std::string_view FieldOf(ConstStr255Param field) {
+    return {reinterpret_cast<const char*>(field + 1), field[0]};
+}
+
 std::string_view LoginOf(const JASetting& entry) {
-    return {reinterpret_cast<const char*>(entry.loginName + 1), entry.loginName[0]};
+    return FieldOf(entry.loginName);
 }
 
 bool SameAccount(const JASetting& a, const JASetting& b) {

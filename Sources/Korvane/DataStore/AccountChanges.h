@@ -7,7 +7,8 @@
 #include <string_view>
 #include <vector>
 
-// The entry's login name.
+// A field's text, and the entry's login name.
+std::string_view FieldOf(ConstStr255Param field);
 std::string_view LoginOf(const JASetting& entry);
 
 // Whether two entries hold the same login name, account ID and user name.
