@@ -4,13 +4,6 @@
 #include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/Shell/ErrorText.h"
 
-std::string Printable(const char* text) {
-    std::string shown(text);
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-    return shown;
-}
-
 JobAccount AccountOfJobUser(const char* user) {
     SystemListClass list;
     // No file is more likely a mistake than a list without accounts: no job is billed by it.

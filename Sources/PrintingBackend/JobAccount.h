@@ -2,6 +2,8 @@
 // program's own reader and rules.
 #pragma once
 
+#include "Korvane/DataStore/AccountChanges.h"
+
 #include <string>
 
 struct JobAccount {
@@ -11,7 +13,3 @@ struct JobAccount {
 };
 
 JobAccount AccountOfJobUser(const char* user);
-
-// The text with every control character shown as '?', so that no name a job brings can start a
-// message line of its own to the scheduler.
-std::string Printable(const char* text);

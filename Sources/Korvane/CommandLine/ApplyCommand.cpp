@@ -33,7 +33,7 @@ void ReplaceEntries(JASettingBlock* entries, const std::vector<const JASetting*>
 constexpr const char* kNothingApplied = "; nothing was applied";
 
 void Report(const AccountChanges& found, const char* file, bool dryRun, OutputFormat format,
-            SkippedLines* skipped) {
+            const SkippedLines* skipped) {
     if (format == OutputFormat::Json) return PrintJsonChanges(found, dryRun, skipped);
     if (found.changes.empty()) {
         std::printf("nothing changed: the list holds the %ld accounts of %s already\n",

@@ -16,7 +16,7 @@ std::string JsonArray(const std::vector<std::string>& items) {
     return json + "]";
 }
 
-std::string JsonSkipped(SkippedLines* skipped) {
+std::string JsonSkipped(const SkippedLines* skipped) {
     std::vector<std::string> items;
     if (skipped)
         for (const SkippedLines::Line& line : skipped->Lines())
@@ -36,14 +36,7 @@ bool TakeFormat(int* argc, char** argv, OutputFormat* format) {
     return true;
 }
 
-std::vector<const JASetting*> EntriesOf(const JASettingBlock* block) {
-    std::vector<const JASetting*> entries;
-    for (SInt16 i = 0; i < block->entryCount; ++i)
-        entries.push_back(&block->records[i]);
-    return entries;
-}
-
-void PrintJsonChanges(const AccountChanges& found, bool dryRun, SkippedLines* skipped) {
+void PrintJsonChanges(const AccountChanges& found, bool dryRun, const SkippedLines* skipped) {
     std::vector<std::string> added, removed, modified;
     for (const AccountChange& change : found.changes)
         switch (change.kind) {

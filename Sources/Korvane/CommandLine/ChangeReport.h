@@ -10,9 +10,6 @@ enum class OutputFormat { Text, Json };
 // Takes --format=text or --format=json out of the arguments; false for any other --format=.
 bool TakeFormat(int* argc, char** argv, OutputFormat* format);
 
-// The accounts of a list's block, in order.
-std::vector<const JASetting*> EntriesOf(const JASettingBlock* block);
-
 // On standard output:
 //   {"changed": true, "dry_run": false,
 //    "added": [ACCOUNT...], "removed": [ACCOUNT...],
@@ -20,4 +17,5 @@ std::vector<const JASetting*> EntriesOf(const JASettingBlock* block);
 //    "unchanged": N, "skipped": [{"line": N, "reason": TEXT, "refused": true}...]}
 // where ACCOUNT is {"login", "id", "user"}; "changed" says whether the list was saved (or, in a
 // dry run, would be).
-void PrintJsonChanges(const AccountChanges& found, bool dryRun, SkippedLines* skipped = nullptr);
+void PrintJsonChanges(const AccountChanges& found, bool dryRun,
+                      const SkippedLines* skipped = nullptr);

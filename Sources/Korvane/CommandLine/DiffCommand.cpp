@@ -78,10 +78,7 @@ int DiffWithWorkingCopy(ListChangeClass& change) {
     if (!copy) return ReportSystemError("out of memory", memFullErr);
     ReadJASettingText(reinterpret_cast<const UInt8*>(context->tempText), context->tempTextLength,
                       copy);
-    std::vector<const JASetting*> target;
-    for (SInt16 i = 0; i < copy->entryCount; ++i)
-        target.push_back(&copy->records[i]);
-    return PrintChanges(CompareAccounts(change.Original(), target));
+    return PrintChanges(CompareAccounts(change.Original(), EntriesOf(copy)));
 }
 
 } // namespace

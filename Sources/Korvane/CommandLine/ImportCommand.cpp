@@ -13,13 +13,10 @@
 #include "Korvane/ImportExport/ImportKept.h"
 #include "Korvane/ImportExport/ImportParse.h"
 #include "Platform/MacErrors.h"
-#include "Platform/MacMemory.h"
 
-#include <algorithm>
 #include <cstring>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -59,17 +56,17 @@ std::vector<std::pair<const JASetting*, bool>> EntriesTaken(const SettingPrivate
 std::vector<std::string> KeepUnchanged(SettingPrivateRec* setting, Boolean* replaces) {
     JASettingBlock* staged = setting->importEntries;
     JASettingBlock* list = setting->entries;
+    const LoginIndexClass listed(list);
     std::vector<std::string> same;
     for (SInt16 i = 0; i < staged->entryCount; ++i) {
         JASetting& slot = staged->records[i];
         if (!replaces[i] || slot.duplicateFlag || slot.invalidFlag) continue;
-        std::string login(LoginOf(slot));
-        const SInt16 listed = FindLogin(list, login.c_str());
-        if (listed < 0 || !SameAccount(list->records[listed], slot)) continue;
-        list->records[listed].duplicateFlag = false;
+        const JASetting* was = listed.Find(LoginOf(slot));
+        if (!was || !SameAccount(*was, slot)) continue;
+        list->records[was - list->records].duplicateFlag = false;
         slot.duplicateFlag = true;
         replaces[i] = false;
-        same.push_back(std::move(login));
+        same.emplace_back(LoginOf(slot));
     }
     return same;
 }
@@ -77,14 +74,14 @@ std::vector<std::string> KeepUnchanged(SettingPrivateRec* setting, Boolean* repl
 // What the entries taken do to the list as it was: each adds an account or replaces one.
 AccountChanges ImportChanges(const JASettingBlock* original,
                              const std::vector<std::pair<const JASetting*, bool>>& taken) {
+    const LoginIndexClass listed(original);
     AccountChanges found;
     for (const auto& [entry, replaces] : taken) {
-        const SInt16 listed =
-            replaces ? FindLogin(original, std::string(LoginOf(*entry)).c_str()) : SInt16(-1);
-        if (listed < 0)
+        const JASetting* was = replaces ? listed.Find(LoginOf(*entry)) : nullptr;
+        if (!was)
             found.changes.push_back({AccountChange::Added, nullptr, entry});
         else
-            found.changes.push_back({AccountChange::Changed, &original->records[listed], entry});
+            found.changes.push_back({AccountChange::Changed, was, entry});
     }
     // As for every other change: the list's accounts that it leaves as they were.
     found.unchanged = original->entryCount - found.Count(AccountChange::Changed);

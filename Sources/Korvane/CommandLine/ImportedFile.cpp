@@ -13,18 +13,15 @@
 #include <cstring>
 #include <unordered_map>
 
+// Kept in line order as they come; lines of one number in the order they came.
 void SkippedLines::Add(SInt32 line, std::string why, bool refused) {
-    lines_.push_back({line, std::move(why), refused});
+    const auto after = std::upper_bound(lines_.begin(), lines_.end(), line,
+                                        [](SInt32 n, const Line& l) { return n < l.number; });
+    lines_.insert(after, {line, std::move(why), refused});
     refused_ += refused;
 }
 
-const std::vector<SkippedLines::Line>& SkippedLines::Lines() {
-    std::stable_sort(lines_.begin(), lines_.end(),
-                     [](const Line& a, const Line& b) { return a.number < b.number; });
-    return lines_;
-}
-
-void SkippedLines::Print(const char* file, std::FILE* out) {
+void SkippedLines::Print(const char* file, std::FILE* out) const {
     for (const Line& line : Lines())
         std::fprintf(out, "%s:%ld: skipped: %s\n", file, long(line.number), line.why.c_str());
 }

@@ -17,14 +17,14 @@ class SkippedLines {
     void Add(SInt32 line, std::string why, bool refused = true);
     bool AnyRefused() const { return refused_ > 0; }
     // "FILE:LINE: skipped: why" for each, in line order.
-    void Print(const char* file, std::FILE* out = stdout);
+    void Print(const char* file, std::FILE* out = stdout) const;
     // Each line left out, in line order: its number, why, and whether it was refused.
     struct Line {
         SInt32 number;
         std::string why;
         bool refused;
     };
-    const std::vector<Line>& Lines();
+    const std::vector<Line>& Lines() const { return lines_; }
 
   private:
     std::vector<Line> lines_;

@@ -206,7 +206,7 @@ int ListChangeClass::ReadOnly() {
     const auto* text = reinterpret_cast<const UInt8*>(context_->tempText);
     ReadJASettingText(text, context_->tempTextLength, setting_->entries);
     context_->jaUntaken = SurveyJASettingText(text, context_->tempTextLength);
-    return KeepOriginal();
+    return kExitDone;
 }
 
 int ListChangeClass::RefuseUntakenLines(bool force) const {

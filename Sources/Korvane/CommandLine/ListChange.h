@@ -29,8 +29,9 @@ class ListChangeClass {
     int Commit(bool force);
     bool Unchanged() const { return unchanged_; }
 
-    // The accounts as Begin or ReadOnly read them.
-    const JASettingBlock* Original() const { return original_; }
+    // The accounts as Begin or ReadOnly read them. A read-only run changes no account, so its
+    // entries are their own original.
+    const JASettingBlock* Original() const { return original_ ? original_ : setting_->entries; }
 
     // The import's staging block, made empty on the first call; null when memory ran out.
     JASettingBlock* ImportStaging();

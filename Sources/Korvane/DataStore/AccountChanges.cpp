@@ -20,6 +20,32 @@ bool SameAccount(const JASetting& a, const JASetting& b) {
            same(a.userName, b.userName);
 }
 
+std::string Printable(std::string_view text) {
+    std::string shown(text);
+    for (char& c : shown)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+    return shown;
+}
+
+std::vector<const JASetting*> EntriesOf(const JASettingBlock* block) {
+    std::vector<const JASetting*> entries;
+    entries.reserve(size_t(block->entryCount));
+    for (SInt16 i = 0; i < block->entryCount; ++i)
+        entries.push_back(&block->records[i]);
+    return entries;
+}
+
+LoginIndexClass::LoginIndexClass(const JASettingBlock* block) {
+    entries_.reserve(size_t(block->entryCount));
+    for (SInt16 i = 0; i < block->entryCount; ++i)
+        entries_.emplace(LoginOf(block->records[i]), &block->records[i]);
+}
+
+const JASetting* LoginIndexClass::Find(std::string_view login) const {
+    const auto at = entries_.find(login);
+    return at == entries_.end() ? nullptr : at->second;
+}
+
 long AccountChanges::Count(AccountChange::Kind kind) const {
     return long(std::count_if(changes.begin(), changes.end(),
                               [kind](const AccountChange& c) { return c.kind == kind; }));
@@ -27,22 +53,22 @@ long AccountChanges::Count(AccountChange::Kind kind) const {
 
 AccountChanges CompareAccounts(const JASettingBlock* list,
                                const std::vector<const JASetting*>& target) {
-    std::unordered_map<std::string_view, const JASetting*> listed, wanted;
+    const LoginIndexClass listed(list);
+    std::unordered_map<std::string_view, const JASetting*> wanted;
     AccountChanges result;
     for (const JASetting* entry : target)
         wanted.emplace(LoginOf(*entry), entry);
     for (SInt16 i = 0; i < list->entryCount; ++i) {
         const JASetting& entry = list->records[i];
-        const bool first = listed.emplace(LoginOf(entry), &entry).second;
-        if (!first || !wanted.count(LoginOf(entry)))
+        if (listed.Find(LoginOf(entry)) != &entry || !wanted.count(LoginOf(entry)))
             result.changes.push_back({AccountChange::Removed, &entry, nullptr});
     }
     for (const JASetting* entry : target) {
-        const auto at = listed.find(LoginOf(*entry));
-        if (at == listed.end())
+        const JASetting* was = listed.Find(LoginOf(*entry));
+        if (!was)
             result.changes.push_back({AccountChange::Added, nullptr, entry});
-        else if (!SameAccount(*at->second, *entry))
-            result.changes.push_back({AccountChange::Changed, at->second, entry});
+        else if (!SameAccount(*was, *entry))
+            result.changes.push_back({AccountChange::Changed, was, entry});
         else
             ++result.unchanged;
     }

@@ -4,7 +4,9 @@
 
 #include "Korvane/DataStore/JASetting.h"
 
+#include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // A field's text, and the entry's login name.
@@ -13,6 +15,24 @@ std::string_view LoginOf(const JASetting& entry);
 
 // Whether two entries hold the same login name, account ID and user name.
 bool SameAccount(const JASetting& a, const JASetting& b);
+
+// The text with every control character shown as '?', so that a name cannot start a line of its
+// own in a log or a message to another program.
+std::string Printable(std::string_view text);
+
+// The accounts of a block, in order.
+std::vector<const JASetting*> EntriesOf(const JASettingBlock* block);
+
+// A block's entries by login name, the first of each; the block must outlive it.
+class LoginIndexClass {
+  public:
+    explicit LoginIndexClass(const JASettingBlock* block);
+    // The first entry with the login name, or null.
+    const JASetting* Find(std::string_view login) const;
+
+  private:
+    std::unordered_map<std::string_view, const JASetting*> entries_;
+};
 
 struct AccountChange {
     enum Kind { Added, Removed, Changed } kind;

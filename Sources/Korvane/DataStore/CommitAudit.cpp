@@ -23,13 +23,6 @@ Block ReadBlock(const UInt8* text, SInt32 length) {
     return block;
 }
 
-std::string Shown(std::string_view login) {
-    std::string shown(login);
-    for (char& c : shown)
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
-    return shown;
-}
-
 // "N added (a, b, ...)" with at most kAuditNamesShown names.
 std::string Kind(const AccountChanges& found, AccountChange::Kind kind, const char* verb) {
     std::string names;
@@ -41,7 +34,7 @@ std::string Kind(const AccountChanges& found, AccountChange::Kind kind, const ch
             break;
         }
         names += (names.empty() ? "" : ", ") +
-                 Shown(LoginOf(change.after ? *change.after : *change.before));
+                 Printable(LoginOf(change.after ? *change.after : *change.before));
     }
     const long count = found.Count(kind);
     return std::to_string(count) + " " + verb + (count ? " (" + names + ")" : "");
@@ -56,14 +49,11 @@ std::string AuditText(const char* person, const char* file, const UInt8* before,
     const Block old = ReadBlock(before, beforeKnown ? beforeLength : 0);
     const Block now = ReadBlock(after, afterLength);
     if (!old || !now) return head + "the accounts changed are not known (out of memory)";
-    std::vector<const JASetting*> target;
-    for (SInt16 i = 0; i < now->entryCount; ++i)
-        target.push_back(&now->records[i]);
     const std::string total = "; " + std::to_string(now->entryCount) + " accounts";
     if (!beforeKnown)
         return head + "the file before could not be read, so the accounts changed are not known" +
                total;
-    const AccountChanges found = CompareAccounts(old.get(), target);
+    const AccountChanges found = CompareAccounts(old.get(), EntriesOf(now.get()));
     return head + Kind(found, AccountChange::Added, "added") + ", " +
            Kind(found, AccountChange::Removed, "removed") + ", " +
            Kind(found, AccountChange::Changed, "changed") + total;
