@@ -24,7 +24,7 @@ class FullSystemList {
         : local_("KORVANE_LOCAL_ROOT", temp_ / "local"), user_("XDG_CONFIG_HOME", temp_ / "user") {
         auto* entries = new JASettingBlock{};
         bench::FillEntries(entries, kJAMaxEntries);
-        const std::string folder = temp_ / "local/Library/Preferences/Korvane";
+        const std::string folder = temp_ / "local/etc/Korvane";
         std::filesystem::create_directories(folder);
         path_ = folder + "/JobAccounting";
         std::ofstream(path_, std::ios::binary) << bench::SettingsTextOf(entries);

@@ -13,3 +13,7 @@ constexpr OSType kPreferencesFolderType = FOUR_CHAR_CODE("pref");
 
 OSErr FindFolder(SInt16 vRefNum, OSType folderType, Boolean createFolder, SInt16* foundVRefNum,
                  SInt32* foundDirID);
+
+// Where FindFolder finds, or would make, the folder: its path whether or not it exists yet. False
+// for a domain or type FindFolder does not know, and for a path that does not fit pathSize.
+Boolean PlatformFolderPath(SInt16 vRefNum, OSType folderType, char* path, UInt32 pathSize);

@@ -20,12 +20,15 @@ enum : OSStatus {
 
 // Commits the length bytes at text as folderPath/name, and its sidecar where that is missing or
 // not root's own. With expected null the file is replaced whatever it is; otherwise it must be
-// what expected describes (a missing file when expected->exists is false). *written receives
+// what expected describes (a missing file when expected->exists is false). With formerFolderPath
+// the file lies there now, and is what expected describes there: it moves to folderPath, where
+// no file of its name may be yet, with its sidecar, before it is replaced, and its backup at the
+// former place goes. *written receives
 // the new file's identity (its hash left 0) when the status is errAuthorizationSuccess or
 // kPlatformCommitNotFlushedErr. Other failures: the status of AuthorizationExecuteWithPrivileges,
 // or errAuthorizationToolEnvironmentError when the helper did not finish its work.
 OSStatus PlatformCommitWithPrivileges(AuthorizationRef authorization, const char* folderPath,
-                                      const char* name, const PlatformFileIdentity* expected,
-                                      const void* text, SInt32 length, const char* sidecarName,
-                                      const void* sidecar, SInt32 sidecarLength,
-                                      PlatformFileIdentity* written);
+                                      const char* formerFolderPath, const char* name,
+                                      const PlatformFileIdentity* expected, const void* text,
+                                      SInt32 length, const char* sidecarName, const void* sidecar,
+                                      SInt32 sidecarLength, PlatformFileIdentity* written);

@@ -17,7 +17,10 @@ Boolean InitNSApp(void);
 
 Boolean GetLocalCachesDirPath(char* buffer, unsigned long bufferSize);
 Boolean GetPPDFolderPath(char* buffer, unsigned long bufferSize);
+// The local domain's Preferences folder: where the Folder Manager finds it (/etc on Linux).
 Boolean GetPreferencesFolderPathLocalDomain(char* buffer, unsigned long bufferSize);
+// Where earlier versions kept it: the local library folder's "Preferences".
+Boolean GetFormerPreferencesFolderPathLocalDomain(char* buffer, unsigned long bufferSize);
 Boolean GetLocalApplicationSupportDirPath(char* buffer, unsigned long bufferSize);
 Boolean GetTmpDirPath(char* buffer, unsigned long bufferSize);
 Boolean GetBundleIdentifier(char* buffer, unsigned long bufferSize);

@@ -97,16 +97,34 @@ bool ParseExpected(const std::string& text, std::optional<PlatformFileIdentity>*
     return true;
 }
 
+void InheritedMode(const struct stat* old, gid_t* group, mode_t* mode) {
+    const bool keepsItsOwn =
+        old && S_ISREG(old->st_mode) && old->st_uid == 0 && !(old->st_mode & (S_IWGRP | S_IWOTH));
+    *group = keepsItsOwn ? old->st_gid : 0;
+    *mode = keepsItsOwn ? (old->st_mode & 07777) : 0644;
+}
+
+bool PlaceNew(int folder, const std::string& name, const std::string& bytes, gid_t group,
+              mode_t mode, std::string* why) {
+    std::string temporary;
+    if (!WriteNew(folder, name, bytes, group, mode, &temporary, why)) return false;
+    // A link, unlike a rename, never replaces what may have come meanwhile.
+    const bool placed = linkat(folder, temporary.c_str(), folder, name.c_str(), 0) == 0;
+    if (!placed) *why = std::string("cannot place the file: ") + std::strerror(errno);
+    unlinkat(folder, temporary.c_str(), 0);
+    return placed;
+}
+
 Installed Install(int folder, const std::string& name, const std::string& bytes, bool backup,
                   PlatformFileIdentity* written, std::string* why) {
     struct stat old;
     const bool hadOld =
         fstatat(folder, name.c_str(), &old, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(old.st_mode);
-    const bool keepsItsOwn = hadOld && old.st_uid == 0 && !(old.st_mode & (S_IWGRP | S_IWOTH));
+    gid_t group;
+    mode_t mode;
+    InheritedMode(hadOld ? &old : nullptr, &group, &mode);
     std::string temporary;
-    if (!WriteNew(folder, name, bytes, keepsItsOwn ? old.st_gid : 0,
-                  keepsItsOwn ? (old.st_mode & 07777) : 0644, &temporary, why))
-        return Installed::Failed;
+    if (!WriteNew(folder, name, bytes, group, mode, &temporary, why)) return Installed::Failed;
     if ((backup && hadOld && !KeepBackup(folder, name, why)) ||
         (why->empty() && renameat(folder, temporary.c_str(), folder, name.c_str()) != 0)) {
         if (why->empty()) *why = std::string("cannot rename the new file: ") + std::strerror(errno);

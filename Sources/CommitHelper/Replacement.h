@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <sys/stat.h>
 
 namespace commit {
 
@@ -17,6 +18,16 @@ bool ParseExpected(const std::string& text, std::optional<PlatformFileIdentity>*
 // The outcome of Install: done; failed before the rename (the old file stands, why says so); or
 // renamed but not flushed (the new file stands).
 enum class Installed { Done, Failed, NotFlushed };
+
+// The group and mode a new file takes from the one it stands for: its own when that is a plain
+// file of root's that group and others cannot write; root's group and 0644 otherwise (or with
+// none).
+void InheritedMode(const struct stat* old, gid_t* group, mode_t* mode);
+
+// Puts bytes as name where no entry of that name is, with the group and mode given. False, with
+// why set, when it cannot.
+bool PlaceNew(int folder, const std::string& name, const std::string& bytes, gid_t group,
+              mode_t mode, std::string* why);
 
 // Puts bytes in place of name. An existing plain file of root's that group and others cannot
 // write keeps its group and mode; any other gets root's group and 0644. With backup the old

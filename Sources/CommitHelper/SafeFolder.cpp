@@ -36,9 +36,9 @@ bool OnlyRootChanges(const struct stat& info) {
 // The OEM folder itself: made when missing, tightened when open. In a sticky parent (as /tmp)
 // someone else may have made it first, with anything inside: it must be root's already.
 OpenFolder OpenLast(int parent, bool stickyParent, const std::string& name,
-                    const std::string& where) {
+                    const std::string& where, bool make) {
     int fd = openat(parent, name.c_str(), kFolderFlags);
-    if (fd < 0 && errno == ENOENT) {
+    if (fd < 0 && errno == ENOENT && make) {
         if (mkdirat(parent, name.c_str(), 0755) != 0 && errno != EEXIST)
             return Failed(-1, where, std::strerror(errno));
         fd = openat(parent, name.c_str(), kFolderFlags);
@@ -59,7 +59,7 @@ OpenFolder OpenLast(int parent, bool stickyParent, const std::string& name,
 
 } // namespace
 
-OpenFolder OpenSafeFolder(const std::string& path) {
+OpenFolder OpenSafeFolder(const std::string& path, bool make) {
     if (path.empty() || path[0] != '/') return Failed(-1, path, "not an absolute path");
     const std::vector<std::string> names = Components(path);
     if (names.empty()) return Failed(-1, path, "the root folder itself");
@@ -78,7 +78,7 @@ OpenFolder OpenSafeFolder(const std::string& path) {
         if (names[i] == ".." || names[i] == ".")
             return Failed(fd, where, "a path with . or .. in it");
         if (i + 1 == names.size()) {
-            OpenFolder last = OpenLast(fd, (info.st_mode & S_ISVTX) != 0, names[i], where);
+            OpenFolder last = OpenLast(fd, (info.st_mode & S_ISVTX) != 0, names[i], where, make);
             close(fd);
             return last;
         }

@@ -16,8 +16,9 @@ struct OpenFolder {
 
 // Opens the absolute path's folders one by one. Each must be a real folder owned by root that
 // group and others cannot write, unless its sticky bit keeps them from replacing root's entries
-// (as /tmp's does). The last one is made (root's, 0755) when it is missing, and made root's and
-// closed to group and others' writing when it is not, as earlier versions left it open.
-OpenFolder OpenSafeFolder(const std::string& path);
+// (as /tmp's does). The last one is made (root's, 0755) when it is missing and make asks, and
+// made root's and closed to group and others' writing when it is not, as earlier versions left
+// it open.
+OpenFolder OpenSafeFolder(const std::string& path, bool make);
 
 } // namespace commit

@@ -1,14 +1,17 @@
 // korvane-commit: the one step of a commit that runs as root. It reads the new content from the
 // program on standard input and never reads a path the user controls.
 //
-//   korvane-commit FOLDER NAME EXPECTED LENGTH SIDECAR-NAME SIDECAR-LENGTH
+//   korvane-commit FOLDER NAME EXPECTED LENGTH SIDECAR-NAME SIDECAR-LENGTH [FORMER-FOLDER]
 //
 // LENGTH bytes of the file's new content, then SIDECAR-LENGTH bytes of its sidecar, come on
 // standard input. Under a lock on the folder that every commit takes, the file must still be
 // what EXPECTED says (see ParseExpected); the sidecar is written only where it is missing or is
-// not root's own plain file. On success the new file's identity is printed as
+// not root's own plain file. With FORMER-FOLDER the file lies there (as earlier versions kept
+// it) and EXPECTED describes it there: it moves into FOLDER, which must not hold it yet, before
+// it is replaced. On success the new file's identity is printed as
 // "DEVICE INODE SIZE SECONDS NANOSECONDS".
 #include "FileIdentity/OpenFileIdentity.h"
+#include "FormerPlace.h"
 #include "Replacement.h"
 #include "SafeFolder.h"
 
@@ -16,6 +19,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -63,46 +67,105 @@ bool SidecarIsRootsOwn(int folder, const std::string& name) {
            S_ISREG(info.st_mode) && info.st_uid == 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+struct Request {
+    const char* folder;
+    std::string name;
     std::optional<PlatformFileIdentity> expected;
-    size_t length = 0, sidecarLength = 0;
-    if (argc != 7 || !PlainName(argv[2]) || !commit::ParseExpected(argv[3], &expected) ||
-        !ParseLength(argv[4], &length) || !PlainName(argv[5]) ||
-        !ParseLength(argv[6], &sidecarLength))
-        return Fail(kUsage, "usage: korvane-commit FOLDER NAME EXPECTED LENGTH SIDECAR-NAME "
-                            "SIDECAR-LENGTH");
-    umask(077);
-    std::string content, sidecar;
-    if (!ReadExactly(length, &content) || !ReadExactly(sidecarLength, &sidecar))
-        return Fail(kFailed, "the new content did not come whole; nothing was changed");
-    const commit::OpenFolder folder = commit::OpenSafeFolder(argv[1]);
+    std::string content;
+    std::string sidecarName;
+    std::string sidecar;
+    const char* former = nullptr;
+};
+
+bool ParseRequest(int argc, char** argv, Request* request, size_t* length, size_t* sidecarLength) {
+    if ((argc != 7 && argc != 8) || !PlainName(argv[2]) ||
+        !commit::ParseExpected(argv[3], &request->expected) || !ParseLength(argv[4], length) ||
+        !PlainName(argv[5]) || !ParseLength(argv[6], sidecarLength))
+        return false;
+    request->folder = argv[1];
+    request->name = argv[2];
+    request->sidecarName = argv[5];
+    if (argc == 8) request->former = argv[7];
+    return true;
+}
+
+// The folder opened safely and locked: one commit at a time on it, whoever runs it; the lock
+// goes with the process.
+int OpenAndLock(const char* path, bool make, int* fd) {
+    const commit::OpenFolder folder = commit::OpenSafeFolder(path, make);
     if (folder.fd < 0) return Fail(folder.unsafe ? kUnsafeFolder : kFailed, folder.why);
-    // One commit at a time on this folder, whoever runs it; the lock goes with the process.
     if (flock(folder.fd, LOCK_EX) != 0)
-        return Fail(kFailed, std::string(argv[1]) + ": cannot lock: " + std::strerror(errno));
-    const PlatformFileIdentity current = platform::identity::IdentityAt(folder.fd, argv[2]);
-    if (expected && !PlatformSameFileIdentity(&current, &*expected))
-        return Fail(kChangedMeanwhile, std::string(argv[1]) + "/" + argv[2] +
+        return Fail(kFailed, std::string(path) + ": cannot lock: " + std::strerror(errno));
+    *fd = folder.fd;
+    return kDone;
+}
+
+// The file as it was read, and with a move, nothing of its name at the new place yet.
+int CheckUnchanged(const Request& request, int folder, int former) {
+    const std::string where = std::string(request.former ? request.former : request.folder);
+    const PlatformFileIdentity current =
+        platform::identity::IdentityAt(request.former ? former : folder, request.name.c_str());
+    if (request.expected && !PlatformSameFileIdentity(&current, &*request.expected))
+        return Fail(kChangedMeanwhile, where + "/" + request.name +
                                            " changed since the list was read; nothing was changed");
+    struct stat info;
+    if (request.former && fstatat(folder, request.name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0)
+        return Fail(kChangedMeanwhile, std::string(request.folder) + "/" + request.name +
+                                           " is there already; nothing was changed");
+    return kDone;
+}
+
+int MoveIn(const Request& request, int folder, int former) {
+    std::string why;
+    for (const std::string& name : {request.name, request.sidecarName})
+        if (!commit::MoveFromFormer(former, folder, name, &why))
+            return Fail(kFailed, std::string(request.former) + "/" + name + ": " + why);
+    return kDone;
+}
+
+int Replace(const Request& request, int folder) {
     PlatformFileIdentity written{};
     std::string why;
-    if (sidecarLength > 0 && !SidecarIsRootsOwn(folder.fd, argv[5]) &&
-        commit::Install(folder.fd, argv[5], sidecar, false, &written, &why) ==
+    const std::string path = std::string(request.folder) + "/";
+    if (!request.sidecar.empty() && !SidecarIsRootsOwn(folder, request.sidecarName) &&
+        commit::Install(folder, request.sidecarName, request.sidecar, false, &written, &why) ==
             commit::Installed::Failed)
-        return Fail(kFailed, std::string(argv[1]) + "/" + argv[5] + ": " + why);
+        return Fail(kFailed, path + request.sidecarName + ": " + why);
     written = PlatformFileIdentity{};
     why.clear();
     const commit::Installed installed =
-        commit::Install(folder.fd, argv[2], content, true, &written, &why);
+        commit::Install(folder, request.name, request.content, true, &written, &why);
     if (installed == commit::Installed::Failed)
-        return Fail(kFailed, std::string(argv[1]) + "/" + argv[2] + ": " + why);
+        return Fail(kFailed, path + request.name + ": " + why);
     std::printf("%llu %llu %lld %lld %lld\n", (unsigned long long)written.device,
                 (unsigned long long)written.inode, (long long)written.size,
                 (long long)written.modSeconds, (long long)written.modNanoseconds);
     std::fflush(stdout);
     if (installed == commit::Installed::NotFlushed)
-        return Fail(kNotFlushed, std::string(argv[1]) + "/" + argv[2] + ": " + why);
+        return Fail(kNotFlushed, path + request.name + ": " + why);
     return kDone;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Request request;
+    size_t length = 0, sidecarLength = 0;
+    if (!ParseRequest(argc, argv, &request, &length, &sidecarLength))
+        return Fail(kUsage, "usage: korvane-commit FOLDER NAME EXPECTED LENGTH SIDECAR-NAME "
+                            "SIDECAR-LENGTH [FORMER-FOLDER]");
+    umask(077);
+    if (!ReadExactly(length, &request.content) || !ReadExactly(sidecarLength, &request.sidecar))
+        return Fail(kFailed, "the new content did not come whole; nothing was changed");
+    // The former folder is locked first, by every commit that moves, so that two never wait on
+    // each other.
+    int former = -1, folder = -1, status = kDone;
+    if (request.former) status = OpenAndLock(request.former, false, &former);
+    if (status == kDone) status = OpenAndLock(request.folder, true, &folder);
+    if (status == kDone) status = CheckUnchanged(request, folder, former);
+    if (status == kDone && request.former) status = MoveIn(request, folder, former);
+    if (status == kDone) status = Replace(request, folder);
+    if (request.former && (status == kDone || status == kNotFlushed))
+        commit::ClearFormer(former, request.name, request.sidecarName);
+    return status;
 }

@@ -1,7 +1,11 @@
 #include "CopyRules.h"
 #include "Utility/Utility.h"
 
+#include "Platform/Folders.h"
 #include "Platform/Foundation.h"
+
+#include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -31,7 +35,14 @@ Boolean GetPPDFolderPath(char* buffer, unsigned long bufferSize) {
                             bufferSize);
 }
 
+// The folder the Folder Manager gives (/etc on Linux), so that both always name the same one.
 Boolean GetPreferencesFolderPathLocalDomain(char* buffer, unsigned long bufferSize) {
+    NSAutoreleasePool pool;
+    return PlatformFolderPath(kLocalDomain, kPreferencesFolderType, buffer,
+                              UInt32(std::min<unsigned long>(bufferSize, UINT32_MAX)));
+}
+
+Boolean GetFormerPreferencesFolderPathLocalDomain(char* buffer, unsigned long bufferSize) {
     NSAutoreleasePool pool;
     return CopyTextToBuffer(LocalLibraryFolder("Preferences"), buffer, bufferSize);
 }

@@ -203,9 +203,7 @@ class PrintServer {
     }
     std::string Folder() const { return temp_.str(); }
     std::string LocalRoot() const { return temp_ / "local"; }
-    std::string ListPath() const {
-        return LocalRoot() + "/Library/Preferences/Korvane/JobAccounting";
-    }
+    std::string ListPath() const { return LocalRoot() + "/etc/Korvane/JobAccounting"; }
     std::string Program() const { return temp_ / "app/Korvane.app/Contents/MacOS/Korvane"; }
 
     // A client command against this scheduler (lp, lpadmin, lpstat, ...).

@@ -383,7 +383,7 @@ class ProgramTest : public ::testing::Test {
     std::string userPrefs() const { return domains.userPreferences(); }
     std::string workingCopy() const { return userPrefs() + "/QZJA.temp"; }
     std::string prefsFile() const { return userPrefs() + "/Korvane Preferences"; }
-    std::string oemFolder() const { return domains.localRoot() + "/Library/Preferences/Korvane"; }
+    std::string oemFolder() const { return domains.localRoot() + "/etc/Korvane"; }
     std::string jaFile() const { return oemFolder() + "/JobAccounting"; }
 
     void WriteJAFile(const std::string& bytes) { WriteFile(jaFile(), bytes); }

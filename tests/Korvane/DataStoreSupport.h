@@ -70,9 +70,13 @@ class StoreContext {
     }
 
     std::string WorkingCopyPath() const { return domains_.userPreferences() + "/QZJA.temp"; }
-    std::string LocalPreferences() const { return domains_.localRoot() + "/Library/Preferences"; }
+    std::string LocalPreferences() const { return domains_.localRoot() + "/etc"; }
     std::string FolderPath() const { return LocalPreferences() + "/Korvane"; }
     std::string FilePath() const { return FolderPath() + "/JobAccounting"; }
+    // Where earlier versions kept the file.
+    std::string FormerFolderPath() const {
+        return domains_.localRoot() + "/Library/Preferences/Korvane";
+    }
     const TempFolder& Temp() const { return domains_.temp(); }
 
     void SetEntries(const std::vector<JASetting>& list) {

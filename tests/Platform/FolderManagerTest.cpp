@@ -23,7 +23,7 @@ TEST(FolderManager, PreferencesFoldersOfBothDomainsAreFoundAndCreated) {
 
     ASSERT_EQ(FindFolder(kLocalDomain, kPreferencesFolderType, kCreateFolder, &vRefNum, &dirID),
               noErr);
-    EXPECT_EQ(dirID, LocateFolderPath(domains.localRoot() + "/Library/Preferences").dirID);
+    EXPECT_EQ(dirID, LocateFolderPath(domains.localRoot() + "/etc").dirID);
 
     EXPECT_EQ(FindFolder(kUserDomain, FOUR_CHAR_CODE("none"), kCreateFolder, &vRefNum, &dirID),
               fnfErr);

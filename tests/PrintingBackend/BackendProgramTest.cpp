@@ -66,9 +66,7 @@ class BackendProgram : public testing::Test {
         return Run({"7", user, "title", "1", options, "/dev/null"}, uri, temp_ / "queue.ppd");
     }
 
-    std::string ListPath() const {
-        return temp_ / "local/Library/Preferences/Korvane/JobAccounting";
-    }
+    std::string ListPath() const { return temp_ / "local/etc/Korvane/JobAccounting"; }
     std::string Inner() const { return ReadFileText(temp_ / "inner.out"); }
 
     static constexpr const char* kPPD = "*PPD-Adobe: \"4.3\"\n*ModelName: \"Stand-in\"\n";
@@ -95,6 +93,13 @@ TEST_F(BackendProgram, AListedUsersJobGoesToThePrintersBackendWithTheListsIDAndT
                            (temp_ / "queue.ppd") + "\n"),
               std::string::npos)
         << Inner();
+
+    // A list where earlier versions kept it is read there until a save moves it.
+    const std::string former = temp_ / "local/Library/Preferences/Korvane/JobAccounting";
+    fs::create_directories(fs::path(former).parent_path());
+    fs::rename(ListPath(), former);
+    EXPECT_EQ(RunJob("bob", "").status, 7);
+    EXPECT_NE(Inner().find("job-account-id=42\n"), std::string::npos) << Inner();
 }
 
 TEST_F(BackendProgram, WhatItCannotDoStopsTheQueueOrEndsTheJobWithAMessage) {

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <string>
@@ -31,10 +32,13 @@ TEST(InitNSApp, SkipsLoadingOnlyOnEarly109) {
 TEST(StandardFolders, PathsAreCopiedOnlyWhenTheyFitWholly) {
     ScopedDomains domains;
     const std::string library = domains.localRoot() + "/Library";
-    const std::string preferences = library + "/Preferences";
+    const std::string preferences = domains.localRoot() + "/etc";
     char buffer[1024];
     ASSERT_TRUE(GetPreferencesFolderPathLocalDomain(buffer, sizeof buffer));
     EXPECT_EQ(buffer, preferences);
+    EXPECT_FALSE(std::filesystem::exists(preferences)); // named, not made
+    ASSERT_TRUE(GetFormerPreferencesFolderPathLocalDomain(buffer, sizeof buffer));
+    EXPECT_EQ(buffer, library + "/Preferences");
     ASSERT_TRUE(GetLocalCachesDirPath(buffer, sizeof buffer));
     EXPECT_EQ(buffer, library + "/Caches");
     ASSERT_TRUE(GetLocalApplicationSupportDirPath(buffer, sizeof buffer));

@@ -33,8 +33,8 @@ void ReplaceEntries(JASettingBlock* entries, const std::vector<const JASetting*>
 constexpr const char* kNothingApplied = "; nothing was applied";
 
 void Report(const AccountChanges& found, const char* file, bool dryRun, OutputFormat format,
-            const SkippedLines* skipped) {
-    if (format == OutputFormat::Json) return PrintJsonChanges(found, dryRun, skipped);
+            const SkippedLines* skipped, const char* movedFrom = nullptr) {
+    if (format == OutputFormat::Json) return PrintJsonChanges(found, dryRun, skipped, movedFrom);
     if (found.changes.empty()) {
         std::printf("nothing changed: the list holds the %ld accounts of %s already\n",
                     found.unchanged, file);
@@ -58,7 +58,7 @@ int ReadBoth(ListChangeClass& change, bool locked, const char* file, const std::
 
 // Takes the lock, compares again with the list as it is now, and saves FILE's accounts.
 int Commit(const char* file, const std::string& text, bool force, OutputFormat format) {
-    ListChangeClass change;
+    ListChangeClass change(format);
     std::vector<const JASetting*> target;
     SkippedLines skipped;
     int status = ReadBoth(change, true, file, text, &skipped, &target);
@@ -66,7 +66,7 @@ int Commit(const char* file, const std::string& text, bool force, OutputFormat f
     const AccountChanges found = CompareAccounts(change.Original(), target);
     ReplaceEntries(change.Entries(), target);
     if (!found.changes.empty() && (status = change.Commit(force)) != kExitDone) return status;
-    Report(found, file, false, format, &skipped);
+    Report(found, file, false, format, &skipped, change.MovedFrom());
     return kExitDone;
 }
 

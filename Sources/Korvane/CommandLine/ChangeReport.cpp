@@ -36,7 +36,8 @@ bool TakeFormat(int* argc, char** argv, OutputFormat* format) {
     return true;
 }
 
-void PrintJsonChanges(const AccountChanges& found, bool dryRun, const SkippedLines* skipped) {
+void PrintJsonChanges(const AccountChanges& found, bool dryRun, const SkippedLines* skipped,
+                      const char* movedFrom) {
     std::vector<std::string> added, removed, modified;
     for (const AccountChange& change : found.changes)
         switch (change.kind) {
@@ -52,9 +53,10 @@ void PrintJsonChanges(const AccountChanges& found, bool dryRun, const SkippedLin
                                ", \"after\": " + JsonAccount(*change.after) + "}");
             break;
         }
+    const std::string moved = movedFrom ? ", \"moved_from\": " + JsonString(movedFrom) : "";
     std::printf("{\"changed\": %s, \"dry_run\": %s, \"added\": %s, \"removed\": %s, "
-                "\"modified\": %s, \"unchanged\": %ld, \"skipped\": %s}\n",
+                "\"modified\": %s, \"unchanged\": %ld, \"skipped\": %s%s}\n",
                 found.changes.empty() ? "false" : "true", dryRun ? "true" : "false",
                 JsonArray(added).c_str(), JsonArray(removed).c_str(), JsonArray(modified).c_str(),
-                found.unchanged, JsonSkipped(skipped).c_str());
+                found.unchanged, JsonSkipped(skipped).c_str(), moved.c_str());
 }

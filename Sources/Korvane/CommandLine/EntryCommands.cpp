@@ -67,7 +67,8 @@ int PlaceEntry(ListChangeClass& change, const JASetting& entry, const char* logi
 // subcommand prints itself.
 bool ReportedAsJson(const ListChangeClass& change, OutputFormat format) {
     if (format != OutputFormat::Json) return false;
-    PrintJsonChanges(CompareAccounts(change.Original(), EntriesOf(change.Entries())), false);
+    PrintJsonChanges(CompareAccounts(change.Original(), EntriesOf(change.Entries())), false,
+                     nullptr, change.MovedFrom());
     return true;
 }
 
@@ -104,7 +105,7 @@ int AddCommand(int argc, char** argv) {
     if (!SetField(entry.loginName, words[0]) || !SetField(entry.accountID, words[1]) ||
         !SetField(entry.userName, Joined(words, 2)) || !KeepsTheRules(entry))
         return kExitRefused;
-    ListChangeClass change;
+    ListChangeClass change(format);
     int status = change.Begin();
     if (status != kExitDone) return status;
     const bool listed = FindLogin(change.Entries(), words[0].c_str()) >= 0;
@@ -125,7 +126,7 @@ int SetCommand(int argc, char** argv) {
     if (!TakeFormat(&argc, argv, &format)) return UsageError("set");
     const char *id = nullptr, *user = nullptr;
     if (!ParseSetOptions(argc, argv, &id, &user)) return UsageError("set");
-    ListChangeClass change;
+    ListChangeClass change(format);
     int status = change.Begin();
     if (status != kExitDone) return status;
     const SInt16 index = FindLogin(change.Entries(), argv[1]);
@@ -146,7 +147,7 @@ int RemoveCommand(int argc, char** argv) {
     OutputFormat format = OutputFormat::Text;
     if (!TakeFormat(&argc, argv, &format)) return UsageError("remove");
     if (argc < 2 || std::any_of(argv + 1, argv + argc, IsOption)) return UsageError("remove");
-    ListChangeClass change;
+    ListChangeClass change(format);
     int status = change.Begin();
     if (status != kExitDone) return status;
     // A login name that is not listed is already as asked: removing it changes nothing.

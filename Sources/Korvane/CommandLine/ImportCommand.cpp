@@ -118,7 +118,7 @@ int ImportCommand(int argc, char** argv) {
     if (!ParseArguments(argc, argv, &file, &dryRun)) return UsageError("import");
     std::string text;
     if (const char* problem = ReadFileText(file, &text)) return ReportFileProblem(file, problem);
-    ListChangeClass change;
+    ListChangeClass change(format);
     int status = dryRun ? change.ReadOnly() : change.Begin();
     if (status != kExitDone) return status;
     static ImportLines lines; // one import per run; too big for the stack
@@ -138,7 +138,8 @@ int ImportCommand(int argc, char** argv) {
     if (!dryRun && !taken.empty()) status = CommitImport(change, replaces, force);
     if (status != kExitDone) return status;
     if (format == OutputFormat::Json) {
-        PrintJsonChanges(ImportChanges(change.Original(), taken), dryRun, &skipped);
+        PrintJsonChanges(ImportChanges(change.Original(), taken), dryRun, &skipped,
+                         change.MovedFrom());
         return skipped.AnyRefused() ? kExitRefused : kExitDone;
     }
     static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};

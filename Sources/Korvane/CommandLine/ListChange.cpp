@@ -134,9 +134,10 @@ int ReportChangedMeanwhile() {
 
 } // namespace
 
-ListChangeClass::ListChangeClass()
+ListChangeClass::ListChangeClass(OutputFormat format)
     : context_(reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)))),
-      setting_(reinterpret_cast<SettingPrivateRec*>(NewPtrClear(sizeof(SettingPrivateRec)))) {
+      setting_(reinterpret_cast<SettingPrivateRec*>(NewPtrClear(sizeof(SettingPrivateRec)))),
+      format_(format) {
     if (setting_) {
         setting_->entries = reinterpret_cast<JASettingBlock*>(NewPtrClear(sizeof(JASettingBlock)));
         setting_->firstShown = 1; // new entries go where the editor puts them: first
@@ -250,7 +251,13 @@ int ListChangeClass::Commit(bool force) {
         std::fprintf(stderr, "korvane: administrator rights refused; nothing was saved\n");
         return kExitRefused;
     }
+    if (MovedFrom() && format_ == OutputFormat::Text)
+        std::printf("moved %s to %s\n", MovedFrom(), context_->jaFilePath);
     return kExitDone;
+}
+
+const char* ListChangeClass::MovedFrom() const {
+    return context_ && context_->jaMovedFromPath[0] ? context_->jaMovedFromPath : nullptr;
 }
 
 JASettingBlock* ListChangeClass::ImportStaging() {

@@ -6,9 +6,13 @@
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/Shell/GlueRec.h"
 
+enum class OutputFormat { Text, Json };
+
 class ListChangeClass {
   public:
-    ListChangeClass();
+    // The format says how a commit that moves the file tells of it: a line of text, or with
+    // JSON nothing of its own (the report's object says it, from MovedFrom).
+    explicit ListChangeClass(OutputFormat format = OutputFormat::Text);
     // Removes the working copy and lets go of the lock, whatever happened.
     ~ListChangeClass();
     ListChangeClass(const ListChangeClass&) = delete;
@@ -28,6 +32,8 @@ class ListChangeClass {
     // their order, is not committed at all (Unchanged then holds). An exit status, as Begin.
     int Commit(bool force);
     bool Unchanged() const { return unchanged_; }
+    // Where the commit moved the file from (where earlier versions kept it); null when it did not.
+    const char* MovedFrom() const;
 
     // The accounts as Begin or ReadOnly read them. A read-only run changes no account, so its
     // entries are their own original.
@@ -45,6 +51,7 @@ class ListChangeClass {
     JASettingBlock* original_ = nullptr;
     bool workingCopyMade_ = false;
     bool unchanged_ = false;
+    OutputFormat format_;
 
     int KeepOriginal();
 };

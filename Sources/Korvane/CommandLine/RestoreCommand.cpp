@@ -39,7 +39,7 @@ int RestoreCommand(int argc, char** argv) {
     const bool dryRun = TakeFlag(&argc, argv, "--dry-run");
     OutputFormat format = OutputFormat::Text;
     if (!TakeFormat(&argc, argv, &format) || argc != 1) return UsageError("restore");
-    ListChangeClass change;
+    ListChangeClass change(format);
     int status = dryRun ? change.ReadOnly() : change.Begin();
     if (status != kExitDone) return status;
     const std::string backup = std::string(change.Context()->jaFilePath) + "-";
@@ -62,7 +62,7 @@ int RestoreCommand(int argc, char** argv) {
     std::memcpy(change.Entries()->records, staging->records, sizeof staging->records);
     // Putting the backup back replaces the whole file by the person's own choice.
     status = change.Commit(true);
-    if (status == kExitDone && json) PrintJsonChanges(found, false);
+    if (status == kExitDone && json) PrintJsonChanges(found, false, nullptr, change.MovedFrom());
     if (status == kExitDone && !json)
         std::printf("restored %s from %s\n", change.Context()->jaFilePath, backup.c_str());
     return status;

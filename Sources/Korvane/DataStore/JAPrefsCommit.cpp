@@ -2,6 +2,7 @@
 
 #include "Korvane/DataStore/CommitAudit.h"
 #include "Korvane/DataStore/JALocations.h"
+#include "Korvane/DataStore/MovedFileAlert.h"
 #include "Korvane/DataStore/PrivilegedTools.h"
 #include "Korvane/DataStore/UntakenLinesAlert.h"
 #include "Korvane/DataStore/WholeFile.h"
@@ -33,8 +34,9 @@ OSErr CheckWorkingCopy(const GlueRec* context) {
 
 // The one privileged step: the helper replaces the file when it is still what the list was read
 // from (or whatever it is, when overwriting was chosen). The file's type and creator go in its
-// sidecar, written where it is missing.
+// sidecar, written where it is missing. A file still at its former place moves with it.
 OSErr CommitAsRoot(GlueRec* context, Boolean overwrite) {
+    FollowMovedJAFile(context);
     Str255 sidecarName;
     UInt8 sidecar[kFinderInfoSidecarSize];
     SInt32 sidecarLength;
@@ -45,14 +47,18 @@ OSErr CommitAsRoot(GlueRec* context, Boolean overwrite) {
     CopyPascalStringToC(context->jaFileSpec.name, name);
     CopyPascalStringToC(sidecarName, sidecarText);
     PlatformFileIdentity written{};
+    const bool moving = context->jaMoveFolderPath[0] != 0;
     const OSStatus status = PlatformCommitWithPrivileges(
-        myAuthorizationRef, context->jaFolderPath, name,
+        myAuthorizationRef, moving ? context->jaMoveFolderPath : context->jaFolderPath,
+        moving ? context->jaFolderPath : nullptr, name,
         overwrite ? nullptr : &context->jaFileIdentity, context->tempText, context->tempTextLength,
         sidecarText, sidecar, sidecarLength, &written);
     // A file in place is noted whatever follows, so the next Save knows it as this run's own.
-    if (status == errAuthorizationSuccess || status == kPlatformCommitNotFlushedErr)
+    if (status == errAuthorizationSuccess || status == kPlatformCommitNotFlushedErr) {
         NoteCommittedJAFileIdentity(written, context->tempText, context->tempTextLength,
                                     &context->jaFileIdentity);
+        SettleJAFileLocation(context);
+    }
     return LowWord(status);
 }
 
@@ -93,12 +99,15 @@ OSErr CopyFromTemporaryToJAPrefs(GlueRec* context) {
         UntakenLinesAlert(context->jaUntaken, kReplaceUntakenLinesAlert) != kSaveAnywayItem)
         return noErr;
     OSErr err = CommitWorkingCopy(context, overwrite);
-    if (err != kJAFileChangedErr) return err;
-    // Someone saved while the right was being asked for: the same question, and an Overwrite is
-    // a commit of its own, with the right asked for again.
-    AUTH_CREATEL_Flag = false;
-    if (CautionAlert(kJAFileChangedAlert, nullptr) != kOverwriteItem) return noErr;
-    return CommitWorkingCopy(context, true);
+    if (err == kJAFileChangedErr) {
+        // Someone saved while the right was being asked for: the same question, and an
+        // Overwrite is a commit of its own, with the right asked for again.
+        AUTH_CREATEL_Flag = false;
+        if (CautionAlert(kJAFileChangedAlert, nullptr) != kOverwriteItem) return noErr;
+        err = CommitWorkingCopy(context, true);
+    }
+    MovedFileAlert(context);
+    return err;
 }
 
 OSErr CommitWorkingCopy(GlueRec* context, Boolean overwrite) {

@@ -39,8 +39,11 @@ struct GlueRec {
     FSRef exportFileRef;
     char jaFolderPath[kJAFolderPathSize];
     char jaFilePath[kJAFilePathSize];
-    JAFileIdentityRec jaFileIdentity; // the file as the working copy last matched it
-    JAUntakenLines jaUntaken;         // its lines the list cannot keep as they stand
-    OSErr jaCopyErr;                  // why it could not be copied into the working copy
-    Boolean workingCopyLeftOver;      // an earlier run's working copy was there at start-up
+    char jaMoveFolderPath[kJAFolderPathSize]; // where the next commit moves the file; empty once
+                                              // there
+    char jaMovedFromPath[kJAFilePathSize];    // where the last commit moved it from, until said
+    JAFileIdentityRec jaFileIdentity;         // the file as the working copy last matched it
+    JAUntakenLines jaUntaken;                 // its lines the list cannot keep as they stand
+    OSErr jaCopyErr;                          // why it could not be copied into the working copy
+    Boolean workingCopyLeftOver;              // an earlier run's working copy was there at start-up
 };

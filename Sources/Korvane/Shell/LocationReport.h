@@ -6,5 +6,6 @@
 #include <cstdio>
 
 // Writes the user's Preferences folder, the application preferences file, the working copy and
-// the job-accounting file's path. Returns the first error met finding them.
+// the job-accounting file's path, and where it is still read from until the next save moves it
+// from where earlier versions kept it. Returns the first error met finding them.
 OSErr ReportLocations(std::FILE* out);

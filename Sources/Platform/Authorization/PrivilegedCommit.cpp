@@ -47,10 +47,10 @@ bool ParseWritten(const std::string& line, PlatformFileIdentity* written) {
 } // namespace
 
 OSStatus PlatformCommitWithPrivileges(AuthorizationRef authorization, const char* folderPath,
-                                      const char* name, const PlatformFileIdentity* expected,
-                                      const void* text, SInt32 length, const char* sidecarName,
-                                      const void* sidecar, SInt32 sidecarLength,
-                                      PlatformFileIdentity* written) {
+                                      const char* formerFolderPath, const char* name,
+                                      const PlatformFileIdentity* expected, const void* text,
+                                      SInt32 length, const char* sidecarName, const void* sidecar,
+                                      SInt32 sidecarLength, PlatformFileIdentity* written) {
     const std::optional<std::string> resources = platform::cf::MainBundleResourcesFolder();
     if (!resources) return errAuthorizationToolExecuteFailure;
     // "<bundle>/Contents/Resources/" less its last folder: the helper lies beside the program.
@@ -59,13 +59,9 @@ OSStatus PlatformCommitWithPrivileges(AuthorizationRef authorization, const char
     const std::string expectedText = ExpectedArgument(expected);
     const std::string lengthText = std::to_string(length > 0 ? length : 0);
     const std::string sidecarLengthText = std::to_string(sidecarLength > 0 ? sidecarLength : 0);
-    const char* arguments[] = {folderPath,
-                               name,
-                               expectedText.c_str(),
-                               lengthText.c_str(),
-                               sidecarName,
-                               sidecarLengthText.c_str(),
-                               nullptr};
+    const char* arguments[] = {folderPath,         name,        expectedText.c_str(),
+                               lengthText.c_str(), sidecarName, sidecarLengthText.c_str(),
+                               formerFolderPath,   nullptr};
     FILE* pipe = nullptr;
     OSStatus status = AuthorizationExecuteWithPrivileges(
         authorization, helper.c_str(), kAuthorizationFlagDefaults,

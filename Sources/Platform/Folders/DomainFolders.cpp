@@ -29,6 +29,11 @@ std::string LocalDomainLibrary() {
     return root == "/" ? "/Library" : root + "/Library";
 }
 
+std::string LocalDomainPreferences() {
+    std::string root = LocalDomainRoot();
+    return root == "/" ? "/etc" : root + "/etc";
+}
+
 std::string UserPreferencesFolder() {
     std::string config = Environment("XDG_CONFIG_HOME");
     if (!config.empty()) return WithoutTrailingSlash(config);

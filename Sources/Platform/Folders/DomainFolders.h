@@ -10,6 +10,8 @@ namespace platform {
 std::string LocalDomainRoot();
 // "<local root>/Library".
 std::string LocalDomainLibrary();
+// "<local root>/etc": the local domain's Preferences folder, where Linux keeps system settings.
+std::string LocalDomainPreferences();
 // The user's Preferences folder: $XDG_CONFIG_HOME, or $HOME/.config when that is unset or empty.
 std::string UserPreferencesFolder();
 // $HOME as the process sees it; empty when unset.

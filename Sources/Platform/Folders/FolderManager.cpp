@@ -23,7 +23,7 @@ std::optional<std::string> PreferencesFolderOf(SInt16 domain) {
         return folder;
     }
     case kLocalDomain:
-        return LocalDomainLibrary() + "/Preferences";
+        return LocalDomainPreferences();
     default:
         return std::nullopt;
     }
@@ -48,6 +48,17 @@ OSErr CreateFolders(const std::string& path, mode_t mode) {
 }
 
 } // namespace
+
+Boolean PlatformFolderPath(SInt16 vRefNum, OSType folderType, char* path, UInt32 pathSize) {
+    if (!path || folderType != kPreferencesFolderType) return false;
+    std::optional<std::string> folder = PreferencesFolderOf(vRefNum);
+    if (!folder) return false;
+    const std::string normal = files::NormalPath(*folder);
+    if (normal.size() >= pathSize) return false;
+    normal.copy(path, normal.size());
+    path[normal.size()] = 0;
+    return true;
+}
 
 OSErr FindFolder(SInt16 vRefNum, OSType folderType, Boolean createFolder, SInt16* foundVRefNum,
                  SInt32* foundDirID) {

@@ -201,9 +201,9 @@ TEST_F(JAPrefsCommit, AFileWhereTheFolderBelongsFailsAndWritesNowhere) {
 
 TEST_F(JAPrefsCommit, PathsThatDoNotFitAreRefusedBeforeAnyTool) {
     std::string base = store.Temp().str();
-    // The file path is the root and "/Library/Preferences/Korvane/JobAccounting" (42 bytes).
+    // The file path is the root and "/etc/Korvane/JobAccounting" (26 bytes).
     auto rootFor = [&](size_t pathLength) {
-        return base + "/" + std::string(pathLength - 42 - base.size() - 1, 'r');
+        return base + "/" + std::string(pathLength - 26 - base.size() - 1, 'r');
     };
     {
         ScopedEnv root("KORVANE_LOCAL_ROOT", rootFor(101));
@@ -248,4 +248,118 @@ TEST_F(JAPrefsCommit, AFileInPlaceButNotFlushedIsNotedAsTheListsOwn) {
     EXPECT_EQ(CommitWorkingCopy(store.context, false), kJAFileNotFlushedErr);
     EXPECT_EQ(ReadFileText(store.FilePath()), "new,1,New\r\n");
     EXPECT_FALSE(JAFileChangedSince(store.context->jaFilePath, &store.context->jaFileIdentity));
+}
+
+// Earlier versions kept the file in /Library/Preferences: it is read there, and the first commit
+// moves it, with its sidecar, its group and its mode, leaving its backup at the new place.
+TEST_F(JAPrefsCommit, AFileAtTheFormerPlaceIsReadThereAndMovedByTheFirstCommit) {
+    const std::string former = store.FormerFolderPath();
+    std::filesystem::create_directories(former);
+    WriteText(former + "/JobAccounting", "old,1,Old\r\n");
+    WriteText(former + "/JobAccounting-", "older,1,Older\r\n");
+    WriteText(former + "/._JobAccounting", "the sidecar's own bytes");
+    ASSERT_EQ(chown((former + "/JobAccounting").c_str(), 0, 7), 0);
+    ASSERT_EQ(chmod((former + "/JobAccounting").c_str(), 0640), 0);
+    ASSERT_EQ(SetJAFileLocations(store.context), noErr);
+    EXPECT_EQ(std::string(store.context->jaFilePath), former + "/JobAccounting");
+    EXPECT_EQ(std::string(store.context->jaMoveFolderPath), store.FolderPath());
+    ASSERT_EQ(LookUpJAFolder(store.context), noErr);
+    store.NoteJAFile();
+
+    WriteText(store.WorkingCopyPath(), "new,2,New\r\n");
+    AUTH_CREATEL_Flag = false;
+    ASSERT_EQ(CommitWorkingCopy(store.context, false), noErr);
+    ASSERT_EQ(tools.calls.size(), 2u);
+    EXPECT_EQ(tools.calls[1].size(), 8u);
+    EXPECT_EQ(tools.calls[1].back(), former);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "new,2,New\r\n");
+    EXPECT_EQ(ReadFileText(store.FilePath() + "-"), "old,1,Old\r\n");
+    EXPECT_EQ(ReadFileText(store.FolderPath() + "/._JobAccounting"), "the sidecar's own bytes");
+    struct stat info {};
+    ASSERT_EQ(stat(store.FilePath().c_str(), &info), 0);
+    EXPECT_EQ(info.st_gid, 7u);
+    EXPECT_EQ(ModeOf(store.FilePath()), 0640u);
+    EXPECT_TRUE(std::filesystem::is_empty(former)) << "nothing of the file stays behind";
+    EXPECT_EQ(std::string(store.context->jaFilePath), store.FilePath());
+    EXPECT_EQ(std::string(store.context->jaMovedFromPath), former + "/JobAccounting");
+    EXPECT_STREQ(store.context->jaMoveFolderPath, "");
+    EXPECT_FALSE(JAFileChangedSince(store.context->jaFilePath, &store.context->jaFileIdentity));
+
+    // From then on the new place is the only one, whatever turns up at the former.
+    WriteText(former + "/JobAccounting", "stale,9,Stale\r\n");
+    ASSERT_EQ(SetJAFileLocations(store.context), noErr);
+    EXPECT_EQ(std::string(store.context->jaFilePath), store.FilePath());
+    AUTH_CREATEL_Flag = false;
+    WriteText(store.WorkingCopyPath(), "newer,3,Newer\r\n");
+    ASSERT_EQ(CommitWorkingCopy(store.context, false), noErr);
+    EXPECT_EQ(tools.calls.back().size(), 7u);
+    EXPECT_EQ(ReadFileText(former + "/JobAccounting"), "stale,9,Stale\r\n");
+}
+
+// Two runs read the file at the former place; one moves it. The other's commit follows it to
+// the new place, and finds it changed or not as the first left it; a link put in the new place
+// meanwhile is never written through.
+TEST_F(JAPrefsCommit, AMoveMadeMeanwhileIsFollowedAndNeverOverwrittenUnasked) {
+    const std::string former = store.FormerFolderPath();
+    auto readAtFormerPlace = [&](const std::string& text) {
+        std::filesystem::remove_all(store.FolderPath());
+        std::filesystem::create_directories(former);
+        WriteText(former + "/JobAccounting", text);
+        ASSERT_EQ(SetJAFileLocations(store.context), noErr);
+        ASSERT_EQ(LookUpJAFolder(store.context), noErr);
+        store.NoteJAFile();
+        AUTH_CREATEL_Flag = false;
+    };
+    readAtFormerPlace("old,1,Old\r\n");
+    std::filesystem::create_directories(store.FolderPath());
+    std::filesystem::rename(former + "/JobAccounting", store.FilePath()); // moved, unchanged
+    WriteText(store.WorkingCopyPath(), "mine,2,Mine\r\n");
+    EXPECT_EQ(CommitWorkingCopy(store.context, false), noErr);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "mine,2,Mine\r\n");
+    EXPECT_STREQ(store.context->jaMovedFromPath, "") << "not this run's move to tell of";
+
+    readAtFormerPlace("old,1,Old\r\n");
+    std::filesystem::remove(former + "/JobAccounting");
+    std::filesystem::create_directories(store.FolderPath());
+    WriteText(store.FilePath(), "theirs,3,Theirs\r\n"); // moved and saved by another run
+    EXPECT_EQ(CommitWorkingCopy(store.context, false), kJAFileChangedErr);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "theirs,3,Theirs\r\n");
+
+    readAtFormerPlace("old,1,Old\r\n");
+    std::filesystem::create_directories(store.FolderPath());
+    std::filesystem::create_symlink(store.Temp() / "elsewhere", store.FilePath());
+    EXPECT_EQ(CommitWorkingCopy(store.context, false), kJAFileChangedErr);
+    EXPECT_FALSE(std::filesystem::exists(store.Temp() / "elsewhere"));
+    EXPECT_EQ(ReadFileText(former + "/JobAccounting"), "old,1,Old\r\n");
+}
+
+// Where the former place lies on another file system, the move is a copy with the same bytes,
+// group and mode, and the former file goes.
+TEST_F(JAPrefsCommit, TheHelperMovesAFileAcrossFileSystems) {
+    struct stat shm {
+    }, temp{};
+    if (stat("/dev/shm", &shm) != 0 || stat(store.Temp().str().c_str(), &temp) != 0 ||
+        shm.st_dev == temp.st_dev)
+        GTEST_SKIP() << "needs /dev/shm on a file system of its own";
+    char pattern[] = "/dev/shm/korvane-former-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string former = std::string(pattern) + "/Korvane";
+    std::filesystem::create_directories(former);
+    ASSERT_EQ(chmod(pattern, 0755), 0);
+    WriteText(former + "/JobAccounting", "old,1,Old\r\n");
+    ASSERT_EQ(chown((former + "/JobAccounting").c_str(), 0, 7), 0);
+    ASSERT_EQ(chmod((former + "/JobAccounting").c_str(), 0600), 0);
+    std::filesystem::create_directories(store.LocalPreferences());
+    const std::string input = store.Temp() / "input";
+    WriteText(input, "new,2,New\r\n");
+    const std::string command = std::string(KORVANE_BUILD_BUNDLE) +
+                                "/Contents/MacOS/korvane-commit '" + store.FolderPath() +
+                                "' JobAccounting any 11 ._JobAccounting 0 '" + former + "' < '" +
+                                input + "' > /dev/null";
+    EXPECT_EQ(std::system(command.c_str()), 0);
+    EXPECT_EQ(ReadFileText(store.FilePath()), "new,2,New\r\n");
+    EXPECT_EQ(ReadFileText(store.FilePath() + "-"), "old,1,Old\r\n");
+    EXPECT_EQ(ModeOf(store.FilePath()), 0600u);
+    EXPECT_FALSE(std::filesystem::exists(former + "/JobAccounting"));
+    std::filesystem::remove_all(pattern);
 }
