@@ -28,8 +28,8 @@ bool CopyAcross(int former, int folder, const std::string& name, std::string* wh
     const int fd = openat(former, name.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
     struct stat info;
     std::string bytes;
-    const bool read = fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) &&
-                      ReadAll(fd, &bytes);
+    const bool read =
+        fd >= 0 && fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ReadAll(fd, &bytes);
     if (!read) *why = std::string("cannot read it to move it: ") + std::strerror(errno);
     if (fd >= 0) close(fd);
     if (!read) return false;

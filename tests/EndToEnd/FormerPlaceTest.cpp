@@ -49,8 +49,7 @@ TEST_F(FormerPlaceTest, TheCommandLineReadsTheFormerPlaceUntilItsFirstSaveMovesT
     EXPECT_NE(entries[0].find(" saved " + jaFile() + ": 1 added (dora)"), std::string::npos)
         << entries[0];
     const std::string settled = RunWith({"--locations"}).out;
-    EXPECT_NE(settled.find("Job-accounting file:          " + jaFile() + "\n"),
-              std::string::npos);
+    EXPECT_NE(settled.find("Job-accounting file:          " + jaFile() + "\n"), std::string::npos);
     EXPECT_EQ(settled.find("Still read from"), std::string::npos) << settled;
     EXPECT_EQ(RunWith({"remove", "dora"}).out, "removed dora\n");
 

@@ -36,6 +36,14 @@ class TerminalSession : public ProgramTest {
         const std::string line = screen.substr(start, screen.find('\n', at) - start);
         return std::regex_search(line, std::regex("\x1b\\[[0-9;]*\\b7[;m]"));
     }
+    // The button with this title is drawn as the focused one: in reverse video.
+    static bool Focused(const std::string& screen, const std::string& title) {
+        const size_t at = screen.find(title);
+        const size_t reset = at == std::string::npos ? at : screen.rfind("\x1b[0", at);
+        if (reset == std::string::npos) return false;
+        return screen.substr(reset, screen.find('m', reset) - reset).find(";7") !=
+               std::string::npos;
+    }
     // N of the "User N" shown in reverse video (the list's selected row), or 0.
     static int SelectedUser(const std::string& screen) {
         static const std::regex selected("\x1b\\[[0-9;]*\\b7[;m][^\n]*?User (\\d+)");
@@ -58,8 +66,8 @@ TEST_F(TerminalSession, AddsWithKeysAndMouseSortsShowsHelpSavesAndQuits) {
     TmuxSession tmux(Socket(), Command());
     ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
 
-    // Keyboard alone: Tab past Help to New, Space presses it, Tab moves between the fields.
-    tmux.Keys({"Tab", "Tab", "Space"});
+    // Keyboard alone: Tab to New, Space presses it, Tab moves between the fields.
+    tmux.Keys({"Tab", "Space"});
     ASSERT_TRUE(tmux.WaitFor("Login name:"));
     tmux.Type("zed");
     tmux.Keys({"Tab"});
@@ -138,7 +146,7 @@ TEST_F(TerminalSession, ATooSmallTerminalSaysSoAndCtrlCQuitsWithoutSaving) {
     ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
 
     // An entry not saved, the editor open again: Ctrl-C cancels it and quits without saving.
-    tmux.Keys({"Tab", "Tab", "Space"});
+    tmux.Keys({"Tab", "Space"});
     ASSERT_TRUE(tmux.WaitFor("Login name:"));
     tmux.Type("\t\t7\r");
     ASSERT_TRUE(tmux.WaitFor("Login name:", false));
@@ -201,4 +209,44 @@ TEST_F(TerminalSession, ASubcommandAsksForTheRightsOnTheTerminalAndCommitsOnlyWh
     EXPECT_EQ(ReadFileText(statusFile()), "0\n");
     EXPECT_TRUE(tmux.WaitFor("removed bob"));
     EXPECT_EQ(ReadFileText(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
+}
+
+// After a row is chosen with the keys, each Tab shows the button it moves to, in the order of
+// the layout, and comes back to the list; Space presses only the button shown, and a button
+// that goes inactive loses the focus.
+TEST_F(TerminalSession, TabShowsTheFocusInLayoutOrderAndSpacePressesOnlyTheButtonShown) {
+    WriteJAFile(kThreeEntries);
+    TmuxSession tmux(Socket(), Command());
+    ASSERT_TRUE(tmux.WaitFor("Anna A"));
+    tmux.Keys({"Down"});
+    const std::vector<std::string> buttons = {"New…", "Edit…", "Delete ", "Delete All…", "Help"};
+    auto focusedButtons = [&](const std::string& screen) {
+        std::vector<std::string> focused;
+        for (const std::string& button : buttons)
+            if (Focused(screen, button)) focused.push_back(button);
+        return focused;
+    };
+    for (const std::string& expected : buttons) {
+        tmux.Keys({"Tab"});
+        for (int i = 0; i < 100 && !Focused(tmux.Screen(true), expected); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        EXPECT_EQ(focusedButtons(tmux.Screen(true)), std::vector<std::string>{expected});
+    }
+    tmux.Keys({"Tab"}); // back to the list: no button shows the focus
+    for (int i = 0; i < 100 && !focusedButtons(tmux.Screen(true)).empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_TRUE(focusedButtons(tmux.Screen(true)).empty()) << tmux.Screen(true);
+
+    tmux.Keys({"Tab", "Tab", "Tab"});
+    ASSERT_TRUE(tmux.WaitFor("Anna A"));
+    for (int i = 0; i < 100 && !Focused(tmux.Screen(true), "Delete "); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    tmux.Keys({"Space"});
+    ASSERT_TRUE(tmux.WaitFor("Anna A", false));
+    // Nothing is selected now, so Delete is inactive and Space presses nothing.
+    tmux.Keys({"Space"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_NE(tmux.Screen().find("Bob B"), std::string::npos);
+    EXPECT_NE(tmux.Screen().find("Carl C"), std::string::npos);
+    EXPECT_TRUE(focusedButtons(tmux.Screen(true)).empty()) << tmux.Screen(true);
 }

@@ -3,6 +3,7 @@
 #include "Display/ModelView.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace platform::display {
 
@@ -55,6 +56,21 @@ DialogItemIndex DialogItemAt(const WindowSnapshot& window, Point where) {
     return 0;
 }
 
+// What Tab visits, in the order of the layout: top to bottom, then left to right. A window with
+// a list has one more stop, nothing (0), where the keys go to the list.
+std::vector<DialogItemIndex> FocusOrder(const WindowSnapshot& window) {
+    std::vector<DialogItemIndex> order;
+    for (const ItemSnapshot& item : window.dialog.items)
+        if (IsFocusTarget(window, item.number)) order.push_back(item.number);
+    std::stable_sort(order.begin(), order.end(), [&](DialogItemIndex a, DialogItemIndex b) {
+        const Rect& x = window.dialog.Item(a)->box;
+        const Rect& y = window.dialog.Item(b)->box;
+        return x.top != y.top ? x.top < y.top : x.left < y.left;
+    });
+    if (!window.lists.empty()) order.insert(order.begin(), DialogItemIndex(0));
+    return order;
+}
+
 } // namespace
 
 const MenuSnapshot* KeyConveniences::KeptMenu() const {
@@ -85,9 +101,17 @@ void KeyConveniences::FollowFrontWindow() {
     focusItem_ = front && front->isDialog ? front->dialog.editField : 0;
 }
 
+// A button that went inactive, or an item that went away, holds the focus no longer.
+void KeyConveniences::DropLostFocus() {
+    const WindowSnapshot* window = model_.Window(focusWindow_);
+    if (focusItem_ != 0 && (!window || !IsFocusTarget(*window, focusItem_)))
+        focusItem_ = window && window->isDialog ? window->dialog.editField : 0;
+}
+
 void KeyConveniences::Translate(const UserEvent& event, std::deque<RawInput>& out) {
     model_ = TakeSnapshot();
     FollowFrontWindow();
+    DropLostFocus();
     switch (event.kind) {
     case UserEvent::Kind::Key:
         Key(event, out);
@@ -232,25 +256,23 @@ void KeyConveniences::ReleaseMenu(std::deque<RawInput>& out) {
 bool KeyConveniences::MoveFocus(int direction, std::deque<RawInput>& out) {
     const WindowSnapshot* window = model_.Window(focusWindow_);
     if (!window || !window->isDialog) return false;
-    const DialogSnapshot& dialog = window->dialog;
-    const int count = int(dialog.items.size());
-    // With nothing in focus, forward starts at the first item and backward at the last.
-    const int from = focusItem_ == 0 && direction < 0 ? count + 1 : focusItem_;
-    for (int step = 1; step <= count; ++step) {
-        const int index = ((from - 1 + direction * step) % count + count) % count + 1;
-        if (!IsFocusTarget(*window, DialogItemIndex(index))) continue;
-        focusItem_ = DialogItemIndex(index);
-        const ItemSnapshot& item = *dialog.Item(focusItem_);
-        if (item.kind != ItemSnapshot::Kind::EditText) return true;
-        if (focusItem_ == dialog.editField) return true; // it has the keyboard already
-        // From its first character to past its right edge, which the field takes as its end.
-        const SInt16 middle = CentreOf(item.box).v;
-        Push(RawInput::Kind::MouseDown, Point{middle, SInt16(item.box.left + 1)}, out);
-        Push(RawInput::Kind::MouseMove, Point{middle, item.box.right}, out);
-        Push(RawInput::Kind::MouseUp, Point{middle, item.box.right}, out);
-        return true;
-    }
-    return false;
+    const std::vector<DialogItemIndex> order = FocusOrder(*window);
+    if (order.empty() || (order.size() == 1 && order[0] == 0)) return false;
+    const long count = long(order.size());
+    const auto at = std::find(order.begin(), order.end(), focusItem_);
+    // With nothing in focus (and no list stop), forward starts at the first and backward at
+    // the last.
+    const long from = at != order.end() ? long(at - order.begin()) : (direction > 0 ? -1 : count);
+    focusItem_ = order[size_t(((from + direction) % count + count) % count)];
+    const ItemSnapshot* item = window->dialog.Item(focusItem_);
+    if (!item || item->kind != ItemSnapshot::Kind::EditText) return true;
+    if (focusItem_ == window->dialog.editField) return true; // it has the keyboard already
+    // From its first character to past its right edge, which the field takes as its end.
+    const SInt16 middle = CentreOf(item->box).v;
+    Push(RawInput::Kind::MouseDown, Point{middle, SInt16(item->box.left + 1)}, out);
+    Push(RawInput::Kind::MouseMove, Point{middle, item->box.right}, out);
+    Push(RawInput::Kind::MouseUp, Point{middle, item->box.right}, out);
+    return true;
 }
 
 // The wheel scrolls the front window's list a row at a time, as its arrows do.

@@ -28,12 +28,13 @@ struct UserEvent {
 struct KeyboardFocus {
     WindowRef window = nullptr;
     DialogItemIndex item = 0;
+    bool operator==(const KeyboardFocus&) const = default;
 };
 
 // The control of the focused item, when the keyboard is in this window.
 ControlRef FocusedControl(const WindowSnapshot& window, const KeyboardFocus& focus);
 
-// What Tab visits: edit fields and the active buttons and boxes of a dialog, in item order.
+// What Tab may visit: edit fields and the active buttons and boxes of a dialog.
 bool IsFocusTarget(const WindowSnapshot& window, DialogItemIndex index);
 
 // Each event is read against a snapshot of the model as it is then.
@@ -60,6 +61,7 @@ class KeyConveniences {
     void Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out, UInt16 modifiers = 0,
               UInt8 charCode = 0);
     void FollowFrontWindow();
+    void DropLostFocus();
     const MenuSnapshot* KeptMenu() const;
 
     ModelSnapshot model_;

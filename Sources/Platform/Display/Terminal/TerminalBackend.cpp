@@ -26,7 +26,8 @@ Rect TerminalBackend::ScreenBounds() const {
 void TerminalBackend::Draw() {
     if (hungUp_) return;
     CellBuffer picture(output_.Columns(), output_.Rows());
-    const PaintResult painted = PaintScreen(picture, input_.Focus());
+    drawnFocus_ = input_.Focus();
+    const PaintResult painted = PaintScreen(picture, drawnFocus_);
     input_.Ignore(painted.tooSmall); // nothing reaches windows that the terminal does not show
     output_.Show(std::move(picture), painted.cursorShown, painted.cursorColumn, painted.cursorRow);
 }
@@ -55,6 +56,7 @@ std::optional<RawInput> TerminalBackend::NextInput(UInt32 ticks) {
                     wait, heldSince_ + kEscapeWaitUs > now ? heldSince_ + kEscapeWaitUs - now : 0);
             Wait(int((wait + 999) / 1000));
             if (input_.Ready() || quitting_ || clock_.Microseconds() >= deadline) break;
+            if (input_.Focus() != drawnFocus_) Draw();
         }
     }
     if (std::optional<RawInput> input = input_.Take()) return input;

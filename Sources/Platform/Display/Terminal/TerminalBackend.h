@@ -34,7 +34,8 @@ class TerminalBackend : public Backend {
     TerminalSignals signals_; // before the terminal is taken, after it is given back
     TerminalOutput output_;
     TerminalInput input_;
-    UInt64 heldSince_ = 0; // when the decoder began holding an unfinished sequence
+    UInt64 heldSince_ = 0;     // when the decoder began holding an unfinished sequence
+    KeyboardFocus drawnFocus_; // a key that only moves the focus changes the picture too
     bool quitting_ = false;
     bool hungUp_ = false; // the terminal is gone: nothing is drawn any more
     int inputsAfterSignal_ = 0;

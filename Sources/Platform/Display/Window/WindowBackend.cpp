@@ -122,8 +122,11 @@ void WindowBackend::Wait(int timeoutMs) {
         closing_ = false;
         return;
     }
+    const KeyboardFocus focus = conveniences_.Focus();
     for (const UserEvent& user : input_.Translate(event))
         conveniences_.Translate(user, pending_);
+    // A key that only moves the focus changes the picture too.
+    dirty_ = dirty_ || conveniences_.Focus() != focus;
 }
 
 std::optional<std::string> WindowBackend::ReadClipboard() const {
