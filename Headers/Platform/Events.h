@@ -25,8 +25,9 @@ constexpr EventModifiers activeFlag = 0x0001, btnState = 0x0080, cmdKey = 0x0100
                          alphaLock = 0x0400, optionKey = 0x0800, controlKey = 0x1000;
 constexpr UInt32 charCodeMask = 0x000000FF, keyCodeMask = 0x0000FF00, osEvtMessageMask = 0xFF000000;
 // Character codes of the keys that are not plain text.
-constexpr UInt8 kHomeCharCode = 1, kEnterCharCode = 3, kEndCharCode = 4, kBackspaceCharCode = 8,
-                kTabCharCode = 9, kPageUpCharCode = 11, kPageDownCharCode = 12,
+constexpr UInt8 kHomeCharCode = 1, kEnterCharCode = 3, kEndCharCode = 4,
+                kHelpCharCode = 5, // the Help key, Insert on a PC keyboard
+    kBackspaceCharCode = 8, kTabCharCode = 9, kPageUpCharCode = 11, kPageDownCharCode = 12,
                 kReturnCharCode = 13, kEscapeCharCode = 27, kLeftArrowCharCode = 28,
                 kRightArrowCharCode = 29, kUpArrowCharCode = 30, kDownArrowCharCode = 31,
                 kSpaceCharCode = 32, kDeleteCharCode = 127;

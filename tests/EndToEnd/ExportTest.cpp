@@ -74,14 +74,21 @@ TEST_F(ExportTest, SavingOverAFileReplacesItAfterAskingAndTheStationeryFlagFollo
     EXPECT_EQ(FinderFlags(Export("Accounts.txt")), 0);
 }
 
-TEST_F(ExportTest, NothingIsWrittenWithoutCommandEOverTheListOrAfterCancel) {
+// With the list in front Command-E exports wherever the pointer is (a terminal has none to put
+// over the list); with another window in front only over the list.
+TEST_F(ExportTest, CommandEExportsWithTheListInFrontOrOverItAndNothingIsWrittenAfterCancel) {
     WriteJAFile(kTwoEntries);
     // The sheet is cancelled in the folder whose contents are checked.
-    RunResult run = Run(kOutsideKey + "print\nkey e at 48 200\nprint\n" + kExportKey + "choose " +
-                        Quoted(domains.temp().str()) + "\ncancel\nprint\nquit\n");
+    RunResult run = Run("click item 14\n" + kOutsideKey + "print\nkey escape\nkey e at 48 200\n" +
+                        "print\n" + kOutsideKey + "print\ncancel\n" + kExportKey + "choose " +
+                        Quoted(domains.temp().str()) + "\ncancel\nprint\n" +
+                        "menu \"File\" \"Export…\"\nprint\ncancel\nquit\n");
     EXPECT_EQ(run.status, 0) << run.err;
-    ASSERT_EQ(run.screens.size(), 3u) << run.out;
-    for (const auto& screen : run.screens)
-        EXPECT_EQ(OtherWindows(screen), 0) << screen.text;
+    ASSERT_EQ(run.screens.size(), 5u) << run.out;
+    EXPECT_EQ(OtherWindows(run.screens[0]), 1) << "the editor alone: " << run.screens[0].text;
+    EXPECT_EQ(OtherWindows(run.screens[1]), 0) << "a plain E exports nothing";
+    EXPECT_EQ(OtherWindows(run.screens[2]), 1) << "the save sheet: " << run.screens[2].text;
+    EXPECT_EQ(OtherWindows(run.screens[3]), 0) << run.screens[3].text;
+    EXPECT_EQ(OtherWindows(run.screens[4]), 1) << "File > Export…: " << run.screens[4].text;
     EXPECT_FALSE(std::filesystem::exists(Export("Job Accounts.txt")));
 }

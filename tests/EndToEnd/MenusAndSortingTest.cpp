@@ -23,9 +23,12 @@ TEST_F(ProgramTest, EnabledMenuCommandsFollowTheWindowInFront) {
     RunResult run = Run("print\nclick item 14\nprint\nclick item 4\nprint\nclick item 1\nprint\n"
                         "click item 3\nclick item 3\nprint\nclick item 1\nprint\n");
     ASSERT_EQ(run.screens.size(), 6u) << run.out;
-    const Commands list = {"1", "2", "10", "12", "15", "16", "17", "28", "29", "'quit'"};
-    const Commands editor = {"1", "2", "23", "24", "25", "26", "'quit'"};
-    const Commands help = {"1", "2", "'quit'"};
+    // File's New… (30), Import CSV… (10), Export… (31) and, with nothing to save, no Save (32);
+    // Quit (12 and the rest of the File menu) in every state.
+    const Commands list = {"1",  "2",  "10", "12", "15", "16",    "17",
+                           "28", "29", "30", "31", "33", "'quit'"};
+    const Commands editor = {"1", "2", "12", "23", "24", "25", "26", "'quit'"};
+    const Commands help = {"1", "2", "12", "'quit'"};
     const std::pair<std::string, Commands> expected[] = {{kListTitle, list}, {kEditorTitle, editor},
                                                          {"Help", help},     {kEditorTitle, editor},
                                                          {"Help", help},     {kListTitle, list}};
@@ -33,6 +36,19 @@ TEST_F(ProgramTest, EnabledMenuCommandsFollowTheWindowInFront) {
         EXPECT_EQ(run.screens[i].front().title, expected[i].first) << "screen " << i;
         EXPECT_EQ(run.screens[i].enabledCommands(), expected[i].second) << "screen " << i;
     }
+}
+
+// The File menu does what the list's buttons do: New…, and Save once there is something to save.
+TEST_F(ProgramTest, TheFileMenuMakesNewAndSaves) {
+    SKIP_UNLESS_ROOT();
+    WriteJAFile(kThreeEntries);
+    RunResult run = Run("menu \"File\" \"New…\"\nprint\ncancel\nclick row 0\nclick item 16\n"
+                        "menu \"File\" \"Save\"\nadmin \"root\" \"pw\"\nprint\nquit\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 2u) << run.out;
+    EXPECT_EQ(run.screens[0].front().title, kEditorTitle);
+    EXPECT_FALSE(run.screens[1].enabledCommands().count("32")) << "saved";
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"bob", "7", "Bob B"}, {"carl", "9", "Carl C"}}));
 }
 
 TEST_F(ProgramTest, AboutShowsTheBundleNameAndInformation) {

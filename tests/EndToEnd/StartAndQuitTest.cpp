@@ -156,9 +156,9 @@ TEST_F(ProgramTest, QuittingWithChangesAndNotSavingWritesNothing) {
         const char* quit;
         const char* answer;
     } cases[] = {
-        {"quit", "click item 2"},        {"quit", "cancel"},
+        {"quit", "click item 2"},        {"quit", "key d cmd"}, // Command-D: Don't Save
         {"key q cmd", "click item 2"},   {"menu \"Korvane\" \"Quit Korvane\"", "click item 2"},
-        {"click close", "click item 2"}, {"click close", "cancel"}};
+        {"click close", "click item 2"}, {"menu \"File\" \"Quit\"", "key d cmd"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.quit) + " / " + c.answer);
         WriteJAFile(kThreeEntries);
@@ -183,4 +183,20 @@ TEST_F(ProgramTest, SavingAtQuitCommitsAndEnds) {
     EXPECT_TRUE(run.screens.empty()) << "the program ended with the commit\n" << run.out;
     EXPECT_EQ(ReadFileText(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
+
+// Escape at the question about unsaved changes is Cancel: the program keeps running with them.
+TEST_F(ProgramTest, EscapeAtTheQuitQuestionKeepsTheProgramRunningWithItsChanges) {
+    WriteJAFile(kThreeEntries);
+    RunResult run = Run("click row 0\nclick item 16\nquit\nprint\nkey escape\nprint\n"
+                        "quit\nclick item 2\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 2u) << run.out;
+    EXPECT_TRUE(ShowsAlert(run.screens[0], 1009)) << run.screens[0].text;
+    EXPECT_EQ(run.screens[0].front().text(4), "Cancel");
+    const WindowView& list = run.screens[1].front();
+    EXPECT_EQ(list.title, kListTitle);
+    EXPECT_TRUE(list.active(4)) << "Save: the changes are still there";
+    EXPECT_EQ(list.rows(), (Rows{{"Bob B", "7"}, {"Carl C", "9"}}));
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
 }

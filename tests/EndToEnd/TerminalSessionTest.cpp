@@ -132,32 +132,61 @@ TEST_F(TerminalSession, AddsWithKeysAndMouseSortsShowsHelpSavesAndQuits) {
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
 }
 
-TEST_F(TerminalSession, ATooSmallTerminalSaysSoAndCtrlCQuitsWithoutSaving) {
+// 80 x 24 shows the list whole, the key line giving way; smaller, the windows are cut off with a
+// line saying so, and every key still works.
+TEST_F(TerminalSession, SmallTerminalsShowTheWindowsCutOffAndKeepEveryKeyWorking) {
     TmuxSession tmux(Socket(), Command());
     ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
-    tmux.Resize(60, 20);
-    ASSERT_TRUE(tmux.WaitFor("too small"));
-    // The list's 24 lines and the key line below them, which never hides a line of the windows.
+    tmux.Resize(80, 24);
+    ASSERT_TRUE(tmux.WaitFor("Double-click a row"));
+    EXPECT_EQ(tmux.Screen().find("enlarge"), std::string::npos) << tmux.Screen();
+    EXPECT_EQ(tmux.Screen().find("F10 menus"), std::string::npos) << "the key line gave way";
     tmux.Resize(80, 25);
     ASSERT_TRUE(tmux.WaitFor("Tab next  Up/Down rows  F10 menus"));
-    tmux.Resize(80, 24);
-    ASSERT_TRUE(tmux.WaitFor("too small"));
+    tmux.Click("Help ");
+    ASSERT_TRUE(tmux.WaitFor("Choose a topic")); // the help window whole, the key line gone
+    tmux.Keys({"Escape"});
+    ASSERT_TRUE(tmux.WaitFor("Choose a topic", false));
+    ASSERT_TRUE(tmux.WaitFor("F10 menus"));
+    tmux.Resize(60, 20);
+    ASSERT_TRUE(tmux.WaitFor("Terminal too small: the windows need 76x24"));
+    tmux.Keys({"Tab", "Space"}); // New…, out of sight, opens all the same
+    tmux.Resize(100, 30);
+    ASSERT_TRUE(tmux.WaitFor("Login name:"));
+    tmux.Keys({"Escape"});
+    ASSERT_TRUE(tmux.WaitFor("Login name:", false));
+    tmux.Click("Help ");
+    ASSERT_TRUE(tmux.WaitFor("Choose a topic"));
+    tmux.Resize(60, 20);
+    ASSERT_TRUE(tmux.WaitFor("Terminal too small: the windows need 77x25"));
+    tmux.Keys({"Escape"}); // the help window, cut off, still closes
     tmux.Resize(100, 30);
     ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
+    EXPECT_EQ(tmux.Screen().find("Choose a topic"), std::string::npos) << tmux.Screen();
+}
 
-    // An entry not saved, the editor open again: Ctrl-C cancels it and quits without saving.
+// Ctrl-C with changes not saved never drops them: the question's Cancel keeps the program
+// running, so it is stopped, and the next start offers the changes again.
+TEST_F(TerminalSession, CtrlCWithChangesNotSavedKeepsThemForTheNextStart) {
+    SKIP_UNLESS_ROOT();
+    TmuxSession tmux(Socket(), Command());
+    ASSERT_TRUE(tmux.WaitFor("Job Accounts"));
     tmux.Keys({"Tab", "Space"});
     ASSERT_TRUE(tmux.WaitFor("Login name:"));
-    tmux.Type("\t\t7\r");
+    tmux.Type("zed\t\t7\r");
     ASSERT_TRUE(tmux.WaitFor("Login name:", false));
     tmux.Click("New…");
     ASSERT_TRUE(tmux.WaitFor("Login name:"));
     tmux.Keys({"C-c"});
     ASSERT_TRUE(WaitForExit());
-    EXPECT_EQ(ReadFileText(statusFile()), "0\n");
-    EXPECT_TRUE(tmux.WaitFor("Job Accounts", false)); // the terminal is the shell's again
-    EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+    EXPECT_EQ(ReadFileText(statusFile()), "4\n");
+    EXPECT_TRUE(tmux.WaitFor("interrupted with changes not saved"));
+    EXPECT_NE(ReadFileText(workingCopy()).find("zed,7,"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(jaFile()));
+
+    std::filesystem::remove(statusFile());
+    TmuxSession again(Socket() + "2", Command());
+    EXPECT_TRUE(again.WaitFor("Recover them?"));
 }
 
 // Keys sent in one write reach the program in one read; each moves the selection on from where

@@ -48,9 +48,19 @@ ListHandle NewEntryList(DialogRef dialog) {
     return list;
 }
 
+// The bytes of the first characters of a UTF-8 text: a cut never falls inside a character.
+SInt16 BytesOfFirstCharacters(const unsigned char* text, SInt16 length, int characters) {
+    SInt16 at = 0;
+    for (int seen = 0; at < length; ++at) {
+        const bool starts = (text[at] & 0xC0) != 0x80;
+        if (starts && seen++ == characters) break;
+    }
+    return at;
+}
+
 void SetEntryRow(ListHandle list, SInt16 row, const JASetting* entry) {
-    SInt16 userBytes = entry->userName[0];
-    if (userBytes > kJAShownUserNameBytes) userBytes = kJAShownUserNameBytes;
+    const SInt16 userBytes =
+        BytesOfFirstCharacters(entry->userName + 1, entry->userName[0], kJAShownUserNameCharacters);
     LSetCell(entry->userName + 1, userBytes, Cell{row, 0}, list);
     LSetCell(entry->accountID + 1, entry->accountID[0], Cell{row, 1}, list);
 }

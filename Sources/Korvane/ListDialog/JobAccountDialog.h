@@ -18,8 +18,8 @@ enum : short {
 constexpr short kJobAccountDialogID = 1007;
 // Shared with the entry editor: the help window, and the stop alert for a list that is full.
 constexpr short kHelpWindowDialogID = 132, kListFullAlertID = 1103;
-// Bytes of the user name shown in the first column.
-constexpr int kJAShownUserNameBytes = 20;
+// Characters of the user name shown in the first column.
+constexpr int kJAShownUserNameCharacters = 20;
 
 OSErr ShowJobAccountDialog(GlueRec* context);
 OSErr ReceiveJobAccountDialogsSetting(GlueRec* context);

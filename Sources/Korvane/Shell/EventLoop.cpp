@@ -5,6 +5,7 @@
 #include "Korvane/ListDialog/JASelectRecord.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
+#include "Korvane/ListDialog/ListKeys.h"
 #include "Korvane/ListDialog/TypeSelect.h"
 #include "Korvane/Shell/Globals.h"
 #include "Korvane/Shell/MenuCommands.h"
@@ -57,6 +58,7 @@ Boolean FilterListDialogEvent(GlueRec* context, DialogRef dialog, EventRecord* e
     if (context->settingPrivate == nullptr || context->settingPrivate->theList == nullptr)
         return true;
     if (GetDialogKeyboardFocusItem(dialog) == 0 && TypeSelectJAEntry(context, event)) return false;
+    if (HandleListKey(context, dialog, event)) return false;
     if (event->what != mouseDown) return true;
     ListHandle list = context->settingPrivate->theList;
     Point where = event->where;
@@ -190,11 +192,13 @@ Boolean HandleMainCommonDialogEvent(GlueRec* context, EventRecord* event) {
         return HandleMouseDown(context, event);
     case keyDown:
     case autoKey: {
-        // Command-E over the list dialog starts the export.
+        // Command-E over the list dialog, or with it in front, starts the export: a terminal
+        // has no pointer to put over it.
         WindowRef window = nullptr;
         FindWindow(event->where, &window);
-        if (window != nullptr && context->jobAccountDialog != nullptr &&
-            window == GetDialogWindow(context->jobAccountDialog) &&
+        const WindowRef list =
+            context->jobAccountDialog ? GetDialogWindow(context->jobAccountDialog) : nullptr;
+        if (list != nullptr && (window == list || FrontWindow() == list) &&
             (event->modifiers & cmdKey) != 0 && (event->message & charCodeMask) == 'e')
             ExportFunc(context);
         return true;

@@ -2,10 +2,15 @@
 
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
+#include "Korvane/ImportExport/Export.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ListDialog/FindDialog.h"
+#include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/ListDialog/JobAccountDialogActions.h"
 #include "Korvane/ListDialog/SortJAList.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
+#include "Korvane/Shell/Globals.h"
+#include "MorrowCommon_2/MyControlHilite.h"
 #include "Platform/Events.h"
 #include "Platform/MacMemory.h"
 #include "Platform/Resources.h"
@@ -28,6 +33,13 @@ bool MenuHasEnabledItem(MenuRef menu) {
 void EnableCommands(std::initializer_list<MenuCommand> commands) {
     for (MenuCommand command : commands)
         EnableMenuCommand(nullptr, command);
+}
+
+// What the list's button does, when it is active.
+void PressListButton(GlueRec* context, short item) {
+    DialogRef list = context->jobAccountDialog;
+    if (list == nullptr || MyGetControlHilite(list, item) != kControlNoPart) return;
+    JobAccountDialogItemProc(context, list, item);
 }
 
 void ShowAboutAlert() {
@@ -66,10 +78,12 @@ Boolean AdjustMenus(DialogRef, short state, Boolean assumeTitlesOff) {
         titleWasOn[id - kFirstMenu] = !assumeTitlesOff && IsMenuItemEnabled(menu, 0);
         DisableAllMenuItems(menu);
     }
-    EnableCommands({kCommandAbout, 2});
+    EnableCommands({kCommandAbout, 2, 12}); // Quit, in both menus
     if (state == kMenuStateList)
-        EnableCommands({kCommandImport, 12, kCommandSortByLogin, kCommandSortByUser,
-                        kCommandSortByID, kCommandFind, kCommandFindNext});
+        EnableCommands({kCommandNew, kCommandImport, kCommandExport, 33, kCommandSortByLogin,
+                        kCommandSortByUser, kCommandSortByID, kCommandFind, kCommandFindNext});
+    if (state == kMenuStateList && SAVE_BUTTON_Flag)
+        EnableCommand(kCommandSave);
     else if (state == kMenuStateEditor)
         EnableCommands({kCommandCut, kCommandCopy, kCommandPaste, kCommandClear});
     Boolean changed = false;
@@ -92,6 +106,13 @@ OSStatus DoCommand(GlueRec* context, short command, long, unsigned long startTic
         break;
     case kCommandImport:
         ImportFunc(context);
+        break;
+    case kCommandNew:
+    case kCommandSave:
+        PressListButton(context, command == kCommandNew ? kJAItemNew : kJAItemSave);
+        break;
+    case kCommandExport:
+        ExportFunc(context);
         break;
     case kCommandSortByLogin:
     case kCommandSortByUser:

@@ -15,6 +15,9 @@ enum : short {
     kCommandClear = 26,
     kCommandFind = 28,
     kCommandFindNext = 29,
+    kCommandNew = 30,
+    kCommandExport = 31,
+    kCommandSave = 32,
 };
 enum : short { kMenuStateList = 0, kMenuStateEditor = 1, kMenuStateOther = 2 };
 

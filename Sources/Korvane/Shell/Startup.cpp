@@ -29,6 +29,7 @@
 namespace {
 
 constexpr short kSaveBeforeQuittingAlert = 1009;
+constexpr short kSaveItem = 1, kQuitCancelItem = 4;
 constexpr short kListInUseAlert = 1014;
 
 // The application preferences file, with its resource fork for the saved dialog positions.
@@ -152,7 +153,9 @@ void makeMenu(IBNibRef nib) {
 
 OSErr AskToSaveBeforeQuitting(GlueRec* context) {
     if (!gquit || context->jobAccountDialog == nullptr || !SAVE_BUTTON_Flag) return noErr;
-    if (CautionAlert(kSaveBeforeQuittingAlert, nullptr) != 1) return noErr;
+    const short answer = CautionAlert(kSaveBeforeQuittingAlert, nullptr);
+    if (answer == kQuitCancelItem) gquit = false;
+    if (answer != kSaveItem) return noErr;
     OSErr status = CopyFromTemporaryToJAPrefs(context);
     if (status != noErr) ShowAlert(context, status);
     // Without the right nothing was written; after a failed commit the file may be behind the

@@ -14,6 +14,7 @@ OSErr DoInit(GlueRec* context);
 OSStatus setupApplicationEvent(GlueRec* context);
 // Ends the process (status 0) when the menu bar cannot be set.
 void makeMenu(IBNibRef nib);
-// Asked after each turn of the main loop: with unsaved changes, alert 1009 offers to commit.
+// Asked after each turn of the main loop: with unsaved changes, alert 1009 offers to commit, to
+// quit without, or (Cancel, Escape) to keep the program running with the changes.
 // Returns the commit's status, or 0 when nothing was committed.
 OSErr AskToSaveBeforeQuitting(GlueRec* context);

@@ -52,8 +52,7 @@ DialogItemIndex CancelButton(DialogRef alert) {
     std::vector<DialogItemIndex> buttons;
     for (size_t i = 0; i < alert->items.size(); ++i)
         if (IsButton(alert->items[i])) buttons.push_back(DialogItemIndex(i + 1));
-    for (DialogItemIndex button : buttons)
-        if (ControlOf(*ItemOf(alert, button))->title == "Cancel") return button;
+    if (DialogItemIndex cancel = ButtonTitled(alert, "Cancel")) return cancel;
     bool secondIsOther =
         alert->defaultItem != 2 && std::find(buttons.begin(), buttons.end(), 2) != buttons.end();
     if (secondIsOther) return 2;
@@ -79,6 +78,13 @@ DialogItemIndex RunAlert(SInt16 alertID, ModalFilterUPP filter, AlertKind kind) 
 } // namespace
 
 namespace platform::dialogs {
+
+DialogItemIndex ButtonTitled(DialogRef dialog, const std::string& title) {
+    for (size_t i = 0; i < dialog->items.size(); ++i)
+        if (IsButton(dialog->items[i]) && ControlOf(dialog->items[i])->title == title)
+            return DialogItemIndex(i + 1);
+    return 0;
+}
 
 std::string ShownText(std::string_view text) {
     std::string shown;

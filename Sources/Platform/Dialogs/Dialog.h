@@ -30,7 +30,8 @@ struct OpaqueDialogPtr {
     // end of a selection) stays inside the box.
     SInt16 editScroll = 0;
     AlertKind alert = AlertKind::None;
-    SInt16 alertID = 0; // the 'ALRT' resource of an alert
+    SInt16 alertID = 0;  // the 'ALRT' resource of an alert
+    SInt16 dialogID = 0; // the 'DLOG' resource of a dialog made from one
 };
 
 namespace platform::dialogs {
@@ -93,10 +94,13 @@ DialogRef CreateDialog(const WindowTemplate& window, WindowRef behind);
 // Runs the dialog modally until an item is hit: Return, Enter, Escape and Command-period,
 // clicks and keys, after the filter has seen each event.
 DialogItemIndex RunModal(DialogRef dialog, ModalFilterUPP filter);
-// Return and Enter choose the default item, Escape and Command-period the cancel item. True
+// Return and Enter choose the default item, Escape and Command-period the cancel item,
+// Command-D the button named "Don't Save". True
 // when the key was one of them and its item is set: itemHit is the item when it is active,
 // 0 when the key is swallowed.
 bool StandardKeys(DialogRef dialog, const EventRecord& event, DialogItemIndex* itemHit);
+// The first button with this title; 0 when there is none.
+DialogItemIndex ButtonTitled(DialogRef dialog, const std::string& title);
 
 // The screen model's view of dialogs, installed with the first dialog.
 void InstallModelView();

@@ -74,7 +74,9 @@ void Reset() {
 
 DialogRef GetNewDialog(SInt16 dialogID, void*, WindowRef behind) {
     std::optional<WindowTemplate> window = ReadDialogTemplate(dialogID);
-    return window ? CreateDialog(*window, behind) : nullptr;
+    DialogRef dialog = window ? CreateDialog(*window, behind) : nullptr;
+    if (dialog) dialog->dialogID = dialogID;
+    return dialog;
 }
 
 void DisposeDialog(DialogRef theDialog) {

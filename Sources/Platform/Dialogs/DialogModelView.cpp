@@ -57,6 +57,7 @@ void AddDialog(display::WindowSnapshot& window) {
     shot.editScroll = dialog->editScroll;
     shot.alert = dialog->alert;
     shot.alertID = dialog->alertID;
+    shot.dialogID = dialog->dialogID;
 }
 
 std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {

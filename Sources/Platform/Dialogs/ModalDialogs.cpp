@@ -50,6 +50,8 @@ bool StandardKeys(DialogRef dialog, const EventRecord& event, DialogItemIndex* i
     DialogItemIndex target = 0;
     if (charCode == kReturnCharCode || charCode == kEnterCharCode) target = dialog->defaultItem;
     if (charCode == kEscapeCharCode || commandPeriod) target = dialog->cancelItem;
+    if ((charCode == 'd' || charCode == 'D') && (event.modifiers & cmdKey))
+        target = ButtonTitled(dialog, "Don't Save");
     if (!ItemOf(dialog, target)) return false;
     *itemHit = IsActiveItem(dialog, target) ? target : 0;
     if (*itemHit) Flash(dialog, target);

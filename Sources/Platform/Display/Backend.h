@@ -54,11 +54,14 @@ inline Point CentreOf(const Rect& r) {
 
 // When input has run out (a script ended, a quit signal came): every modal dialog is cancelled
 // and the program asked to quit, by turns, turn counting from 1; after kWindDownTurns the
-// program is stopped.
+// program is stopped. A script's end also answers a question about unsaved changes with
+// Command-D, "Don't Save"; a person's interrupt never does, so that nothing is dropped unasked.
 constexpr int kWindDownTurns = 200;
-inline RawInput WindDownInput(int turn, Point pointer) {
-    return turn % 2 ? RawInput{RawInput::Kind::Quit, pointer, 0, 0}
-                    : RawInput{RawInput::Kind::Key, pointer, 0, kEscapeCharCode};
+inline RawInput WindDownInput(int turn, Point pointer, bool dontSave) {
+    const int turns = dontSave ? 3 : 2;
+    if (turn % turns == 1) return RawInput{RawInput::Kind::Quit, pointer, 0, 0};
+    if (dontSave && turn % turns == 2) return RawInput{RawInput::Kind::Key, pointer, cmdKey, 'd'};
+    return RawInput{RawInput::Kind::Key, pointer, 0, kEscapeCharCode};
 }
 
 // The backend in use; with none installed, one with no input on the real clock.

@@ -59,6 +59,9 @@ struct DialogSnapshot {
     SInt16 selStart = 0, selEnd = 0, editScroll = 0;
     AlertKind alert = AlertKind::None;
     SInt16 alertID = 0; // the alert's 'ALRT' resource
+    // The 'DLOG' resource the dialog was made from (0 for none); a 'STR#' of the same ID, when
+    // there is one, names the keys the application gives the window, key and meaning in turn.
+    SInt16 dialogID = 0;
 
     const ItemSnapshot* Item(DialogItemIndex number) const {
         return number >= 1 && size_t(number) <= items.size() ? &items[size_t(number) - 1] : nullptr;

@@ -285,7 +285,7 @@ std::optional<RawInput> HeadlessBackend::AfterTheEnd() {
         std::_Exit(4);
     }
     ++clock_;
-    return WindDownInput(inputsAfterEnd_, pointer_);
+    return WindDownInput(inputsAfterEnd_, pointer_, true);
 }
 
 } // namespace platform::display

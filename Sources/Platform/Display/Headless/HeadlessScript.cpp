@@ -133,13 +133,22 @@ bool LineParser::Modifiers() {
 }
 
 bool LineParser::KeyName() {
-    static const std::map<std::string, UInt8> names = {
-        {"return", kReturnCharCode},       {"enter", kEnterCharCode},
-        {"escape", kEscapeCharCode},       {"tab", kTabCharCode},
-        {"backspace", kBackspaceCharCode}, {"delete", kDeleteCharCode},
-        {"left", kLeftArrowCharCode},      {"right", kRightArrowCharCode},
-        {"up", kUpArrowCharCode},          {"down", kDownArrowCharCode},
-        {"space", kSpaceCharCode}};
+    static const std::map<std::string, UInt8> names = {{"return", kReturnCharCode},
+                                                       {"enter", kEnterCharCode},
+                                                       {"escape", kEscapeCharCode},
+                                                       {"tab", kTabCharCode},
+                                                       {"backspace", kBackspaceCharCode},
+                                                       {"delete", kDeleteCharCode},
+                                                       {"left", kLeftArrowCharCode},
+                                                       {"right", kRightArrowCharCode},
+                                                       {"up", kUpArrowCharCode},
+                                                       {"down", kDownArrowCharCode},
+                                                       {"space", kSpaceCharCode},
+                                                       {"home", kHomeCharCode},
+                                                       {"end", kEndCharCode},
+                                                       {"pageup", kPageUpCharCode},
+                                                       {"pagedown", kPageDownCharCode},
+                                                       {"insert", kHelpCharCode}};
     if (!More()) return Fail("a key name is missing");
     const Token& token = tokens_[next_++];
     if (token.text.size() == 1)

@@ -1,6 +1,7 @@
 // The terminal's bottom row: the keys that do something in the front window, as many as fit.
 #include "Display/KeyConveniences.h"
 #include "Display/Terminal/Painters.h"
+#include "Platform/Resources.h"
 
 #include <string>
 #include <utility>
@@ -27,6 +28,19 @@ void AddButtonHint(std::vector<Hint>& hints, const WindowSnapshot& window, Dialo
     if (control && control->active) hints.emplace_back(key, control->title);
 }
 
+// The keys the application gives the dialog: pairs of key and meaning in its key list.
+void AddApplicationHints(std::vector<Hint>& hints, const WindowSnapshot& window) {
+    if (window.dialog.dialogID == 0) return;
+    for (SInt16 index = 1;; index += 2) {
+        Str255 key, meaning;
+        GetIndString(key, window.dialog.dialogID, index);
+        GetIndString(meaning, window.dialog.dialogID, SInt16(index + 1));
+        if (key[0] == 0) return;
+        hints.emplace_back(std::string(reinterpret_cast<const char*>(key + 1), key[0]),
+                           std::string(reinterpret_cast<const char*>(meaning + 1), meaning[0]));
+    }
+}
+
 void AddDialogHints(std::vector<Hint>& hints, const WindowSnapshot& window) {
     if (HasFocusTarget(window)) hints.emplace_back("Tab", "next");
     AddButtonHint(hints, window, window.dialog.defaultItem, "Return");
@@ -34,12 +48,15 @@ void AddDialogHints(std::vector<Hint>& hints, const WindowSnapshot& window) {
 }
 
 // The menus answer only outside modal dialogs.
-void AddMenuHints(std::vector<Hint>& hints, const ModelSnapshot& model) {
-    if (model.inModalLoop) return;
-    bool anyTitle = false;
+bool MenusAnswer(const ModelSnapshot& model) {
+    if (model.inModalLoop) return false;
     for (const MenuSnapshot& menu : model.menuBar.menus)
-        anyTitle = anyTitle || menu.titleEnabled;
-    if (anyTitle) hints.emplace_back("F10", "menus");
+        if (menu.titleEnabled) return true;
+    return false;
+}
+
+void AddMenuKeyHints(std::vector<Hint>& hints, const ModelSnapshot& model) {
+    if (model.inModalLoop) return;
     for (const MenuSnapshot& menu : model.menuBar.menus)
         for (const MenuItemSnapshot& item : menu.items)
             if (item.choosable && item.key)
@@ -51,7 +68,9 @@ std::vector<Hint> FrontWindowHints(const ModelSnapshot& model) {
     const WindowSnapshot* front = model.Front();
     if (front && front->isDialog) AddDialogHints(hints, *front);
     if (front && !front->lists.empty()) hints.emplace_back("Up/Down", "rows");
-    AddMenuHints(hints, model);
+    if (MenusAnswer(model)) hints.emplace_back("F10", "menus");
+    if (front && front->isDialog) AddApplicationHints(hints, *front);
+    AddMenuKeyHints(hints, model);
     return hints;
 }
 

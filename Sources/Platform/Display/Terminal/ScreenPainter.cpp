@@ -22,43 +22,39 @@ CellArea NeededArea(const ModelSnapshot& model) {
     return needed;
 }
 
+// In place of the key line: what to enlarge the terminal to, to see the windows whole. The
+// picture is clipped meanwhile, and every key still works.
 void PaintTooSmall(CellBuffer& screen, const CellArea& needed) {
-    screen.Fill(0, 0, screen.Columns(), screen.Rows(), " ", Role::Message);
-    const std::string lines[] = {
-        "The terminal is too small: " + std::to_string(screen.Columns()) + " x " +
-            std::to_string(screen.Rows()) + ".",
-        "The windows need " + std::to_string(needed.right) + " x " +
-            std::to_string(needed.bottom + kKeyHintRows) + "; enlarge it.",
-    };
-    for (int i = 0; i < 2; ++i) {
-        const int width = int(lines[i].size());
-        screen.Put(std::max(0, (screen.Columns() - width) / 2), screen.Rows() / 2 - 1 + i, lines[i],
-                   Role::Message, kBold);
-    }
+    const int row = screen.Rows() - 1;
+    screen.Fill(0, row, screen.Columns(), row + 1, " ", Role::Message);
+    screen.Put(1, row,
+               "Terminal too small: the windows need " + std::to_string(needed.right) + "x" +
+                   std::to_string(needed.bottom),
+               Role::Message, kBold);
 }
 
 } // namespace
 
+// The key line gives way first: windows that need the terminal's last row get it.
 PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus) {
     const ModelSnapshot model = TakeSnapshot();
     PaintResult result;
     screen.Unclip();
     const CellArea needed = NeededArea(model);
-    const int modelRows = screen.Rows() - kKeyHintRows;
-    if (needed.right > screen.Columns() || needed.bottom > modelRows) {
-        PaintTooSmall(screen, needed);
-        result.tooSmall = true;
-        return result;
-    }
+    const bool fits = needed.right <= screen.Columns() && needed.bottom <= screen.Rows();
+    const bool keyLine = fits && needed.bottom <= screen.Rows() - kKeyHintRows;
+    const int modelRows = keyLine ? screen.Rows() - kKeyHintRows : screen.Rows();
     screen.Fill(0, 0, screen.Columns(), modelRows, " ", Role::Desktop);
-    PaintKeyHint(screen, modelRows, model);
+    if (keyLine) PaintKeyHint(screen, modelRows, model);
     const WindowSnapshot* front = model.Front();
     for (auto at = model.windows.rbegin(); at != model.windows.rend(); ++at)
         if (at->visible) PaintWindow(screen, *at, &*at == front, focus, &result);
     screen.Unclip();
     PaintMenuBar(screen, model.menuBar);
     PaintOpenMenu(screen, model.menuBar);
-    if (model.menuBar.hilited != 0) result.cursorShown = false;
+    if (!fits) PaintTooSmall(screen, needed);
+    if (model.menuBar.hilited != 0 || (!fits && result.cursorRow >= screen.Rows() - 1))
+        result.cursorShown = false;
     return result;
 }
 

@@ -17,15 +17,14 @@ using display::KeyboardFocus;
 struct PaintResult {
     bool cursorShown = false; // the caret of the front window's edit field
     int cursorColumn = 0, cursorRow = 0;
-    bool tooSmall = false;
 };
 
 // The terminal's last row shows the keys of the front window, below the model's screen, so that
-// it never hides a pixel of the model.
+// it never hides a pixel of the model; windows that need that row take it.
 constexpr int kKeyHintRows = 1;
 
-// A screen smaller than the windows shown (and the key row) gets a message saying so instead of
-// a cut picture.
+// A screen smaller than the windows shown gets them clipped, with a last row that says so; every
+// key still works.
 PaintResult PaintScreen(CellBuffer& screen, const KeyboardFocus& focus);
 
 // The picture a terminal showing the whole screen would show, as text, the key row below it:

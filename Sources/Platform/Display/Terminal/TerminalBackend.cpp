@@ -28,7 +28,6 @@ void TerminalBackend::Draw() {
     CellBuffer picture(output_.Columns(), output_.Rows());
     drawnFocus_ = input_.Focus();
     const PaintResult painted = PaintScreen(picture, drawnFocus_);
-    input_.Ignore(painted.tooSmall); // nothing reaches windows that the terminal does not show
     output_.Show(std::move(picture), painted.cursorShown, painted.cursorColumn, painted.cursorRow);
 }
 
@@ -101,13 +100,22 @@ void TerminalBackend::TakeSignals() {
 }
 
 // After Ctrl-C or a termination signal every modal dialog is cancelled and the program is asked
-// to quit, again and again, as when a script runs out; one that will not end is stopped.
+// to quit, again and again, as when a script runs out. One that will not end (Escape at the
+// question about unsaved changes keeps it running) is stopped without its clean-up, so that its
+// working copy stays to be offered at the next start.
 std::optional<RawInput> TerminalBackend::AfterSignal() {
-    if (++inputsAfterSignal_ > kWindDownTurns) {
+    // Fewer turns than a script's end gets: a person is waiting for the prompt.
+    constexpr int kSignalWindDownTurns = 20;
+    if (++inputsAfterSignal_ > kSignalWindDownTurns) {
         output_.Suspend();
+        static const char kStopped[] =
+            "korvane: interrupted with changes not saved; they are kept and offered again at the "
+            "next start\n";
+        [[maybe_unused]] const ssize_t written =
+            ::write(STDERR_FILENO, kStopped, sizeof kStopped - 1);
         std::_Exit(4);
     }
-    return WindDownInput(inputsAfterSignal_, input_.Pointer());
+    return WindDownInput(inputsAfterSignal_, input_.Pointer(), false);
 }
 
 } // namespace platform::display::terminal

@@ -17,7 +17,7 @@ UserEvent UserEventOf(const TerminalEvent& event) {
 bool TerminalInput::Ready() {
     while (pending_.empty())
         if (std::optional<TerminalEvent> event = decoder_.Next()) {
-            if (!ignoring_ && !closed_) translator_.Translate(UserEventOf(*event), pending_);
+            if (!closed_) translator_.Translate(UserEventOf(*event), pending_);
         } else {
             return false;
         }

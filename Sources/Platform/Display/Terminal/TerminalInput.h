@@ -19,8 +19,6 @@ class TerminalInput {
     void Feed(std::string_view bytes) { decoder_.Feed(bytes); }
     bool WaitingForMore() const { return decoder_.WaitingForMore(); }
     void Timeout() { decoder_.Timeout(); }
-    // While ignoring (a terminal too small to show the windows), what comes is dropped.
-    void Ignore(bool ignoring) { ignoring_ = ignoring; }
     // Whether raw input is ready, translating the next decoded event when none is.
     bool Ready();
     std::optional<RawInput> Take();
@@ -33,7 +31,6 @@ class TerminalInput {
     TerminalInputDecoder decoder_;
     KeyConveniences translator_;
     std::deque<RawInput> pending_;
-    bool ignoring_ = false;
     bool closed_ = false;
 };
 

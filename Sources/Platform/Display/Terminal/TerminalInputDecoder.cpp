@@ -116,6 +116,8 @@ std::optional<TerminalEvent> TildeKey(const std::vector<int>& numbers) {
     switch (numbers[0]) {
     case 1:
         return Key(kHomeCharCode, modifiers);
+    case 2:
+        return Key(kHelpCharCode, modifiers); // Insert
     case 3:
         return Key(kDeleteCharCode, modifiers);
     case 4:

@@ -26,6 +26,8 @@ UInt8 CodeOfKey(SDL_Keycode key) {
         return kBackspaceCharCode;
     case SDLK_DELETE:
         return kDeleteCharCode;
+    case SDLK_INSERT:
+        return kHelpCharCode;
     case SDLK_LEFT:
         return kLeftArrowCharCode;
     case SDLK_RIGHT:
