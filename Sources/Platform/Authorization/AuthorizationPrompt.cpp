@@ -11,10 +11,9 @@ AuthorizationPrompt& InstalledPrompt() {
 
 } // namespace
 
-std::optional<AdministratorCredentials> AskForAdministrator(const std::string& right,
-                                                            const std::string& proposedUser) {
-    const AuthorizationPrompt& prompt = InstalledPrompt();
-    return prompt ? prompt(right, proposedUser) : AskWithPromptDialog(right, proposedUser);
+std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQuestion& question) {
+    if (const AuthorizationPrompt& prompt = InstalledPrompt()) return prompt(question);
+    return AskWithPromptDialog(question);
 }
 
 } // namespace platform
