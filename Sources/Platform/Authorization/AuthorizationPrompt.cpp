@@ -1,5 +1,7 @@
 #include "Authorization/AuthorizationPrompt.h"
 
+#include "Platform/AdministratorPrompt.h"
+
 namespace platform {
 
 namespace {
@@ -9,10 +11,17 @@ AuthorizationPrompt& InstalledPrompt() {
     return prompt;
 }
 
+// The program's name for the terminal's line; nothing while the dialog asks.
+std::optional<std::string>& TerminalProgram() {
+    static std::optional<std::string> program;
+    return program;
+}
+
 } // namespace
 
 std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQuestion& question) {
     if (const AuthorizationPrompt& prompt = InstalledPrompt()) return prompt(question);
+    if (TerminalProgram()) return AskOnTerminalLine(*TerminalProgram(), question);
     return AskWithPromptDialog(question);
 }
 
@@ -20,4 +29,8 @@ std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQ
 
 void PlatformSetAuthorizationPrompt(platform::AuthorizationPrompt prompt) {
     platform::InstalledPrompt() = std::move(prompt);
+}
+
+void PlatformAskOnTerminal(const char* program) {
+    platform::TerminalProgram() = program ? program : "";
 }

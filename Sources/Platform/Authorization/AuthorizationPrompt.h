@@ -1,5 +1,6 @@
 // The administrator prompt of authorization services: the platform's own dialog, shown through
-// the display, unless another prompt is installed (tests install their own answers).
+// the display, or a line on the controlling terminal for a command without a display, unless
+// another prompt is installed (tests install their own answers).
 #pragma once
 
 #include <functional>
@@ -25,7 +26,8 @@ struct AdministratorQuestion {
 using AuthorizationPrompt =
     std::function<std::optional<AdministratorCredentials>(const AdministratorQuestion&)>;
 
-// Asks through the installed prompt, or the dialog when there is none.
+// Asks through the installed prompt, else on the terminal when a command asked for that, else
+// the dialog.
 std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQuestion& question);
 
 // The dialog: the account's name selected, the password shown as bullets. Asked again, it says
@@ -33,7 +35,13 @@ std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQ
 // or the dialog's resources are missing.
 std::optional<AdministratorCredentials> AskWithPromptDialog(const AdministratorQuestion& question);
 
+// A line on the controlling terminal, "[PROGRAM] password for ACCOUNT: ", typing not shown;
+// asked again, "Sorry, try again." comes first. Nothing when there is no terminal, or the
+// person ends the line with Ctrl-D or interrupts it.
+std::optional<AdministratorCredentials> AskOnTerminalLine(const std::string& program,
+                                                          const AdministratorQuestion& question);
+
 } // namespace platform
 
-// Installs the prompt; an empty function goes back to the dialog.
+// Installs the prompt; an empty function goes back to the platform's own.
 void PlatformSetAuthorizationPrompt(platform::AuthorizationPrompt prompt);
