@@ -22,7 +22,3 @@ void PlatformUseTerminalDisplay();
 // False, with nothing installed, when no server is named or answers, or the window cannot be
 // opened.
 bool PlatformUseWindowDisplay();
-
-// Gives the terminal back at once, as at the end: for a command that took the terminal display
-// only to ask the person something and then reports on the terminal itself.
-void PlatformEndTerminalDisplay();

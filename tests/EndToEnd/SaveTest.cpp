@@ -84,6 +84,43 @@ TEST_F(ProgramTest, RefusingTheRightAtSaveOrAtQuitKeepsTheFileAndTheChanges) {
     }
 }
 
+// A wrong password brings the prompt back saying so, the password field emptied, three times
+// at most: a right one at the second try saves; three wrong ones refuse as Cancel does.
+TEST_F(ProgramTest, AWrongPasswordIsAskedForAgainThreeTimesAtMost) {
+    SKIP_UNLESS_ROOT();
+    testsupport::ScopedEnv password("KORVANE_ASK_AS_ROOT_PASSWORD", "right");
+    const std::string login = CurrentLogin(), remove = "click row 1\nclick item 16\n";
+    const std::string wrong = "admin " + Quoted(login) + " \"wrong\"\nprint\n";
+    WriteJAFile(kThreeEntries);
+    RunResult refused =
+        Run(remove + "click item 4\nprint\n" + wrong + wrong + wrong + "quit\nclick item 2\n");
+    EXPECT_EQ(refused.status, 0) << refused.err;
+    ASSERT_EQ(refused.screens.size(), 4u) << refused.out;
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        const WindowView& prompt = refused.screens[i].front();
+        EXPECT_EQ(prompt.title, "Administrator Rights");
+        EXPECT_TRUE(prompt.hasStatic("Password for " + login));
+        EXPECT_EQ(prompt.hasStatic("Sorry, try again."), i > 0);
+        EXPECT_EQ(prompt.text(6), login);
+        EXPECT_EQ(prompt.text(8), "");
+        EXPECT_TRUE(prompt.state(i > 0 ? 8 : 6).starts_with("focus"));
+    }
+    const WindowView& list = refused.screens[3].front();
+    EXPECT_EQ(list.title, kListTitle);
+    EXPECT_TRUE(list.active(4)) << "Save: the changes are kept";
+    EXPECT_EQ(list.list().rows, 2);
+    EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+
+    RunResult saved = Run(remove + "click item 4\n" + wrong + "admin " + Quoted(login) +
+                          " \"right\"\nprint\nquit\n");
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    ASSERT_EQ(saved.screens.size(), 2u) << saved.out;
+    EXPECT_TRUE(saved.screens[0].front().hasStatic("Sorry, try again."));
+    EXPECT_FALSE(saved.screens[1].front().active(4)) << "Save";
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"anna", "5", "Anna A"}, {"carl", "9", "Carl C"}}));
+}
+
 TEST_F(ProgramTest, ACommitThatFailsAtSaveOrAtQuitKeepsTheChangesAndQuittingStillAsks) {
     SKIP_UNLESS_ROOT();
     for (const char* save : {"click item 4\n", "quit\nclick item 1\n"}) {

@@ -9,16 +9,16 @@ namespace {
 
 class TerminalSession : public ProgramTest {
   protected:
-    // The program in its own tmux server, with arguments given as shell words; its exit status
-    // goes to a file when it ends.
-    std::string Command(const std::string& arguments = "") const {
+    // The program in its own tmux server, with arguments given as shell words, and settings
+    // of the environment as NAME=VALUE words; its exit status goes to a file when it ends.
+    std::string Command(const std::string& arguments = "", const std::string& settings = "") const {
         const passwd* user = getpwuid(getuid());
         // No window: the terminal display is the one under test, whatever desktop tmux inherited.
-        return "env -u DISPLAY -u WAYLAND_DISPLAY XDG_CONFIG_HOME='" + userPrefs() +
-               "' KORVANE_LOCAL_ROOT='" + domains.localRoot() + "' KORVANE_ASK_AS_ROOT=1 HOME='" +
-               std::string(user ? user->pw_dir : "/") + "' LANG=C.UTF-8 '" + KORVANE_BUILD_BUNDLE +
-               "/Contents/MacOS/Korvane' " + arguments + "; echo $? > '" + statusFile() +
-               "'; sleep 60";
+        return "env -u DISPLAY -u WAYLAND_DISPLAY " + settings + " XDG_CONFIG_HOME='" +
+               userPrefs() + "' KORVANE_LOCAL_ROOT='" + domains.localRoot() +
+               "' KORVANE_ASK_AS_ROOT=1 HOME='" + std::string(user ? user->pw_dir : "/") +
+               "' LANG=C.UTF-8 '" + KORVANE_BUILD_BUNDLE + "/Contents/MacOS/Korvane' " + arguments +
+               "; echo $? > '" + statusFile() + "'; sleep 60";
     }
     // In the test's own folder, so that it goes with the folder whatever the test's end.
     std::string Socket() const { return domains.temp() / "tmux"; }
@@ -215,25 +215,62 @@ TEST_F(TerminalSession, ArrowKeysSentTogetherMoveAsManyRowsAndOpenNothing) {
     }
 }
 
-TEST_F(TerminalSession, ASubcommandAsksForTheRightsOnTheTerminalAndCommitsOnlyWhenGiven) {
+// A subcommand asks on a line of the terminal, as sudo does, not on a screen of its own: what is
+// typed is not shown, a wrong password is asked for again up to three times, and Ctrl-C or
+// three wrong ones refuse as the dialog's Cancel does.
+TEST_F(TerminalSession, ASubcommandAsksForThePasswordOnALineThreeTimesAtMost) {
     SKIP_UNLESS_ROOT();
     WriteJAFile(kThreeEntries);
-    {
-        TmuxSession tmux(Socket(), Command("remove bob"));
-        ASSERT_TRUE(tmux.WaitFor("Administrator Rights"));
-        tmux.Keys({"Escape"});
+    // The screen as tmux gives it holds no spaces at the ends of lines.
+    const std::string prompt = "[korvane] password for " + CurrentLogin() + ":";
+    const std::string settings = "KORVANE_ASK_AS_ROOT_PASSWORD=right";
+    auto count = [](const std::string& screen, const std::string& text) {
+        size_t found = 0;
+        for (size_t at = 0; (at = screen.find(text, at)) != std::string::npos; at += text.size())
+            ++found;
+        return found;
+    };
+    auto refused = [&](TmuxSession& tmux) {
         ASSERT_TRUE(WaitForExit());
         EXPECT_EQ(ReadFileText(statusFile()), "1\n");
-        EXPECT_TRUE(tmux.WaitFor("administrator rights refused; nothing was saved"));
+        EXPECT_TRUE(tmux.WaitFor("korvane: administrator rights refused; nothing was saved"));
         EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
+        // The terminal echoes again.
+        tmux.Type("shown");
+        EXPECT_TRUE(tmux.WaitFor("shown"));
+        std::filesystem::remove(statusFile());
+    };
+    {
+        TmuxSession tmux(Socket(), Command("remove bob", settings));
+        ASSERT_TRUE(tmux.WaitFor(prompt));
+        for (size_t tries = 1; tries <= 3; ++tries) {
+            tmux.Type("wrong\r");
+            for (int i = 0; i < 200 && count(tmux.Screen(), "Sorry, try again.") < tries &&
+                            !std::filesystem::exists(statusFile());
+                 ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        refused(tmux);
+        const std::string screen = tmux.Screen();
+        EXPECT_EQ(count(screen, prompt), 3u) << screen;
+        EXPECT_EQ(count(screen, "Sorry, try again."), 2u) << screen;
+        EXPECT_EQ(screen.find("wrong"), std::string::npos) << screen;
+        EXPECT_EQ(screen.rfind(prompt, 0), 0u) << "the first line, no screen of its own\n"
+                                               << screen;
     }
-    std::filesystem::remove(statusFile());
-    // A server of its own: the first one may still be going away.
-    TmuxSession tmux(Socket() + "-again", Command("remove bob"));
-    ASSERT_TRUE(tmux.WaitFor("Administrator Rights"));
-    tmux.Keys({"Tab"});
-    tmux.Type("secret");
-    tmux.Keys({"Enter"});
+    {
+        // A server of its own: the one before may still be going away.
+        TmuxSession tmux(Socket() + "-interrupted", Command("remove bob", settings));
+        ASSERT_TRUE(tmux.WaitFor(prompt));
+        tmux.Type("righ");
+        tmux.Keys({"C-c"});
+        refused(tmux);
+    }
+    TmuxSession tmux(Socket() + "-again", Command("remove bob", settings));
+    ASSERT_TRUE(tmux.WaitFor(prompt));
+    tmux.Type("wrong\r");
+    ASSERT_TRUE(tmux.WaitFor("Sorry, try again."));
+    tmux.Type("right\r");
     ASSERT_TRUE(WaitForExit());
     EXPECT_EQ(ReadFileText(statusFile()), "0\n");
     EXPECT_TRUE(tmux.WaitFor("removed bob"));

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gmock/gmock.h>
+#include <pwd.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -68,8 +69,8 @@ class PromptDialog : public ::testing::Test {
     PromptDialog() { PlatformResetResourceChain(); }
     ~PromptDialog() override { PlatformResetResourceChain(); }
 
-    std::optional<platform::AdministratorCredentials> Ask() {
-        return platform::AskForAdministrator("system.privilege.admin", "ann");
+    std::optional<platform::AdministratorCredentials> Ask(bool again = false) {
+        return platform::AskForAdministrator({"system.privilege.admin", "ann", again});
     }
 
     PlatformScopedMainBundle bundle{KORVANE_BUILD_BUNDLE};
@@ -101,19 +102,55 @@ TEST_F(Authorization, AskingAsRootFollowsThePromptOncePerRequest) {
     prompt.grant = false;
     EXPECT_EQ(Request(ref), errAuthorizationCanceled);
     prompt.grant = true;
-    prompt.answerUser = "nobody"; // only the process's own user can be vouched for
-    EXPECT_EQ(Request(ref), errAuthorizationDenied);
-    prompt.answerUser.clear();
     EXPECT_EQ(Request(ref), errAuthorizationSuccess);
     EXPECT_EQ(Request(ref), errAuthorizationSuccess); // held: not asked again
-    EXPECT_EQ(prompt.asked, 3);
+    EXPECT_EQ(prompt.asked, 2);
 
     AuthorizationFree(ref, kAuthorizationFlagDefaults);
 
     // Creating with the right asks at once.
     GrantedRef granted;
     EXPECT_NE(granted.ref, nullptr);
-    EXPECT_EQ(prompt.asked, 4);
+    EXPECT_EQ(prompt.asked, 3);
+}
+
+TEST_F(Authorization, AWrongAnswerIsAskedAgainThreeTimesAtMost) {
+    ScopedEnv ask("KORVANE_ASK_AS_ROOT", "1");
+    ScopedEnv password("KORVANE_ASK_AS_ROOT_PASSWORD", "right");
+    const std::string account = getpwuid(getuid())->pw_name;
+    auto request = [&] {
+        AuthorizationRef ref = nullptr;
+        AuthorizationCreate(nullptr, nullptr, 0, &ref);
+        OSStatus status = Request(ref);
+        AuthorizationFree(ref, kAuthorizationFlagDefaults);
+        return status;
+    };
+
+    // Right at the third try; each question names the account, and all but the first say the
+    // answer before was wrong.
+    prompt.passwords = {"wrong", "", "right"};
+    EXPECT_EQ(request(), errAuthorizationSuccess);
+    ASSERT_EQ(prompt.questions.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(prompt.questions[i].account, account);
+        EXPECT_EQ(prompt.questions[i].right, "system.privilege.admin");
+        EXPECT_EQ(prompt.questions[i].again, i > 0) << i;
+    }
+
+    // Three wrong answers refuse, with no fourth question; only the process's own user can be
+    // vouched for, so another name is a wrong answer too.
+    prompt.passwords = {"wrong", "wrong", "wrong", "right"};
+    EXPECT_EQ(request(), errAuthorizationDenied);
+    prompt.answerUser = "nobody";
+    EXPECT_EQ(request(), errAuthorizationDenied);
+    prompt.answerUser.clear();
+    EXPECT_EQ(prompt.asked, 9);
+
+    // A cancel after a wrong answer is a cancel.
+    prompt.passwords = {"wrong", std::nullopt};
+    EXPECT_EQ(request(), errAuthorizationCanceled);
+    EXPECT_EQ(prompt.asked, 11);
+    EXPECT_TRUE(prompt.questions.back().again);
 }
 
 TEST_F(Authorization, ToolsRunFromArgumentVectorsWithTheirOutputOnThePipe) {
@@ -211,7 +248,29 @@ TEST_F(PromptDialog, GrantsWithTheNameAndPasswordTypedAndNeverShowsThePassword) 
                                    "  item 5 static \"Name:\" disabled\n"
                                    "  item 6 edit \"ann\" focus selection 0-3\n"));
     EXPECT_THAT(printed, HasSubstr("  item 8 edit \"••••••\" focus"));
+    EXPECT_THAT(printed, HasSubstr("  item 9 static \"Password for ann\" disabled\n"));
     EXPECT_THAT(printed, Not(HasSubstr("s3cr")));
+    EXPECT_THAT(printed, Not(HasSubstr("Sorry")));
+    EXPECT_FALSE(display.ScriptEndedEarly());
+}
+
+TEST_F(PromptDialog, AskedAgainItSaysSoAndWaitsInTheEmptyPasswordField) {
+    // A person retypes the password at once; a script's answer selects the name first.
+    display.Script("print\ntype \"again\"\nkey return\nadmin \"root\" \"pw\"\n");
+    std::optional<platform::AdministratorCredentials> answer = Ask(true);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->user, "ann");
+    EXPECT_EQ(answer->password, "again");
+    const std::string printed = display.Printouts();
+    EXPECT_THAT(printed, HasSubstr("  item 6 edit \"ann\"\n"));
+    EXPECT_THAT(printed, HasSubstr("  item 8 edit \"\" focus caret 0\n"));
+    EXPECT_THAT(printed, HasSubstr("  item 9 static \"Password for ann\" disabled\n"));
+    EXPECT_THAT(printed, HasSubstr("  item 10 static \"Sorry, try again.\" disabled\n"));
+
+    answer = Ask(true);
+    ASSERT_TRUE(answer);
+    EXPECT_EQ(answer->user, "root");
+    EXPECT_EQ(answer->password, "pw");
     EXPECT_FALSE(display.ScriptEndedEarly());
 }
 

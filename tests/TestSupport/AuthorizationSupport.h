@@ -6,31 +6,42 @@
 #include "Platform/PlatformTesting.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace testsupport {
 
-// Answers the administrator prompt: grants as the proposed user, or cancels. Counts the asks.
+// Answers the administrator prompt: grants as the account asked for, or cancels. Counts the asks
+// and keeps the questions.
 class ScopedPrompt {
   public:
     explicit ScopedPrompt(bool grant) : grant(grant) {
-        PlatformSetAuthorizationPrompt(
-            [this](const std::string&,
-                   const std::string& user) -> std::optional<platform::AdministratorCredentials> {
-                ++asked;
-                if (!this->grant) return std::nullopt;
-                return platform::AdministratorCredentials{answerUser.empty() ? user : answerUser,
-                                                          "secret"};
-            });
+        PlatformSetAuthorizationPrompt([this](const platform::AdministratorQuestion& question)
+                                           -> std::optional<platform::AdministratorCredentials> {
+            ++asked;
+            questions.push_back(question);
+            std::optional<std::string> password;
+            if (this->grant) password = "secret";
+            if (!passwords.empty()) {
+                password = passwords.front();
+                passwords.erase(passwords.begin());
+            }
+            if (!password) return std::nullopt;
+            return platform::AdministratorCredentials{
+                answerUser.empty() ? question.account : answerUser, *password};
+        });
     }
     ~ScopedPrompt() { PlatformSetAuthorizationPrompt(nullptr); }
     ScopedPrompt(const ScopedPrompt&) = delete;
     ScopedPrompt& operator=(const ScopedPrompt&) = delete;
 
     bool grant;
-    std::string answerUser; // empty: the user proposed
+    std::string answerUser; // empty: the account asked for
+    // The answers to the next asks, in turn, nothing for a cancel; then grant decides.
+    std::vector<std::optional<std::string>> passwords;
     int asked = 0;
+    std::vector<platform::AdministratorQuestion> questions;
 };
 
 // Records every privileged tool started.

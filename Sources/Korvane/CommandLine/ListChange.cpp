@@ -12,8 +12,8 @@
 #include "Korvane/Shell/Globals.h"
 #include "MorrowCommon_2/MyFindFolder.h"
 #include "MorrowCommon_2/MyPStrings.h"
+#include "Platform/AdministratorPrompt.h"
 #include "Platform/Authorization.h"
-#include "Platform/Display.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
@@ -42,29 +42,10 @@ OSErr LocateWorkingCopy(GlueRec* context) {
 
 namespace {
 
-// The terminal display, lent to the administrator prompt and given back before the command
-// reports on the terminal.
-class TerminalPromptClass {
-  public:
-    TerminalPromptClass() = default;
-    ~TerminalPromptClass() {
-        if (used_) PlatformEndTerminalDisplay();
-    }
-    TerminalPromptClass(const TerminalPromptClass&) = delete;
-    TerminalPromptClass& operator=(const TerminalPromptClass&) = delete;
-    void Use() {
-        PlatformUseTerminalDisplay();
-        used_ = true;
-    }
-    bool Used() const { return used_; }
-
-  private:
-    bool used_ = false;
-};
-
 // The right without asking anyone: a superuser has it. Otherwise a person at a terminal is asked
-// there; with no one to ask, the change is refused before anything is written.
-bool RightCanBeHad(TerminalPromptClass* prompt) {
+// there, on a line as sudo asks; with no one to ask, the change is refused before anything is
+// written.
+bool RightCanBeHad() {
     AuthorizationRef ref = nullptr;
     if (AuthorizationCreate(nullptr, nullptr, kAuthorizationFlagDefaults, &ref) != noErr)
         return false;
@@ -75,18 +56,16 @@ bool RightCanBeHad(TerminalPromptClass* prompt) {
     AuthorizationFree(ref, kAuthorizationFlagDefaults);
     if (status == errAuthorizationSuccess) return true;
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
-    prompt->Use();
+    PlatformAskOnTerminal("korvane");
     return true;
 }
 
 // What the commit's tools print (the name the right runs as, the helper's messages) is held
 // back: standard output holds only what the subcommand reports, and standard error stays quiet
-// unless the commit fails, when it shows what the tools said. While the terminal display asks
-// for the rights, standard output is its screen, so the tools' output goes to standard error.
+// unless the commit fails, when it shows what the tools said.
 class ToolOutputHeldClass {
   public:
-    explicit ToolOutputHeldClass(bool terminalAsks)
-        : held_(terminalAsks ? nullptr : std::tmpfile()), saved_(dup(STDOUT_FILENO)) {
+    ToolOutputHeldClass() : held_(std::tmpfile()), saved_(dup(STDOUT_FILENO)) {
         std::fflush(stdout);
         dup2(held_ ? fileno(held_) : STDERR_FILENO, STDOUT_FILENO);
     }
@@ -232,14 +211,13 @@ int ListChangeClass::Commit(bool force) {
     if (err != noErr) return ReportSystemError("cannot write the working copy", err);
     if (JAFileChangedSince(context_->jaFilePath, &context_->jaFileIdentity))
         return ReportChangedMeanwhile();
+    if (!RightCanBeHad()) {
+        std::fprintf(stderr, "korvane: saving the list needs administrator rights; run "
+                             "this as root (for example with sudo)\n");
+        return kExitRefused;
+    }
     {
-        TerminalPromptClass prompt;
-        if (!RightCanBeHad(&prompt)) {
-            std::fprintf(stderr, "korvane: saving the list needs administrator rights; run "
-                                 "this as root (for example with sudo)\n");
-            return kExitRefused;
-        }
-        ToolOutputHeldClass toolOutput(prompt.Used());
+        ToolOutputHeldClass toolOutput;
         err = CommitWorkingCopy(context_, false);
         if (err != noErr || !AUTH_CREATEL_Flag) toolOutput.ShowOnRelease();
     }

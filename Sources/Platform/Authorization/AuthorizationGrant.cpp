@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr const char* kSudo = "/usr/bin/sudo";
 constexpr const char* kPkexec = "/usr/bin/pkexec";
+// As sudo allows.
+constexpr int kTries = 3;
 
 bool AsksAsRoot() {
     const char* value = std::getenv("KORVANE_ASK_AS_ROOT");
@@ -28,36 +31,47 @@ std::string ProcessUserName() {
 
 // Forgets any credentials sudo kept, so that the password typed now is the one checked, and
 // leaves fresh ones for the tools that follow (sudo -n).
-OSStatus VerifyWithSudo(const std::string& sudo, const std::string& password) {
+bool CheckedBySudo(const std::string& sudo, const std::string& password) {
     RunTool({sudo, "-k"}, "");
-    std::optional<int> status = RunTool({sudo, "-S", "-p", "", "-v"}, password + "\n");
-    return status == 0 ? errAuthorizationSuccess : errAuthorizationDenied;
+    return RunTool({sudo, "-S", "-p", "", "-v"}, password + "\n") == 0;
 }
 
-// pkexec takes no password from us; its own agent checks the person once more, perhaps on the
-// terminal.
-OSStatus VerifyWithPkexec(const std::string& pkexec) {
+// A root process asking takes any password, or only KORVANE_ASK_AS_ROOT_PASSWORD when that is
+// set, so that scripts can try a wrong one.
+bool CheckedAsRoot(const std::string& password) {
+    const char* wanted = std::getenv("KORVANE_ASK_AS_ROOT_PASSWORD");
+    return !wanted || password == wanted;
+}
+
+// pkexec takes no password from us: it asks itself, through the polkit agent of the person's
+// desktop session when one is registered, otherwise on the terminal, which it then needs to
+// itself. Only pkexec can tell whether an agent is there, so the program asks nothing first.
+OSStatus AskedByPkexec(const std::string& pkexec) {
     display::ScreenHandedOver handedOver;
     std::optional<std::string> check = FindTool("/bin/true");
     std::optional<int> status = check ? RunTool({pkexec, *check}, "") : std::nullopt;
     return status == 0 ? errAuthorizationSuccess : errAuthorizationDenied;
 }
 
-OSStatus VerifyPassword(const std::string& password, PrivilegeRoute* route) {
-    if (std::optional<std::string> sudo = FindTool(kSudo)) {
-        *route = PrivilegeRoute::Sudo;
-        return VerifyWithSudo(*sudo, password);
-    }
-    if (std::optional<std::string> pkexec = FindTool(kPkexec)) {
-        *route = PrivilegeRoute::Pkexec;
-        return VerifyWithPkexec(*pkexec);
-    }
-    return errAuthorizationDenied;
-}
-
 void Wipe(std::string& secret) {
     explicit_bzero(secret.data(), secret.size());
     secret.clear();
+}
+
+// Up to three answers, each checked before the next is asked for; the prompt says when the
+// one before was wrong. The privilege tool can vouch only for the account the process runs as.
+OSStatus AskUntilRight(const std::function<bool(const std::string& password)>& checked) {
+    AdministratorQuestion question{kAuthorizationRightExecute, ProcessUserName()};
+    if (question.account.empty()) return errAuthorizationDenied;
+    for (int asked = 0; asked < kTries; ++asked) {
+        question.again = asked > 0;
+        std::optional<AdministratorCredentials> answer = AskForAdministrator(question);
+        if (!answer) return errAuthorizationCanceled;
+        const bool right = answer->user == question.account && checked(answer->password);
+        Wipe(answer->password);
+        if (right) return errAuthorizationSuccess;
+    }
+    return errAuthorizationDenied;
 }
 
 } // namespace
@@ -68,17 +82,17 @@ OSStatus GrantAdministrator(AuthorizationFlags flags, PrivilegeRoute* route) {
     if (root && !AsksAsRoot()) return errAuthorizationSuccess;
     if (!(flags & kAuthorizationFlagInteractionAllowed))
         return errAuthorizationInteractionNotAllowed;
-    std::string user = ProcessUserName();
-    std::optional<AdministratorCredentials> answer =
-        AskForAdministrator(kAuthorizationRightExecute, user);
-    if (!answer) return errAuthorizationCanceled;
-    // The privilege tool can vouch only for the user the process runs as.
-    OSStatus status =
-        answer->user == user && !user.empty() ? errAuthorizationSuccess : errAuthorizationDenied;
-    if (status == errAuthorizationSuccess && !root)
-        status = VerifyPassword(answer->password, route);
-    Wipe(answer->password);
-    return status;
+    if (root) return AskUntilRight(CheckedAsRoot);
+    if (std::optional<std::string> sudo = FindTool(kSudo)) {
+        *route = PrivilegeRoute::Sudo;
+        return AskUntilRight(
+            [&sudo](const std::string& password) { return CheckedBySudo(*sudo, password); });
+    }
+    if (std::optional<std::string> pkexec = FindTool(kPkexec)) {
+        *route = PrivilegeRoute::Pkexec;
+        return AskedByPkexec(*pkexec);
+    }
+    return errAuthorizationDenied;
 }
 
 std::optional<std::vector<std::string>> RoutedCommand(PrivilegeRoute route,

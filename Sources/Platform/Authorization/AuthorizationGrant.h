@@ -12,9 +12,12 @@ namespace platform::authorization {
 // Root runs tools itself; any other user through the privilege tool that checked the password.
 enum class PrivilegeRoute { Direct, Sudo, Pkexec };
 
-// Root is granted without asking unless KORVANE_ASK_AS_ROOT=1. Otherwise the prompt asks (which
-// the flags must allow); the answer must name the process's own user, and unless the process
-// is root its password is checked once by sudo (pkexec where there is no sudo).
+// Root is granted without asking unless KORVANE_ASK_AS_ROOT=1. Otherwise someone is asked (which
+// the flags must allow): where there is sudo, the prompt, up to three times, until an answer
+// names the process's own user with the password sudo takes (a root process asking takes any
+// password, or KORVANE_ASK_AS_ROOT_PASSWORD alone when set); where there is only pkexec, pkexec
+// itself. A cancelled prompt gives errAuthorizationCanceled, three wrong answers
+// errAuthorizationDenied.
 OSStatus GrantAdministrator(AuthorizationFlags flags, PrivilegeRoute* route);
 
 // The command that runs the tool's argument vector by the route, non-interactively; nothing when

@@ -1,5 +1,7 @@
 #include "Authorization/AuthorizationPrompt.h"
 
+#include "Platform/AdministratorPrompt.h"
+
 namespace platform {
 
 namespace {
@@ -9,16 +11,26 @@ AuthorizationPrompt& InstalledPrompt() {
     return prompt;
 }
 
+// The program's name for the terminal's line; nothing while the dialog asks.
+std::optional<std::string>& TerminalProgram() {
+    static std::optional<std::string> program;
+    return program;
+}
+
 } // namespace
 
-std::optional<AdministratorCredentials> AskForAdministrator(const std::string& right,
-                                                            const std::string& proposedUser) {
-    const AuthorizationPrompt& prompt = InstalledPrompt();
-    return prompt ? prompt(right, proposedUser) : AskWithPromptDialog(right, proposedUser);
+std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQuestion& question) {
+    if (const AuthorizationPrompt& prompt = InstalledPrompt()) return prompt(question);
+    if (TerminalProgram()) return AskOnTerminalLine(*TerminalProgram(), question);
+    return AskWithPromptDialog(question);
 }
 
 } // namespace platform
 
 void PlatformSetAuthorizationPrompt(platform::AuthorizationPrompt prompt) {
     platform::InstalledPrompt() = std::move(prompt);
+}
+
+void PlatformAskOnTerminal(const char* program) {
+    platform::TerminalProgram() = program ? program : "";
 }

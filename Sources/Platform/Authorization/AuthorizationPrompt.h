@@ -1,5 +1,6 @@
 // The administrator prompt of authorization services: the platform's own dialog, shown through
-// the display, unless another prompt is installed (tests install their own answers).
+// the display, or a line on the controlling terminal for a command without a display, unless
+// another prompt is installed (tests install their own answers).
 #pragma once
 
 #include <functional>
@@ -13,22 +14,34 @@ struct AdministratorCredentials {
     std::string password;
 };
 
-// Asked once per request: the right's name and the user the platform proposes (the process's
-// own). Nothing means the person cancelled.
-using AuthorizationPrompt = std::function<std::optional<AdministratorCredentials>(
-    const std::string& right, const std::string& proposedUser)>;
+// One asking: the right's name, the account whose password the privilege tool checks (the
+// process's own), and whether the answer before was wrong, which the prompt says.
+struct AdministratorQuestion {
+    std::string right;
+    std::string account;
+    bool again = false;
+};
 
-// Asks through the installed prompt, or the dialog when there is none; nothing when the person
-// cancels.
-std::optional<AdministratorCredentials> AskForAdministrator(const std::string& right,
-                                                            const std::string& proposedUser);
+// Nothing means the person cancelled.
+using AuthorizationPrompt =
+    std::function<std::optional<AdministratorCredentials>(const AdministratorQuestion&)>;
 
-// The dialog: the proposed user's name selected, the password shown as bullets. Nothing when
-// the person cancels or the dialog's resources are missing.
-std::optional<AdministratorCredentials> AskWithPromptDialog(const std::string& right,
-                                                            const std::string& proposedUser);
+// Asks through the installed prompt, else on the terminal when a command asked for that, else
+// the dialog.
+std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQuestion& question);
+
+// The dialog: the account's name selected, the password shown as bullets. Asked again, it says
+// "Sorry, try again." with the password field empty and focused. Nothing when the person cancels
+// or the dialog's resources are missing.
+std::optional<AdministratorCredentials> AskWithPromptDialog(const AdministratorQuestion& question);
+
+// A line on the controlling terminal, "[PROGRAM] password for ACCOUNT: ", typing not shown;
+// asked again, "Sorry, try again." comes first. Nothing when there is no terminal, or the
+// person ends the line with Ctrl-D or interrupts it.
+std::optional<AdministratorCredentials> AskOnTerminalLine(const std::string& program,
+                                                          const AdministratorQuestion& question);
 
 } // namespace platform
 
-// Installs the prompt; an empty function goes back to the dialog.
+// Installs the prompt; an empty function goes back to the platform's own.
 void PlatformSetAuthorizationPrompt(platform::AuthorizationPrompt prompt);

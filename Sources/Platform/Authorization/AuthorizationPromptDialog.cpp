@@ -1,6 +1,8 @@
-// The platform's administrator prompt: a modal dialog from the system file with the user's name,
-// selected so that typing replaces it, and a password that is never shown: the field holds a
-// bullet for each character, and the characters themselves only this prompt's memory.
+// The platform's administrator prompt: a modal dialog from the system file naming the account
+// whose password is checked, with that name in the name field, selected so that typing replaces
+// it, and a password that is never shown: the field holds a bullet for each character, and the
+// characters themselves only this prompt's memory. Asked again after a wrong password, it says
+// so and waits in the emptied password field, where a person retyping it would type anyway.
 #include "Authorization/AuthorizationPrompt.h"
 
 #include "Dialogs/Dialog.h"
@@ -19,7 +21,7 @@ using namespace dialogs;
 
 constexpr SInt16 kPromptDialogID = -4000;
 constexpr DialogItemIndex kOKItem = 1, kCancelItem = 2, kRightItem = 4, kNameItem = 6,
-                          kPasswordItem = 8;
+                          kPasswordItem = 8, kAccountItem = 9, kAgainItem = 10;
 constexpr const char* kBullet = "\xE2\x80\xA2";
 constexpr size_t kMostBullets = 255 / 3;
 
@@ -114,8 +116,7 @@ Boolean PasswordFilter(DialogRef dialog, EventRecord* event, DialogItemIndex* it
 } // namespace
 
 // Without the dialog's resources nobody can answer: the request is cancelled.
-std::optional<AdministratorCredentials> AskWithPromptDialog(const std::string& right,
-                                                            const std::string& proposedUser) {
+std::optional<AdministratorCredentials> AskWithPromptDialog(const AdministratorQuestion& question) {
     PromptDialog prompt;
     DialogRef dialog = prompt.get();
     if (!dialog) return std::nullopt;
@@ -123,9 +124,11 @@ std::optional<AdministratorCredentials> AskWithPromptDialog(const std::string& r
     SetWRefCon(GetDialogWindow(dialog), reinterpret_cast<SRefCon>(&password));
     SetDialogDefaultItem(dialog, kOKItem);
     SetDialogCancelItem(dialog, kCancelItem);
-    prompt.SetText(kRightItem, "Right: " + right);
-    prompt.SetText(kNameItem, proposedUser);
-    SelectDialogItemText(dialog, kNameItem, 0, 32767);
+    prompt.SetText(kRightItem, "Right: " + question.right);
+    prompt.SetText(kAccountItem, "Password for " + question.account);
+    prompt.SetText(kNameItem, question.account);
+    if (question.again) prompt.SetText(kAgainItem, "Sorry, try again.");
+    SelectDialogItemText(dialog, question.again ? kPasswordItem : kNameItem, 0, 32767);
     DialogItemIndex item = 0;
     while (item != kOKItem && item != kCancelItem)
         ModalDialog(PasswordFilter, &item);

@@ -8,7 +8,3 @@ void PlatformUseTerminalDisplay() {
     platform::display::InstallBackend(
         std::make_unique<platform::display::terminal::TerminalBackend>());
 }
-
-void PlatformEndTerminalDisplay() {
-    platform::display::InstallBackend(nullptr);
-}

@@ -19,6 +19,9 @@ namespace {
 // Real time, unlike everything else a script does: how long `await` waits for its file.
 constexpr auto kAwaitLimit = std::chrono::seconds(60);
 
+// How long TabBack's drag over the field before lasts.
+constexpr UInt32 kDragTicks = 3;
+
 bool AwaitFile(const std::string& path) {
     const auto deadline = std::chrono::steady_clock::now() + kAwaitLimit;
     while (access(path.c_str(), F_OK) != 0) {
@@ -143,9 +146,14 @@ bool HeadlessBackend::Expand(const ScriptCommand& command) {
         Keys(std::string(1, char(kEscapeCharCode)));
         return true;
     case ScriptVerb::Admin:
-        Keys(command.text.empty() && command.text2.empty()
-                 ? std::string(1, char(kEscapeCharCode))
-                 : command.text + char(kTabCharCode) + command.text2 + char(kReturnCharCode));
+        if (command.text.empty() && command.text2.empty()) {
+            Keys(std::string(1, char(kEscapeCharCode)));
+            return true;
+        }
+        // Asked again after a wrong password, the prompt waits in its password field: the name
+        // field before it is selected first.
+        Keys(command.text + char(kTabCharCode) + command.text2 + char(kReturnCharCode),
+             FocusPastFirstField() && TabBack() ? kDragTicks : 0);
         return true;
     case ScriptVerb::Await:
         out_.flush();
@@ -212,6 +220,16 @@ bool HeadlessBackend::ChooseFromMenu(const ScriptCommand& command) {
     return true;
 }
 
+bool HeadlessBackend::FocusPastFirstField() const {
+    const ModelSnapshot model = TakeSnapshot();
+    const WindowSnapshot* front = model.Front();
+    if (!front || !front->isDialog) return false;
+    const auto& items = front->dialog.items;
+    return std::any_of(items.begin(), items.end(), [front](const ItemSnapshot& item) {
+        return item.kind == ItemSnapshot::Kind::EditText && item.number < front->dialog.editField;
+    });
+}
+
 // As the terminal's Shift-Tab: the field before is entered as with the mouse, by dragging over
 // its whole text, past its right edge, which the field takes as its end. False when the front
 // window has no edit field.
@@ -255,9 +273,9 @@ void HeadlessBackend::Drag(Point from, Point to, UInt32 at) {
     Push(at + 2, RawInput::Kind::MouseUp, to);
 }
 
-void HeadlessBackend::Keys(const std::string& keys) {
+void HeadlessBackend::Keys(const std::string& keys, UInt32 from) {
     for (size_t i = 0; i < keys.size(); ++i)
-        Key(UInt8(keys[i]), 0, UInt32(i));
+        Key(UInt8(keys[i]), 0, from + UInt32(i));
 }
 
 void HeadlessBackend::Key(UInt8 charCode, UInt16 modifiers, UInt32 at) {

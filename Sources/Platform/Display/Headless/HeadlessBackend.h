@@ -42,10 +42,12 @@ class HeadlessBackend : public Backend {
     bool Click(Point where, UInt16 modifiers, bool twice);
     bool ResolveClick(const ScriptCommand& command, Point* where);
     bool ChooseFromMenu(const ScriptCommand& command);
+    // The front dialog's keyboard is in an edit field after its first.
+    bool FocusPastFirstField() const;
     bool TabBack();
     bool ClickToFront(const ScriptCommand& command);
     void Drag(Point from, Point to, UInt32 at);
-    void Keys(const std::string& keys);
+    void Keys(const std::string& keys, UInt32 from = 0);
     void Key(UInt8 charCode, UInt16 modifiers, UInt32 at);
     void Push(UInt32 delay, RawInput::Kind kind, Point where, UInt16 modifiers = 0,
               UInt8 charCode = 0);
