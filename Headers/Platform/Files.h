@@ -1,5 +1,7 @@
 // The File Manager: FSSpec, FSRef and parameter-block calls on Linux files. Finder information
-// and resource forks live in an AppleDouble sidecar "._NAME" beside each file.
+// lives in the extended attribute "user.korvane.FinderInfo" of the file itself; resource forks,
+// and Finder information where the file system takes no attributes, in an AppleDouble sidecar
+// "._NAME" beside the file.
 #pragma once
 
 #include "Platform/MacTypes.h"
@@ -276,11 +278,11 @@ OSErr FSpCreate(const FSSpec* spec, OSType creator, OSType fileType, ScriptCode 
 OSErr FSpDelete(const FSSpec* spec);
 OSErr FSpOpenDF(const FSSpec* spec, SInt8 permission, SInt16* refNum);
 OSErr FSpRstFLock(const FSSpec* spec);
-// Swaps the contents of two closed files on one volume, data fork and sidecar alike; the names
-// stay where they are. The source's data (the new version) reaches the disk before the exchange,
-// so after a crash the destination's name holds the old version or the new one, whole; the
-// destination's data is not flushed again. fnfErr when either is missing, notAFileErr for a folder,
-// fBsyErr while either is open, diffVolErr across volumes.
+// Swaps the contents of two closed files on one volume, data fork, attributes and sidecar alike;
+// the names stay where they are. The source's data (the new version) reaches the disk before the
+// exchange, so after a crash the destination's name holds the old version or the new one, whole;
+// the destination's data is not flushed again. fnfErr when either is missing, notAFileErr for a
+// folder, fBsyErr while either is open, diffVolErr across volumes.
 OSErr FSpExchangeFiles(const FSSpec* source, const FSSpec* dest);
 
 // For a writer that cannot use these calls, such as a tool run as the superuser: the name of the
@@ -314,6 +316,7 @@ OSErr FSpMakeFSRef(const FSSpec* source, FSRef* newRef);
 OSErr FSRefMakePath(const FSRef* ref, UInt8* path, UInt32 maxPathSize);
 OSErr FSGetCatalogInfo(const FSRef* ref, FSCatalogInfoBitmap whichInfo, FSCatalogInfo* catalogInfo,
                        HFSUniStr255* outName, FSSpec* fsSpec, FSRef* parentRef);
+// A locked file's Finder information cannot change (fLckdErr), unless the same call unlocks it.
 OSErr FSSetCatalogInfo(const FSRef* ref, FSCatalogInfoBitmap whichInfo,
                        const FSCatalogInfo* catalogInfo);
 OSErr FSMakeFSRefUnicode(const FSRef* parentRef, UniCharCount nameLength, const UniChar* name,

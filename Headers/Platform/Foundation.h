@@ -37,8 +37,8 @@ class NSFileManager {
   public:
     static NSFileManager& defaultManager();
     // The names directly inside the folder, in the order the system lists them, without "."
-    // and ".." and without the "._NAME" sidecars that hold Finder information and resource
-    // forks. Empty when the folder cannot be read.
+    // and ".." and without the "._NAME" sidecars that hold resource forks (and Finder
+    // information where files cannot carry it). Empty when the folder cannot be read.
     std::vector<std::string> directoryContentsAtPath(const std::string& path) const;
     // Follows symbolic links: a dangling link does not exist.
     bool fileExistsAtPath(const std::string& path, bool* isDirectory) const;

@@ -92,3 +92,16 @@ class PlatformScopedWriteFailure {
     PlatformScopedWriteFailure(const PlatformScopedWriteFailure&) = delete;
     PlatformScopedWriteFailure& operator=(const PlatformScopedWriteFailure&) = delete;
 };
+
+// Makes the File Manager meet every file system as one without user extended attributes (as FAT
+// or ramfs), so Finder information is read from and written to sidecars alone.
+void PlatformRefuseExtendedAttributes(Boolean refuse);
+
+class PlatformScopedNoExtendedAttributes {
+  public:
+    PlatformScopedNoExtendedAttributes() { PlatformRefuseExtendedAttributes(true); }
+    ~PlatformScopedNoExtendedAttributes() { PlatformRefuseExtendedAttributes(false); }
+    PlatformScopedNoExtendedAttributes(const PlatformScopedNoExtendedAttributes&) = delete;
+    PlatformScopedNoExtendedAttributes&
+    operator=(const PlatformScopedNoExtendedAttributes&) = delete;
+};

@@ -92,3 +92,32 @@ TEST_F(ExportTest, CommandEExportsWithTheListInFrontOrOverItAndNothingIsWrittenA
     EXPECT_EQ(OtherWindows(run.screens[4]), 1) << "File > Export…: " << run.screens[4].text;
     EXPECT_FALSE(std::filesystem::exists(Export("Job Accounts.txt")));
 }
+
+// Type and creator live on the export itself: nothing "._" beside it, on disk or on tmpfs, and a
+// sidecar an earlier version left beside the file replaced goes with the old content.
+TEST_F(ExportTest, LeavesNoSidecarBesideTheExport) {
+    WriteJAFile(kTwoEntries);
+    std::vector<std::string> folders{domains.temp().str()};
+    std::optional<testsupport::TempFolder> shared;
+    if (std::filesystem::is_directory("/dev/shm"))
+        folders.push_back(shared.emplace("/dev/shm").str());
+    for (const std::string& folder : folders) {
+        const std::string fresh = folder + "/Accounts.txt", old = folder + "/Old.txt";
+        WriteFile(old, "old,1,Old\r\n");
+        ASSERT_TRUE(
+            testsupport::WriteEarlierSidecar(old, FOUR_CHAR_CODE("WDBN"), FOUR_CHAR_CODE("MSWD")));
+        ASSERT_EQ(TypeAndCreator(old), std::make_pair(std::string("WDBN"), std::string("MSWD")));
+
+        RunResult run = Run(kExportKey + "choose " + Quoted(fresh) + "\n" + kExportKey + "choose " +
+                            Quoted(old) + "\nclick item 1\nquit\n");
+        EXPECT_EQ(run.status, 0) << run.err;
+        for (const std::string& path : {fresh, old}) {
+            EXPECT_EQ(ReadFileText(path), kTwoEntries) << path;
+            EXPECT_EQ(TypeAndCreator(path),
+                      std::make_pair(std::string("TEXT"), std::string("ttxt")))
+                << path;
+        }
+        for (const auto& item : std::filesystem::directory_iterator(folder))
+            EXPECT_FALSE(item.path().filename().string().starts_with("._")) << item.path();
+    }
+}

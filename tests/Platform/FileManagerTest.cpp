@@ -1,36 +1,21 @@
 #include "Platform/Files.h"
 #include "Platform/MacErrors.h"
+#include "Platform/PlatformTesting.h"
 #include "TestSupport/FileSpecs.h"
 #include "TestSupport/FinderInfo.h"
 #include "TestSupport/ResourceFiles.h"
 #include "TestSupport/TempFolder.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <map>
-#include <set>
 
 using namespace testsupport;
 namespace fs = std::filesystem;
 
 namespace {
-
-UInt32 Big32(const std::vector<UInt8>& b, size_t at) {
-    return (UInt32(b[at]) << 24) | (UInt32(b[at + 1]) << 16) | (UInt32(b[at + 2]) << 8) | b[at + 3];
-}
-
-// Entry id -> (offset, length) of an AppleDouble file.
-std::map<UInt32, std::pair<UInt32, UInt32>> SidecarEntries(const std::vector<UInt8>& b) {
-    std::map<UInt32, std::pair<UInt32, UInt32>> entries;
-    for (size_t i = 0; i < ((size_t(b[24]) << 8) | b[25]); ++i)
-        entries[Big32(b, 26 + 12 * i)] = {Big32(b, 30 + 12 * i), Big32(b, 34 + 12 * i)};
-    return entries;
-}
-
-std::string Text(const std::vector<UInt8>& b, size_t at, size_t length) {
-    return std::string(b.begin() + long(at), b.begin() + long(at + length));
-}
 
 OSType TypeOf(const FSSpec& spec) {
     FInfo info{};
@@ -42,114 +27,38 @@ void WriteFile(const std::string& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
 
-CInfoPBRec CatInfo(SInt16 vRefNum, SInt32 dirID, StringPtr name, SInt16 index = 0) {
-    CInfoPBRec pb{};
-    pb.hFileInfo.ioNamePtr = name;
-    pb.hFileInfo.ioVRefNum = vRefNum;
-    pb.hFileInfo.ioDirID = dirID;
-    pb.hFileInfo.ioFDirIndex = index;
-    return pb;
+// A, B and C in the folder exchanged: contents and types change places, the names stay.
+void ExchangeThree(const TempFolder& temp) {
+    FSSpec a = SpecIn(temp.str(), "A"), b = SpecIn(temp.str(), "B");
+    ASSERT_EQ(FSpCreate(&a, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
+    ASSERT_EQ(FSpCreate(&b, FOUR_CHAR_CODE("ttxt"), FOUR_CHAR_CODE("PREF"), -1), noErr);
+    WriteFile(temp / "A", "first");
+    WriteFile(temp / "B", "second, longer");
+
+    ASSERT_EQ(FSpExchangeFiles(&a, &b), noErr);
+    EXPECT_EQ(ReadFileText(temp / "A"), "second, longer");
+    EXPECT_EQ(ReadFileText(temp / "B"), "first");
+    EXPECT_EQ(TypeOf(a), FOUR_CHAR_CODE("PREF"));
+    EXPECT_EQ(TypeOf(b), FOUR_CHAR_CODE("TEXT"));
+
+    // A file without a type hands the other name none.
+    WriteFile(temp / "C", "plain");
+    FSSpec c = SpecIn(temp.str(), "C");
+    ASSERT_EQ(FSpExchangeFiles(&a, &c), noErr);
+    EXPECT_EQ(ReadFileText(temp / "A"), "plain");
+    EXPECT_EQ(TypeOf(a), 0u);
+    EXPECT_FALSE(fs::exists(temp / "._A"));
+    EXPECT_EQ(TypeOf(c), FOUR_CHAR_CODE("PREF"));
+    EXPECT_EQ(FSpExchangeFiles(&a, &a), noErr);
 }
 
-std::set<std::string> ListByIndex(const std::string& folderPath) {
-    FolderLocation folder = LocateFolderPath(folderPath);
-    std::set<std::string> names;
-    Str255 name;
-    for (SInt16 index = 1;; ++index) {
-        CInfoPBRec pb = CatInfo(folder.vRefNum, folder.dirID, name, index);
-        if (PBGetCatInfoSync(&pb) != noErr) return names;
-        names.insert(TextOf(name));
-    }
+long Sidecars(const TempFolder& temp) {
+    return std::count_if(fs::directory_iterator(temp.path()), {}, [](const fs::directory_entry& e) {
+        return e.path().filename().string().starts_with("._");
+    });
 }
 
 } // namespace
-
-TEST(FileManager, SidecarHoldsFinderInfoAndResourceForkAndFollowsItsFile) {
-    TempFolder temp;
-    FSSpec spec = SpecIn(temp.str(), "Report");
-    ASSERT_EQ(FSpCreate(&spec, FOUR_CHAR_CODE("ttxt"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
-    EXPECT_EQ(FSpCreate(&spec, 0, 0, -1), dupFNErr);
-    SInt16 refNum = OpenResourceFork(spec, fsRdWrPerm);
-    ASSERT_NE(refNum, 0);
-    SInt32 count = 5;
-    ASSERT_EQ(FSWrite(refNum, &count, "RSRC!"), noErr);
-    ASSERT_EQ(FSClose(refNum), noErr);
-
-    std::vector<UInt8> sidecar = ReadFileBytes(temp / "._Report");
-    ASSERT_GE(sidecar.size(), 26u);
-    EXPECT_EQ(Big32(sidecar, 0), 0x00051607u);
-    EXPECT_EQ(Big32(sidecar, 4), 0x00020000u);
-    auto entries = SidecarEntries(sidecar);
-    ASSERT_TRUE(entries.count(9) && entries.count(2));
-    EXPECT_EQ(entries[9].second, 32u);
-    EXPECT_EQ(Big32(sidecar, entries[9].first), FOUR_CHAR_CODE("TEXT"));
-    EXPECT_EQ(Big32(sidecar, entries[9].first + 4), FOUR_CHAR_CODE("ttxt"));
-    EXPECT_EQ(Text(sidecar, entries[2].first, 5), "RSRC!");
-
-    // The catalog reports the resource fork's length from the sidecar.
-    HParamBlockRec pb = FileParamsFor(spec);
-    ASSERT_EQ(PBHGetFInfoSync(&pb), noErr);
-    EXPECT_EQ(pb.fileParam.ioFlRLgLen, 5);
-    EXPECT_EQ(pb.fileParam.ioFlRPyLen, 512);
-    EXPECT_EQ(pb.fileParam.ioFlLgLen, 0);
-
-    EXPECT_EQ(ListByIndex(temp.str()), std::set<std::string>{"Report"});
-    ASSERT_EQ(FSpDelete(&spec), noErr);
-    EXPECT_FALSE(fs::exists(temp / "Report") || fs::exists(temp / "._Report"));
-}
-
-TEST(FileManager, SidecarBytesForOtherWritersAreWhatTheCatalogReads) {
-    TempFolder temp;
-    FSSpec made = SpecIn(temp.str(), "Made"), written = SpecIn(temp.str(), "Written");
-    ASSERT_EQ(FSpCreate(&made, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
-    Str255 name;
-    UInt8 bytes[kFinderInfoSidecarSize];
-    SInt32 length = 0;
-    ASSERT_EQ(PlatformFinderInfoSidecar(written.name, FOUR_CHAR_CODE("????"),
-                                        FOUR_CHAR_CODE("TEXT"), name, bytes, &length),
-              noErr);
-    EXPECT_EQ(TextOf(name), "._Written");
-    std::ofstream(temp / "Written");
-    std::ofstream(temp / TextOf(name), std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes), length);
-    // Byte for byte what the File Manager writes for a new file of that type and creator.
-    EXPECT_EQ(ReadFileBytes(temp / "._Written"), ReadFileBytes(temp / "._Made"));
-    FInfo info{};
-    ASSERT_EQ(GetFileFinderInfo(written, &info), noErr);
-    EXPECT_EQ(info.fdType, FOUR_CHAR_CODE("TEXT"));
-    EXPECT_EQ(info.fdCreator, FOUR_CHAR_CODE("????"));
-
-    // A sidecar's name must fit a file name.
-    EXPECT_EQ(PlatformFinderInfoSidecar(PString(std::string(254, 'n')), 0, 0, name, bytes, &length),
-              bdNamErr);
-    EXPECT_EQ(PlatformFinderInfoSidecar(PString(""), 0, 0, name, bytes, &length), bdNamErr);
-}
-
-TEST(FileManager, RewritingASidecarKeepsUnknownEntriesAndSurvivesDamage) {
-    TempFolder temp;
-    WriteFile(temp / "Notes", "data");
-    // A sidecar written elsewhere with a real-name entry (3) that this layer does not use.
-    WriteFile(temp / "._Notes", std::string("\0\5\x16\7\0\2", 6) + std::string(18, '\0') +
-                                    std::string("\0\1\0\0\0\3\0\0\0\x26\0\0\0\5Notes", 19));
-    FSSpec spec = SpecIn(temp.str(), "Notes");
-    FInfo info{}, back{};
-    info.fdType = FOUR_CHAR_CODE("TEXT");
-    info.fdFlags = kIsStationery;
-    ASSERT_EQ(SetFileFinderInfo(spec, info), noErr);
-    ASSERT_EQ(GetFileFinderInfo(spec, &back), noErr);
-    EXPECT_EQ(back.fdType, FOUR_CHAR_CODE("TEXT"));
-    EXPECT_EQ(back.fdFlags, kIsStationery);
-    std::vector<UInt8> sidecar = ReadFileBytes(temp / "._Notes");
-    auto entries = SidecarEntries(sidecar);
-    ASSERT_EQ(entries.count(3), 1u);
-    EXPECT_EQ(Text(sidecar, entries[3].first, 5), "Notes");
-
-    // A truncated sidecar reads as none; it is never trusted past its end.
-    WriteFile(temp / "._Notes", std::string("\0\5\x16\7\0\2\0\0", 8) + std::string(18, '\0') +
-                                    std::string("\0\0\0\x09\0\0\x10\0\0\0\0\x20", 12));
-    ASSERT_EQ(GetFileFinderInfo(spec, &back), noErr);
-    EXPECT_EQ(back.fdType, 0u);
-}
 
 TEST(FileManager, FoldersAndNamesAreCheckedNeverTheCurrentFolder) {
     TempFolder temp;
@@ -223,6 +132,21 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     CInfoPBRec pb = CatInfo(spec.vRefNum, spec.parID, spec.name);
     ASSERT_EQ(PBGetCatInfoSync(&pb), noErr);
     EXPECT_TRUE(pb.hFileInfo.ioFlAttrib & kioFlAttribLockedMask);
+    // Its Finder information cannot change, unless the same call takes the lock off first.
+    FSRef ref{};
+    ASSERT_EQ(FSpMakeFSRef(&spec, &ref), noErr);
+    FSCatalogInfo catalog{};
+    std::memcpy(catalog.finderInfo, "TEXT", 4);
+    EXPECT_EQ(SetFileFinderInfo(spec, FInfo{FOUR_CHAR_CODE("TEXT"), 0, 0, {0, 0}, 0}), fLckdErr);
+    EXPECT_EQ(FSSetCatalogInfo(&ref, kFSCatInfoFinderInfo, &catalog), fLckdErr);
+    EXPECT_EQ(TypeOf(spec), 0u);
+    ASSERT_EQ(FSSetCatalogInfo(&ref, kFSCatInfoFinderInfo | kFSCatInfoNodeFlags, &catalog), noErr);
+    EXPECT_EQ(TypeOf(spec), FOUR_CHAR_CODE("TEXT"));
+    std::memcpy(catalog.finderInfo, "PREF", 4);
+    catalog.nodeFlags = kFSNodeLockedMask;
+    ASSERT_EQ(FSSetCatalogInfo(&ref, kFSCatInfoFinderInfo | kFSCatInfoNodeFlags, &catalog), noErr);
+    EXPECT_EQ(TypeOf(spec), FOUR_CHAR_CODE("PREF"));
+    EXPECT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &refNum), permErr) << "locked again";
     ASSERT_EQ(FSpRstFLock(&spec), noErr);
 
     ASSERT_EQ(FSpOpenDF(&spec, fsRdWrPerm, &refNum), noErr);
@@ -248,29 +172,31 @@ TEST(FileManager, LocksAndOpenFilesGuardAgainstChange) {
     EXPECT_EQ(FSpOpenDF(&full, fsRdPerm, &refNum), notAFileErr);
 }
 
-TEST(FSpExchangeFiles, ContentsAndSidecarsChangePlacesNamesStay) {
+TEST(FSpExchangeFiles, ContentsAndFinderInfoChangePlacesNamesStay) {
+    {
+        TempFolder temp;
+        ExchangeThree(temp);
+        EXPECT_EQ(Sidecars(temp), 0) << "the types went with the files' own attributes";
+    }
+    {
+        PlatformScopedNoExtendedAttributes refused;
+        TempFolder temp;
+        ExchangeThree(temp);
+        EXPECT_EQ(Sidecars(temp), 2) << "the sidecars went with their files";
+    }
+    // A file an earlier version typed and one typed now: each type goes with its content.
     TempFolder temp;
-    FSSpec a = SpecIn(temp.str(), "A"), b = SpecIn(temp.str(), "B");
-    ASSERT_EQ(FSpCreate(&a, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
-    ASSERT_EQ(FSpCreate(&b, FOUR_CHAR_CODE("ttxt"), FOUR_CHAR_CODE("PREF"), -1), noErr);
-    WriteFile(temp / "A", "first");
-    WriteFile(temp / "B", "second, longer");
-
-    ASSERT_EQ(FSpExchangeFiles(&a, &b), noErr);
-    EXPECT_EQ(ReadFileText(temp / "A"), "second, longer");
-    EXPECT_EQ(ReadFileText(temp / "B"), "first");
-    EXPECT_EQ(TypeOf(a), FOUR_CHAR_CODE("PREF"));
-    EXPECT_EQ(TypeOf(b), FOUR_CHAR_CODE("TEXT"));
-
-    // A file without a sidecar hands the other name none.
-    WriteFile(temp / "C", "plain");
-    FSSpec c = SpecIn(temp.str(), "C");
-    ASSERT_EQ(FSpExchangeFiles(&a, &c), noErr);
-    EXPECT_EQ(ReadFileText(temp / "A"), "plain");
-    EXPECT_FALSE(fs::exists(temp / "._A"));
-    EXPECT_EQ(TypeOf(c), FOUR_CHAR_CODE("PREF"));
-    EXPECT_EQ(FSpExchangeFiles(&a, &a), noErr);
-    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), {}), 5);
+    FSSpec now = SpecIn(temp.str(), "Now"), earlier = SpecIn(temp.str(), "Earlier");
+    ASSERT_EQ(FSpCreate(&now, FOUR_CHAR_CODE("ttxt"), FOUR_CHAR_CODE("TEXT"), -1), noErr);
+    WriteFile(temp / "Earlier", "earlier");
+    ASSERT_TRUE(
+        WriteEarlierSidecar(temp / "Earlier", FOUR_CHAR_CODE("WDBN"), FOUR_CHAR_CODE("MSWD")));
+    ASSERT_EQ(FSpExchangeFiles(&now, &earlier), noErr);
+    EXPECT_EQ(ReadFileText(temp / "Now"), "earlier");
+    EXPECT_EQ(TypeOf(now), FOUR_CHAR_CODE("WDBN"));
+    EXPECT_EQ(TypeOf(earlier), FOUR_CHAR_CODE("TEXT"));
+    EXPECT_TRUE(fs::exists(temp / "._Now"));
+    EXPECT_EQ(Sidecars(temp), 1);
 }
 
 TEST(FSpExchangeFiles, RefusesWhatCannotBeExchanged) {

@@ -124,11 +124,12 @@ std::vector<std::string> RunApplicationLoop(HeadlessDriver& display) {
 
 TEST(NavigationOpen, FollowsTypedPathsAndHidesSidecars) {
     ChooserScene scene;
-    scene.File("Notes.txt", FOUR_CHAR_CODE("TEXT"));
+    // Notes.txt is typed in a sidecar, as earlier versions kept types; ._Notes.txt is never
+    // offered.
+    scene.File("Notes.txt");
+    ASSERT_TRUE(WriteEarlierSidecar(scene.Path("Notes.txt"), FOUR_CHAR_CODE("TEXT"), 0));
     scene.Folder("Sub");
     scene.File("Sub/Inner.txt", FOUR_CHAR_CODE("TEXT"));
-    ASSERT_TRUE(std::filesystem::exists(scene.Path("._Notes.txt")));
-    // ._Notes.txt is a sidecar, never offered.
     scene.Script("print\nchoose \"Sub\"\nprint\nchoose \"../Missing.txt\"\n"
                  "choose \"..\"\nchoose \"._Notes.txt\"\nchoose \"Notes.txt\"\n");
     GetFileAnswer answer = GetFile();

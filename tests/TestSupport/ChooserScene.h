@@ -25,7 +25,7 @@ class ChooserScene {
     ChooserScene(const ChooserScene&) = delete;
     ChooserScene& operator=(const ChooserScene&) = delete;
 
-    // A file at the relative path; a type (and Finder flags) go into its sidecar.
+    // A file at the relative path, with a type (and Finder flags) when given.
     void File(const std::string& relative, OSType type = 0, UInt16 flags = 0) const {
         std::filesystem::path path = folder / relative;
         std::ofstream(path) << "contents of " << relative;

@@ -34,6 +34,16 @@ inline FSSpec SpecIn(const std::string& folderPath, const std::string& name) {
     return spec;
 }
 
+// A catalog parameter block for an item by name, or for the index-th item of the folder.
+inline CInfoPBRec CatInfo(SInt16 vRefNum, SInt32 dirID, StringPtr name, SInt16 index = 0) {
+    CInfoPBRec pb{};
+    pb.hFileInfo.ioNamePtr = name;
+    pb.hFileInfo.ioVRefNum = vRefNum;
+    pb.hFileInfo.ioDirID = dirID;
+    pb.hFileInfo.ioFDirIndex = index;
+    return pb;
+}
+
 inline std::string NameOf(const FSSpec& spec) {
     return TextOf(spec.name);
 }

@@ -3,6 +3,11 @@
 #pragma once
 
 #include "Platform/Files.h"
+#include "TestSupport/PString.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 namespace testsupport {
 
@@ -33,6 +38,20 @@ inline OSErr LockFile(const FSSpec& spec) {
     info.nodeFlags = kFSNodeLockedMask;
     OSErr err = FSpMakeFSRef(&spec, &ref);
     return err != noErr ? err : FSSetCatalogInfo(&ref, kFSCatInfoNodeFlags, &info);
+}
+
+// Beside the file at path, the sidecar earlier versions wrote for every typed file: Finder
+// information alone. False when it could not be made.
+inline bool WriteEarlierSidecar(const std::filesystem::path& path, OSType type, OSType creator) {
+    Str255 name;
+    UInt8 bytes[kFinderInfoSidecarSize];
+    SInt32 length = 0;
+    if (PlatformFinderInfoSidecar(PString(path.filename().string()), creator, type, name, bytes,
+                                  &length) != noErr)
+        return false;
+    std::ofstream out(path.parent_path() / std::string(name + 1, name + 1 + name[0]),
+                      std::ios::binary);
+    return bool(out.write(reinterpret_cast<const char*>(bytes), length));
 }
 
 } // namespace testsupport

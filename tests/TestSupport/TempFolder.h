@@ -11,8 +11,10 @@ namespace testsupport {
 
 class TempFolder {
   public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "korvane-test-XXXXXX");
+    TempFolder() : TempFolder(std::filesystem::temp_directory_path()) {}
+    // Inside base, for a test that needs a file system of its own kind there (as /dev/shm).
+    explicit TempFolder(const std::filesystem::path& base) {
+        std::string pattern = base / "korvane-test-XXXXXX";
         path_ = mkdtemp(pattern.data());
     }
     ~TempFolder() {

@@ -1,5 +1,6 @@
-// AppleDouble version 2 sidecars ("._NAME" beside NAME): where a file's Finder information
-// (entry 9) and resource fork (entry 2) live. Entries this layer does not know are kept.
+// AppleDouble version 2 sidecars ("._NAME" beside NAME): where a file's resource fork (entry 2)
+// lives, and its Finder information (entry 9) where the file cannot carry it (FinderInfoStore.h).
+// Entries this layer does not know are kept.
 #pragma once
 
 #include "Platform/MacTypes.h"
@@ -23,6 +24,7 @@ class AppleDouble {
     bool Save(const std::string& itemPath) const;
 
     bool Has(UInt32 id) const;
+    bool HoldsOnly(UInt32 id) const { return entries_.size() == 1 && Has(id); }
     const std::vector<UInt8>* Entry(UInt32 id) const;
     void SetEntry(UInt32 id, std::vector<UInt8> bytes);
 

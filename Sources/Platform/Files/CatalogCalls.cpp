@@ -1,5 +1,6 @@
 // The catalog parameter-block calls: describing, creating and changing items.
 #include "CatalogEntry.h"
+#include "FinderInfoStore.h"
 #include "ItemOperations.h"
 #include "Location.h"
 #include "NodeTable.h"

@@ -1,6 +1,7 @@
 #include "CatalogEntry.h"
 
 #include "FileErrors.h"
+#include "FinderInfoStore.h"
 #include "NodeTable.h"
 #include "Platform/MacErrors.h"
 #include "Support/BigEndian.h"
@@ -46,7 +47,7 @@ OSErr ReadCatalogEntry(const std::string& path, CatalogEntry* entry) {
     entry->folderItems =
         entry->isFolder ? UInt16(std::min<size_t>(ListFolder(path).size(), 65535)) : 0;
     AppleDouble sidecar = AppleDouble::Load(path);
-    entry->finderInfo = sidecar.GetFinderInfo();
+    entry->finderInfo = ReadFinderInfo(path, sidecar);
     const std::vector<UInt8>* rsrc = sidecar.Entry(kAppleDoubleResourceFork);
     entry->rsrcLength = rsrc ? SInt64(rsrc->size()) : 0;
     return noErr;
@@ -108,14 +109,6 @@ DInfo DInfoFromBytes(const UInt8* b) {
 DXInfo DXInfoFromBytes(const UInt8* b) {
     return DXInfo{PointFromBytes(b), SInt32(Big32(b + 4)),  SInt8(b[8]),
                   SInt8(b[9]),       SInt16(Big16(b + 10)), SInt32(Big32(b + 12))};
-}
-
-OSErr WriteFinderInfo(const std::string& path, const AppleDouble::FinderInfo& info) {
-    AppleDouble sidecar = AppleDouble::Load(path);
-    bool allZero = std::all_of(info.begin(), info.end(), [](UInt8 b) { return b == 0; });
-    if (allZero && !sidecar.Has(kAppleDoubleFinderInfo)) return noErr;
-    sidecar.SetFinderInfo(info);
-    return sidecar.Save(path) ? noErr : ErrnoToOSErr(errno);
 }
 
 } // namespace platform::files

@@ -1,4 +1,5 @@
-// What the catalog calls report of one file or folder, gathered from the file and its sidecar.
+// What the catalog calls report of one file or folder, gathered from the file, its attribute and
+// its sidecar.
 #pragma once
 
 #include "AppleDouble.h"
@@ -29,16 +30,13 @@ OSErr ReadCatalogEntry(const std::string& path, CatalogEntry* entry);
 // The visible names inside a folder, in byte order (sidecars hidden).
 std::vector<std::string> ListFolder(const std::string& path);
 
-// Finder information travels big-endian in sidecars and FSCatalogInfo, native in records.
+// Finder information travels big-endian where it is kept and in FSCatalogInfo, native in records.
 FInfo FInfoFromBytes(const UInt8* bytes);
 void FInfoToBytes(const FInfo& info, UInt8* bytes);
 FXInfo FXInfoFromBytes(const UInt8* bytes);
 void FXInfoToBytes(const FXInfo& info, UInt8* bytes);
 DInfo DInfoFromBytes(const UInt8* bytes);
 DXInfo DXInfoFromBytes(const UInt8* bytes);
-
-// Replaces the Finder information of the item at path; a sidecar is made only when needed.
-OSErr WriteFinderInfo(const std::string& path, const AppleDouble::FinderInfo& info);
 
 SInt32 PhysicalLength(SInt64 logical);
 

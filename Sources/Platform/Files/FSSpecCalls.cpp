@@ -1,5 +1,6 @@
 // The FSSpec calls: naming, creating, deleting and unlocking files.
 #include "CatalogEntry.h"
+#include "FinderInfoStore.h"
 #include "ItemOperations.h"
 #include "Location.h"
 #include "NodeTable.h"

@@ -1,6 +1,7 @@
 // The FSRef calls: references made from paths, folder-and-name pairs and FSSpecs, catalog
 // information, creation and deletion, and the fork calls that take a position.
 #include "CatalogEntry.h"
+#include "FinderInfoStore.h"
 #include "ForkTable.h"
 #include "ItemOperations.h"
 #include "Location.h"
@@ -59,9 +60,14 @@ OSErr StoreUnicodeName(const std::string& path, HFSUniStr255* outName) {
     return noErr;
 }
 
+// A locked file's Finder information cannot change: a lock this call takes off comes off first,
+// one it puts on goes on last.
 OSErr ApplyCatalogInfo(const std::string& path, FSCatalogInfoBitmap which,
                        const FSCatalogInfo* info) {
     if (!info) return which ? paramErr : noErr;
+    const bool flags = which & kFSCatInfoNodeFlags, locking = info->nodeFlags & kFSNodeLockedMask;
+    if (flags && !locking)
+        if (OSErr err = SetLocked(path, false)) return err;
     if (which & (kFSCatInfoFinderInfo | kFSCatInfoFinderXInfo)) {
         CatalogEntry entry;
         if (OSErr err = ReadCatalogEntry(path, &entry)) return err;
@@ -70,8 +76,7 @@ OSErr ApplyCatalogInfo(const std::string& path, FSCatalogInfoBitmap which,
         if (which & kFSCatInfoFinderXInfo) std::memcpy(finder.data() + 16, info->extFinderInfo, 16);
         if (OSErr err = WriteFinderInfo(path, finder)) return err;
     }
-    if (which & kFSCatInfoNodeFlags) return SetLocked(path, info->nodeFlags & kFSNodeLockedMask);
-    return noErr;
+    return flags && locking ? SetLocked(path, true) : noErr;
 }
 
 OpenFork* PositionedFork(SInt16 refNum, UInt16 mode, SInt64 offset) {

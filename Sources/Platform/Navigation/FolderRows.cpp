@@ -1,7 +1,7 @@
 #include "Navigation/FolderRows.h"
 
-#include "Files/AppleDouble.h"
 #include "Files/CatalogEntry.h"
+#include "Files/FinderInfoStore.h"
 #include "Files/NodeTable.h"
 
 #include <algorithm>
@@ -30,7 +30,7 @@ bool Exists(const std::string& path) {
 
 bool OfferedType(const std::string& path, const std::vector<OSType>& types) {
     if (types.empty()) return true;
-    files::AppleDouble::FinderInfo info = files::AppleDouble::Load(path).GetFinderInfo();
+    files::AppleDouble::FinderInfo info = files::ReadFinderInfo(path);
     OSType type = files::FInfoFromBytes(info.data()).fdType;
     return std::find(types.begin(), types.end(), type) != types.end();
 }
