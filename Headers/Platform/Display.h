@@ -14,8 +14,9 @@ constexpr int kHeadlessScriptEndedEarlyStatus = 3;
 
 // The terminal display, for people: the program takes over the terminal (standard input and
 // output must be one) and gives it back when it ends, also after Ctrl-C, SIGTERM or SIGHUP,
-// which end it as a quit does.
-void PlatformUseTerminalDisplay();
+// which end it as a quit does. False, with nothing installed, when the terminal cannot move its
+// cursor (TERM unset, unknown or dumb).
+bool PlatformUseTerminalDisplay();
 
 // The window display, for people at a desktop: one window on the X11 or Wayland server that
 // DISPLAY or WAYLAND_DISPLAY names, scaled for dense screens (KORVANE_SCALE sets the factor).

@@ -316,3 +316,13 @@ TEST_F(TerminalSession, TabShowsTheFocusInLayoutOrderAndSpacePressesOnlyTheButto
     EXPECT_NE(tmux.Screen().find("Carl C"), std::string::npos);
     EXPECT_TRUE(focusedButtons(tmux.Screen(true)).empty()) << tmux.Screen(true);
 }
+
+// A terminal that cannot move its cursor gets words and the command line's advice, not an
+// invisible screen.
+TEST_F(TerminalSession, ADumbTerminalIsToldToUseAnotherOrTheCommandLine) {
+    TmuxSession tmux(Socket(), "env TERM=dumb " + Command());
+    ASSERT_TRUE(tmux.WaitFor("(TERM=dumb) cannot move"));
+    EXPECT_TRUE(tmux.WaitFor("  korvane list"));
+    ASSERT_TRUE(WaitForExit());
+    EXPECT_EQ(ReadFileText(statusFile()), "2\n");
+}

@@ -7,6 +7,7 @@
 #include "Platform/Resources.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <unistd.h>
 
@@ -38,6 +39,19 @@ void UseHeadless(const char* scriptPath) {
     PlatformUseHeadlessDisplay(scriptPath);
 }
 
+// A terminal that cannot move its cursor (TERM=dumb, or none) would show nothing useful.
+bool UseTerminal(const char* programName) {
+    if (PlatformUseTerminalDisplay()) return true;
+    const char* term = std::getenv("TERM");
+    std::fprintf(stderr,
+                 "%s: this terminal (TERM=%s) cannot move its cursor, so the list cannot be "
+                 "shown on it.\nUse a terminal that can (TERM=xterm-256color, say), or the "
+                 "command line:\n  korvane list\n  korvane add LOGIN ID USER NAME\n"
+                 "  korvane --help (every subcommand)\n",
+                 programName, term && *term ? term : "unset");
+    return false;
+}
+
 // A script (named, or piped in on standard input) runs on the headless display; people get a
 // window on a desktop, else the terminal. A display asked for that cannot be had is an error.
 bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
@@ -54,17 +68,15 @@ bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
                      programName);
         return false;
     case DisplayChoice::Terminal:
-        if (atTerminal)
-            PlatformUseTerminalDisplay();
-        else
+        if (!atTerminal)
             std::fprintf(stderr, "%s: the terminal display needs a terminal\n", programName);
-        return atTerminal;
+        return atTerminal && UseTerminal(programName);
     case DisplayChoice::Automatic:
         break;
     }
     if (options.scriptPath != nullptr || !isatty(STDIN_FILENO) || !PlatformUseWindowDisplay()) {
         if (atTerminal && options.scriptPath == nullptr)
-            PlatformUseTerminalDisplay();
+            return UseTerminal(programName);
         else
             UseHeadless(options.scriptPath);
     }

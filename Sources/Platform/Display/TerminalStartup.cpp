@@ -2,9 +2,11 @@
 #include "Platform/Display.h"
 #include "Platform/Resources.h"
 
-void PlatformUseTerminalDisplay() {
+bool PlatformUseTerminalDisplay() {
+    if (!platform::display::terminal::TerminalMovesCursor()) return false;
     // The Resource Manager starts first, so that it outlives the display at exit.
     CurResFile();
     platform::display::InstallBackend(
         std::make_unique<platform::display::terminal::TerminalBackend>());
+    return true;
 }

@@ -8,6 +8,10 @@
 
 namespace platform::display::terminal {
 
+// Whether the terminal on standard output, as TERM describes it, can move its cursor: without
+// that nothing can be drawn.
+bool TerminalMovesCursor();
+
 class TerminalOutput {
   public:
     // Takes over the terminal: no echo, keys as typed, the mouse reported, colours when it has
