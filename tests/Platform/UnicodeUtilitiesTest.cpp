@@ -1,5 +1,7 @@
 #include "Platform/UnicodeUtilities.h"
 #include "Platform/MacErrors.h"
+#include "Platform/Script.h"
+#include "Platform/TextUtils.h"
 #include "TestSupport/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -73,4 +75,23 @@ TEST(UnicodeUtilities, RefusesWhatItCannotServe) {
     EXPECT_EQ(order, -1); // a prefix first
     EXPECT_EQ(UCCompareCollationKeys(higher, 2, longer, 3, nullptr, &order), noErr);
     EXPECT_EQ(order, 1);
+}
+
+// Case is lowered in every script, one character for one of the same length, in place; bytes
+// that are not UTF-8 and characters whose lower case is longer stay as they are.
+TEST(LowercaseText, LowersEveryScriptKeepingTheLength) {
+    const struct {
+        std::string text, lowered;
+    } cases[] = {{"ÖZTÜRK Ömer", "öztürk ömer"},
+                 {"ДМИТРИЙ", "дмитрий"},
+                 {"ΣΟΦΊΑ", "σοφία"},
+                 {"ABC\xff\xd0", "abc\xff\xd0"},
+                 {"İ", "İ"}, // its folding is two characters
+                 {"", ""}};
+    for (const auto& c : cases) {
+        std::string text = c.text;
+        LowercaseText(text.data(), SInt16(text.size()), smSystemScript);
+        EXPECT_EQ(text, c.lowered);
+    }
+    LowercaseText(nullptr, 3, smSystemScript);
 }

@@ -1,31 +1,39 @@
 #include "Korvane/ListDialog/JATextSearch.h"
 
+#include "Platform/Script.h"
+#include "Platform/TextUtils.h"
+
+#include <algorithm>
+
 namespace {
 
-unsigned char Folded(unsigned char c) {
-    return c >= 'A' && c <= 'Z' ? (unsigned char)(c - 'A' + 'a') : c;
-}
+// A field's text in lower case, in every script, as the search compares it.
+struct Lowered {
+    explicit Lowered(ConstStr255Param text) : length(text[0]) {
+        for (int i = 0; i < length; ++i)
+            bytes[i] = char(text[i + 1]);
+        LowercaseText(bytes, SInt16(length), smSystemScript);
+    }
+    int length;
+    char bytes[255];
+};
 
-// The text folded once, so each comparison folds only the field's bytes.
+// The text lowered once; each field is lowered as it is compared.
 struct FoldedText {
-    explicit FoldedText(ConstStr255Param text) : length(text[0]) {
-        for (int i = 0; i < length; ++i)
-            bytes[i] = Folded(text[i + 1]);
+    explicit FoldedText(ConstStr255Param text) : wanted(text) {}
+    bool StartsAt(const Lowered& field, int at) const {
+        return at + wanted.length <= field.length &&
+               std::equal(wanted.bytes, wanted.bytes + wanted.length, field.bytes + at);
     }
-    bool StartsAt(ConstStr255Param field, int at) const {
-        if (at + length > field[0]) return false;
-        for (int i = 0; i < length; ++i)
-            if (Folded(field[at + 1 + i]) != bytes[i]) return false;
-        return true;
-    }
+    bool StartsIn(ConstStr255Param field) const { return StartsAt(Lowered(field), 0); }
     bool In(ConstStr255Param field) const {
-        for (int at = 0; at + length <= field[0]; ++at)
-            if (StartsAt(field, at)) return true;
+        const Lowered lowered(field);
+        for (int at = 0; at + wanted.length <= lowered.length; ++at)
+            if (StartsAt(lowered, at)) return true;
         return false;
     }
 
-    int length;
-    unsigned char bytes[255];
+    Lowered wanted;
 };
 
 } // namespace
@@ -46,6 +54,6 @@ SInt16 JAFindUserNameStart(const JASettingBlock* block, ConstStr255Param text, S
                            SInt16 last) {
     const FoldedText wanted(text);
     for (SInt16 index = first; index <= last && index < block->entryCount; ++index)
-        if (wanted.StartsAt(block->records[index].userName, 0)) return index;
+        if (wanted.StartsIn(block->records[index].userName)) return index;
     return -1;
 }

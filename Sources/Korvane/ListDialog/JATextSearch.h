@@ -1,5 +1,6 @@
 // Finding entries by what a person types: a piece of any field for Find, the start of the user
-// name for typing in the list. ASCII letters match in either case; other bytes match exactly.
+// name for typing in the list. Letters of every script match in either case ("öztürk" finds
+// "Öztürk"); other characters match exactly.
 #pragma once
 
 #include "Korvane/DataStore/JASetting.h"
