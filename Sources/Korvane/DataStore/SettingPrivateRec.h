@@ -24,4 +24,5 @@ struct SettingPrivateRec {
     Str255 findText;  // what Find looked for last; Find Next looks for it again
     Str255 typedText; // the start of a user name typed in the list, and when its last key came
     UInt32 typedTicks;
+    Boolean savedThisRun; // a Save of this run's holds the list (the status line says "Saved")
 };

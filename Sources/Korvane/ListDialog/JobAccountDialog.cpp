@@ -1,4 +1,5 @@
 #include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/ListDialog/StatusLine.h"
 
 #include "Korvane/DataStore/JAPages.h"
 #include "Korvane/DataStore/JAPrefs.h"
@@ -48,19 +49,9 @@ ListHandle NewEntryList(DialogRef dialog) {
     return list;
 }
 
-// The bytes of the first characters of a UTF-8 text: a cut never falls inside a character.
-SInt16 BytesOfFirstCharacters(const unsigned char* text, SInt16 length, int characters) {
-    SInt16 at = 0;
-    for (int seen = 0; at < length; ++at) {
-        const bool starts = (text[at] & 0xC0) != 0x80;
-        if (starts && seen++ == characters) break;
-    }
-    return at;
-}
-
 void SetEntryRow(ListHandle list, SInt16 row, const JASetting* entry) {
-    const SInt16 userBytes =
-        BytesOfFirstCharacters(entry->userName + 1, entry->userName[0], kJAShownUserNameCharacters);
+    const SInt16 userBytes = JABytesOfFirstCharacters(entry->userName + 1, entry->userName[0],
+                                                      kJAShownUserNameCharacters);
     LSetCell(entry->userName + 1, userBytes, Cell{row, 0}, list);
     LSetCell(entry->accountID + 1, entry->accountID[0], Cell{row, 1}, list);
 }
@@ -73,6 +64,15 @@ void SetItemActive(DialogRef dialog, short item, bool active) {
 }
 
 } // namespace
+
+SInt16 JABytesOfFirstCharacters(const unsigned char* text, SInt16 length, int characters) {
+    SInt16 at = 0;
+    for (int seen = 0; at < length; ++at) {
+        const bool starts = (text[at] & 0xC0) != 0x80;
+        if (starts && seen++ == characters) break;
+    }
+    return at;
+}
 
 OSErr ShowJobAccountDialog(GlueRec* context) {
     DialogRef dialog = GetSavedDialog(context, kJobAccountDialogID, nullptr, WindowRef(-1));
@@ -200,6 +200,7 @@ void HiliteJobAccountDialogButtons(GlueRec* context) {
     SetItemActive(dialog, kJAItemNextPage, paged && (last <= kJAEntriesPerPage || count > last));
     SetItemActive(dialog, kJAItemPreviousPage, paged && last > kJAEntriesPerPage);
     SetItemActive(dialog, kJAItemSave, SAVE_BUTTON_Flag && !editing);
+    ShowJAStatusLine(context);
 }
 
 OSErr TerminateJobAccountDialog(GlueRec* context, DialogRef) {

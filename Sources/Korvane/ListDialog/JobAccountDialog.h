@@ -14,12 +14,15 @@ enum : short {
     kJAItemPreviousPage = 20,
     kJAItemNextPage = 21,
     kJAItemDeleteAll = 22,
+    kJAItemStatus = 23,
 };
 constexpr short kJobAccountDialogID = 1007;
 // Shared with the entry editor: the help window, and the stop alert for a list that is full.
 constexpr short kHelpWindowDialogID = 132, kListFullAlertID = 1103;
-// Characters of the user name shown in the first column.
+// Characters of the user name shown in the first column, and of the login name in the status line.
 constexpr int kJAShownUserNameCharacters = 20;
+// The bytes of the first characters of a UTF-8 text: a cut there never falls inside a character.
+SInt16 JABytesOfFirstCharacters(const unsigned char* text, SInt16 length, int characters);
 
 OSErr ShowJobAccountDialog(GlueRec* context);
 OSErr ReceiveJobAccountDialogsSetting(GlueRec* context);

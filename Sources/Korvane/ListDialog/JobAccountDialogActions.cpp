@@ -103,6 +103,7 @@ void Save(GlueRec* context) {
     if (AUTH_CREATEL_Flag) {
         AUTH_CREATEL_Flag = false;
         if (err == noErr) SAVE_BUTTON_Flag = false;
+        if (err == noErr) context->settingPrivate->savedThisRun = true;
     }
 }
 
