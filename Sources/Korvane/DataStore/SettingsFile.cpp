@@ -2,6 +2,7 @@
 
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsText.h"
+#include "Korvane/DataStore/UndoHistory.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/Globals.h"
 #include "MorrowCommon_2/MyFindFolder.h"
@@ -32,6 +33,7 @@ OSErr WriteTextToJATemp(GlueRec* context) {
     FSSpec spec;
     OSErr err = FSMakeFSSpec(context->tempFileSpec.vRefNum, context->tempFileSpec.parID,
                              kWorkingCopyName, &spec);
+    if (err == noErr) RememberListBeforeChange(context);
     if (err == noErr) err = ReplaceFileContents(&spec, context->textOut, context->tempTextLength);
     if (err == noErr) SAVE_BUTTON_Flag = true;
     return err;

@@ -5,6 +5,7 @@
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/UndoHistory.h"
 #include "Korvane/DataStore/UntakenLinesAlert.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
@@ -120,6 +121,7 @@ OSErr ReceiveJobAccountDialogsSetting(GlueRec* context) {
         ForgetJAFileIdentity(context);
         SAVE_BUTTON_Flag = true;
     }
+    ForgetListChanges(); // Undo goes back to the list as it opened, no further
     ShowFirstJAPage(context->settingPrivate);
     return SetJobAccountDialogControls(context);
 }

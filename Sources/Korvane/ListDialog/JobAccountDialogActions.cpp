@@ -4,6 +4,7 @@
 #include "Korvane/DataStore/JAPrefs.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
+#include "Korvane/DataStore/UndoHistory.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/Shell/Globals.h"
@@ -86,6 +87,7 @@ void DeleteAllEntries(GlueRec* context) {
     const FSSpec& temp = context->tempFileSpec;
     OSErr err = FSMakeFSSpec(temp.vRefNum, temp.parID, kWorkingCopyName, &spec);
     if (err != noErr && err != fnfErr) return;
+    RememberListBeforeChange(context);
     FSpRstFLock(&spec);
     FSpDelete(&spec);
     if (FSpCreate(&spec, FOUR_CHAR_CODE("????"), FOUR_CHAR_CODE("TEXT"), smSystemScript) != noErr)
@@ -104,6 +106,7 @@ void Save(GlueRec* context) {
         AUTH_CREATEL_Flag = false;
         if (err == noErr) SAVE_BUTTON_Flag = false;
         if (err == noErr) context->settingPrivate->savedThisRun = true;
+        if (err == noErr) ForgetListChanges();
     }
 }
 

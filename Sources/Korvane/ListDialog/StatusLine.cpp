@@ -20,8 +20,7 @@ std::string Part(short index, const std::string& first = "", const std::string& 
     GetIndString(text, kStatusStrings, index);
     std::string part(reinterpret_cast<const char*>(text + 1), text[0]);
     for (const auto& [mark, value] : {std::pair{"^0", first}, std::pair{"^1", second}})
-        if (const size_t at = part.find(mark); at != std::string::npos)
-            part.replace(at, 2, value);
+        if (const size_t at = part.find(mark); at != std::string::npos) part.replace(at, 2, value);
     return part;
 }
 
@@ -30,8 +29,8 @@ std::string SelectedLogin(const GlueRec* context) {
     if (!JASelectedRow(context, &row)) return "";
     const SettingPrivateRec* setting = context->settingPrivate;
     const JASetting& entry = setting->entries->records[JARecordIndexOfRow(setting, row)];
-    const SInt16 shown =
-        JABytesOfFirstCharacters(entry.loginName + 1, entry.loginName[0], kJAShownUserNameCharacters);
+    const SInt16 shown = JABytesOfFirstCharacters(entry.loginName + 1, entry.loginName[0],
+                                                  kJAShownUserNameCharacters);
     return std::string(reinterpret_cast<const char*>(entry.loginName + 1), size_t(shown));
 }
 
@@ -41,9 +40,8 @@ std::string StatusText(const GlueRec* context) {
     const std::string login = SelectedLogin(context);
     std::string text = login.empty() ? "" : Part(kSelected, login) + ", ";
     text += count == 1 ? Part(kOneAccount) : Part(kAccounts, std::to_string(count));
-    const SInt16 page = SInt16((setting->firstShown > 0 ? setting->firstShown - 1 : 0) /
-                                   kJAEntriesPerPage +
-                               1);
+    const SInt16 page =
+        SInt16((setting->firstShown > 0 ? setting->firstShown - 1 : 0) / kJAEntriesPerPage + 1);
     text += ", " + Part(kPage, std::to_string(page), std::to_string(JAPageCount(count)));
     if (SAVE_BUTTON_Flag)
         text += ", " + Part(kNotSaved);

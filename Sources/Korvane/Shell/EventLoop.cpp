@@ -146,14 +146,7 @@ void HandleSuspendResume(GlueRec* context, const EventRecord* event) {
     DoActivate(context, FrontWindow(), !gInBackground);
 }
 
-} // namespace
-
-void RunMainLoopTurn(GlueRec* context) {
-    EventRecord* event = &context->theEvent;
-    if (!WaitNextEvent(everyEvent, event, kSleepForever, nullptr)) {
-        DoDialogNullEvent(context);
-        return;
-    }
+void HandleEvent(GlueRec* context, EventRecord* event) {
     if (!FilterMainEvent(context, event)) return;
     if (lClickValue) {
         if (ListHasSelection(context) && EditorDialog(context) == nullptr)
@@ -168,10 +161,31 @@ void RunMainLoopTurn(GlueRec* context) {
         JobAccountDialogItemProc(context, dialog, item);
 }
 
+} // namespace
+
+void RunMainLoopTurn(GlueRec* context) {
+    EventRecord* event = &context->theEvent;
+    if (!WaitNextEvent(everyEvent, event, kSleepForever, nullptr)) {
+        DoDialogNullEvent(context);
+        return;
+    }
+    HandleEvent(context, event);
+    // A key equivalent is taken before the next event reaches the filter: the menus follow what
+    // this one changed (Undo, Save) at once.
+    AdjustMenusToFront(context);
+}
+
 short MenuStateOfDialog(const GlueRec* context, DialogRef dialog) {
     if (dialog == context->jobAccountDialog) return kMenuStateList;
     if (dialog != nullptr && dialog == EditorDialog(context)) return kMenuStateEditor;
     return kMenuStateOther;
+}
+
+void AdjustMenusToFront(GlueRec* context) {
+    WindowRef front = FrontWindow();
+    if (front == nullptr || GetWindowKind(front) != kDialogWindowKind) return;
+    DialogRef dialog = GetDialogFromWindow(front);
+    AdjustMenus(dialog, MenuStateOfDialog(context, dialog), false);
 }
 
 Boolean FilterMainEvent(GlueRec* context, EventRecord* event) {

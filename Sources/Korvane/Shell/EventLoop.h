@@ -10,6 +10,8 @@
 void RunMainLoopTurn(GlueRec* context);
 // False when the event is used up.
 Boolean FilterMainEvent(GlueRec* context, EventRecord* event);
+// The menus as the window in front allows them now.
+void AdjustMenusToFront(GlueRec* context);
 // False when the event is used up; true lets it on to the dialog dispatch.
 Boolean HandleMainCommonDialogEvent(GlueRec* context, EventRecord* event);
 void DoActivate(GlueRec* context, WindowRef window, Boolean becomingActive);

@@ -1,6 +1,8 @@
 #include "Korvane/Shell/MenuCommands.h"
 
+#include "Korvane/DataStore/JAPages.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
+#include "Korvane/DataStore/UndoHistory.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
 #include "Korvane/ImportExport/Export.h"
 #include "Korvane/ImportExport/Import.h"
@@ -10,6 +12,7 @@
 #include "Korvane/ListDialog/SortJAList.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
 #include "Korvane/Shell/Globals.h"
+#include "Korvane/Shell/ShowAlert.h"
 #include "MorrowCommon_2/MyControlHilite.h"
 #include "Platform/Events.h"
 #include "Platform/MacMemory.h"
@@ -40,6 +43,15 @@ void PressListButton(GlueRec* context, short item) {
     DialogRef list = context->jobAccountDialog;
     if (list == nullptr || MyGetControlHilite(list, item) != kControlNoPart) return;
     JobAccountDialogItemProc(context, list, item);
+}
+
+void UndoInList(GlueRec* context) {
+    if (context->jobAccountDialog == nullptr) return;
+    OSErr err = UndoListChange(context);
+    FitJAPageToEntries(context->settingPrivate);
+    if (err == noErr) err = SetJobAccountDialogControls(context);
+    HiliteJobAccountDialogButtons(context);
+    if (err != noErr) ShowAlert(context, err);
 }
 
 void ShowAboutAlert() {
@@ -79,13 +91,14 @@ Boolean AdjustMenus(DialogRef, short state, Boolean assumeTitlesOff) {
         DisableAllMenuItems(menu);
     }
     EnableCommands({kCommandAbout, 2, 12}); // Quit, in both menus
-    if (state == kMenuStateList)
+    if (state == kMenuStateList) {
         EnableCommands({kCommandNew, kCommandImport, kCommandExport, 33, kCommandSortByLogin,
                         kCommandSortByUser, kCommandSortByID, kCommandFind, kCommandFindNext});
-    if (state == kMenuStateList && SAVE_BUTTON_Flag)
-        EnableCommand(kCommandSave);
-    else if (state == kMenuStateEditor)
+        if (SAVE_BUTTON_Flag) EnableCommand(kCommandSave);
+        if (CanUndoListChange()) EnableCommand(kCommandUndo);
+    } else if (state == kMenuStateEditor) {
         EnableCommands({kCommandCut, kCommandCopy, kCommandPaste, kCommandClear});
+    }
     Boolean changed = false;
     for (MenuID id = kFirstMenu; id <= kLastMenu; ++id) {
         MenuRef menu = GetMenuHandle(id);
@@ -113,6 +126,9 @@ OSStatus DoCommand(GlueRec* context, short command, long, unsigned long startTic
         break;
     case kCommandExport:
         ExportFunc(context);
+        break;
+    case kCommandUndo:
+        UndoInList(context);
         break;
     case kCommandSortByLogin:
     case kCommandSortByUser:

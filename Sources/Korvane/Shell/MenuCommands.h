@@ -6,6 +6,7 @@
 enum : short {
     kCommandAbout = 1,
     kCommandImport = 10,
+    kCommandUndo = 21,
     kCommandSortByLogin = 15,
     kCommandSortByUser = 16,
     kCommandSortByID = 17,
