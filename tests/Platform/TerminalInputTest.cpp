@@ -2,6 +2,7 @@
 // a window with a list laid out as the Job Account list's (11 rows shown) and the entry editor.
 #include "Display/Terminal/TerminalInput.h"
 #include "DialogTestFixture.h"
+#include "Dialogs/Dialog.h"
 #include "Lists/List.h"
 #include "Menus/Menu.h"
 #include "Platform/Lists.h"
@@ -87,6 +88,19 @@ class TerminalKeys : public DialogFixture {
         return single;
     }
 
+    // The bytes typed into the front dialog, through the event loop and DialogSelect.
+    void TypedIntoDialog(const std::string& bytes) {
+        terminal_.Feed(bytes);
+        platform::display::InstallBackend(
+            std::make_unique<HandedInput>([this] { return terminal_.Take(); }));
+        EventRecord event;
+        while (WaitNextEvent(keyDownMask, &event, 10, nullptr)) {
+            DialogRef dialog = nullptr;
+            DialogItemIndex item = 0;
+            if (IsDialogEvent(&event)) DialogSelect(&event, &dialog, &item);
+        }
+    }
+
     void Select(SInt16 row) {
         for (SInt16 other = 0; other < 30; ++other)
             LSetSelect(other == row, Cell{other, 0}, list_);
@@ -159,4 +173,21 @@ TEST_F(TerminalKeys, EveryPressMadeForAKeyOrTheWheelIsSingle) {
     ASSERT_NE(Open(1008), nullptr);
     // Into the user name and the ID, to OK (focus only), pressing it, back to the ID, the menus.
     EXPECT_EQ(PressesSingle("\t\t\t \x1b[Z\x1b[21~"), std::vector<bool>(5, true));
+}
+
+// The terminal reports Shift with the arrows, Home and End, and Ctrl-A as a control byte: in an
+// edit field they extend the selection and select the whole text, as in the window.
+TEST_F(TerminalKeys, ShiftKeysExtendAndCtrlASelectsAllInAnEditField) {
+    DialogRef editor = Open(1008);
+    ASSERT_NE(editor, nullptr);
+    auto selection = [&] { return std::pair(int(editor->selStart), int(editor->selEnd)); };
+    TypedIntoDialog("jdoe\x1b[1;2D\x1b[1;2D");
+    EXPECT_EQ(selection(), std::pair(2, 4));
+    TypedIntoDialog("\x1b[1;2H");
+    EXPECT_EQ(selection(), std::pair(0, 4));
+    TypedIntoDialog("\x1b[1;2F\x1b[D");
+    EXPECT_EQ(selection(), std::pair(3, 3));
+    TypedIntoDialog("\x01");
+    EXPECT_EQ(selection(), std::pair(0, 4));
+    EXPECT_EQ(TextOf(editor, 8), "jdoe");
 }
