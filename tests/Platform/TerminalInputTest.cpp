@@ -138,8 +138,13 @@ TEST_F(TerminalKeys, ArrowKeysThatComeTogetherEachMoveOnAndNeverDoubleClick) {
     EXPECT_EQ(TopAndSelected(), std::pair(2, 12));
     EXPECT_THAT(Typed(Times(11, kUp)), Each(false));
     EXPECT_EQ(TopAndSelected(), std::pair(1, 1));
-    EXPECT_THAT(Typed(kWheelDown + kDown), Each(false));
+    // The wheel scrolls three rows a notch; an arrow then brings the row it selects back in.
+    EXPECT_THAT(Typed(kWheelDown), Each(false));
+    EXPECT_EQ(TopAndSelected(), std::pair(4, 1));
+    EXPECT_THAT(Typed(kDown), Each(false));
     EXPECT_EQ(TopAndSelected(), std::pair(2, 2));
+    EXPECT_THAT(Typed(Times(3, kWheelDown) + kDown), Each(false));
+    EXPECT_EQ(TopAndSelected(), std::pair(3, 3));
 }
 
 // A click made from a key neither completes a pair nor begins one; the mouse's own pairs stay.
@@ -164,7 +169,8 @@ TEST_F(TerminalKeys, OnlyTwoPressesOfTheMouseOnOneCellMakeADoubleClick) {
 
 // The wheel, Tab into an edit field, Space on a button and F10 press the mouse for the person.
 TEST_F(TerminalKeys, EveryPressMadeForAKeyOrTheWheelIsSingle) {
-    EXPECT_EQ(PressesSingle(kWheelDown + kPressOnRow2), (std::vector<bool>{true, false}));
+    EXPECT_EQ(PressesSingle(kWheelDown + kPressOnRow2),
+              (std::vector<bool>{true, true, true, false}));
 
     IBNibRef nib = nullptr;
     ASSERT_EQ(CreateNibReference(CFSTR("Korvane"), &nib), noErr);

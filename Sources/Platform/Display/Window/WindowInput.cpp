@@ -96,7 +96,7 @@ std::vector<UserEvent> WindowInput::Translate(const SDL_Event& event) {
                           Where(event.motion.x, event.motion.y)}};
     case SDL_MOUSEWHEEL:
         if (event.wheel.y == 0) return {};
-        return {UserEvent{.kind = Kind::Wheel, .wheel = event.wheel.y > 0 ? -1 : 1}};
+        return {UserEvent{.kind = Kind::Wheel, .wheel = -event.wheel.y}}; // SDL counts up
     default:
         return {};
     }
