@@ -38,8 +38,10 @@ void UseHeadless(const char* scriptPath) {
     PlatformUseHeadlessDisplay(scriptPath);
 }
 
-// A script (named, or piped in on standard input) runs on the headless display; people get a
-// window on a desktop, else the terminal. A display asked for that cannot be had is an error.
+// A script named with --script runs on the headless display; people get a window on a desktop,
+// also when started without a terminal (from a launcher, or with nohup), else the terminal.
+// Without either, standard input is the script. A display asked for that cannot be had is an
+// error.
 bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
     const bool atTerminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
     switch (options.display) {
@@ -62,12 +64,14 @@ bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
     case DisplayChoice::Automatic:
         break;
     }
-    if (options.scriptPath != nullptr || !isatty(STDIN_FILENO) || !PlatformUseWindowDisplay()) {
-        if (atTerminal && options.scriptPath == nullptr)
-            PlatformUseTerminalDisplay();
-        else
-            UseHeadless(options.scriptPath);
-    }
+    if (options.scriptPath != nullptr)
+        UseHeadless(options.scriptPath);
+    else if (PlatformUseWindowDisplay())
+        return true;
+    else if (atTerminal)
+        PlatformUseTerminalDisplay();
+    else
+        UseHeadless(nullptr);
     return true;
 }
 
