@@ -3,6 +3,8 @@
 #include "ProgramRun.h"
 #include "XvfbScreen.h"
 
+#include <functional>
+#include <optional>
 #include <sstream>
 
 using namespace endtoend;
@@ -11,6 +13,46 @@ namespace {
 
 class WindowDisplay : public ProgramTest {
   protected:
+    // The program started with the arguments on the screen's display, at scale 1. Under the
+    // sanitizers no leak check: SDL loads and unloads the desktop's libraries (the bus, the
+    // input methods), whose leftovers then show without a name to tell them by. The headless
+    // runs check the program's own leaks.
+    Started StartOn(const XvfbScreen& screen, const std::vector<std::string>& arguments) {
+        setenv("DISPLAY", screen.Display().c_str(), 1);
+        setenv("KORVANE_SCALE", "1", 1);
+        setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
+        const Started run = StartWith(arguments, "window", true);
+        unsetenv("DISPLAY");
+        unsetenv("KORVANE_SCALE");
+        unsetenv("ASAN_OPTIONS");
+        return run;
+    }
+    // The program in its window, found on the screen.
+    std::optional<Started> OpenWindow(const XvfbScreen& screen) {
+        const Started run = StartOn(screen, {"--display=window"});
+        if (!FindWindow(screen)) return std::nullopt;
+        Settle();
+        return run;
+    }
+    // Quits, letting the changes go, and checks that the program ended well.
+    void QuitWithoutSaving(const XvfbScreen& screen, const Started& run) {
+        Keys(screen, "ctrl+q ctrl+d");
+        const RunResult result = Finish(run);
+        EXPECT_EQ(result.status, 0) << result.err;
+    }
+    // Waits, at most 20 seconds, until the working copy holds what is expected: the program
+    // writes every change to it at once.
+    bool AwaitWorkingCopy(const std::function<bool(const std::string&)>& holds) {
+        for (int i = 0; i < 400; ++i, usleep(50000))
+            if (holds(ReadFileText(workingCopy()))) return true;
+        return false;
+    }
+    // The same, until it holds the entry's line.
+    void ExpectEntry(const std::string& line) {
+        EXPECT_TRUE(AwaitWorkingCopy([&](const std::string& lines) {
+            return lines.find(line + "\r\n") != std::string::npos;
+        })) << ReadFileText(workingCopy());
+    }
     // Where the window's top left corner lies on the screen.
     bool FindWindow(const XvfbScreen& screen) {
         const std::string out = domains.temp() / "geometry";
@@ -85,26 +127,21 @@ constexpr int kSortX = 152, kMenuY = 8;
 constexpr int kFieldLeft = 185, kFieldRight = 540, kLoginY = 168, kUserY = 215, kIdX = 230,
               kIdY = 263;
 constexpr int kOkX = 520, kOkY = 311;
+constexpr int kRowX = 100, kFirstRowY = 120; // the list's rows, 16 pixels apart
 
 } // namespace
 
+#define SKIP_UNLESS_XVFB()                                                                         \
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "needs Xvfb and xdotool"
+
 TEST_F(WindowDisplay, AddsWithMouseAndKeysSortsShowsHelpSavesAndQuits) {
     SKIP_UNLESS_ROOT();
-    if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "needs Xvfb and xdotool";
+    SKIP_UNLESS_XVFB();
     XvfbScreen screen;
     ASSERT_TRUE(screen.Running());
-    setenv("DISPLAY", screen.Display().c_str(), 1);
-    setenv("KORVANE_SCALE", "1", 1);
-    // Under the sanitizers no leak check: SDL loads and unloads the desktop's libraries (the
-    // bus, the input methods), whose leftovers then show without a name to tell them by. The
-    // headless runs check the program's own leaks.
-    setenv("ASAN_OPTIONS", "detect_leaks=0", 1);
-    const Started run = StartWith({"--display=window"}, "window", true);
-    unsetenv("DISPLAY");
-    unsetenv("KORVANE_SCALE");
-    unsetenv("ASAN_OPTIONS");
-    ASSERT_TRUE(FindWindow(screen));
-    Settle();
+    const std::optional<Started> opened = OpenWindow(screen);
+    ASSERT_TRUE(opened);
+    const Started& run = *opened;
 
     // The keys alone: Tab to New, Space presses it, Tab moves between the fields.
     Keys(screen, "Tab space");
@@ -161,6 +198,106 @@ TEST_F(WindowDisplay, AddsWithMouseAndKeysSortsShowsHelpSavesAndQuits) {
     EXPECT_LT(zed, bob) << saved;
     EXPECT_LT(bob, amy) << saved;
     EXPECT_FALSE(std::filesystem::exists(workingCopy()));
+}
+
+// With a German layout the right Alt key is AltGr: AltGr+Q types @ and AltGr+E the euro sign,
+// where Alt+Q would quit.
+TEST_F(WindowDisplay, AltGrTypesTheLayoutsCharactersAndIsNoCommandKey) {
+    SKIP_UNLESS_XVFB();
+    if (!OnPath("setxkbmap")) GTEST_SKIP() << "needs setxkbmap (x11-xkb-utils) for a German layout";
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    if (!screen.SetLayout("de")) GTEST_SKIP() << "no German keyboard layout (xkb-data)";
+    const std::optional<Started> run = OpenWindow(screen);
+    ASSERT_TRUE(run);
+
+    Keys(screen, "Tab space"); // New
+    Keys(screen, "a ISO_Level3_Shift+q b Tab E v e space ISO_Level3_Shift+e Tab 7 Return");
+    ExpectEntry("a@b,7,Eve \xe2\x82\xac");
+    QuitWithoutSaving(screen, *run);
+}
+
+// Ctrl+A selects a field's whole text; Shift with an arrow, Home or End moves one end of the
+// selection; a double click selects a word. Each step leaves its own trace in what is saved.
+TEST_F(WindowDisplay, FieldsSelectAllExtendWithShiftAndTakeAWordOnADoubleClick) {
+    SKIP_UNLESS_XVFB();
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    const std::optional<Started> run = OpenWindow(screen);
+    ASSERT_TRUE(run);
+
+    Keys(screen, "Tab space"); // New
+    Type(screen, "alpha beta");
+    Keys(screen, "ctrl+a");
+    Type(screen, "kate");
+    Keys(screen, "Home shift+Right");
+    Type(screen, "m"); // mate
+    Keys(screen, "End shift+Left shift+Left");
+    Type(screen, "ry"); // mary
+    Keys(screen, "Left shift+End");
+    Type(screen, "k"); // mark
+    Keys(screen, "Home Right shift+Home");
+    Type(screen, "cl"); // clark
+    Keys(screen, "Tab");
+    Type(screen, "Ann Smith");
+    screen.Do("mousemove " + At(kFieldLeft + 51, kUserY) + " click --repeat 2 --delay 80 1");
+    Settle();
+    Type(screen, "Jones");
+    Keys(screen, "Tab");
+    Type(screen, "42");
+    Keys(screen, "Return");
+    ExpectEntry("clark,42,Ann Jones");
+    QuitWithoutSaving(screen, *run);
+}
+
+// A notch of the wheel over the list scrolls it three rows: the top row shown is then the
+// fourth account, which a click selects and Delete deletes.
+TEST_F(WindowDisplay, TheWheelScrollsTheListThreeRowsANotch) {
+    SKIP_UNLESS_XVFB();
+    WriteJAFile(NumberedLines(1, 40));
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    const std::optional<Started> run = OpenWindow(screen);
+    ASSERT_TRUE(run);
+
+    screen.Do("mousemove " + At(kRowX, kFirstRowY + 40) + " click 5");
+    Settle();
+    Click(screen, kRowX, kFirstRowY);
+    Keys(screen, "Delete");
+    const std::string rest = NumberedLines(1, 3) + NumberedLines(5, 40);
+    EXPECT_TRUE(AwaitWorkingCopy([&](const std::string& lines) { return lines == rest; }))
+        << ReadFileText(workingCopy());
+    QuitWithoutSaving(screen, *run);
+}
+
+// Started without a terminal on standard input (from a launcher, or with nohup), the program
+// opens its window on a desktop. A script on standard input runs by itself where there is no
+// desktop, and with --script - on one.
+TEST_F(WindowDisplay, WithoutATerminalADesktopGetsTheWindowAndAScriptNeedsScriptDash) {
+    input = domains.temp() / "piped.script";
+    WriteFile(input, "print\nquit\n");
+    unsetenv("DISPLAY");
+    unsetenv("WAYLAND_DISPLAY");
+    const RunResult piped = RunWith({});
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    ASSERT_EQ(piped.screens.size(), 1u) << piped.out;
+    EXPECT_EQ(piped.screens[0].front().title, kListTitle);
+
+    SKIP_UNLESS_XVFB();
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    const RunResult dashed = Finish(StartOn(screen, {"--script", "-"}));
+    EXPECT_EQ(dashed.status, 0) << dashed.err;
+    EXPECT_EQ(dashed.screens.size(), 1u) << dashed.out;
+
+    input = "/dev/null";
+    const Started run = StartOn(screen, {});
+    ASSERT_TRUE(FindWindow(screen)) << "no window; the program said: " << ReadFileText(run.errPath);
+    Settle();
+    Keys(screen, "ctrl+q");
+    const RunResult windowed = Finish(run);
+    EXPECT_EQ(windowed.status, 0) << windowed.err;
+    EXPECT_EQ(windowed.out, "");
 }
 
 // Two servers at once each take a display number of their own, and each test talks to the

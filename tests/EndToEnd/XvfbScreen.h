@@ -96,9 +96,18 @@ class XvfbScreen {
     bool Running() const { return connection_ != nullptr; }
     const std::string& Display() const { return display_; }
 
-    // xdotool with these arguments (shell words) on this server.
+    // xdotool with these arguments (shell words) on this server; one that waits for what never
+    // comes fails after 30 seconds.
     bool Do(const std::string& arguments) const {
-        const std::string command = "DISPLAY=" + display_ + " xdotool " + arguments;
+        const std::string command = "DISPLAY=" + display_ + " timeout 30 xdotool " + arguments;
+        return std::system(command.c_str()) == 0;
+    }
+
+    // The keyboard layout setxkbmap names ("de"); false when it cannot be had. It stays while
+    // the server runs, since this connection keeps the server from resetting.
+    bool SetLayout(const std::string& layout) const {
+        const std::string command =
+            "setxkbmap -display " + display_ + " " + layout + " 2>/dev/null";
         return std::system(command.c_str()) == 0;
     }
 

@@ -92,6 +92,41 @@ TEST_F(DialogEvents, AFieldScrolledToItsCaretTakesClicksWhereItsCharactersShow) 
     EXPECT_THAT(Describe(editor), HasSubstr("focus selection 10-20\n"));
 }
 
+// Field 8 starts at 184 across, 160-176 down, 8 pixels a character. Shift with an arrow, Home
+// or End moves one end of the selection and keeps the other; Command-A, or Control-A as a
+// terminal sends it, selects the whole field; a double click selects the word under it.
+TEST_F(DialogEvents, ShiftKeysExtendCommandASelectsAllADoubleClickSelectsAWord) {
+    DialogRef editor = Open(1008);
+    SetText(editor, 8, "jdoe smith-jones \xc3\xa9");
+    auto selectionAfter = [&](const std::string& script) {
+        Script(script);
+        Hits();
+        return std::tuple(int(editor->editField), int(editor->selStart), int(editor->selEnd));
+    };
+    EXPECT_EQ(selectionAfter("click 226 168\n"), std::tuple(8, 5, 5));
+    EXPECT_EQ(selectionAfter("key right shift\nkey right shift\n"), std::tuple(8, 5, 7));
+    EXPECT_EQ(selectionAfter("key left shift\nkey left shift\nkey left shift\n"),
+              std::tuple(8, 4, 5));
+    EXPECT_EQ(selectionAfter("key end shift\n"), std::tuple(8, 5, 19));
+    EXPECT_EQ(selectionAfter("key left shift\n"), std::tuple(8, 5, 17)); // é is two bytes
+    EXPECT_EQ(selectionAfter("key home shift\n"), std::tuple(8, 0, 5));
+    EXPECT_EQ(selectionAfter("key right\n"), std::tuple(8, 5, 5));
+    EXPECT_EQ(selectionAfter("key down shift\nkey up shift\n"), std::tuple(8, 0, 5));
+    EXPECT_EQ(selectionAfter("key home\nkey a cmd\n"), std::tuple(8, 0, 19));
+    EXPECT_EQ(selectionAfter("key left\nkey a control\n"), std::tuple(8, 0, 19));
+    EXPECT_EQ(TextOf(editor, 8), "jdoe smith-jones \xc3\xa9") << "Control-A types nothing";
+
+    // A word, the dash between two, the space, the last word past the end; two clicks on
+    // different characters, or apart in time, are two single clicks.
+    EXPECT_EQ(selectionAfter("doubleclick 242 168\n"), std::tuple(8, 5, 10));
+    EXPECT_EQ(selectionAfter("doubleclick 266 168\n"), std::tuple(8, 10, 11));
+    EXPECT_EQ(selectionAfter("doubleclick 314 168\n"), std::tuple(8, 16, 17));
+    EXPECT_EQ(selectionAfter("doubleclick 400 168\n"), std::tuple(8, 17, 19));
+    EXPECT_EQ(selectionAfter("click 186 168\nclick 186 168\n"), std::tuple(8, 0, 0));
+    EXPECT_EQ(selectionAfter("doubleclick 200 216\n"), std::tuple(9, 0, 0)) << "empty field";
+    EXPECT_EQ(selectionAfter("key a cmd\ntype \"x\"\n"), std::tuple(9, 1, 1));
+}
+
 TEST_F(DialogEvents, SelectionAndTheScrapBetweenFields) {
     DialogRef editor = Open(1008);
     SetText(editor, 8, "jdoe smith");

@@ -2,6 +2,7 @@
 // a window with a list laid out as the Job Account list's (11 rows shown) and the entry editor.
 #include "Display/Terminal/TerminalInput.h"
 #include "DialogTestFixture.h"
+#include "Dialogs/Dialog.h"
 #include "Lists/List.h"
 #include "Menus/Menu.h"
 #include "Platform/Lists.h"
@@ -87,6 +88,19 @@ class TerminalKeys : public DialogFixture {
         return single;
     }
 
+    // The bytes typed into the front dialog, through the event loop and DialogSelect.
+    void TypedIntoDialog(const std::string& bytes) {
+        terminal_.Feed(bytes);
+        platform::display::InstallBackend(
+            std::make_unique<HandedInput>([this] { return terminal_.Take(); }));
+        EventRecord event;
+        while (WaitNextEvent(keyDownMask, &event, 10, nullptr)) {
+            DialogRef dialog = nullptr;
+            DialogItemIndex item = 0;
+            if (IsDialogEvent(&event)) DialogSelect(&event, &dialog, &item);
+        }
+    }
+
     void Select(SInt16 row) {
         for (SInt16 other = 0; other < 30; ++other)
             LSetSelect(other == row, Cell{other, 0}, list_);
@@ -124,8 +138,13 @@ TEST_F(TerminalKeys, ArrowKeysThatComeTogetherEachMoveOnAndNeverDoubleClick) {
     EXPECT_EQ(TopAndSelected(), std::pair(2, 12));
     EXPECT_THAT(Typed(Times(11, kUp)), Each(false));
     EXPECT_EQ(TopAndSelected(), std::pair(1, 1));
-    EXPECT_THAT(Typed(kWheelDown + kDown), Each(false));
+    // The wheel scrolls three rows a notch; an arrow then brings the row it selects back in.
+    EXPECT_THAT(Typed(kWheelDown), Each(false));
+    EXPECT_EQ(TopAndSelected(), std::pair(4, 1));
+    EXPECT_THAT(Typed(kDown), Each(false));
     EXPECT_EQ(TopAndSelected(), std::pair(2, 2));
+    EXPECT_THAT(Typed(Times(3, kWheelDown) + kDown), Each(false));
+    EXPECT_EQ(TopAndSelected(), std::pair(3, 3));
 }
 
 // A click made from a key neither completes a pair nor begins one; the mouse's own pairs stay.
@@ -150,7 +169,8 @@ TEST_F(TerminalKeys, OnlyTwoPressesOfTheMouseOnOneCellMakeADoubleClick) {
 
 // The wheel, Tab into an edit field, Space on a button and F10 press the mouse for the person.
 TEST_F(TerminalKeys, EveryPressMadeForAKeyOrTheWheelIsSingle) {
-    EXPECT_EQ(PressesSingle(kWheelDown + kPressOnRow2), (std::vector<bool>{true, false}));
+    EXPECT_EQ(PressesSingle(kWheelDown + kPressOnRow2),
+              (std::vector<bool>{true, true, true, false}));
 
     IBNibRef nib = nullptr;
     ASSERT_EQ(CreateNibReference(CFSTR("Korvane"), &nib), noErr);
@@ -159,4 +179,21 @@ TEST_F(TerminalKeys, EveryPressMadeForAKeyOrTheWheelIsSingle) {
     ASSERT_NE(Open(1008), nullptr);
     // Into the user name and the ID, to OK (focus only), pressing it, back to the ID, the menus.
     EXPECT_EQ(PressesSingle("\t\t\t \x1b[Z\x1b[21~"), std::vector<bool>(5, true));
+}
+
+// The terminal reports Shift with the arrows, Home and End, and Ctrl-A as a control byte: in an
+// edit field they extend the selection and select the whole text, as in the window.
+TEST_F(TerminalKeys, ShiftKeysExtendAndCtrlASelectsAllInAnEditField) {
+    DialogRef editor = Open(1008);
+    ASSERT_NE(editor, nullptr);
+    auto selection = [&] { return std::pair(int(editor->selStart), int(editor->selEnd)); };
+    TypedIntoDialog("jdoe\x1b[1;2D\x1b[1;2D");
+    EXPECT_EQ(selection(), std::pair(2, 4));
+    TypedIntoDialog("\x1b[1;2H");
+    EXPECT_EQ(selection(), std::pair(0, 4));
+    TypedIntoDialog("\x1b[1;2F\x1b[D");
+    EXPECT_EQ(selection(), std::pair(3, 3));
+    TypedIntoDialog("\x01");
+    EXPECT_EQ(selection(), std::pair(0, 4));
+    EXPECT_EQ(TextOf(editor, 8), "jdoe");
 }

@@ -52,8 +52,10 @@ bool UseTerminal(const char* programName) {
     return false;
 }
 
-// A script (named, or piped in on standard input) runs on the headless display; people get a
-// window on a desktop, else the terminal. A display asked for that cannot be had is an error.
+// A script named with --script runs on the headless display; people get a window on a desktop,
+// also when started without a terminal (from a launcher, or with nohup), else the terminal.
+// Without either, standard input is the script. A display asked for that cannot be had is an
+// error.
 bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
     const bool atTerminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
     switch (options.display) {
@@ -74,12 +76,14 @@ bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
     case DisplayChoice::Automatic:
         break;
     }
-    if (options.scriptPath != nullptr || !isatty(STDIN_FILENO) || !PlatformUseWindowDisplay()) {
-        if (atTerminal && options.scriptPath == nullptr)
-            return UseTerminal(programName);
-        else
-            UseHeadless(options.scriptPath);
-    }
+    if (options.scriptPath != nullptr)
+        UseHeadless(options.scriptPath);
+    else if (PlatformUseWindowDisplay())
+        return true;
+    else if (atTerminal)
+        return UseTerminal(programName);
+    else
+        UseHeadless(nullptr);
     return true;
 }
 

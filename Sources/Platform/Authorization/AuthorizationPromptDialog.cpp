@@ -69,9 +69,9 @@ class PasswordField {
     // Takes a key typed into the field; false leaves it to the dialog (moving between fields,
     // OK, Cancel, menu keys). Bullets all selected, as Tab leaves them, are replaced.
     bool Take(UInt8 charCode, EventModifiers modifiers) {
-        bool leftToDialog = (modifiers & cmdKey) || charCode == kTabCharCode ||
-                            charCode == kReturnCharCode || charCode == kEnterCharCode ||
-                            charCode == kEscapeCharCode;
+        bool leftToDialog = (modifiers & cmdKey) || dialogs::IsSelectAllKey(charCode, modifiers) ||
+                            charCode == kTabCharCode || charCode == kReturnCharCode ||
+                            charCode == kEnterCharCode || charCode == kEscapeCharCode;
         if (leftToDialog) return false;
         bool edits =
             charCode == kBackspaceCharCode || charCode == kDeleteCharCode || charCode >= ' ';

@@ -17,15 +17,27 @@ struct DialogItem {
 
 using AlertKind = platform::display::AlertKind; // the display's own
 
+// The last press in an edit field, which a second one on the same character may make a double
+// click.
+struct FieldClick {
+    DialogItemIndex field = 0;
+    SInt16 character = 0;
+    UInt32 when = 0;
+    bool pairs = false; // it may begin a pair
+};
+
 struct OpaqueDialogPtr {
     WindowRef window = nullptr;
     std::vector<DialogItem> items; // item N at N - 1
     DialogItemIndex defaultItem = 0;
     DialogItemIndex cancelItem = 0;
-    // The current edit field, 0 when there is none, and its selection.
+    // The current edit field, 0 when there is none, and its selection: the end that stays
+    // when Shift with an arrow, Home or End moves the other one.
     DialogItemIndex editField = 0;
     SInt16 selStart = 0;
     SInt16 selEnd = 0;
+    SInt16 selAnchor = 0;
+    FieldClick lastFieldClick;
     // Characters of the current field scrolled out on the left, so that the caret (the moving
     // end of a selection) stays inside the box.
     SInt16 editScroll = 0;
@@ -68,13 +80,20 @@ void SetHandleText(Handle text, std::string_view bytes);
 // A static text as shown, with ^0 to ^3 replaced by the parameters of ParamText.
 std::string ShownText(std::string_view text);
 
-// Edit fields: the current field's text and selection.
-void Focus(DialogRef dialog, DialogItemIndex field, SInt16 selStart, SInt16 selEnd);
+// Edit fields: the current field's text and selection, from the anchor to the moving end,
+// which is kept in view.
+void Focus(DialogRef dialog, DialogItemIndex field, SInt16 anchor, SInt16 moving);
 std::string SelectedText(DialogRef dialog);
 void ReplaceSelection(DialogRef dialog, std::string_view bytes);
-// A key typed into the current field.
-void TypeKey(DialogRef dialog, UInt8 charCode);
-// A click in an edit field: it becomes current, and the selection follows the pointer.
+// The offset of the UTF-8 character before or after the offset, within the text.
+SInt16 CharacterBefore(const std::string& text, SInt16 at);
+SInt16 CharacterAfter(const std::string& text, SInt16 at);
+// A key typed into the current field; Shift with an arrow, Home or End extends the selection.
+void TypeKey(DialogRef dialog, UInt8 charCode, EventModifiers modifiers);
+// Command-A, or Control-A where a terminal sends it so: the whole field selected.
+bool IsSelectAllKey(UInt8 charCode, EventModifiers modifiers);
+// A click in an edit field: it becomes current, and the selection follows the pointer; a
+// double click selects a word.
 void ClickField(DialogRef dialog, DialogItemIndex field, Point local);
 
 // Dialogs from templates.

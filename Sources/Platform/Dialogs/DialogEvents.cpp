@@ -28,11 +28,18 @@ bool Click(DialogRef dialog, Point global, DialogItemIndex* itemHit) {
     return true;
 }
 
-// Keys with the Command key are menu keys, not text.
+// Keys with the Command key are menu keys, not text; but one that no menu took may select
+// the field's whole text.
 bool Key(DialogRef dialog, const EventRecord& event, DialogItemIndex* itemHit) {
-    if ((event.modifiers & cmdKey) || dialog->editField == 0) return false;
+    const auto charCode = UInt8(event.message & charCodeMask);
     DialogItemIndex field = dialog->editField;
-    TypeKey(dialog, UInt8(event.message & charCodeMask));
+    if (field == 0) return false;
+    if (IsSelectAllKey(charCode, event.modifiers))
+        Focus(dialog, field, 0, 32767);
+    else if (event.modifiers & cmdKey)
+        return false;
+    else
+        TypeKey(dialog, charCode, event.modifiers);
     if (!IsEnabled(*ItemOf(dialog, field))) return false;
     *itemHit = field;
     return true;

@@ -1,7 +1,6 @@
-// Editing the current edit field: its selection, typed keys, and clicks. A field is one line
-// of UTF-8 text in the fixed font, starting at its box's left edge.
+// Editing the current edit field: its selection and typed keys. A field is one line of UTF-8
+// text in the fixed font, starting at its box's left edge.
 #include "Dialogs/Dialog.h"
-#include "Events/EventSource.h"
 #include "Windows/Window.h"
 
 #include <algorithm>
@@ -11,6 +10,11 @@ using namespace platform;
 namespace platform::dialogs {
 
 namespace {
+
+// Offsets step over whole UTF-8 characters: a continuation byte never starts one.
+bool Continues(char byte) {
+    return (UInt8(byte) & 0xC0) == 0x80;
+}
 
 std::string FieldText(DialogRef dialog) {
     const DialogItem* field = ItemOf(dialog, dialog->editField);
@@ -25,39 +29,14 @@ void Caret(DialogRef dialog, SInt16 at) {
     Focus(dialog, dialog->editField, at, at);
 }
 
-// Offsets step over whole UTF-8 characters: a continuation byte never starts one.
-bool Continues(char byte) {
-    return (UInt8(byte) & 0xC0) == 0x80;
+// The end of the selection that moves: the caret, or where Shift with a key last took it.
+SInt16 MovingEnd(DialogRef dialog) {
+    return dialog->selAnchor == dialog->selStart ? dialog->selEnd : dialog->selStart;
 }
 
-SInt16 Before(const std::string& text, SInt16 at) {
-    if (at > 0) --at;
-    while (at > 0 && Continues(text[size_t(at)]))
-        --at;
-    return at;
-}
-
-SInt16 After(const std::string& text, SInt16 at) {
-    auto length = SInt16(std::min<size_t>(text.size(), 32767));
-    if (at < length) ++at;
-    while (at < length && Continues(text[size_t(at)]))
-        ++at;
-    return at;
-}
-
-// The gap between characters nearest to the local point, in the field as scrolled. Left of the
-// field is its start, right of it its end, as a drag past either edge expects.
-SInt16 OffsetAt(DialogRef dialog, DialogItemIndex field, Point local) {
-    const DialogItem* item = ItemOf(dialog, field);
-    std::string text = HandleText(item->handle);
-    if (local.h < item->box.left) return 0;
-    if (local.h >= item->box.right) return SInt16(std::min<size_t>(text.size(), 32767));
-    SInt32 column = (local.h - item->box.left + kFontCharWidth / 2) / kFontCharWidth +
-                    (field == dialog->editField ? dialog->editScroll : 0);
-    SInt16 offset = 0;
-    for (SInt32 i = 0; i < column; ++i)
-        offset = After(text, offset);
-    return offset;
+// Moves the caret to the offset, or with Shift the moving end of the selection.
+void MoveTo(DialogRef dialog, SInt16 at, bool extend) {
+    Focus(dialog, dialog->editField, extend ? dialog->selAnchor : at, at);
 }
 
 // Scrolls the current field so that the gap at offset lies inside its box.
@@ -83,15 +62,31 @@ DialogItemIndex NextField(DialogRef dialog) {
 
 } // namespace
 
-void Focus(DialogRef dialog, DialogItemIndex field, SInt16 selStart, SInt16 selEnd) {
+SInt16 CharacterBefore(const std::string& text, SInt16 at) {
+    if (at > 0) --at;
+    while (at > 0 && Continues(text[size_t(at)]))
+        --at;
+    return at;
+}
+
+SInt16 CharacterAfter(const std::string& text, SInt16 at) {
+    auto length = SInt16(std::min<size_t>(text.size(), 32767));
+    if (at < length) ++at;
+    while (at < length && Continues(text[size_t(at)]))
+        ++at;
+    return at;
+}
+
+void Focus(DialogRef dialog, DialogItemIndex field, SInt16 anchor, SInt16 moving) {
     if (dialog->editField != field) dialog->editScroll = 0;
     dialog->editField = field;
     SInt16 length = Length(dialog);
-    selStart = std::clamp<SInt16>(selStart, 0, length);
-    selEnd = std::clamp<SInt16>(selEnd, 0, length);
-    dialog->selStart = std::min(selStart, selEnd);
-    dialog->selEnd = std::max(selStart, selEnd);
-    KeepInView(dialog, selEnd);
+    anchor = std::clamp<SInt16>(anchor, 0, length);
+    moving = std::clamp<SInt16>(moving, 0, length);
+    dialog->selAnchor = anchor;
+    dialog->selStart = std::min(anchor, moving);
+    dialog->selEnd = std::max(anchor, moving);
+    KeepInView(dialog, moving);
     windows::ModelChanged();
 }
 
@@ -109,24 +104,29 @@ void ReplaceSelection(DialogRef dialog, std::string_view bytes) {
     Caret(dialog, SInt16(dialog->selStart + bytes.size()));
 }
 
-void TypeKey(DialogRef dialog, UInt8 charCode) {
+void TypeKey(DialogRef dialog, UInt8 charCode, EventModifiers modifiers) {
     std::string text = FieldText(dialog);
     bool empty = dialog->selStart == dialog->selEnd;
+    const bool extend = modifiers & shiftKey;
     switch (charCode) {
     case kBackspaceCharCode:
-        if (empty) dialog->selStart = Before(text, dialog->selStart);
+        if (empty) dialog->selStart = CharacterBefore(text, dialog->selStart);
         return ReplaceSelection(dialog, {});
     case kDeleteCharCode:
-        if (empty) dialog->selEnd = After(text, dialog->selEnd);
+        if (empty) dialog->selEnd = CharacterAfter(text, dialog->selEnd);
         return ReplaceSelection(dialog, {});
     case kLeftArrowCharCode:
-        return Caret(dialog, empty ? Before(text, dialog->selStart) : dialog->selStart);
+        if (extend) return MoveTo(dialog, CharacterBefore(text, MovingEnd(dialog)), true);
+        return Caret(dialog, empty ? CharacterBefore(text, dialog->selStart) : dialog->selStart);
     case kRightArrowCharCode:
-        return Caret(dialog, empty ? After(text, dialog->selEnd) : dialog->selEnd);
+        if (extend) return MoveTo(dialog, CharacterAfter(text, MovingEnd(dialog)), true);
+        return Caret(dialog, empty ? CharacterAfter(text, dialog->selEnd) : dialog->selEnd);
     case kUpArrowCharCode:
-        return Caret(dialog, 0);
+    case kHomeCharCode:
+        return MoveTo(dialog, 0, extend);
     case kDownArrowCharCode:
-        return Caret(dialog, Length(dialog));
+    case kEndCharCode:
+        return MoveTo(dialog, Length(dialog), extend);
     case kTabCharCode:
         return Focus(dialog, NextField(dialog), 0, 32767);
     default:
@@ -134,16 +134,8 @@ void TypeKey(DialogRef dialog, UInt8 charCode) {
     }
 }
 
-// The selection runs from where the button went down to where the pointer is.
-void ClickField(DialogRef dialog, DialogItemIndex field, Point local) {
-    SInt16 anchor = OffsetAt(dialog, field, local);
-    Focus(dialog, field, anchor, anchor);
-    Point global;
-    bool held;
-    do {
-        held = events::NextTrackingPoint(&global);
-        Focus(dialog, field, anchor, OffsetAt(dialog, field, LocalPoint(dialog, global)));
-    } while (held);
+bool IsSelectAllKey(UInt8 charCode, EventModifiers modifiers) {
+    return (charCode == 'a' || charCode == 'A') && (modifiers & (cmdKey | controlKey));
 }
 
 } // namespace platform::dialogs

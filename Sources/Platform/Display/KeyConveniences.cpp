@@ -3,6 +3,7 @@
 #include "Display/ModelView.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 namespace platform::display {
@@ -24,6 +25,8 @@ ControlRef FocusedControl(const WindowSnapshot& window, const KeyboardFocus& foc
 }
 
 namespace {
+
+constexpr int kWheelRows = 3; // a notch of the wheel, as desktops scroll
 
 bool IsControlTarget(const WindowSnapshot& window, DialogItemIndex index) {
     return IsFocusTarget(window, index) &&
@@ -130,7 +133,7 @@ void KeyConveniences::Translate(const UserEvent& event, std::deque<RawInput>& ou
         }
         break;
     case UserEvent::Kind::Wheel:
-        ScrollList(event.wheel, out);
+        ScrollList(kWheelRows * event.wheel, out);
         break;
     default:
         Mouse(event, out);
@@ -275,16 +278,18 @@ bool KeyConveniences::MoveFocus(int direction, std::deque<RawInput>& out) {
     return true;
 }
 
-// The wheel scrolls the front window's list a row at a time, as its arrows do.
-void KeyConveniences::ScrollList(int direction, std::deque<RawInput>& out) {
+// The wheel scrolls the front window's list as its arrows do, three rows a notch.
+void KeyConveniences::ScrollList(int rows, std::deque<RawInput>& out) {
     const ListSnapshot* list = FrontList(model_);
     const ControlSnapshot* bar = list ? model_.Front()->Control(list->scrollBar) : nullptr;
     if (!bar) return;
-    Click(CentreOf(direction < 0 ? bar->upArrow : bar->downArrow), out);
+    const Point arrow = CentreOf(rows < 0 ? bar->upArrow : bar->downArrow);
+    for (int i = 0; i < std::abs(rows); ++i)
+        Click(arrow, out);
 }
 
-// The row above or below the selected one is clicked; one out of view is first scrolled in with
-// a click on the scroll bar's arrow.
+// The row above or below the selected one is clicked; one out of view (the wheel may have
+// moved the view away) is first scrolled to the nearer edge with clicks on the arrows.
 bool KeyConveniences::MoveInList(int direction, std::deque<RawInput>& out) {
     const ListSnapshot* list = FrontList(model_);
     if (!list || list->rows == 0) return false;
@@ -293,14 +298,13 @@ bool KeyConveniences::MoveInList(int direction, std::deque<RawInput>& out) {
     const SInt16 target =
         selected < 0 ? top : SInt16(std::clamp(selected + direction, 0, list->rows - 1));
     if (target == selected) return true;
-    SInt16 at = target;
-    if (target < top || target >= top + shown) {
-        if (!list->scrollBar) return true;
-        ScrollList(direction, out);
-        at = direction < 0 ? top : SInt16(top + shown - 1); // where the row lies after scrolling
-        if (target < top - 1 || target > top + shown) return true;
-    }
-    Click(*TheModelView().listCell(model_.Front()->id, at, 0), out);
+    const int scroll = target < top            ? target - top
+                       : target >= top + shown ? target - (top + shown - 1)
+                                               : 0;
+    if (scroll != 0 && !list->scrollBar) return true;
+    ScrollList(scroll, out);
+    // The clicks land after the scrolling, where the row now showing there will have gone.
+    Click(*TheModelView().listCell(model_.Front()->id, SInt16(target - scroll), 0), out);
     return true;
 }
 

@@ -1,9 +1,9 @@
 // Turns a display's keys and mouse into the raw input a person at a desktop would give, so that
 // everything goes through the program's own routing: Tab moves among edit fields and buttons,
 // Space or Return presses the focused button (a click on it), arrows move a list's selection (a
-// click on the row below or above), F10 or a click on a menu title keeps the menu open to be
-// chosen from with the arrows or another click. Only the mouse's own presses may make a double
-// click. The terminal's and the window's displays share it.
+// click on the row below or above), the wheel three rows a notch, F10 or a click on a menu title
+// keeps the menu open to be chosen from with the arrows or another click. Only the mouse's own
+// presses may make a double click. The terminal's and the window's displays share it.
 #pragma once
 
 #include "Display/Backend.h"
@@ -20,7 +20,7 @@ struct UserEvent {
     UInt8 charCode = 0;   // Key: the character code the program sees
     UInt16 modifiers = 0; // shiftKey, cmdKey, controlKey
     Point where{};        // mouse
-    int wheel = 0;        // Wheel: -1 up, +1 down
+    int wheel = 0;        // Wheel: notches, negative up
 };
 
 // What the keyboard has in focus beyond the program's own state: an item of the front window
@@ -56,7 +56,8 @@ class KeyConveniences {
     bool MenuKey(UInt8 charCode, std::deque<RawInput>& out);
     bool MoveFocus(int direction, std::deque<RawInput>& out);
     bool MoveInList(int direction, std::deque<RawInput>& out);
-    void ScrollList(int direction, std::deque<RawInput>& out);
+    // Scrolls the front window's list by rows, negative up, a click on its arrow each.
+    void ScrollList(int rows, std::deque<RawInput>& out);
     void Click(Point where, std::deque<RawInput>& out);
     void Push(RawInput::Kind kind, Point where, std::deque<RawInput>& out, UInt16 modifiers = 0,
               UInt8 charCode = 0);

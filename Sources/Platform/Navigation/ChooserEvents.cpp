@@ -13,10 +13,12 @@ bool IsWindowEvent(const EventRecord& event) {
     return event.what == updateEvt || event.what == activateEvt;
 }
 
-// Command-period cancels; other Command keys stay the application's menu keys.
+// Command-period cancels and Command-A selects the name; other Command keys stay the
+// application's menu keys.
 bool IsDialogKey(const EventRecord& event) {
-    bool commandPeriod = (event.message & charCodeMask) == '.';
-    return !(event.modifiers & cmdKey) || commandPeriod;
+    const auto charCode = UInt8(event.message & charCodeMask);
+    return !(event.modifiers & cmdKey) || charCode == '.' ||
+           dialogs::IsSelectAllKey(charCode, event.modifiers);
 }
 
 WindowRef ClickedWindow(const EventRecord& event) {

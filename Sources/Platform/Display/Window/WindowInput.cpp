@@ -1,5 +1,7 @@
 #include "Display/Window/WindowInput.h"
 
+#include <utility>
+
 namespace platform::display::window {
 
 namespace {
@@ -49,6 +51,17 @@ UInt8 CodeOfKey(SDL_Keycode key) {
     }
 }
 
+// Right Alt alone, or the mode switch: AltGr on the layouts that have it.
+bool MayBeAltGr(Uint16 state) {
+    return (state & (KMOD_RALT | KMOD_MODE)) && !(state & (KMOD_CTRL | KMOD_LALT));
+}
+
+// The text is what the key types by itself (its letter in either case).
+bool IsOwnCharacter(const char* text, UInt8 character) {
+    const auto lower = [](UInt8 c) { return c >= 'A' && c <= 'Z' ? UInt8(c + 32) : c; };
+    return text[0] != 0 && text[1] == 0 && lower(UInt8(text[0])) == lower(character);
+}
+
 } // namespace
 
 Point WindowInput::Where(int x, int y) const {
@@ -64,27 +77,45 @@ std::vector<UserEvent> WindowInput::Key(const SDL_KeyboardEvent& key) {
     // A Command key: the letter or digit, upper case with Shift, as the Menu Manager matches it.
     const bool printable = code >= SDLK_SPACE && code < 127;
     if (printable && (modifiers & cmdKey)) {
-        swallowText_ = true;
         UInt8 character = UInt8(code);
         if ((modifiers & shiftKey) && character >= 'a' && character <= 'z') character -= 32;
-        return {UserEvent{Kind::Key, character, modifiers}};
+        const UserEvent command{Kind::Key, character, modifiers};
+        if (MayBeAltGr(key.keysym.mod)) {
+            maybeCommand_ = command;
+            return {};
+        }
+        swallowText_ = true;
+        return {command};
     }
     return {};
 }
 
+std::vector<UserEvent> WindowInput::Text(const char* text) {
+    std::vector<UserEvent> typed;
+    for (const char* at = text; *at; ++at)
+        typed.push_back(UserEvent{Kind::Key, UInt8(*at)});
+    return typed;
+}
+
 std::vector<UserEvent> WindowInput::Translate(const SDL_Event& event) {
-    const bool swallow = swallowText_;
-    swallowText_ = false;
+    if (!maybeCommand_) return Events(event);
+    const UserEvent command = *std::exchange(maybeCommand_, std::nullopt);
+    if (event.type == SDL_TEXTINPUT)
+        return IsOwnCharacter(event.text.text, command.charCode) ? std::vector{command}
+                                                                 : Text(event.text.text);
+    std::vector<UserEvent> events = Events(event);
+    events.insert(events.begin(), command);
+    return events;
+}
+
+std::vector<UserEvent> WindowInput::Events(const SDL_Event& event) {
+    const bool swallow = std::exchange(swallowText_, false);
     switch (event.type) {
     case SDL_KEYDOWN:
         return Key(event.key);
-    case SDL_TEXTINPUT: {
+    case SDL_TEXTINPUT:
         if (swallow) return {};
-        std::vector<UserEvent> typed;
-        for (const char* at = event.text.text; *at; ++at)
-            typed.push_back(UserEvent{Kind::Key, UInt8(*at)});
-        return typed;
-    }
+        return Text(event.text.text);
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         if (event.button.button != SDL_BUTTON_LEFT) return {};
@@ -96,7 +127,7 @@ std::vector<UserEvent> WindowInput::Translate(const SDL_Event& event) {
                           Where(event.motion.x, event.motion.y)}};
     case SDL_MOUSEWHEEL:
         if (event.wheel.y == 0) return {};
-        return {UserEvent{.kind = Kind::Wheel, .wheel = event.wheel.y > 0 ? -1 : 1}};
+        return {UserEvent{.kind = Kind::Wheel, .wheel = -event.wheel.y}}; // SDL counts up
     default:
         return {};
     }
