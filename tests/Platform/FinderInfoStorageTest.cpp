@@ -131,8 +131,8 @@ TEST(FinderInfoStorage, WhereAttributesAreRefusedTheSidecarHoldsWhatTheHelperWri
         EXPECT_EQ(InfoOf(made).fdType, FOUR_CHAR_CODE("TEXT"));
     }
     EXPECT_TRUE(Attribute(temp / "Made").empty());
-    ASSERT_TRUE(WriteEarlierSidecar(temp / "Written", FOUR_CHAR_CODE("TEXT"),
-                                    FOUR_CHAR_CODE("????")));
+    ASSERT_TRUE(
+        WriteEarlierSidecar(temp / "Written", FOUR_CHAR_CODE("TEXT"), FOUR_CHAR_CODE("????")));
     std::ofstream(temp / "Written");
     // Byte for byte what the File Manager writes for a new file of that type and creator, and
     // read as the type of a file that has no attribute.
