@@ -1,6 +1,5 @@
 // korvane add, set and remove: the entry editor's and the list's jobs, by the same rules, with
 // the same messages, committed as a Save commits.
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ListChange.h"
 #include "Korvane/CommandLine/ListText.h"
@@ -8,6 +7,7 @@
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
+#include "Korvane/Shell/AlertText.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,5 @@
 // korvane import FILE [--dry-run]: the CSV import's rules and results, with the lines it skips
 // named, committed as a Save commits.
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListChange.h"
@@ -12,6 +11,7 @@
 #include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportKept.h"
 #include "Korvane/ImportExport/ImportParse.h"
+#include "Korvane/Shell/AlertText.h"
 #include "Platform/MacErrors.h"
 
 #include <cstring>

@@ -1,10 +1,10 @@
 #include "Korvane/CommandLine/ImportedFile.h"
 
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/Shell/AlertText.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
