@@ -1,7 +1,7 @@
 #include "JobAccount.h"
 
 #include "Korvane/CommandLine/AccountLookup.h"
-#include "Korvane/CommandLine/AlertText.h"
+#include "Korvane/Shell/AlertText.h"
 #include "Korvane/Shell/ErrorText.h"
 
 JobAccount AccountOfJobUser(const char* user) {

@@ -188,6 +188,13 @@ TEST_F(ProgramTest, AddSetAndRemoveKeepTheEditorsRulesAndCommitAsSaveDoes) {
     RunResult removed = RunWith({"remove", "ann"});
     EXPECT_EQ(removed.out, "removed ann\n");
     EXPECT_EQ(ReadFileText(jaFile()), Lines({{"bob", "8", "Bobby B"}}));
+
+    // A login name that an import let a space into keeps it through a set, as in the editor.
+    WriteJAFile(Lines({{"mary ann", "4", "Mary Ann"}}));
+    RunResult spaced = RunWith({"set", "mary ann", "--id", "5"});
+    EXPECT_EQ(spaced.status, 0) << spaced.err;
+    EXPECT_EQ(spaced.out, "changed mary ann\n");
+    EXPECT_EQ(ReadFileText(jaFile()), Lines({{"mary ann", "5", "Mary Ann"}}));
 }
 
 TEST_F(ProgramTest, ChangesThatBreakARuleOrNameNoAccountChangeNothing) {

@@ -173,3 +173,27 @@ TEST_F(ProgramTest, ReturnConfirmsOnlyWhenOKIsActiveAndEscapeCancels) {
     EXPECT_EQ(run.screens[2].count(kEditorTitle), 0);
     EXPECT_EQ(run.screens[2].front().rows(), (Rows{{"Ann", "5"}})) << "Escape stores nothing";
 }
+
+TEST_F(ProgramTest, ALoginNameWithASpaceFromAnImportCanBeEditedWhileItIsKept) {
+    // The import lets a login name hold a space; the editor keeps its rule for a name typed anew.
+    WriteJAFile(Lines({{"mary ann", "4", "Mary Ann"}}));
+    const std::string editUser =
+        "click row 0\nclick item 15\nkey tab\ntype \"Mary A. Ann\"\nclick item 1\nprint\n";
+    const std::string editLogin = "click row 0\nclick item 15\ntype \"mary beth\"\n"
+                                  "click item 1\nprint\nkey return\nclick item 3\n";
+    // The login name typed again as it was is no change to it.
+    const std::string retypeLogin =
+        "click row 0\nclick item 15\ntype \"mary ann\"\nkey tab\nkey tab\ntype \"6\"\n"
+        "click item 1\nprint\n";
+    RunResult run = Run(editUser + editLogin + retypeLogin +
+                        "click row 0\nclick item 15\nprint\nclick item 3\nquit\nclick item 2\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.screens.size(), 4u) << run.out;
+    const WindowView& edited = run.screens[0].front();
+    EXPECT_EQ(edited.title, kListTitle) << "no alert, the editor closed: " << run.screens[0].text;
+    EXPECT_EQ(edited.rows(), (Rows{{"Mary A. Ann", "4"}}));
+    EXPECT_TRUE(ShowsAlert(run.screens[1], 1108)) << "a changed login name keeps the rules";
+    EXPECT_EQ(run.screens[2].front().title, kListTitle) << run.screens[2].text;
+    EXPECT_EQ(run.screens[2].front().rows(), (Rows{{"Mary A. Ann", "6"}}));
+    EXPECT_EQ(run.screens[3].front().text(8), "mary ann");
+}

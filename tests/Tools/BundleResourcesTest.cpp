@@ -107,7 +107,7 @@ TEST_F(BundleResources, DialogsHaveTheItemsTheCodeAddresses) {
 }
 
 TEST_F(BundleResources, AlertsAnswerWithTheItemsTheCodeTests) {
-    std::vector<int> alerts = {130, 131, 1009, 1011, 1012};
+    std::vector<int> alerts = {130, 131, 1009, 1011, 1012, 1021};
     for (int id = 1100; id <= 1109; ++id)
         alerts.push_back(id);
     for (int id : alerts) {

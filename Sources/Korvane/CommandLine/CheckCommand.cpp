@@ -1,12 +1,12 @@
 // korvane check [FILE|-]: whether each line of the job-accounting file is one the program reads
 // as an entry the entry editor would accept; or, with FILE, which lines an import or an apply of
 // FILE would leave out, and why.
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/CommandLine/Subcommands.h"
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
+#include "Korvane/Shell/AlertText.h"
 
 #include <string>
 #include <unordered_map>

@@ -1,6 +1,5 @@
 // korvane add, set and remove: the entry editor's and the list's jobs, by the same rules, with
 // the same messages, committed as a Save commits.
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ListChange.h"
 #include "Korvane/CommandLine/ListText.h"
@@ -8,6 +7,7 @@
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/JobAccountDialogActions.h"
+#include "Korvane/Shell/AlertText.h"
 
 #include <algorithm>
 #include <cstring>
@@ -28,8 +28,9 @@ bool SetField(StringPtr field, const std::string& text) {
 }
 
 // The first rule the entry breaks, told as the editor's alert tells it; true when it keeps all.
-bool KeepsTheRules(const JASetting& entry) {
-    const short rule = FirstBrokenEntryRule(entry);
+// A login name kept as listed may hold spaces, as the editor lets it.
+bool KeepsTheRules(const JASetting& entry, bool listedLogin = false) {
+    const short rule = FirstBrokenEntryRule(entry, listedLogin);
     if (rule != 0) std::fprintf(stderr, "korvane: %s\n", AlertText(rule).c_str());
     return rule == 0;
 }
@@ -133,7 +134,7 @@ int SetCommand(int argc, char** argv) {
     if (index < 0) return ReportNoSuchLogin(argv[1]);
     JASetting entry = change.Entries()->records[index];
     if ((id && !SetField(entry.accountID, id)) || (user && !SetField(entry.userName, user)) ||
-        !KeepsTheRules(entry))
+        !KeepsTheRules(entry, true))
         return kExitRefused;
     change.Entries()->records[index] = entry;
     status = change.Commit(force);

@@ -1,7 +1,7 @@
 // korvane get LOGIN: the account ID of one login name, for print filters and scripts.
 #include "Korvane/CommandLine/AccountLookup.h"
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/Subcommands.h"
+#include "Korvane/Shell/AlertText.h"
 
 #include <cstdio>
 

@@ -1,6 +1,5 @@
 // korvane import FILE [--dry-run]: the CSV import's rules and results, with the lines it skips
 // named, committed as a Save commits.
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ChangeReport.h"
 #include "Korvane/CommandLine/ImportedFile.h"
 #include "Korvane/CommandLine/ListChange.h"
@@ -12,6 +11,7 @@
 #include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportKept.h"
 #include "Korvane/ImportExport/ImportParse.h"
+#include "Korvane/Shell/AlertText.h"
 #include "Platform/MacErrors.h"
 
 #include <cstring>
@@ -29,25 +29,12 @@ std::vector<std::pair<const JASetting*, bool>> EntriesTaken(const SettingPrivate
                                                             const ImportLines& lines,
                                                             SkippedLines* skipped) {
     const JASettingBlock* staged = setting->importEntries;
-    std::vector<bool> kept(kJASettingSlots);
     std::vector<std::pair<const JASetting*, bool>> taken;
     taken.reserve(size_t(staged->entryCount));
-    ForEachKeptImportEntry(setting, replaces, [&](const JASetting& entry) {
-        if (&entry < staged->records || &entry >= staged->records + kJASettingSlots) return;
-        const size_t slot = size_t(&entry - staged->records);
-        kept[slot] = true;
-        taken.emplace_back(&entry, replaces[slot]);
+    ForEachKeptStagedSlot(setting, replaces, [&](SInt16 slot) {
+        taken.emplace_back(&staged->records[slot], replaces[slot]);
     });
-    SInt32 firstCut = 0, cut = 0;
-    for (SInt16 i = 0; i < staged->entryCount; ++i) {
-        const JASetting& slot = staged->records[i];
-        if (!slot.duplicateFlag && !slot.invalidFlag && !kept[size_t(i)] && cut++ == 0)
-            firstCut = lines.ofSlot[i];
-    }
-    if (cut)
-        skipped->Add(firstCut, "this line and " + std::to_string(cut - 1) +
-                                   " more with new login names are left out. " +
-                                   AlertText(kImportAlertListFull));
+    NoteLinesCut(setting, replaces, lines, skipped);
     return taken;
 }
 

@@ -1,63 +1,17 @@
 #include "Korvane/CommandLine/ImportedFile.h"
 
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ListText.h"
-#include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 #include "Korvane/ImportExport/Import.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
+#include "Korvane/Shell/AlertText.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <unordered_map>
-
-// Kept in line order as they come; lines of one number in the order they came.
-void SkippedLines::Add(SInt32 line, std::string why, bool refused) {
-    const auto after = std::upper_bound(lines_.begin(), lines_.end(), line,
-                                        [](SInt32 n, const Line& l) { return n < l.number; });
-    lines_.insert(after, {line, std::move(why), refused});
-    refused_ += refused;
-}
-
-void SkippedLines::Print(const char* file, std::FILE* out) const {
-    for (const Line& line : Lines())
-        std::fprintf(out, "%s:%ld: skipped: %s\n", file, long(line.number), line.why.c_str());
-}
 
 namespace {
-
-// A staged slot that is not written, and why; nothing for one that is.
-std::string WhyLeftOut(const JASetting& slot, SInt32 winnerLine) {
-    if (slot.invalidFlag && slot.loginName[0] == 255 && !FirstBrokenEntryRule(slot, true))
-        return "the login name is longer than 255 bytes.";
-    if (slot.invalidFlag) return AlertText(FirstBrokenEntryRule(slot, true));
-    if (slot.duplicateFlag)
-        return std::string(LoginOf(slot)) + " comes again on line " + std::to_string(winnerLine) +
-               ", which is imported instead.";
-    return {};
-}
-
-// The lines that the parser, the rules and the duplicates leave out.
-void NoteRefusedLines(const JASettingBlock* staged, const ImportLines& lines,
-                      SkippedLines* skipped) {
-    for (SInt16 i = 0; i < lines.incompleteCount; ++i)
-        skipped->Add(lines.incomplete[i], "the line does not read login name,ID,user name.");
-    std::unordered_map<std::string_view, SInt32> winnerLine;
-    for (SInt16 i = 0; i < staged->entryCount; ++i)
-        if (!staged->records[i].duplicateFlag && !staged->records[i].invalidFlag)
-            winnerLine.emplace(LoginOf(staged->records[i]), lines.ofSlot[i]);
-    for (SInt16 i = 0; i < staged->entryCount; ++i) {
-        const JASetting& slot = staged->records[i];
-        std::string why = WhyLeftOut(slot, winnerLine[LoginOf(slot)]);
-        if (!why.empty()) skipped->Add(lines.ofSlot[i], std::move(why), slot.invalidFlag);
-    }
-    if (lines.unread)
-        skipped->Add(kJASettingSlots + 1, "this line and those after it are not read: an "
-                                          "import reads at most " +
-                                              std::to_string(kJASettingSlots) + " lines.");
-}
 
 // The file's text into the staging block, as the program's import hands it over.
 OSErr StageFile(ListChangeClass& change, const std::string& text) {
@@ -77,7 +31,7 @@ OSErr ReadImportedFile(ListChangeClass& change, const std::string& text, ImportL
                        SkippedLines* skipped) {
     if (OSErr err = StageFile(change, text)) return err;
     SortOutImport(change.Context(), lines);
-    NoteRefusedLines(change.Context()->settingPrivate->importEntries, *lines, skipped);
+    NoteSkippedLines(change.Context()->settingPrivate->importEntries, *lines, skipped);
     return noErr;
 }
 

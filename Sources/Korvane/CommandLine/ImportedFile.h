@@ -4,32 +4,10 @@
 
 #include "Korvane/CommandLine/ListChange.h"
 #include "Korvane/ImportExport/ImportParse.h"
+#include "Korvane/ImportExport/SkippedLines.h"
 
-#include <cstdio>
 #include <string>
-#include <string_view>
 #include <vector>
-
-// Why the import leaves a line out, by line. A line that a later one with its login name
-// replaces is left out, but not refused.
-class SkippedLines {
-  public:
-    void Add(SInt32 line, std::string why, bool refused = true);
-    bool AnyRefused() const { return refused_ > 0; }
-    // "FILE:LINE: skipped: why" for each, in line order.
-    void Print(const char* file, std::FILE* out = stdout) const;
-    // Each line left out, in line order: its number, why, and whether it was refused.
-    struct Line {
-        SInt32 number;
-        std::string why;
-        bool refused;
-    };
-    const std::vector<Line>& Lines() const { return lines_; }
-
-  private:
-    std::vector<Line> lines_;
-    int refused_ = 0;
-};
 
 // Stages the text as the program's import does (parser, entry rules, duplicates), into the
 // change's import staging block, and notes the lines it leaves out. 0 or the error.

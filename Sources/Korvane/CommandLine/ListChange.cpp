@@ -1,6 +1,5 @@
 #include "Korvane/CommandLine/ListChange.h"
 
-#include "Korvane/CommandLine/AlertText.h"
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/JAPrefs.h"
@@ -8,6 +7,7 @@
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/DataStore/WorkingCopyLock.h"
+#include "Korvane/Shell/AlertText.h"
 #include "Korvane/Shell/GetStringFromPlist.h"
 #include "Korvane/Shell/Globals.h"
 #include "MorrowCommon_2/MyFindFolder.h"

@@ -23,7 +23,8 @@ OSErr ShowNewJobAccountDialog(GlueRec* context, const JASetting* entry, const JA
 OSErr SetNewJobAccountDialogControls(GlueRec* context);
 OSErr GetNewJobAccountDialogControls(GlueRec* context, SettingPrivateRec* unused);
 void HiliteNewJobAccountDialogButtons(GlueRec* context);
-// 0, or the number of the stop alert it showed.
+// 0, or the number of the stop alert it showed. An Edit that leaves the login name as listed
+// lets it keep spaces, as an import does.
 short sampleCheckRange(GlueRec* context);
 OSErr SetNewJobAccountDialogsSetting(GlueRec* context);
 OSErr NewJobAccountDialogSaveList(GlueRec* context);

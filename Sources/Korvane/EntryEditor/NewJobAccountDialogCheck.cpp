@@ -3,6 +3,7 @@
 #include "Korvane/DataStore/JAFieldRules.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
+#include "MorrowCommon_2/MyPStrings.h"
 
 short FirstBrokenEntryRule(const JASetting& entry, bool spaceInLoginName) {
     if (entry.loginName[0] == 0) return kCheckAlertLoginNameEmpty;
@@ -27,7 +28,11 @@ short FieldOfCheckAlert(short alert) {
 }
 
 short sampleCheckRange(GlueRec* context) {
-    const short alert = FirstBrokenEntryRule(context->settingPrivate->editedEntry);
+    const SettingPrivateRec* setting = context->settingPrivate;
+    // An edit that keeps the login name as listed lets it keep what an import let in.
+    const bool keptLogin = !setting->isNewEntry && MyPStrEqual(setting->editedEntry.loginName,
+                                                               setting->originalEntry.loginName);
+    const short alert = FirstBrokenEntryRule(setting->editedEntry, keptLogin);
     if (alert != 0) StopAlert(alert, nullptr);
     return alert;
 }

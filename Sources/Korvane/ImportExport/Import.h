@@ -7,10 +7,12 @@
 constexpr OSErr kImportCancelledErr = -1;
 constexpr OSErr kImportNoMemoryErr = -1;
 
-// The import alerts, in the order they can appear.
+// The import alerts, in the order they can appear. The first is one of the three that tell the
+// results: nothing imported, lines refused, or neither.
 enum : short {
     kImportAlertNothing = 1107,
     kImportAlertSkipped = 1105,
+    kImportAlertResults = 1021,
     kImportAlertRepeated = 1106,
     kImportAlertListFull = 1104,
 };
@@ -19,7 +21,8 @@ enum : short {
 // the list is shown.
 OSErr ImportFunc(GlueRec* context);
 
-// Lets the user pick the file and reads it into importFileText / importFileLength.
+// Lets the user pick the file (importFileSpec) and reads it into importFileText /
+// importFileLength.
 // kImportCancelledErr when nothing was picked; 0 with no text when memory ran out.
 OSErr SelectCSVFile(GlueRec* context);
 
@@ -31,7 +34,7 @@ void StageImportText(GlueRec* context);
 struct ImportOutcome {
     SInt16 incomplete; // lines with bytes but fewer than two commas
     SInt16 invalid;    // complete lines that break an entry rule
-    Boolean repeated;  // a login name was listed more than once, or listed already
+    Boolean repeated;  // a later line of the file has the login name of an earlier one
 };
 
 struct ImportLines;
@@ -40,8 +43,13 @@ struct ImportLines;
 ImportOutcome SortOutImport(GlueRec* context, ImportLines* lines);
 
 // Parses the staged text into the staging slots, checks them, marks the duplicates and shows
-// alerts 1107, 1105 and 1106 as they apply. 0.
+// the results (alert 1107, 1105 or 1021), then alert 1106 when it applies. 0.
 OSErr Store_to_TemporaryInfo_at_ImportFunc(GlueRec* context);
+
+// After SortOutImport with lines: alert 1107 when nothing is imported, 1105 when lines were
+// refused, 1021 otherwise, each naming the file, how many entries are added and replaced, how
+// many lines are skipped and why the first ones are.
+void ShowImportResults(GlueRec* context, const ImportOutcome& outcome, const ImportLines& lines);
 
 // Marks the staged entries that break an entry rule (spaces are allowed in login names) and
 // returns how many they are.

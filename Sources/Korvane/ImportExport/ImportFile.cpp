@@ -33,6 +33,7 @@ OSErr SelectCSVFile(GlueRec* context) {
     FSSpec spec;
     const Boolean chosen = IsSandboxed() ? ChooseFromPanel(&spec) : ChooseFromNavigation(&spec);
     if (!chosen) return kImportCancelledErr;
+    context->importFileSpec = spec;
     OSErr err =
         ReadWholeFile(&spec, &context->importFileText, &context->importFileLength, kNoTextErr);
     return err == kNoTextErr ? noErr : err;

@@ -5,6 +5,7 @@
 #include "Korvane/DataStore/SettingPrivateRec.h"
 
 #include <algorithm>
+#include <functional>
 
 // Calls take with each entry that is kept: the list's, then the imported ones in file order. An
 // imported entry that replaces a listed one always fits, in the place that one leaves; a new one
@@ -30,4 +31,15 @@ Boolean ForEachKeptImportEntry(const SettingPrivateRec* setting, const Boolean* 
         take(entry);
     }
     return fits;
+}
+
+// Calls take with the slot number of each staged entry that is kept, in file order.
+template <typename Take>
+void ForEachKeptStagedSlot(const SettingPrivateRec* setting, const Boolean* replaces, Take take) {
+    const JASetting* const staged = setting->importEntries->records;
+    ForEachKeptImportEntry(setting, replaces, [&](const JASetting& entry) {
+        const std::less<const JASetting*> before;
+        if (!before(&entry, staged) && before(&entry, staged + kJASettingSlots))
+            take(SInt16(&entry - staged));
+    });
 }

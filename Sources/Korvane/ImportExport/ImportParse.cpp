@@ -47,6 +47,17 @@ Boolean StoreLine(const UInt8* begin, const UInt8* end, JASetting* slot) {
     return true;
 }
 
+// The lines that hold bytes from text on.
+SInt32 LinesWithBytes(const UInt8* text, const UInt8* end) {
+    SInt32 count = 0;
+    while (text < end) {
+        const UInt8* lineEnd = LineEnd(text, end);
+        count += lineEnd > text;
+        text = NextLine(lineEnd, end);
+    }
+    return count;
+}
+
 } // namespace
 
 SInt16 ParseImportText(const UInt8* text, UInt32 length, JASettingBlock* staged,
@@ -67,7 +78,7 @@ SInt16 ParseImportText(const UInt8* text, UInt32 length, JASettingBlock* staged,
         text = NextLine(lineEnd, end);
     }
     if (lines) lines->incompleteCount = rejected;
-    if (lines) lines->unread = text < end;
+    if (lines) lines->unread = LinesWithBytes(text, end);
     std::fill(staged->records + count, staged->records + std::max(count, used), JASetting{});
     staged->entryCount = count;
     return rejected;

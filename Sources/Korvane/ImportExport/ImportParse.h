@@ -10,7 +10,7 @@ struct ImportLines {
     SInt32 ofSlot[kJASettingSlots];     // the line of each staged slot
     SInt32 incomplete[kJASettingSlots]; // the lines with bytes but fewer than two commas
     SInt16 incompleteCount;
-    Boolean unread; // text is left after the last line read
+    SInt32 unread; // the lines with bytes after the last line read
 };
 
 // Stores the complete lines (two commas at least) of the first kJASettingSlots lines of text

@@ -26,16 +26,18 @@ ImportOutcome SortOutImport(GlueRec* context, ImportLines* lines) {
     outcome.incomplete = ParseImportText(reinterpret_cast<const UInt8*>(staged->importText),
                                          staged->importTextLength, staged, lines);
     outcome.invalid = SampleCheckRange_at_ImportFunc(context);
-    outcome.repeated = MarkImportDuplicates(staged, setting->entries);
+    MarkImportDuplicates(staged, setting->entries);
+    // A listed entry that a line replaces is no repeat: only a line that a later one replaces is.
+    const JASetting* const begin = staged->records;
+    outcome.repeated = std::any_of(begin, begin + staged->entryCount,
+                                   [](const JASetting& slot) { return slot.duplicateFlag; });
     return outcome;
 }
 
 OSErr Store_to_TemporaryInfo_at_ImportFunc(GlueRec* context) {
-    const ImportOutcome outcome = SortOutImport(context, nullptr);
-    if (outcome.invalid == context->settingPrivate->importEntries->entryCount)
-        StopAlert(kImportAlertNothing, nullptr);
-    else if (outcome.invalid + outcome.incomplete > 0)
-        StopAlert(kImportAlertSkipped, nullptr);
+    static ImportLines lines; // one import at a time; too big for the stack
+    const ImportOutcome outcome = SortOutImport(context, &lines);
+    ShowImportResults(context, outcome, lines);
     if (outcome.repeated) StopAlert(kImportAlertRepeated, nullptr);
     return noErr;
 }

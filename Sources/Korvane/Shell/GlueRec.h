@@ -29,6 +29,7 @@ struct GlueRec {
     SettingPrivateRec* settingPrivate;
     SInt32 tempTextLength;
     SInt32 importFileLength;
+    FSSpec importFileSpec; // the file the import read, named in its closing alert
     FSSpec jaFileSpec;
     Ptr textOut;
     Ptr lineBuffer;

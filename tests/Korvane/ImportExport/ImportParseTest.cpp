@@ -65,6 +65,17 @@ TEST(ImportParse, ReadsAtMost5100LinesEmptyOnesIncluded) {
     p.Parse(text);
     EXPECT_EQ(p.staged->entryCount, 5099);
     EXPECT_EQ(TextOf(p.staged->records[5098].loginName), "u5099");
+
+    // The lines left unread, u5100 and those after it, are counted for the report; empty ones
+    // are not.
+    static ImportLines lines;
+    for (const auto& [rest, unread] : {std::pair{"", 1}, {"\r\n\r\n", 1}, {"x\r\n\ry,1,Y", 3}}) {
+        const std::string all = text + rest;
+        ParseImportText(reinterpret_cast<const UInt8*>(all.data()), UInt32(all.size()),
+                        p.staged.get(), &lines);
+        EXPECT_EQ(lines.unread, unread) << rest;
+        EXPECT_EQ(lines.ofSlot[5098], 5100) << "the empty first line is a line";
+    }
 }
 
 TEST(ImportParse, SlotsOfAnEarlierParseAreEmptied) {
