@@ -105,7 +105,7 @@ void SettleJAFileLocation(GlueRec* context) {
     PathOfFileIn(context->jaMoveFolderPath, context, context->jaFilePath);
     std::memcpy(context->jaFolderPath, context->jaMoveFolderPath, kJAFolderPathSize);
     context->jaMoveFolderPath[0] = 0;
-    // On failure the spec stays as it was; every reader looks the folder up again anyway.
+    // On failure jaFileSpec keeps its folder; every reader looks the folder up again anyway.
     LookUpJAFolder(context);
 }
 

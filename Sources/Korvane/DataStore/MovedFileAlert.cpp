@@ -1,16 +1,14 @@
 #include "Korvane/DataStore/MovedFileAlert.h"
 
+#include "Korvane/Shell/AlertParams.h"
 #include "Platform/Dialogs.h"
-#include "Platform/TextUtils.h"
+
+#include <string>
 
 void MovedFileAlert(GlueRec* context) {
     if (!context->jaMovedFromPath[0]) return;
-    Str255 former, now;
-    CopyCStringToPascal(context->jaMovedFromPath, former);
-    CopyCStringToPascal(context->jaFilePath, now);
+    const std::string former = context->jaMovedFromPath;
     context->jaMovedFromPath[0] = 0;
-    ParamText(former, now, nullptr, nullptr);
+    AlertParamsClass params({former, context->jaFilePath});
     Alert(kMovedFileAlert, nullptr);
-    const unsigned char empty[1] = {0};
-    ParamText(empty, empty, empty, empty);
 }

@@ -39,8 +39,9 @@ void RememberListBeforeChange(GlueRec* context) {
 }
 
 void ForgetListChanges() {
-    while (gCount > 0)
-        DropOldest();
+    for (int i = 0; i < gCount; ++i)
+        DisposePtr(gSteps[i].text);
+    gCount = 0;
     gSavedAtStart = !SAVE_BUTTON_Flag;
 }
 

@@ -5,29 +5,15 @@
 #include "Korvane/ImportExport/ImportDuplicates.h"
 #include "Korvane/ImportExport/ImportKept.h"
 #include "Korvane/ImportExport/SkippedLines.h"
+#include "Korvane/Shell/AlertParams.h"
 #include "Platform/Dialogs.h"
 
 #include <array>
-#include <cstring>
 #include <string>
 
 namespace {
 
-constexpr size_t kParamBytes = 255;
 constexpr size_t kNotesShown = 3; // with more, the last place tells how many lines are left
-const std::string kEllipsis = "\xE2\x80\xA6";
-
-// The text as a parameter: cut to 255 bytes between two characters, with an ellipsis.
-void SetParam(std::string text, Str255 param) {
-    if (text.size() > kParamBytes) {
-        size_t cut = kParamBytes - kEllipsis.size();
-        while (cut > 0 && (UInt8(text[cut]) & 0xC0) == 0x80)
-            --cut;
-        text = text.substr(0, cut) + kEllipsis;
-    }
-    param[0] = UInt8(text.size());
-    std::memcpy(param + 1, text.data(), text.size());
-}
 
 std::string LineCount(SInt32 count) {
     return std::to_string(count) + (count == 1 ? " line" : " lines");
@@ -35,8 +21,8 @@ std::string LineCount(SInt32 count) {
 
 // ^0 the file and the counts; ^1 to ^3 the first skipped lines, or two of them and how many
 // more there are, each after a space.
-void SetResultParams(ConstStr63Param fileName, SInt32 added, SInt32 replaced,
-                     const SkippedLines& skipped) {
+std::array<std::string, 4> ResultTexts(ConstStr63Param fileName, SInt32 added, SInt32 replaced,
+                                       const SkippedLines& skipped) {
     std::array<std::string, 4> texts;
     texts[0] = std::string(reinterpret_cast<const char*>(fileName + 1), fileName[0]) + ": " +
                std::to_string(added) + " added, " + std::to_string(replaced) + " replaced, " +
@@ -50,10 +36,7 @@ void SetResultParams(ConstStr63Param fileName, SInt32 added, SInt32 replaced,
     }
     if (shown < notes.size())
         texts[kNotesShown] = " " + std::to_string(more) + " more lines skipped.";
-    Str255 params[4];
-    for (size_t i = 0; i < texts.size(); ++i)
-        SetParam(texts[i], params[i]);
-    ParamText(params[0], params[1], params[2], params[3]);
+    return texts;
 }
 
 // The entries the import writes, by whether they replace a listed one.
@@ -75,13 +58,12 @@ void ShowImportResults(GlueRec* context, const ImportOutcome& outcome, const Imp
     NoteLinesCut(setting, replaces, lines, &skipped);
     SInt32 added, replaced;
     CountKept(setting, replaces, &added, &replaced);
-    SetResultParams(context->importFileSpec.name, added, replaced, skipped);
+    const auto texts = ResultTexts(context->importFileSpec.name, added, replaced, skipped);
+    AlertParamsClass params({texts[0], texts[1], texts[2], texts[3]});
     if (outcome.invalid == setting->importEntries->entryCount)
         StopAlert(kImportAlertNothing, nullptr);
     else if (outcome.invalid + outcome.incomplete > 0 || lines.unread > 0)
         StopAlert(kImportAlertSkipped, nullptr);
     else
         Alert(kImportAlertResults, nullptr);
-    const unsigned char empty[1] = {0};
-    ParamText(empty, empty, empty, empty);
 }

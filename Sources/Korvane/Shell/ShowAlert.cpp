@@ -1,11 +1,11 @@
 #include "Korvane/Shell/ShowAlert.h"
 
 #include "Korvane/DataStore/JAPrefs.h"
+#include "Korvane/Shell/AlertParams.h"
 #include "Korvane/Shell/ErrorText.h"
 #include "MorrowCommon_2/SaveAndRestoreTheGrafPortClass.h"
 #include "Platform/MacErrors.h"
 #include "Platform/Resources.h"
-#include "Platform/TextUtils.h"
 
 namespace {
 
@@ -62,10 +62,6 @@ OSErr SetMainAlertInfo() {
 }
 
 void ShowJAFileNotReadAlert(const GlueRec* context) {
-    Str255 path, cause;
-    CopyCStringToPascal(context->jaFilePath, path);
-    CopyCStringToPascal(ErrorText(context->jaCopyErr), cause);
-    ParamText(path, cause, kEmpty, kEmpty);
+    AlertParamsClass params({context->jaFilePath, ErrorText(context->jaCopyErr)});
     StopAlert(kJAFileNotReadAlertID, nullptr);
-    ClearAlertParameters();
 }
