@@ -321,7 +321,8 @@ TEST_F(TerminalSession, TabShowsTheFocusInLayoutOrderAndSpacePressesOnlyTheButto
 // invisible screen.
 TEST_F(TerminalSession, ADumbTerminalIsToldToUseAnotherOrTheCommandLine) {
     TmuxSession tmux(Socket(), "env TERM=dumb " + Command());
-    ASSERT_TRUE(tmux.WaitFor("(TERM=dumb) cannot move"));
+    // The program's own path leads the message, so where its line wraps depends on the checkout.
+    ASSERT_TRUE(tmux.WaitFor("(TERM=dumb) cannot"));
     EXPECT_TRUE(tmux.WaitFor("  korvane list"));
     ASSERT_TRUE(WaitForExit());
     EXPECT_EQ(ReadFileText(statusFile()), "2\n");
