@@ -80,6 +80,10 @@ void PlatformSetPrivilegedToolObserver(PlatformToolObserver observer, void* refC
 // tool that fails would; the observer still sees the tool asked for. Null ends it.
 void PlatformFailPrivilegedTool(const char* name);
 
+// Stand-ins for sudo and pkexec (null or empty: that tool is absent); with them in place even a
+// root process asks as a user's would. Both null goes back to the system's tools.
+void PlatformSetPrivilegeTools(const char* sudo, const char* pkexec);
+
 // Fork writes succeed for bytes more bytes in all, then write no further and fail with err, as a
 // disk that fills up would.
 void PlatformFailWritesAfter(SInt64 bytes, OSErr err);

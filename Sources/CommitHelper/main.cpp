@@ -10,10 +10,15 @@
 // it) and EXPECTED describes it there: it moves into FOLDER, which must not hold it yet, before
 // it is replaced. On success the new file's identity is printed as
 // "DEVICE INODE SIZE SECONDS NANOSECONDS".
+//
+//   korvane-commit --run TOOL [ARGUMENT...]
+//
+// runs one of the commit's system tools (ToolRun.h), for a program whose right came from pkexec.
 #include "FileIdentity/OpenFileIdentity.h"
 #include "FormerPlace.h"
 #include "Replacement.h"
 #include "SafeFolder.h"
+#include "ToolRun.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -149,6 +154,7 @@ int Replace(const Request& request, int folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--run") == 0) return commit::RunCommitTool(argc, argv);
     Request request;
     size_t length = 0, sidecarLength = 0;
     if (!ParseRequest(argc, argv, &request, &length, &sidecarLength))

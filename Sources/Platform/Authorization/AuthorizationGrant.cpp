@@ -1,8 +1,11 @@
 #include "Authorization/AuthorizationGrant.h"
 
+#include "Authorization/AuthorizationAgent.h"
 #include "Authorization/AuthorizationPrompt.h"
 #include "Authorization/AuthorizationTools.h"
+#include "Authorization/CommitHelperPath.h"
 #include "Display/Backend.h"
+#include "Platform/PlatformTesting.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -14,10 +17,26 @@ namespace platform::authorization {
 
 namespace {
 
-constexpr const char* kSudo = "/usr/bin/sudo";
-constexpr const char* kPkexec = "/usr/bin/pkexec";
 // As sudo allows.
 constexpr int kTries = 3;
+
+// The system's privilege tools, or the stand-ins a test put in their place.
+struct PrivilegeTools {
+    std::string sudo = "/usr/bin/sudo";
+    std::string pkexec = "/usr/bin/pkexec";
+    bool substituted = false;
+};
+
+PrivilegeTools& Tools() {
+    static PrivilegeTools tools;
+    return tools;
+}
+
+// With stand-in tools, a root process asks as any user's process does, so that tests reach
+// every way of asking without the real tools.
+bool GrantsAsRoot() {
+    return geteuid() == 0 && !Tools().substituted;
+}
 
 bool AsksAsRoot() {
     const char* value = std::getenv("KORVANE_ASK_AS_ROOT");
@@ -46,11 +65,30 @@ bool CheckedAsRoot(const std::string& password) {
 // pkexec takes no password from us: it asks itself, through the polkit agent of the person's
 // desktop session when one is registered, otherwise on the terminal, which it then needs to
 // itself. Only pkexec can tell whether an agent is there, so the program asks nothing first.
-OSStatus AskedByPkexec(const std::string& pkexec) {
+OSStatus AskedByPkexec() {
     display::ScreenHandedOver handedOver;
     std::optional<std::string> check = FindTool("/bin/true");
-    std::optional<int> status = check ? RunTool({pkexec, *check}, "") : std::nullopt;
+    std::optional<std::vector<std::string>> command =
+        check ? RoutedCommand(PrivilegeRoute::Pkexec, {*check}) : std::nullopt;
+    std::optional<int> status = command ? RunTool(*command, "") : std::nullopt;
     return status == 0 ? errAuthorizationSuccess : errAuthorizationDenied;
+}
+
+OSStatus AgentStatus(AgentAnswer answer) {
+    if (answer == AgentAnswer::Granted) return errAuthorizationSuccess;
+    return answer == AgentAnswer::Cancelled ? errAuthorizationCanceled : errAuthorizationDenied;
+}
+
+// pkexec runs only the commit helper, so that one polkit action, whose answer is kept for a
+// while, covers every tool of a commit: the helper runs the others for it.
+std::optional<std::vector<std::string>> PkexecCommand(const std::vector<std::string>& tool) {
+    std::optional<std::string> pkexec = FindTool(Tools().pkexec);
+    std::optional<std::string> helper = CommitHelperPath();
+    if (!pkexec || !helper) return std::nullopt;
+    std::vector<std::string> command{*pkexec};
+    if (tool[0] != *helper) command.insert(command.end(), {*helper, "--run"});
+    command.insert(command.end(), tool.begin(), tool.end());
+    return command;
 }
 
 void Wipe(std::string& secret) {
@@ -77,38 +115,47 @@ OSStatus AskUntilRight(const std::function<bool(const std::string& password)>& c
 } // namespace
 
 OSStatus GrantAdministrator(AuthorizationFlags flags, PrivilegeRoute* route) {
-    bool root = geteuid() == 0;
+    const bool root = GrantsAsRoot();
     *route = PrivilegeRoute::Direct;
     if (root && !AsksAsRoot()) return errAuthorizationSuccess;
     if (!(flags & kAuthorizationFlagInteractionAllowed))
         return errAuthorizationInteractionNotAllowed;
     if (root) return AskUntilRight(CheckedAsRoot);
-    if (std::optional<std::string> sudo = FindTool(kSudo)) {
+    const std::optional<std::string> pkexec = FindTool(Tools().pkexec);
+    if (pkexec && InDesktopSession()) {
+        const AgentAnswer answer = AskTheAgent(*pkexec);
+        *route = PrivilegeRoute::Pkexec;
+        if (answer != AgentAnswer::NoAgent) return AgentStatus(answer);
+    }
+    if (std::optional<std::string> sudo = FindTool(Tools().sudo)) {
         *route = PrivilegeRoute::Sudo;
         return AskUntilRight(
             [&sudo](const std::string& password) { return CheckedBySudo(*sudo, password); });
     }
-    if (std::optional<std::string> pkexec = FindTool(kPkexec)) {
-        *route = PrivilegeRoute::Pkexec;
-        return AskedByPkexec(*pkexec);
-    }
-    return errAuthorizationDenied;
+    *route = PrivilegeRoute::Pkexec;
+    return pkexec ? AskedByPkexec() : errAuthorizationDenied;
 }
 
 std::optional<std::vector<std::string>> RoutedCommand(PrivilegeRoute route,
                                                       const std::vector<std::string>& tool) {
+    if (route == PrivilegeRoute::Pkexec) return PkexecCommand(tool);
     std::vector<std::string> command;
     if (route == PrivilegeRoute::Sudo) {
-        std::optional<std::string> sudo = FindTool(kSudo);
+        std::optional<std::string> sudo = FindTool(Tools().sudo);
         if (!sudo) return std::nullopt;
         command = {*sudo, "-n", "--"};
-    } else if (route == PrivilegeRoute::Pkexec) {
-        std::optional<std::string> pkexec = FindTool(kPkexec);
-        if (!pkexec) return std::nullopt;
-        command = {*pkexec};
     }
     command.insert(command.end(), tool.begin(), tool.end());
     return command;
 }
 
 } // namespace platform::authorization
+
+void PlatformSetPrivilegeTools(const char* sudo, const char* pkexec) {
+    using platform::authorization::Tools;
+    Tools() = {};
+    if (!sudo && !pkexec) return;
+    Tools().sudo = sudo ? sudo : "";
+    Tools().pkexec = pkexec ? pkexec : "";
+    Tools().substituted = true;
+}

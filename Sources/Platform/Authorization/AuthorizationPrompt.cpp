@@ -19,6 +19,10 @@ std::optional<std::string>& TerminalProgram() {
 
 } // namespace
 
+bool AsksOnTerminalLine() {
+    return TerminalProgram().has_value();
+}
+
 std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQuestion& question) {
     if (const AuthorizationPrompt& prompt = InstalledPrompt()) return prompt(question);
     if (TerminalProgram()) return AskOnTerminalLine(*TerminalProgram(), question);

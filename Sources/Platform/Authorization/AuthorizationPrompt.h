@@ -30,6 +30,9 @@ using AuthorizationPrompt =
 // the dialog.
 std::optional<AdministratorCredentials> AskForAdministrator(const AdministratorQuestion& question);
 
+// Whether a command asked for the terminal's line prompt (PlatformAskOnTerminal).
+bool AsksOnTerminalLine();
+
 // The dialog: the account's name selected, the password shown as bullets. Asked again, it says
 // "Sorry, try again." with the password field empty and focused. Nothing when the person cancels
 // or the dialog's resources are missing.

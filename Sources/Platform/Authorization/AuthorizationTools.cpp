@@ -114,6 +114,18 @@ int CloseStream(void* cookie) {
     return close(SocketOf(cookie));
 }
 
+std::string ReadToEnd(int fd) {
+    std::string text;
+    char piece[256];
+    ssize_t got;
+    while ((got = read(fd, piece, sizeof piece)) != 0) {
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) break;
+        text.append(piece, size_t(got));
+    }
+    return text;
+}
+
 } // namespace
 
 std::optional<std::string> FindTool(const std::string& path) {
@@ -148,18 +160,28 @@ FILE* StartTool(const std::vector<std::string>& argv) {
     return file;
 }
 
-std::optional<int> RunTool(const std::vector<std::string>& argv, const std::string& input) {
-    SocketPair sockets;
-    if (sockets.ours < 0) return std::nullopt;
+std::optional<int> RunTool(const std::vector<std::string>& argv, const std::string& input,
+                           std::string* errors) {
+    SocketPair sockets, errorSockets;
+    if (sockets.ours < 0 || (errors && errorSockets.ours < 0)) return std::nullopt;
     SpawnActions actions;
     actions.Join(sockets.theirs, STDIN_FILENO);
     actions.Discard(STDOUT_FILENO);
-    actions.Discard(STDERR_FILENO);
+    if (errors)
+        actions.Join(errorSockets.theirs, STDERR_FILENO);
+    else
+        actions.Discard(STDERR_FILENO);
     std::optional<pid_t> pid = Spawn(argv, actions);
     if (!pid) return std::nullopt;
     // Input is a line or two; a tool that does not read it is no error.
     send(sockets.ours, input.data(), input.size(), MSG_NOSIGNAL);
     shutdown(sockets.ours, SHUT_WR);
+    if (errors) {
+        // Only the tool may hold the other end, so that its end is the end of the stream.
+        close(errorSockets.theirs);
+        errorSockets.theirs = -1;
+        *errors = ReadToEnd(errorSockets.ours);
+    }
     return WaitFor(*pid);
 }
 

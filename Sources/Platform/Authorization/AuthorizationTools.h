@@ -19,8 +19,10 @@ std::optional<std::string> FindTool(const std::string& path);
 // cannot be started.
 FILE* StartTool(const std::vector<std::string>& argv);
 
-// Runs argv[0] to its end with input on its standard input and its output discarded. The exit
-// status (-1 when a signal ended it); nothing when it cannot be started.
-std::optional<int> RunTool(const std::vector<std::string>& argv, const std::string& input);
+// Runs argv[0] to its end with input on its standard input and its output discarded; its
+// standard error goes into *errors when that is given, else is discarded too. The exit status
+// (-1 when a signal ended it); nothing when it cannot be started.
+std::optional<int> RunTool(const std::vector<std::string>& argv, const std::string& input,
+                           std::string* errors = nullptr);
 
 } // namespace platform::authorization

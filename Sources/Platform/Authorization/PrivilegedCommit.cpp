@@ -1,6 +1,6 @@
 #include "Platform/PrivilegedCommit.h"
 
-#include "CoreFoundation/BundleFolders.h"
+#include "Authorization/CommitHelperPath.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -9,8 +9,6 @@
 #include <sys/wait.h>
 
 namespace {
-
-constexpr const char* kHelperName = "korvane-commit";
 
 // The helper's exit statuses that mean something to the caller.
 constexpr int kChangedMeanwhile = 66, kUnsafeFolder = 65, kNotFlushed = 67;
@@ -51,11 +49,8 @@ OSStatus PlatformCommitWithPrivileges(AuthorizationRef authorization, const char
                                       const PlatformFileIdentity* expected, const void* text,
                                       SInt32 length, const char* sidecarName, const void* sidecar,
                                       SInt32 sidecarLength, PlatformFileIdentity* written) {
-    const std::optional<std::string> resources = platform::cf::MainBundleResourcesFolder();
-    if (!resources) return errAuthorizationToolExecuteFailure;
-    // "<bundle>/Contents/Resources/" less its last folder: the helper lies beside the program.
-    const std::string contents = resources->substr(0, resources->size() - sizeof "Resources/" + 1);
-    const std::string helper = contents + "MacOS/" + kHelperName;
+    const std::optional<std::string> helper = platform::authorization::CommitHelperPath();
+    if (!helper) return errAuthorizationToolExecuteFailure;
     const std::string expectedText = ExpectedArgument(expected);
     const std::string lengthText = std::to_string(length > 0 ? length : 0);
     const std::string sidecarLengthText = std::to_string(sidecarLength > 0 ? sidecarLength : 0);
@@ -64,7 +59,7 @@ OSStatus PlatformCommitWithPrivileges(AuthorizationRef authorization, const char
                                formerFolderPath,   nullptr};
     FILE* pipe = nullptr;
     OSStatus status = AuthorizationExecuteWithPrivileges(
-        authorization, helper.c_str(), kAuthorizationFlagDefaults,
+        authorization, helper->c_str(), kAuthorizationFlagDefaults,
         const_cast<char* const*>(arguments), &pipe);
     if (status != errAuthorizationSuccess) return status;
     // A helper that ends early makes the write fail rather than raise a signal.
