@@ -66,7 +66,7 @@ void AddTopics(HelpDlgRec* rec, Handle help, SInt32 count, short excludeCount,
                const short* excludeList) {
     for (SInt32 i = 0; i < count; ++i) {
         const auto* entry =
-            reinterpret_cast<const UInt8*>(*help + kHelpCountSize + i * kHelpEntrySize);
+            reinterpret_cast<const UInt8*>(*help + kHelpCountSize + ptrdiff_t(i) * kHelpEntrySize);
         const short textID = GetShortFromOddAddressPointer(entry + kTitleFieldSize);
         if (!Excluded(textID, excludeCount, excludeList)) AddTopic(rec, entry);
     }

@@ -48,7 +48,7 @@ OSErr MyGetFinderFlagFileAttributes(SInt16 vRefNum, SInt32 dirID, ConstStr255Par
     HParamBlockRec pb;
     const OSErr err = GetFileInfoByName(vRefNum, dirID, name, &pb);
     *finderFlags = pb.fileParam.ioFlFndrInfo.fdFlags;
-    *attributes = pb.fileParam.ioFlAttrib;
+    *attributes = UInt8(pb.fileParam.ioFlAttrib);
     return err;
 }
 

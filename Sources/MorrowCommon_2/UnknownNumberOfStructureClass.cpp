@@ -37,7 +37,7 @@ OSErr UnknownNumberOfStructureClass::AppendNewStructure(const void* record, SInt
     const OSErr err = MakeRoom();
     if (err != noErr) return err;
     where = RestrictWithinRange(where, 0, count);
-    const Ptr slot = storage + where * slotSize;
+    const Ptr slot = storage + ptrdiff_t(where) * slotSize;
     BlockMoveData(slot, slot + slotSize, (count - where) * slotSize);
     BlockMoveData(record, slot, structSize);
     ++count;
@@ -50,7 +50,7 @@ OSErr UnknownNumberOfStructureClass::AppendNewStructure(const void* record) {
 
 Ptr UnknownNumberOfStructureClass::GetNthStructure(SInt32 n) const {
     if (n < 1 || n > count) return nullptr;
-    return storage + (n - 1) * slotSize;
+    return storage + ptrdiff_t(n - 1) * slotSize;
 }
 
 void UnknownNumberOfStructureClass::DeleteNthStructure(SInt32 n) {

@@ -82,7 +82,7 @@ void FInfoToBytes(const FInfo& info, UInt8* b) {
 FXInfo FXInfoFromBytes(const UInt8* b) {
     FXInfo info{};
     info.fdIconID = SInt16(Big16(b));
-    for (int i = 0; i < 3; ++i)
+    for (ptrdiff_t i = 0; i < 3; ++i)
         info.fdReserved[i] = SInt16(Big16(b + 2 + 2 * i));
     info.fdScript = SInt8(b[8]);
     info.fdXFlags = SInt8(b[9]);
@@ -93,7 +93,7 @@ FXInfo FXInfoFromBytes(const UInt8* b) {
 
 void FXInfoToBytes(const FXInfo& info, UInt8* b) {
     PutBig16(b, UInt16(info.fdIconID));
-    for (int i = 0; i < 3; ++i)
+    for (ptrdiff_t i = 0; i < 3; ++i)
         PutBig16(b + 2 + 2 * i, UInt16(info.fdReserved[i]));
     b[8] = UInt8(info.fdScript);
     b[9] = UInt8(info.fdXFlags);

@@ -31,7 +31,7 @@ std::optional<ItemPlace> Track(Point start) {
 std::optional<ItemPlace> FindKeyEquivalent(UInt8 charCode) {
     UInt8 key = UInt8(std::toupper(charCode));
     for (MenuRef menu : Bar())
-        for (MenuItemIndex item = 1; item <= menu->items.size(); ++item)
+        for (MenuItemIndex item = 1; item <= CountMenuItems(menu); ++item)
             if (ItemOf(menu, item)->key == key && IsChoosable(menu, item))
                 return ItemPlace{menu, item};
     return std::nullopt;

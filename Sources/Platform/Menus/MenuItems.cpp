@@ -9,7 +9,7 @@ namespace {
 std::optional<ItemPlace> FindCommand(MenuRef menu, MenuCommand command) {
     if (command == 0) return std::nullopt;
     for (MenuRef candidate : menu ? std::vector<MenuRef>{menu} : Bar())
-        for (MenuItemIndex item = 1; item <= candidate->items.size(); ++item)
+        for (MenuItemIndex item = 1; item <= CountMenuItems(candidate); ++item)
             if (ItemOf(candidate, item)->command == command) return ItemPlace{candidate, item};
     return std::nullopt;
 }

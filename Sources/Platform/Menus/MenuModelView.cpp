@@ -12,7 +12,7 @@ namespace {
 // The title and the first item, in the bar's menus, that the test takes.
 template <typename Test> std::optional<std::pair<Point, Point>> Locate(const Test& test) {
     for (MenuRef menu : Bar())
-        for (MenuItemIndex item = 1; item <= menu->items.size(); ++item)
+        for (MenuItemIndex item = 1; item <= CountMenuItems(menu); ++item)
             if (test(menu, *ItemOf(menu, item)))
                 return std::pair{display::CentreOf(TitleBounds(menu)),
                                  display::CentreOf(ItemBounds(menu, item))};
@@ -32,7 +32,7 @@ std::optional<std::pair<Point, Point>> LocateCommand(UInt32 command) {
 
 display::MenuSnapshot SnapshotOf(MenuRef menu) {
     display::MenuSnapshot shot{menu->id, menu->title, menu->titleEnabled, TitleBounds(menu), {}};
-    for (MenuItemIndex i = 1; i <= menu->items.size(); ++i) {
+    for (MenuItemIndex i = 1; i <= CountMenuItems(menu); ++i) {
         const MenuItem& item = *ItemOf(menu, i);
         shot.items.push_back(display::MenuItemSnapshot{
             item.text, item.enabled, IsChoosable(menu, i), item.IsSeparator(), item.key,

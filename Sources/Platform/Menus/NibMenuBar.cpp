@@ -50,7 +50,7 @@ std::optional<UInt8> ParseKey(const char* text) {
 
 std::optional<MenuItem> ParseItem(const pugi::xml_node& node) {
     bool separator = std::strcmp(node.name(), "separator") == 0;
-    if (!separator && (std::strcmp(node.name(), "item") || !node.attribute("title")))
+    if (!separator && (std::strcmp(node.name(), "item") != 0 || !node.attribute("title")))
         return std::nullopt;
     std::optional<MenuCommand> command = ParseCommand(node.attribute("command").value());
     std::optional<UInt8> key = ParseKey(node.attribute("key").value());
@@ -60,7 +60,7 @@ std::optional<MenuItem> ParseItem(const pugi::xml_node& node) {
 
 std::optional<OpaqueMenuRef> ParseMenu(const pugi::xml_node& node) {
     int id = node.attribute("id").as_int(0);
-    if (std::strcmp(node.name(), "menu") || !node.attribute("title") || id <= 0 || id > SHRT_MAX)
+    if (std::strcmp(node.name(), "menu") != 0 || !node.attribute("title") || id <= 0 || id > SHRT_MAX)
         return std::nullopt;
     OpaqueMenuRef menu{MenuID(id), node.attribute("title").value(), true, {}};
     for (pugi::xml_node child : node.children()) {

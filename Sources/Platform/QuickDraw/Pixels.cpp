@@ -38,12 +38,12 @@ UInt32 Pixels::Get(int x, int y) const {
         return row[x];
     case 16: {
         UInt16 value;
-        std::memcpy(&value, row + 2 * x, 2);
+        std::memcpy(&value, row + 2 * ptrdiff_t(x), 2);
         return value;
     }
     default: {
         UInt32 value;
-        std::memcpy(&value, row + 4 * x, 4);
+        std::memcpy(&value, row + 4 * ptrdiff_t(x), 4);
         return value;
     }
     }
@@ -62,11 +62,11 @@ void Pixels::Set(int x, int y, UInt32 value) {
         break;
     case 16: {
         const UInt16 narrow = UInt16(value);
-        std::memcpy(row + 2 * x, &narrow, 2);
+        std::memcpy(row + 2 * ptrdiff_t(x), &narrow, 2);
         break;
     }
     default:
-        std::memcpy(row + 4 * x, &value, 4);
+        std::memcpy(row + 4 * ptrdiff_t(x), &value, 4);
         break;
     }
 }

@@ -32,7 +32,7 @@ std::vector<StyleRun> ReadStyleScrap(StScrpHandle scrap) {
     Size count = std::min<Size>(Big16(bytes), room);
     std::vector<StyleRun> runs;
     for (Size i = 0; i < count; ++i) {
-        StyleRun run = Element(bytes + kCountSize + i * kElementSize);
+        StyleRun run = Element(bytes + kCountSize + ptrdiff_t(i) * kElementSize);
         if (runs.empty() || run.start > runs.back().start) runs.push_back(run);
     }
     return runs;

@@ -34,9 +34,9 @@ OSStatus TellOrder(int order, Boolean* equivalent, SInt32* result) {
 void PackKeyBytes(UCCollationValue* key, int32_t byteCount) {
     auto* bytes = reinterpret_cast<UInt8*>(key);
     int32_t valueCount = (byteCount + 3) / 4;
-    std::fill(bytes + byteCount, bytes + valueCount * 4, UInt8(0));
+    std::fill(bytes + byteCount, bytes + ptrdiff_t(valueCount) * 4, UInt8(0));
     for (int32_t i = 0; i < valueCount; ++i) {
-        const UInt8* b = bytes + i * 4;
+        const UInt8* b = bytes + ptrdiff_t(i) * 4;
         key[i] = UCCollationValue(b[0]) << 24 | UCCollationValue(b[1]) << 16 |
                  UCCollationValue(b[2]) << 8 | b[3];
     }
