@@ -10,7 +10,7 @@ run=(g++ cmake make pkg-config libicu-dev libncurses-dev libpugixml-dev libcups2
      libsdl2-dev libsdl2-ttf-dev fonts-dejavu-core)
 test=(libgtest-dev libgmock-dev libbenchmark-dev tmux xvfb xdotool xauth x11-xkb-utils libx11-dev
       libpng-dev cups-daemon cups-client cups-ipp-utils dbus-daemon ansible-core)
-ci=(clang libclang-rt-14-dev clang-format git)
+ci=(clang libclang-rt-14-dev clang-format clang-tidy git)
 
 set_name=${1:-run}
 case "$set_name" in
