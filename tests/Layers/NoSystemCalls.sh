@@ -26,20 +26,21 @@ calls+='|mkstemp|mkdtemp|posix_spawn|posix_spawnp|dlopen|dlsym|syslog|opendir|re
 calls+='|closedir|fileno|fdopen|sysconf|_exit|usleep|sleep|nanosleep'
 # A call of its own: not a member (.x, ->x) nor qualified by a namespace (std::x), though
 # qualified by the global one (::x).
-system_call="(^|[^A-Za-z0-9_.>:])(::)?($calls)[[:space:]]*\\("
+system_call="(^|[^A-Za-z0-9_.>:])(::)?($calls)[[:space:]]*[(]"
 
-found=0
-for file in "${files[@]}"; do
-    # Comments and string literals name such calls in words; only the code counts.
-    lines=$(sed -e 's://.*$::' -e 's/"\([^"\\]\|\\.\)*"/""/g' "$file" |
-            grep -nE -e "$system_include" -e "$system_call" | cut -d: -f1)
-    for line in $lines; do
-        echo "$file:$line: $(sed -n "${line}p" "$file")"
-        found=1
-    done
-done
-if [ $found -ne 0 ]; then
+# Comments and string literals name such calls in words; only the code counts.
+awk -v include="$system_include" -v call="$system_call" '
+    {
+        code = $0
+        sub(/\/\/.*$/, "", code)
+        gsub(/"([^"\\]|\\.)*"/, "\"\"", code)
+        if (code ~ include || code ~ call) {
+            print FILENAME ":" FNR ": " $0
+            found = 1
+        }
+    }
+    END { exit found }' "${files[@]}" || {
     echo "System headers or calls above the platform layer: offer them from Sources/Platform/Host."
     exit 1
-fi
+}
 echo "No system header or call above the platform layer (${#files[@]} files)."
