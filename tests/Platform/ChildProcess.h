@@ -14,7 +14,11 @@ namespace testsupport {
 template <class Piece> int RunInChild(Piece piece) {
     std::fflush(nullptr); // nothing buffered is written twice
     const pid_t child = fork();
-    if (child == 0) _exit(piece());
+    if (child == 0) {
+        const int status = piece();
+        std::fflush(nullptr); // _exit flushes nothing
+        _exit(status);
+    }
     int status = 0;
     if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status)) return -1;
     return WEXITSTATUS(status);
