@@ -42,3 +42,7 @@ constexpr OSErr gestaltUndefSelectorErr = -5551;
 constexpr OSErr kCollateMissingUnicodeTableErr = -7102;
 constexpr OSErr kCollateBufferTooSmall = -7106;
 constexpr OSErr eventNotHandledErr = -9874;
+
+// A status of the system's own: kPOSIXErrorBase + errno, for calls that report the system's
+// reason in words (strerror of the difference).
+constexpr OSStatus kPOSIXErrorBase = 100000;

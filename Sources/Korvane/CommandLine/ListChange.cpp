@@ -14,6 +14,7 @@
 #include "MorrowCommon_2/MyPStrings.h"
 #include "Platform/AdministratorPrompt.h"
 #include "Platform/Authorization.h"
+#include "Platform/HostProcess.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
@@ -22,7 +23,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -55,7 +55,7 @@ bool RightCanBeHad() {
         AuthorizationCopyRights(ref, &rights, nullptr, kAuthorizationFlagExtendRights, nullptr);
     AuthorizationFree(ref, kAuthorizationFlagDefaults);
     if (status == errAuthorizationSuccess) return true;
-    if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
+    if (!PlatformAtTerminal()) return false;
     PlatformAskOnTerminal("korvane");
     return true;
 }
@@ -65,30 +65,14 @@ bool RightCanBeHad() {
 // unless the commit fails, when it shows what the tools said.
 class ToolOutputHeldClass {
   public:
-    ToolOutputHeldClass() : held_(std::tmpfile()), saved_(dup(STDOUT_FILENO)) {
-        std::fflush(stdout);
-        dup2(held_ ? fileno(held_) : STDERR_FILENO, STDOUT_FILENO);
-    }
-    ~ToolOutputHeldClass() {
-        std::fflush(stdout);
-        if (saved_ >= 0) dup2(saved_, STDOUT_FILENO);
-        if (saved_ >= 0) close(saved_);
-        if (held_ && show_) {
-            std::rewind(held_);
-            char piece[512];
-            size_t got;
-            while ((got = std::fread(piece, 1, sizeof piece, held_)) > 0)
-                std::fwrite(piece, 1, got, stderr);
-        }
-        if (held_) std::fclose(held_);
-    }
+    ToolOutputHeldClass() : held_(PlatformHoldStandardOutput()) {}
+    ~ToolOutputHeldClass() { PlatformReleaseStandardOutput(held_, show_); }
     ToolOutputHeldClass(const ToolOutputHeldClass&) = delete;
     ToolOutputHeldClass& operator=(const ToolOutputHeldClass&) = delete;
     void ShowOnRelease() { show_ = true; }
 
   private:
-    std::FILE* held_;
-    int saved_;
+    PlatformHeldOutputRef held_;
     bool show_ = false;
 };
 

@@ -4,14 +4,11 @@
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/ErrorText.h"
 #include "MorrowCommon_2/MyFindFolder.h"
+#include "Platform/HostFiles.h"
 #include "Platform/MacErrors.h"
 #include "Platform/MacMemory.h"
 
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 SystemListClass::SystemListClass()
     : context_(reinterpret_cast<GlueRec*>(NewPtrClear(sizeof(GlueRec)))) {}
@@ -57,38 +54,13 @@ int ReportJAFileError(const GlueRec* context, OSErr err) {
     return ReportSystemError(what.c_str(), err);
 }
 
-namespace {
-
-// Reads fd to its end, but no more than a full list's text.
-const char* ReadToEnd(int fd, std::string* text) {
-    char piece[65536];
-    ssize_t got = 0;
-    while ((got = read(fd, piece, sizeof piece)) > 0 &&
-           text->size() + size_t(got) <= size_t(kJAMaxTextBytes))
-        text->append(piece, size_t(got));
-    if (got < 0) return std::strerror(errno);
-    return got > 0 ? ErrorText(fsDataTooBigErr) : nullptr;
+const char* FileProblemText(OSStatus status) {
+    return status >= kPOSIXErrorBase ? std::strerror(int(status - kPOSIXErrorBase))
+                                     : ErrorText(OSErr(status));
 }
 
-} // namespace
-
 const char* ReadFileText(const char* path, std::string* text) {
-    if (!std::strcmp(path, "-")) return ReadToEnd(STDIN_FILENO, text);
-    // Opened without waiting, so that a FIFO cannot hang the command; only a plain file is read.
-    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::strerror(errno);
-    struct stat status;
-    const char* problem = nullptr;
-    if (fstat(fd, &status) != 0)
-        problem = std::strerror(errno);
-    else if (!S_ISREG(status.st_mode))
-        problem = ErrorText(notAFileErr);
-    else if (status.st_size > kJAMaxTextBytes)
-        problem = ErrorText(fsDataTooBigErr);
-    if (!problem) {
-        text->reserve(size_t(status.st_size)); // one buffer, not a copy per doubling
-        problem = ReadToEnd(fd, text);         // too big here: it grew meanwhile
-    }
-    close(fd);
-    return problem;
+    const OSStatus status =
+        PlatformReadFileWhole(std::strcmp(path, "-") ? path : nullptr, kJAMaxTextBytes, text);
+    return status == noErr ? nullptr : FileProblemText(status);
 }

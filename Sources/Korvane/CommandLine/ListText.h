@@ -44,6 +44,10 @@ class SystemListClass {
 // error.
 OSErr ReadJAFileText(GlueRec* context, bool missingIsEmpty = true);
 
+// The reason in words for a status of the host's file calls: the system's own for
+// kPOSIXErrorBase + errno, else ErrorText's.
+const char* FileProblemText(OSStatus status);
+
 // Reads a whole file named on the command line ("-": standard input): null, or why it cannot,
 // in words. Only a plain file is read, and no more than a full list's text.
 const char* ReadFileText(const char* path, std::string* text);

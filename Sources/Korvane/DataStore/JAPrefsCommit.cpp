@@ -8,12 +8,11 @@
 #include "Korvane/DataStore/WholeFile.h"
 #include "Korvane/Shell/Globals.h"
 #include "Platform/Dialogs.h"
+#include "Platform/HostFiles.h"
 #include "Platform/MacErrors.h"
 #include "Platform/PrivilegedCommit.h"
 #include "Platform/TextUtils.h"
 #include "Utility/Utility.h"
-
-#include <sys/stat.h>
 
 namespace {
 
@@ -26,10 +25,7 @@ constexpr short kSaveAnywayItem = 2;
 OSErr CheckWorkingCopy(const GlueRec* context) {
     char path[1300];
     OSErr err = ItemPath(&context->tempFileSpec, path, sizeof path);
-    if (err != noErr) return err;
-    struct stat info;
-    if (lstat(path, &info) != 0) return fnfErr;
-    return S_ISREG(info.st_mode) ? noErr : permErr;
+    return err != noErr ? err : PlatformCheckPlainFile(path);
 }
 
 // The one privileged step: the helper replaces the file when it is still what the list was read

@@ -1,20 +1,16 @@
 #include "Korvane/DataStore/PrivilegedTools.h"
 
 #include "Korvane/Shell/Globals.h"
+#include "Platform/HostProcess.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <sys/wait.h>
 
 namespace {
 
 // The tool is the program's own child, as the call leaves it: reaping it tells how it ended.
 Boolean ToolSucceeded() {
-    int status = 0;
-    pid_t ended;
-    while ((ended = wait(&status)) < 0 && errno == EINTR) {
-    }
-    return ended > 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    PlatformChildEnd end{};
+    return PlatformWaitForChild(&end) && end.exited && end.exitStatus == 0;
 }
 
 constexpr AuthorizationFlags kJARightFlags = kAuthorizationFlagInteractionAllowed |

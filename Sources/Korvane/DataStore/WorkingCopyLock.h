@@ -1,6 +1,7 @@
 // One run of the program per user edits the working copy: a second one would reuse the first's
-// working copy and delete it at its end. The lock is a file beside the working copy, held with
-// flock for the whole run; the system lets go of it when the process ends, crash or not.
+// working copy and delete it at its end. The lock is a file beside the working copy, held with the
+// host's file lock for the whole run; the system lets go of it when the process ends, crash or
+// not.
 #pragma once
 
 #include "Korvane/Shell/GlueRec.h"

@@ -4,12 +4,12 @@
 #include "Korvane/Shell/LocationReport.h"
 #include "Korvane/Shell/Startup.h"
 #include "Platform/Display.h"
+#include "Platform/HostProcess.h"
 #include "Platform/Resources.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 namespace {
 
@@ -57,7 +57,7 @@ bool UseTerminal(const char* programName) {
 // Without either, standard input is the script. A display asked for that cannot be had is an
 // error.
 bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
-    const bool atTerminal = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    const bool atTerminal = PlatformAtTerminal();
     switch (options.display) {
     case DisplayChoice::Headless:
         UseHeadless(options.scriptPath);
