@@ -70,6 +70,9 @@ CFURLRef CFURLCreateWithFileSystemPath(CFAllocatorRef alloc, CFStringRef filePat
 CFURLRef CFURLCreateCopyDeletingLastPathComponent(CFAllocatorRef alloc, CFURLRef url);
 CFStringRef CFURLCopyLastPathComponent(CFURLRef url);
 Boolean CFURLGetFSRef(CFURLRef url, FSRef* fsRef);
+// The path, NUL-terminated; false when it does not fit in maxBufLen bytes.
+Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean resolveAgainstBase, UInt8* buffer,
+                                         CFIndex maxBufLen);
 
 // Bundles. The main bundle is the <name>.app folder whose Contents/MacOS holds the executable,
 // else the executable's own folder. Its Info.plist and the localized InfoPlist.strings are XML
@@ -82,6 +85,9 @@ CFTypeRef CFBundleGetValueForInfoDictionaryKey(CFBundleRef bundle, CFStringRef k
 CFStringRef CFBundleGetIdentifier(CFBundleRef bundle);
 // The bundle's own folder.
 CFURLRef CFBundleCopyBundleURL(CFBundleRef bundle);
+// A program or module of the bundle's own beside its executable, in Contents/MacOS. Unlike the
+// original, the URL is given also when no such file is there, so that the caller can name it.
+CFURLRef CFBundleCopyAuxiliaryExecutableURL(CFBundleRef bundle, CFStringRef executableName);
 
 #define kCFBundleNameKey CFSTR("CFBundleName")
 #define kCFBundleIdentifierKey CFSTR("CFBundleIdentifier")

@@ -20,6 +20,8 @@ bool PlatformUseTerminalDisplay();
 
 // The window display, for people at a desktop: one window on the X11 or Wayland server that
 // DISPLAY or WAYLAND_DISPLAY names, scaled for dense screens (KORVANE_SCALE sets the factor).
-// False, with nothing installed, when no server is named or answers, or the window cannot be
-// opened.
+// False, with nothing installed, when no server is named or answers, the window cannot be
+// opened, or the window display's module beside the program cannot be loaded (a machine without
+// the desktop's libraries); PlatformWindowDisplayRefusal then says why, in words.
 bool PlatformUseWindowDisplay();
+const char* PlatformWindowDisplayRefusal();

@@ -47,6 +47,18 @@ if(failed)
   message(FATAL_ERROR "the installed ${program} does not run")
 endif()
 
+# The window display's module lies beside the installed program, which loads it: with no server
+# at the display named, the program gets as far as asking one.
+set(macos lib/korvane/Korvane.app/Contents/MacOS)
+expect_file(${macos}/korvane-commit)
+expect_file(${macos}/korvane-window.so)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=WAYLAND_DISPLAY DISPLAY=:4093
+                        ${PREFIX}/bin/${program} --display=window
+                ERROR_VARIABLE refusal OUTPUT_QUIET)
+if(NOT refusal MATCHES "cannot open a window: no display server answers")
+  message(FATAL_ERROR "the installed program did not load its window module: ${refusal}")
+endif()
+
 # The scheduler finds the backend by its URI scheme, through a link that stays inside the stage.
 set(backend ${STAGE}/usr/lib/cups/backend/korvane)
 if(NOT IS_SYMLINK ${backend})

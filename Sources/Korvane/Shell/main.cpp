@@ -64,10 +64,8 @@ bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
         return true;
     case DisplayChoice::Window:
         if (PlatformUseWindowDisplay()) return true;
-        std::fprintf(stderr,
-                     "%s: cannot open a window: no display server answers (DISPLAY and "
-                     "WAYLAND_DISPLAY name none, or it refused)\n",
-                     programName);
+        std::fprintf(stderr, "%s: cannot open a window: %s\n", programName,
+                     PlatformWindowDisplayRefusal());
         return false;
     case DisplayChoice::Terminal:
         if (!atTerminal)

@@ -147,6 +147,16 @@ CFURLRef CFBundleCopyBundleURL(CFBundleRef bundle) {
     return url;
 }
 
+CFURLRef CFBundleCopyAuxiliaryExecutableURL(CFBundleRef bundle, CFStringRef executableName) {
+    const Bundle* object = As<Bundle>(bundle);
+    const std::optional<std::string> name = UTF8Of(executableName);
+    if (!object || !name || name->empty()) return nullptr;
+    CFStringRef path = NewStringFromUTF8((object->path() / "Contents" / "MacOS" / *name).string());
+    CFURLRef url = CFURLCreateWithFileSystemPath(nullptr, path, kCFURLPOSIXPathStyle, false);
+    CFRelease(path);
+    return url;
+}
+
 CFStringRef CFBundleGetIdentifier(CFBundleRef bundle) {
     CFTypeRef identifier =
         CFDictionaryGetValue(CFBundleGetInfoDictionary(bundle), kCFBundleIdentifierKey);

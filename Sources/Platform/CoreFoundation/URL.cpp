@@ -63,3 +63,10 @@ Boolean CFURLGetFSRef(CFURLRef url, FSRef* fsRef) {
     return FSPathMakeRef(reinterpret_cast<const UInt8*>(object->path().c_str()), fsRef, nullptr) ==
            noErr;
 }
+
+Boolean CFURLGetFileSystemRepresentation(CFURLRef url, Boolean, UInt8* buffer, CFIndex maxBufLen) {
+    const URL* object = As<URL>(url);
+    if (!object || !buffer || CFIndex(object->path().size()) >= maxBufLen) return false;
+    std::copy_n(object->path().c_str(), object->path().size() + 1, buffer);
+    return true;
+}
