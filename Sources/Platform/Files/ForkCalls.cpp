@@ -75,9 +75,20 @@ OSErr WriteAtMark(OpenFork& open, SInt64 count, const void* buffer, SInt64* done
     return err == noErr && allowed < count ? failure.err : err;
 }
 
+struct ReadObserver {
+    PlatformReadObserver observer = nullptr;
+    void* refCon = nullptr;
+};
+
+ReadObserver& ReadWatch() {
+    static ReadObserver watch;
+    return watch;
+}
+
 } // namespace
 
 OSErr FSRead(SInt16 refNum, SInt32* count, void* buffPtr) {
+    if (ReadWatch().observer) ReadWatch().observer(*count, ReadWatch().refCon);
     OpenFork* open = Forks().Find(refNum);
     if (!open) return rfNumErr;
     SInt64 done;
@@ -170,6 +181,10 @@ OSErr PBGetFCBInfoSync(FCBPBPtr pb) {
     pb->ioFCBVRefNum = Volumes().VolumeForPath(open->path);
     pb->ioFCBParID = Nodes().IdForPath(ParentPath(open->path));
     return pb->ioResult = noErr;
+}
+
+void PlatformSetReadObserver(PlatformReadObserver observer, void* refCon) {
+    ReadWatch() = {observer, refCon};
 }
 
 void PlatformFailWritesAfter(SInt64 bytes, OSErr err) {
