@@ -21,15 +21,8 @@ class DialogItems : public ::testing::Test {
         ASSERT_NE(dialog, nullptr);
     }
 
-    static std::vector<ResourceEntry> Templates() {
-        ItemList items;
-        items.Text(4, "OK").Text(16, "Name");
-        return {Resource("DITL", kDialogID, items.bytes()),
-                Resource("DLOG", kDialogID, DialogTemplate(64, 640, kDialogID))};
-    }
-
     HeadlessDriver display;
-    ScopedTemplateFile file{Templates()};
+    ScopedTemplateFile file{DialogWithItems(kDialogID, ItemList().Text(4, "OK").Text(16, "Name"))};
     DialogRef dialog = nullptr;
 };
 

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 using namespace platform::files;
 
@@ -75,20 +76,16 @@ OSErr WriteAtMark(OpenFork& open, SInt64 count, const void* buffer, SInt64* done
     return err == noErr && allowed < count ? failure.err : err;
 }
 
-struct ReadObserver {
-    PlatformReadObserver observer = nullptr;
-    void* refCon = nullptr;
-};
-
-ReadObserver& ReadWatch() {
-    static ReadObserver watch;
+// The tests' read observer and its reference constant.
+std::pair<PlatformReadObserver, void*>& ReadWatch() {
+    static std::pair<PlatformReadObserver, void*> watch{nullptr, nullptr};
     return watch;
 }
 
 } // namespace
 
 OSErr FSRead(SInt16 refNum, SInt32* count, void* buffPtr) {
-    if (ReadWatch().observer) ReadWatch().observer(*count, ReadWatch().refCon);
+    if (const auto [observer, refCon] = ReadWatch(); observer) observer(*count, refCon);
     OpenFork* open = Forks().Find(refNum);
     if (!open) return rfNumErr;
     SInt64 done;

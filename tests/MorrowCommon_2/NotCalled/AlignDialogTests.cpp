@@ -25,9 +25,8 @@ std::vector<int> BoundsOf(ResType type) {
 // 'DLOG' and 'ALRT' both begin with their bounds; so does 'WIND', which is left alone.
 std::vector<ResourceEntry> Templates(SInt16 width) {
     const std::vector<UInt8> dialog = DialogTemplate(64, width, kID);
-    return {Resource("DITL", kID, ItemList().Text(4, "OK").bytes()),
-            Resource("DLOG", kID, dialog), Resource("ALRT", kID, dialog),
-            Resource("WIND", kID, dialog)};
+    return {Resource("DITL", kID, ItemList().Text(4, "OK").bytes()), Resource("DLOG", kID, dialog),
+            Resource("ALRT", kID, dialog), Resource("WIND", kID, dialog)};
 }
 
 } // namespace
@@ -61,8 +60,7 @@ TEST(MyAlignDialog, RoundsHalvesDownEvenForTemplatesWiderThanTheScreen) {
     for (auto [width, left] : {std::pair{641, 191}, {1100, -38}, {1024, 0}}) {
         ScopedTemplateFile file{Templates(SInt16(width))};
         MyAlignDialog(FOUR_CHAR_CODE("DLOG"), kID);
-        EXPECT_EQ(BoundsOf(FOUR_CHAR_CODE("DLOG")),
-                  (std::vector<int>{64, left, 192, left + width}))
+        EXPECT_EQ(BoundsOf(FOUR_CHAR_CODE("DLOG")), (std::vector<int>{64, left, 192, left + width}))
             << width;
     }
 }

@@ -22,8 +22,7 @@ class ControlValues : public ::testing::Test {
         ItemList items;
         items.Text(ctrlItem + chkCtrl, "Keep").Text(ctrlItem + radCtrl, "A");
         items.Text(ctrlItem + radCtrl, "B").Text(ctrlItem + radCtrl, "C");
-        return {Resource("DITL", kDialogID, items.bytes()),
-                Resource("DLOG", kDialogID, DialogTemplate(64, 640, kDialogID))};
+        return DialogWithItems(kDialogID, items);
     }
 
     std::vector<SInt16> Radios() const {

@@ -5,8 +5,7 @@
 
 namespace {
 
-template <typename Value>
-using HexFormatter = UInt8 (*)(Value, StringPtr, Boolean, Boolean);
+template <typename Value> using HexFormatter = UInt8 (*)(Value, StringPtr, Boolean, Boolean);
 
 template <typename Value>
 std::string Hex(HexFormatter<Value> format, Value value, bool prefix, bool zeros) {
