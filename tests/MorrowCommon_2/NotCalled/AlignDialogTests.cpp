@@ -51,7 +51,8 @@ TEST(MyAlignDialog, CentresDialogAndAlertTemplatesInMemoryOnly) {
 
     file.Close();
     for (const ResourceEntry& entry : file.OnDisk().entries) {
-        if (entry.type == FOUR_CHAR_CODE("DLOG")) EXPECT_EQ(entry.data[3], 64) << "left on disk";
+        if (entry.type != FOUR_CHAR_CODE("DLOG")) continue;
+        EXPECT_EQ(entry.data[3], 64) << "left on disk";
     }
 }
 
