@@ -1,3 +1,5 @@
+// A required part of the support library that the program does not call; built in the
+// separate target MorrowCommon_2NotCalled and tested in tests/MorrowCommon_2/NotCalled.
 // A handle that grows to the size asked for and never shrinks; disposed of at the end.
 #pragma once
 

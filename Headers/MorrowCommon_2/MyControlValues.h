@@ -1,3 +1,5 @@
+// A required part of the support library that the program does not call; built in the
+// separate target MorrowCommon_2NotCalled and tested in tests/MorrowCommon_2/NotCalled.
 // The values of dialog items' controls: check boxes are on at 1 and off at 0; of a group of
 // radio buttons, numbered first to last, the one on is the one selected.
 #pragma once

@@ -1,3 +1,5 @@
+// A required part of the support library that the program does not call; built in the
+// separate target MorrowCommon_2NotCalled and tested in tests/MorrowCommon_2/NotCalled.
 // Fixed-point numbers as text. A fixed-point number is a 32-bit value that holds the number
 // times 10 to the power decimals, with decimals given by the caller; the text uses the decimal
 // point of the system's number format.

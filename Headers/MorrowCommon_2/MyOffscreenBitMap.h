@@ -1,3 +1,5 @@
+// A required part of the support library that the program does not call; built in the
+// separate target MorrowCommon_2NotCalled and tested in tests/MorrowCommon_2/NotCalled.
 // An offscreen bitmap: one graphics world whose port coordinates are those of a rectangle the
 // caller chose, so that drawing code can be pointed at it unchanged and the result copied back
 // with CopyBits. It remembers the port that was current when it was opened and counts nested

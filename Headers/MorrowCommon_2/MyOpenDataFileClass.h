@@ -1,3 +1,5 @@
+// A required part of the support library that the program does not call; built in the
+// separate target MorrowCommon_2NotCalled and tested in tests/MorrowCommon_2/NotCalled.
 // A scoped view of one open data fork: reads and writes byte ranges given as absolute offsets
 // or relative to the start (fsFromStart), the end (fsFromLEOF) or the mark (fsFromMark), and
 // searches the file for a byte pattern. Operations record their outcome in lastError. The file

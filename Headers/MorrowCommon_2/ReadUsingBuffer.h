@@ -1,3 +1,5 @@
+// A required part of the support library that the program does not call; built in the
+// separate target MorrowCommon_2NotCalled and tested in tests/MorrowCommon_2/NotCalled.
 // A buffered reader over a region of an open data fork: small requests are served from a
 // buffer that is filled bufSize bytes at a time; requests of at least bufSize bytes go straight
 // into the caller's memory. The end of the region is reported both as eofErr and as a flag.

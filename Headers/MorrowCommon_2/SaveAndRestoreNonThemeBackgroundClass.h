@@ -1,3 +1,5 @@
+// A required part of the support library that the program does not call; built in the
+// separate target MorrowCommon_2NotCalled and tested in tests/MorrowCommon_2/NotCalled.
 // When active, draws in plain black on white for a scope (whatever colours a theme had set) and
 // puts the port's colours back when the scope ends.
 #pragma once

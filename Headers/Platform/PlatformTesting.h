@@ -80,6 +80,11 @@ void PlatformSetPrivilegedToolObserver(PlatformToolObserver observer, void* refC
 // tool that fails would; the observer still sees the tool asked for. Null ends it.
 void PlatformFailPrivilegedTool(const char* name);
 
+// Called with the byte count asked for by every FSRead, before it reads. A null observer stops
+// the calls.
+typedef void (*PlatformReadObserver)(SInt32 count, void* refCon);
+void PlatformSetReadObserver(PlatformReadObserver observer, void* refCon);
+
 // Stand-ins for sudo and pkexec (null or empty: that tool is absent); with them in place even a
 // root process asks as a user's would. Both null goes back to the system's tools.
 void PlatformSetPrivilegeTools(const char* sudo, const char* pkexec);

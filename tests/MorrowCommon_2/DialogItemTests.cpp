@@ -1,5 +1,6 @@
 #include "DialogTemplates.h"
 #include "Display/ModelPrinter.h"
+#include "MorrowCommon_2/MyControlHilite.h"
 #include "MorrowCommon_2/MyDialogItems.h"
 #include "TestSupport/HeadlessDriver.h"
 #include "TestSupport/PString.h"
@@ -20,19 +21,21 @@ class DialogItems : public ::testing::Test {
         ASSERT_NE(dialog, nullptr);
     }
 
-    static std::vector<ResourceEntry> Templates() {
-        ItemList items;
-        items.Text(4, "OK").Text(16, "Name");
-        return {Resource("DITL", kDialogID, items.bytes()),
-                Resource("DLOG", kDialogID, DialogTemplate(64, 640, kDialogID))};
-    }
-
     HeadlessDriver display;
-    ScopedTemplateFile file{Templates()};
+    ScopedTemplateFile file{DialogWithItems(kDialogID, ItemList().Text(4, "OK").Text(16, "Name"))};
     DialogRef dialog = nullptr;
 };
 
 } // namespace
+
+TEST_F(DialogItems, FlashingAButtonTakesTenTicksAndLeavesItActive) {
+    const UInt32 start = display.Ticks();
+    MyHiliteControl10Ticks(dialog, kButton);
+    EXPECT_EQ(display.Ticks() - start, 10u);
+    EXPECT_EQ(MyGetControlHilite(dialog, kButton), 0);
+    MySetControlInactive(dialog, kButton);
+    EXPECT_EQ(MyGetControlHilite(dialog, kButton), 255);
+}
 
 TEST_F(DialogItems, SelectingTheWholeTextLeavesTheCurrentPort) {
     MySetIText(dialog, kField, PString("Ann Lee"));

@@ -130,4 +130,9 @@ inline ResourceEntry Resource(const char (&type)[5], SInt16 id, std::vector<UInt
     return ResourceEntry{FOUR_CHAR_CODE(type), id, std::nullopt, 0, std::move(data)};
 }
 
+// An item list and a dialog of the same ID that shows it.
+inline std::vector<ResourceEntry> DialogWithItems(SInt16 id, const ItemList& items) {
+    return {Resource("DITL", id, items.bytes()), Resource("DLOG", id, DialogTemplate(64, 640, id))};
+}
+
 } // namespace testsupport

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 using namespace platform::files;
 
@@ -75,9 +76,16 @@ OSErr WriteAtMark(OpenFork& open, SInt64 count, const void* buffer, SInt64* done
     return err == noErr && allowed < count ? failure.err : err;
 }
 
+// The tests' read observer and its reference constant.
+std::pair<PlatformReadObserver, void*>& ReadWatch() {
+    static std::pair<PlatformReadObserver, void*> watch{nullptr, nullptr};
+    return watch;
+}
+
 } // namespace
 
 OSErr FSRead(SInt16 refNum, SInt32* count, void* buffPtr) {
+    if (const auto [observer, refCon] = ReadWatch(); observer) observer(*count, refCon);
     OpenFork* open = Forks().Find(refNum);
     if (!open) return rfNumErr;
     SInt64 done;
@@ -170,6 +178,10 @@ OSErr PBGetFCBInfoSync(FCBPBPtr pb) {
     pb->ioFCBVRefNum = Volumes().VolumeForPath(open->path);
     pb->ioFCBParID = Nodes().IdForPath(ParentPath(open->path));
     return pb->ioResult = noErr;
+}
+
+void PlatformSetReadObserver(PlatformReadObserver observer, void* refCon) {
+    ReadWatch() = {observer, refCon};
 }
 
 void PlatformFailWritesAfter(SInt64 bytes, OSErr err) {
