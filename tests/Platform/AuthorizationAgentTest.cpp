@@ -1,8 +1,8 @@
 // Which way the administrator right is asked for: a desktop session's polkit agent through
 // pkexec, or the platform's own prompt checked by sudo. Stand-in scripts play sudo and pkexec;
 // the pkexec stand-in runs what it is given, so the commit helper's tool running is the real one.
-#include "Platform/Authorization.h"
 #include "Platform/AdministratorPrompt.h"
+#include "Platform/Authorization.h"
 #include "Platform/PlatformTesting.h"
 #include "TestSupport/AuthorizationSupport.h"
 #include "TestSupport/TempFolder.h"
@@ -57,8 +57,7 @@ class AgentOrPrompt : public ::testing::Test {
     }
     void Script(const std::string& name, const std::string& body) {
         const std::string path = temp / name;
-        std::ofstream(path) << "#!/bin/sh\necho \"" << name << " $*\" >> " << (temp / "log")
-                            << "\n"
+        std::ofstream(path) << "#!/bin/sh\necho \"" << name << " $*\" >> " << (temp / "log") << "\n"
                             << body;
         std::filesystem::permissions(path, std::filesystem::perms::owner_all);
     }
@@ -79,7 +78,8 @@ class AgentOrPrompt : public ::testing::Test {
     std::string Run(const char* tool, std::vector<const char*> arguments, int* status) {
         arguments.push_back(nullptr);
         FILE* pipe = nullptr;
-        if (AuthorizationExecuteWithPrivileges(ref, tool, 0, const_cast<char* const*>(arguments.data()),
+        if (AuthorizationExecuteWithPrivileges(ref, tool, 0,
+                                               const_cast<char* const*>(arguments.data()),
                                                &pipe) != errAuthorizationSuccess)
             return "not started";
         std::string text;

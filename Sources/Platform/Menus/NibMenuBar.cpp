@@ -60,7 +60,8 @@ std::optional<MenuItem> ParseItem(const pugi::xml_node& node) {
 
 std::optional<OpaqueMenuRef> ParseMenu(const pugi::xml_node& node) {
     int id = node.attribute("id").as_int(0);
-    if (std::strcmp(node.name(), "menu") != 0 || !node.attribute("title") || id <= 0 || id > SHRT_MAX)
+    if (std::strcmp(node.name(), "menu") != 0 || !node.attribute("title") || id <= 0 ||
+        id > SHRT_MAX)
         return std::nullopt;
     OpaqueMenuRef menu{MenuID(id), node.attribute("title").value(), true, {}};
     for (pugi::xml_node child : node.children()) {
