@@ -1,7 +1,7 @@
-#include "Korvane/DataStore/FindJASetting.h"
 #include "Korvane/DataStore/LoginNames.h"
-#include "Korvane/ImportExport/ImportDuplicates.h"
+#include "Korvane/DataStore/FindJASetting.h"
 #include "Korvane/DataStoreSupport.h"
+#include "Korvane/ImportExport/ImportDuplicates.h"
 
 #include <gtest/gtest.h>
 
