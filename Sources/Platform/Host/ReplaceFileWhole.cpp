@@ -35,7 +35,6 @@ int ReplaceFileWhole(const std::string& path, const void* bytes, size_t length, 
     const int error = errno;
     unlink(fresh.c_str());
     return error != 0 ? error : EIO; // a short write sets none
-
 }
 
 } // namespace platform::host

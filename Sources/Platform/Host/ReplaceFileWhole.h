@@ -12,7 +12,8 @@ namespace platform::host {
 // under a unique name (PATH.korvane-PID-RANDOM) and never through a link, its permission bits
 // set to mode whatever the umask, then renamed over path. A failure leaves the file as it was
 // and nothing of the new one behind; a link planted at path is replaced, not followed. 0, or
-// the errno of the step that failed (EIO for a short write). Nothing is flushed: these are the user's own files.
+// the errno of the step that failed (EIO for a short write). Nothing is flushed: these are the
+// user's own files.
 int ReplaceFileWhole(const std::string& path, const void* bytes, size_t length, mode_t mode);
 
 } // namespace platform::host
