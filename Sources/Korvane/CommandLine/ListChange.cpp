@@ -3,6 +3,7 @@
 #include "Korvane/CommandLine/ListText.h"
 #include "Korvane/DataStore/JALocations.h"
 #include "Korvane/DataStore/JAPrefs.h"
+#include "Korvane/DataStore/LoginNames.h"
 #include "Korvane/DataStore/SettingsFile.h"
 #include "Korvane/DataStore/SettingsText.h"
 #include "Korvane/DataStore/WholeFile.h"
@@ -230,11 +231,8 @@ JASettingBlock* ListChangeClass::ImportStaging() {
 }
 
 SInt16 FindLogin(const JASettingBlock* entries, const char* login) {
-    const size_t length = std::strlen(login);
-    for (SInt16 i = 0; i < entries->entryCount; ++i) {
-        ConstStr255Param name = entries->records[i].loginName;
-        if (name[0] == length && std::memcmp(name + 1, login, length) == 0) return i;
-    }
+    for (SInt16 i = 0; i < entries->entryCount; ++i)
+        if (SameLoginName(entries->records[i].loginName, login)) return i;
     return -1;
 }
 

@@ -1,7 +1,8 @@
 #include "Korvane/DataStore/AccountChanges.h"
 
+#include "Korvane/DataStore/LoginNames.h"
+
 #include <algorithm>
-#include <cstring>
 #include <unordered_map>
 
 std::string_view FieldOf(ConstStr255Param field) {
@@ -9,15 +10,11 @@ std::string_view FieldOf(ConstStr255Param field) {
 }
 
 std::string_view LoginOf(const JASetting& entry) {
-    return FieldOf(entry.loginName);
+    return LoginNameKey(entry.loginName);
 }
 
 bool SameAccount(const JASetting& a, const JASetting& b) {
-    auto same = [](ConstStr255Param x, ConstStr255Param y) {
-        return x[0] == y[0] && std::memcmp(x + 1, y + 1, x[0]) == 0;
-    };
-    return same(a.loginName, b.loginName) && same(a.accountID, b.accountID) &&
-           same(a.userName, b.userName);
+    return SameJAFields(&a, &b);
 }
 
 std::string Printable(std::string_view text) {

@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-// A field's text, and the entry's login name.
+// A field's text, and the entry's login name as a key (LoginNames.h).
 std::string_view FieldOf(ConstStr255Param field);
 std::string_view LoginOf(const JASetting& entry);
 

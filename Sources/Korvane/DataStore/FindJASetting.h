@@ -4,6 +4,6 @@
 
 #include "Korvane/DataStore/JASetting.h"
 
-// The first entry of the settings text whose login name is login (compared byte for byte); false
+// The first entry of the settings text whose login name is login (LoginNames.h); false
 // when none has it.
 bool FindJASetting(const UInt8* text, SInt32 length, const char* login, JASetting* found);

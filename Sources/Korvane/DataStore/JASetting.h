@@ -23,7 +23,6 @@ struct JASettingBlock {
     UInt32 importTextLength;
 };
 
-// Two entries are the same account when their login names have the same bytes.
-Boolean SameJAAccount(const JASetting* a, const JASetting* b);
-// All three fields byte for byte, lengths included.
+// All three fields byte for byte, lengths included (LoginNames.h: which login names are one
+// account).
 Boolean SameJAFields(const JASetting* a, const JASetting* b);

@@ -1,9 +1,9 @@
 #include "Korvane/EntryEditor/NewJobAccountDialogCheck.h"
 
 #include "Korvane/DataStore/JAFieldRules.h"
+#include "Korvane/DataStore/LoginNames.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/EntryEditor/NewJobAccountDialog.h"
-#include "MorrowCommon_2/MyPStrings.h"
 
 short FirstBrokenEntryRule(const JASetting& entry, bool spaceInLoginName) {
     if (entry.loginName[0] == 0) return kCheckAlertLoginNameEmpty;
@@ -30,8 +30,8 @@ short FieldOfCheckAlert(short alert) {
 short sampleCheckRange(GlueRec* context) {
     const SettingPrivateRec* setting = context->settingPrivate;
     // An edit that keeps the login name as listed lets it keep what an import let in.
-    const bool keptLogin = !setting->isNewEntry && MyPStrEqual(setting->editedEntry.loginName,
-                                                               setting->originalEntry.loginName);
+    const bool keptLogin = !setting->isNewEntry && SameLoginName(setting->editedEntry.loginName,
+                                                                 setting->originalEntry.loginName);
     const short alert = FirstBrokenEntryRule(setting->editedEntry, keptLogin);
     if (alert != 0) StopAlert(alert, nullptr);
     return alert;

@@ -1,8 +1,9 @@
 #include "Korvane/ImportExport/ImportDuplicates.h"
 
+#include "Korvane/DataStore/LoginNames.h"
+
 #include <algorithm>
 #include <array>
-#include <cstring>
 
 namespace {
 
@@ -36,8 +37,7 @@ class WinnerTable {
   private:
     SInt16* Cell(ConstStr255Param name) {
         size_t at = HashOf(name) % kTableSize;
-        while (cells_[at] != 0 &&
-               std::memcmp(staged_->records[cells_[at] - 1].loginName, name, name[0] + 1u) != 0)
+        while (cells_[at] != 0 && !SameLoginName(staged_->records[cells_[at] - 1].loginName, name))
             at = (at + 1) % kTableSize;
         return &cells_[at];
     }

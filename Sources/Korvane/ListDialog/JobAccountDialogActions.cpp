@@ -2,6 +2,7 @@
 
 #include "Korvane/DataStore/JAPages.h"
 #include "Korvane/DataStore/JAPrefs.h"
+#include "Korvane/DataStore/LoginNames.h"
 #include "Korvane/DataStore/SettingPrivateRec.h"
 #include "Korvane/DataStore/SettingsFile.h"
 #include "Korvane/DataStore/UndoHistory.h"
@@ -202,7 +203,7 @@ Boolean JAConfirmReplace() {
 SInt16 JAFindLoginName(const GlueRec* context, ConstStr255Param loginName, SInt16 skipIndex) {
     const JASettingBlock* block = context->settingPrivate->entries;
     for (SInt16 i = 0; i < block->entryCount; ++i)
-        if (i != skipIndex && MyPStrCompare(block->records[i].loginName, loginName) == 0) return i;
+        if (i != skipIndex && SameLoginName(block->records[i].loginName, loginName)) return i;
     return -1;
 }
 

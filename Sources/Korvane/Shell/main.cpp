@@ -1,7 +1,7 @@
 #include "Korvane/CommandLine/Subcommands.h"
-#include "Korvane/Shell/CommandLine.h"
 #include "Korvane/Shell/ErrorText.h"
 #include "Korvane/Shell/LocationReport.h"
+#include "Korvane/Shell/ProgramOptions.h"
 #include "Korvane/Shell/Startup.h"
 #include "Platform/Display.h"
 #include "Platform/HostProcess.h"
@@ -56,7 +56,7 @@ bool UseTerminal(const char* programName) {
 // also when started without a terminal (from a launcher, or with nohup), else the terminal.
 // Without either, standard input is the script. A display asked for that cannot be had is an
 // error.
-bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
+bool ChooseDisplay(const ProgramOptions& options, const char* programName) {
     const bool atTerminal = PlatformAtTerminal();
     switch (options.display) {
     case DisplayChoice::Headless:
@@ -89,21 +89,21 @@ bool ChooseDisplay(const CommandLineOptions& options, const char* programName) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && IsSubcommand(argv[1])) return RunSubcommand(argc - 1, argv + 1);
-    CommandLineOptions options = ParseCommandLine(argc, argv);
+    ProgramOptions options = ParseProgramOptions(argc, argv);
     switch (options.action) {
-    case CommandLineAction::Help:
+    case ProgramAction::Help:
         PrintUsage(argv[0]);
         return 0;
-    case CommandLineAction::Version:
+    case ProgramAction::Version:
         std::printf("Korvane %s\n", KORVANE_VERSION);
         return 0;
-    case CommandLineAction::Locations:
+    case ProgramAction::Locations:
         return ReportLocationsOrFail(argv[0]);
-    case CommandLineAction::Invalid:
+    case ProgramAction::Invalid:
         std::fprintf(stderr, "%s: %s '%s' (try --help)\n", argv[0], options.invalidReason,
                      options.invalidArgument);
         return 2;
-    case CommandLineAction::Run:
+    case ProgramAction::Run:
         break;
     }
     if (!BundleResourcesOpen(argv[0])) return 3;

@@ -1,11 +1,11 @@
 #include "AppleDouble.h"
 
+#include "Host/ReplaceFileWhole.h"
 #include "ItemOperations.h"
 #include "NodeTable.h"
 #include "Support/BigEndian.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -76,23 +76,13 @@ AppleDouble AppleDouble::Load(const std::string& itemPath) {
     return sidecar;
 }
 
-// Written to a new file of its own, never through a link someone planted, then renamed over
-// the sidecar. It takes its file's permissions (the user's alone when there is none).
+// Replaced whole, never through a link someone planted. It takes its file's permissions (the
+// user's alone when there is none).
 bool AppleDouble::Save(const std::string& itemPath) const {
-    const std::string path = SidecarPath(itemPath);
     struct stat item;
     const mode_t mode = stat(itemPath.c_str(), &item) == 0 ? (item.st_mode & 0666) : 0600;
-    std::string temporary;
-    const int fd = CreateUniqueFile(path, mode, &temporary);
-    if (fd < 0) return false;
     const std::vector<UInt8> bytes = Encode(entries_);
-    const bool written =
-        write(fd, bytes.data(), bytes.size()) == ssize_t(bytes.size()) && fchmod(fd, mode) == 0;
-    if (close(fd) != 0 || !written || std::rename(temporary.c_str(), path.c_str()) != 0) {
-        unlink(temporary.c_str());
-        return false;
-    }
-    return true;
+    return host::ReplaceFileWhole(SidecarPath(itemPath), bytes.data(), bytes.size(), mode) == 0;
 }
 
 bool AppleDouble::Has(UInt32 id) const {

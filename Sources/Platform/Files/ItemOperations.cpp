@@ -7,9 +7,7 @@
 #include "Platform/MacErrors.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <fcntl.h>
-#include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,20 +23,6 @@ OSErr MissingParentOr(const std::string& path, OSErr otherwise) {
 }
 
 } // namespace
-
-int CreateUniqueFile(const std::string& path, mode_t mode, std::string* temporary) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        UInt64 random = 0;
-        if (getrandom(&random, sizeof random, 0) != sizeof random) return -1;
-        char ending[24];
-        std::snprintf(ending, sizeof ending, ".%016llx", static_cast<unsigned long long>(random));
-        *temporary = path + ending;
-        const int fd =
-            open(temporary->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
 
 // A new file is the user's alone until someone gives it other permissions.
 OSErr CreateEmptyFile(const std::string& path) {

@@ -5,16 +5,12 @@
 #include "Platform/MacTypes.h"
 
 #include <string>
-#include <sys/types.h>
 
 namespace platform::files {
 
 // An empty data fork; -48 when the name is taken, -120 when the folder is missing.
 OSErr CreateEmptyFile(const std::string& path);
 
-// A new file beside path, named after it with a random ending, created exclusively (never
-// through a link) with the mode: its descriptor, and its path in *temporary; -1 on failure.
-int CreateUniqueFile(const std::string& path, mode_t mode, std::string* temporary);
 // A file (with its sidecar) or an empty folder: -45 when locked, -47 when open or not empty.
 OSErr DeleteItem(const std::string& path);
 // The lock is the owner's write permission.

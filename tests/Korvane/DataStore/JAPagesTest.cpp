@@ -27,11 +27,3 @@ TEST(JAPages, FirstPageAndRowsFollowTheEntryCount) {
     EXPECT_EQ(JARecordIndexOfRow(&setting, 999), 2999);
     delete block;
 }
-
-TEST(JAPages, AccountsAreTheSameOnlyByTheirLoginNameBytes) {
-    JASetting a = Entry("ann", "1", "Ann"), b = Entry("ann", "2", "Other");
-    JASetting upper = Entry("Ann", "1", "Ann"), longer = Entry("anne", "1", "Ann");
-    EXPECT_TRUE(SameJAAccount(&a, &b));
-    EXPECT_FALSE(SameJAAccount(&a, &upper));
-    EXPECT_FALSE(SameJAAccount(&a, &longer));
-}

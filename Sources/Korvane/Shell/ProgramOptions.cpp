@@ -1,4 +1,4 @@
-#include "Korvane/Shell/CommandLine.h"
+#include "Korvane/Shell/ProgramOptions.h"
 
 #include <cstdio>
 #include <cstring>
@@ -20,8 +20,8 @@ bool ParseDisplay(const char* name, DisplayChoice* choice) {
 
 } // namespace
 
-CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
-    CommandLineOptions options;
+ProgramOptions ParseProgramOptions(int argc, const char* const* argv) {
+    ProgramOptions options;
     const char* displayArgument = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (!std::strncmp(argv[i], "--display=", 10) &&
@@ -30,23 +30,23 @@ CommandLineOptions ParseCommandLine(int argc, const char* const* argv) {
             continue;
         }
         if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
-            options.action = CommandLineAction::Help;
+            options.action = ProgramAction::Help;
         } else if (!std::strcmp(argv[i], "--version")) {
-            options.action = CommandLineAction::Version;
+            options.action = ProgramAction::Version;
         } else if (!std::strcmp(argv[i], "--locations")) {
-            options.action = CommandLineAction::Locations;
+            options.action = ProgramAction::Locations;
         } else if (!std::strcmp(argv[i], "--script") && i + 1 < argc) {
             options.scriptPath = argv[++i];
         } else {
-            options.action = CommandLineAction::Invalid;
+            options.action = ProgramAction::Invalid;
             options.invalidArgument = argv[i];
             break;
         }
     }
     // A script runs on the headless display only.
-    if (options.action == CommandLineAction::Run && options.scriptPath &&
+    if (options.action == ProgramAction::Run && options.scriptPath &&
         options.display != DisplayChoice::Automatic && options.display != DisplayChoice::Headless) {
-        options.action = CommandLineAction::Invalid;
+        options.action = ProgramAction::Invalid;
         options.invalidArgument = displayArgument;
         options.invalidReason = "a script runs on the headless display only, not with";
     }

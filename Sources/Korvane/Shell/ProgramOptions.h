@@ -1,13 +1,14 @@
-// The program's command-line options.
+// The program's own options (--help, --version, --locations, --display=, --script); the
+// subcommands are Sources/Korvane/CommandLine's.
 #pragma once
 
-enum class CommandLineAction { Run, Help, Version, Locations, Invalid };
+enum class ProgramAction { Run, Help, Version, Locations, Invalid };
 
 // --display=: Automatic chooses by where the program runs.
 enum class DisplayChoice { Automatic, Window, Terminal, Headless };
 
-struct CommandLineOptions {
-    CommandLineAction action = CommandLineAction::Run;
+struct ProgramOptions {
+    ProgramAction action = ProgramAction::Run;
     const char* invalidArgument = nullptr;
     const char* invalidReason = "unknown option"; // what is wrong with invalidArgument
     // The headless display's script; "-" is standard input. Null: the program's own display.
@@ -15,5 +16,5 @@ struct CommandLineOptions {
     DisplayChoice display = DisplayChoice::Automatic;
 };
 
-CommandLineOptions ParseCommandLine(int argc, const char* const* argv);
+ProgramOptions ParseProgramOptions(int argc, const char* const* argv);
 void PrintUsage(const char* programName);
