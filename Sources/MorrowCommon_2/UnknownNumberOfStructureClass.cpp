@@ -11,9 +11,8 @@ constexpr SInt32 kGrowSlots = 16;
 
 } // namespace
 
-UnknownNumberOfStructureClass::UnknownNumberOfStructureClass(SInt32 structSize)
-    : structSize(structSize),
-      slotSize((structSize + kSlotAlignment - 1) / kSlotAlignment * kSlotAlignment),
+UnknownNumberOfStructureClass::UnknownNumberOfStructureClass(SInt32 size)
+    : structSize(size), slotSize((size + kSlotAlignment - 1) / kSlotAlignment * kSlotAlignment),
       storage(nullptr), count(0), capacity(0) {}
 
 UnknownNumberOfStructureClass::~UnknownNumberOfStructureClass() {

@@ -71,9 +71,9 @@ inline std::vector<UInt8> HelpTestResources() {
         tall += "line " + std::to_string(line) + "\r";
     // Invisible until the help window shows it; its content starts at (32, 64) on screen.
     auto dlog = [](SInt16 itemsID) {
-        Bytes dlog;
-        dlog.Box(32, 64, 576, 400).Big16({4, 0, 0, 0, 0, itemsID});
-        return dlog.Pascal("Help").Even().Big16(0).bytes;
+        Bytes bytes;
+        bytes.Box(32, 64, 576, 400).Big16({4, 0, 0, 0, 0, itemsID});
+        return bytes.Pascal("Help").Even().Big16(0).bytes;
     };
     Bytes styl; // one style run: start, line height, ascent, font, face, size, colour
     styl.Big16({1, 0, 0, 16, 12, kStyledFont}).Byte(bold).Byte(0).Big16({kStyledSize, 0, 0, 0});

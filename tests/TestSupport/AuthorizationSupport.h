@@ -16,7 +16,7 @@ namespace testsupport {
 // and keeps the questions.
 class ScopedPrompt {
   public:
-    explicit ScopedPrompt(bool grant) : grant(grant) {
+    explicit ScopedPrompt(bool granting) : grant(granting) {
         PlatformSetAuthorizationPrompt([this](const platform::AdministratorQuestion& question)
                                            -> std::optional<platform::AdministratorCredentials> {
             ++asked;

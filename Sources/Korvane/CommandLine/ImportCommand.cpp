@@ -130,9 +130,9 @@ int ImportCommand(int argc, char** argv) {
         return skipped.AnyRefused() ? kExitRefused : kExitDone;
     }
     static const char* const kVerbs[2][2] = {{"added", "replaced"}, {"would add", "would replace"}};
-    for (const auto& [entry, replaces] : taken) {
+    for (const auto& [entry, replacing] : taken) {
         const std::string_view login = LoginOf(*entry);
-        std::printf("%s %.*s\n", kVerbs[dryRun][replaces], int(login.size()), login.data());
+        std::printf("%s %.*s\n", kVerbs[dryRun][replacing], int(login.size()), login.data());
     }
     for (const std::string& login : unchanged)
         std::printf("unchanged %s\n", login.c_str());
