@@ -1,6 +1,6 @@
 // One frame of the terminal display over the full list dialog: the model painted into cells,
 // and the comparison with the frame before that decides which cells are written.
-#include "Display/Terminal/ScreenPainter.h"
+#include "Display/Terminal/TerminalScreenPainter.h"
 #include "OpenList.h"
 
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 // One picture of the window display over the list dialog with a full list: the snapshot taken
 // and every pixel painted with SDL's software renderer into an offscreen surface, as the window
 // paints after each change (it repaints the whole screen, so a keystroke costs the same).
+#include "Display/Desktop/DesktopPainters.h"
 #include "Display/ModelView.h"
-#include "Display/Window/Painters.h"
 #include "OpenList.h"
 
 #include <benchmark/benchmark.h>

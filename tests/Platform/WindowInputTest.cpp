@@ -1,6 +1,6 @@
 // The window's SDL events as the keyboard conveniences receive them: the right Alt key types
 // what the layout gives it (AltGr) and is the Command key only where it types nothing else.
-#include "Display/Window/WindowInput.h"
+#include "Display/Desktop/WindowInput.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "Display/ModelPrinter.h"
 #include "Display/ModelView.h"
-#include "Display/Terminal/ScreenPainter.h"
+#include "Display/Terminal/TerminalScreenPainter.h"
 #include "Platform/Events.h"
 #include "Platform/MacWindows.h"
 

@@ -1,6 +1,6 @@
 // The terminal's bottom row: the keys that do something in the front window, as many as fit.
 #include "Display/KeyConveniences.h"
-#include "Display/Terminal/Painters.h"
+#include "Display/Terminal/TerminalPainters.h"
 #include "Platform/Resources.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "Display/Terminal/TerminalBackend.h"
 
 #include "Display/Terminal/CellGeometry.h"
-#include "Display/Terminal/ScreenPainter.h"
+#include "Display/Terminal/TerminalScreenPainter.h"
 
 #include <algorithm>
 #include <cerrno>

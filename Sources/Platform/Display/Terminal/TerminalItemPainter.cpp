@@ -1,6 +1,6 @@
 // Dialog items and controls as cells: buttons in brackets, check boxes, scroll bars with their
 // arrows and thumb, static texts wrapped in their boxes, edit fields with selection and caret.
-#include "Display/Terminal/Painters.h"
+#include "Display/Terminal/TerminalPainters.h"
 
 #include "Display/Backend.h"
 

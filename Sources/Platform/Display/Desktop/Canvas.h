@@ -2,7 +2,7 @@
 // rectangles, discs, triangles and text on the 8 x 16 grid.
 #pragma once
 
-#include "Display/Window/Glyphs.h"
+#include "Display/Desktop/Glyphs.h"
 #include "Platform/Quickdraw.h"
 
 #include <climits>

@@ -4,7 +4,7 @@
 
 #include "Display/ModelSnapshot.h"
 #include "Display/Terminal/CellGeometry.h"
-#include "Display/Terminal/ScreenPainter.h"
+#include "Display/Terminal/TerminalScreenPainter.h"
 #include "Display/TextLayout.h"
 
 namespace platform::display::terminal {

@@ -1,7 +1,7 @@
-#include "Display/Window/WindowBackend.h"
+#include "Display/Desktop/WindowBackend.h"
 
+#include "Display/Desktop/DesktopPainters.h"
 #include "Display/ModelView.h"
-#include "Display/Window/Painters.h"
 
 #include <algorithm>
 #include <cmath>

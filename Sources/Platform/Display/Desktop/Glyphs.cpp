@@ -1,4 +1,4 @@
-#include "Display/Window/Glyphs.h"
+#include "Display/Desktop/Glyphs.h"
 
 #include "Platform/Quickdraw.h"
 

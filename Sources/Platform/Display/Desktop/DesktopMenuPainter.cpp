@@ -1,6 +1,6 @@
 // The menu bar across the top and the menu pulled down from its highlighted title.
+#include "Display/Desktop/DesktopPainters.h"
 #include "Display/TextLayout.h"
-#include "Display/Window/Painters.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "Display/Window/WindowInput.h"
+#include "Display/Desktop/WindowInput.h"
 
 #include <utility>
 

@@ -1,5 +1,5 @@
 // The menu bar on the top row and the menu pulled down from it.
-#include "Display/Terminal/Painters.h"
+#include "Display/Terminal/TerminalPainters.h"
 
 namespace platform::display::terminal {
 

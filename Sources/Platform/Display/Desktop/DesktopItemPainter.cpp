@@ -1,8 +1,8 @@
 // Dialog items and controls in pixels: rounded buttons (the default one ringed), check boxes,
 // radio buttons, pop-up menus, scroll bars with arrows and thumb, static texts wrapped in their
 // boxes, edit fields with selection and caret, and the alert's icon.
+#include "Display/Desktop/DesktopPainters.h"
 #include "Display/TextLayout.h"
-#include "Display/Window/Painters.h"
 #include "Platform/Controls.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "Display/Window/Painters.h"
+#include "Display/Desktop/DesktopPainters.h"
 
 namespace platform::display::window {
 

@@ -5,10 +5,10 @@
 #pragma once
 
 #include "Display/Backend.h"
+#include "Display/Desktop/Glyphs.h"
+#include "Display/Desktop/WindowInput.h"
 #include "Display/KeyConveniences.h"
 #include "Display/RealClock.h"
-#include "Display/Window/Glyphs.h"
-#include "Display/Window/WindowInput.h"
 
 #include <SDL.h>
 

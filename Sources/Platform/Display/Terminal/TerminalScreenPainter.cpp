@@ -1,4 +1,4 @@
-#include "Display/Terminal/Painters.h"
+#include "Display/Terminal/TerminalPainters.h"
 
 #include "Display/ModelPrinter.h"
 #include "Display/ModelView.h"

@@ -1,6 +1,6 @@
 // One window: its frame with the title bar and close box, and what was drawn into its port.
+#include "Display/Desktop/DesktopPainters.h"
 #include "Display/TextLayout.h"
-#include "Display/Window/Painters.h"
 
 #include <algorithm>
 

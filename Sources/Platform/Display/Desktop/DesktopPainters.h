@@ -3,9 +3,9 @@
 // controls, all read from a snapshot of the model and drawn in the model's pixels.
 #pragma once
 
+#include "Display/Desktop/Canvas.h"
 #include "Display/KeyConveniences.h"
 #include "Display/ModelSnapshot.h"
-#include "Display/Window/Canvas.h"
 
 namespace platform::display::window {
 

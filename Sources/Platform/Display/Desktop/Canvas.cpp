@@ -1,4 +1,4 @@
-#include "Display/Window/Canvas.h"
+#include "Display/Desktop/Canvas.h"
 
 #include "Display/TextLayout.h"
 

@@ -1,5 +1,5 @@
 // One window: its frame with the title and close box, and what was drawn into its port.
-#include "Display/Terminal/Painters.h"
+#include "Display/Terminal/TerminalPainters.h"
 
 #include <algorithm>
 
