@@ -9,6 +9,7 @@
 #include "Korvane/Shell/AlertText.h"
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -70,7 +71,7 @@ void CheckEntry(const JASetting& entry, SInt16 index, void* refCon) {
 }
 
 // Each line of the text as the program reads it.
-int CheckText(const char* name, const std::string& text) {
+int CheckText(const char* name, std::string_view text) {
     LineReporter report(name);
     EntryCheck check{&report, {}, {}, 0};
     const auto* bytes = reinterpret_cast<const UInt8*>(text.data());
@@ -102,6 +103,7 @@ int CheckCommand(int argc, char** argv) {
     if (argc == 2) return CheckImportFile(argv[1]);
     SystemListClass list;
     if (OSErr err = list.Read()) return ReportJAFileError(list.Context(), err);
-    const std::string text(reinterpret_cast<const char*>(list.Text()), size_t(list.Length()));
-    return CheckText(list.Context()->jaFilePath, text);
+    // Read where it lies: a copy of the whole list costs more than the checking.
+    return CheckText(list.Context()->jaFilePath,
+                     {reinterpret_cast<const char*>(list.Text()), size_t(list.Length())});
 }
