@@ -1,8 +1,8 @@
 // The seam between the program and the window display's module. The module is loaded only when
 // the window is chosen, so that the command line and the other displays never map the desktop's
 // libraries. It reaches the platform's public toolbox and the displays' shared parts in the
-// program itself, which exports its symbols (one copy of every platform global), and hands back
-// a Backend: nothing of the toolkit inside the module crosses the seam.
+// program itself, which exports the symbols the module imports (one copy of every platform
+// global), and hands back a Backend: nothing of the toolkit inside the module crosses the seam.
 #pragma once
 
 #include "Display/Backend.h"
