@@ -43,6 +43,9 @@ SInt16 LAddRow(SInt16 count, SInt16 rowNum, ListHandle lHandle);
 void LDelRow(SInt16 count, SInt16 rowNum, ListHandle lHandle);
 
 void LSetCell(const void* dataPtr, SInt16 dataLen, Cell theCell, ListHandle lHandle);
+// Copies at most *dataLen bytes of the cell's data and sets *dataLen to the bytes copied; 0 for
+// a cell outside the list.
+void LGetCell(void* dataPtr, SInt16* dataLen, Cell theCell, ListHandle lHandle);
 
 // Sets a cell whatever the selection flags say.
 void LSetSelect(Boolean setIt, Cell theCell, ListHandle lHandle);

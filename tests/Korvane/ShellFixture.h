@@ -14,6 +14,7 @@
 #include "TestSupport/TempFolder.h"
 
 #include <cstring>
+#include <gtest/gtest.h>
 #include <optional>
 
 namespace testsupport {

@@ -1,5 +1,5 @@
-// Compiled as an application file: the public headers of the layers below are in reach, the
-// platform's internal ones are not.
+// Compiled as an application file, and as a file of the application's tests: the public headers
+// of the layers below are in reach, the platform's internal ones are not.
 #include "Korvane/Shell/GlueRec.h"
 #include "MorrowCommon_2/MyPStrings.h"
 #include "Platform/MacWindows.h"

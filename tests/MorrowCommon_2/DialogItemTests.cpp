@@ -1,8 +1,8 @@
 #include "DialogTemplates.h"
-#include "Display/ModelPrinter.h"
 #include "MorrowCommon_2/MyControlHilite.h"
 #include "MorrowCommon_2/MyDialogItems.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/ModelPrintout.h"
 #include "TestSupport/PString.h"
 
 #include <gtest/gtest.h>
@@ -45,10 +45,8 @@ TEST_F(DialogItems, SelectingTheWholeTextLeavesTheCurrentPort) {
     GetPort(&after);
     EXPECT_EQ(after, before);
     EXPECT_NE(after, GetDialogPort(dialog));
-    std::ostringstream model;
-    platform::display::PrintModel(model, 0);
-    EXPECT_NE(model.str().find("edit \"Ann Lee\" focus selection 0-7"), std::string::npos)
-        << model.str();
+    const std::string model = ModelPrintout();
+    EXPECT_NE(model.find("edit \"Ann Lee\" focus selection 0-7"), std::string::npos) << model;
 }
 
 TEST_F(DialogItems, NewBoxesAndHandlesKeepTheRestOfTheItem) {

@@ -5,7 +5,6 @@
 #include <gmock/gmock.h>
 
 using namespace testsupport;
-using platform::quickdraw::DrawOp;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -85,18 +84,17 @@ TEST_F(HelpWindowEvents, TheCloseButtonAndTheClosingKeysCloseTheWindow) {
 // The window's content is drawn afresh, as after being uncovered.
 TEST_F(HelpWindowEvents, AnUpdateFramesTheListAndTheTextAndDrawsBoth) {
     Open(kHelpDialog, kThreeTopics);
-    GetDialogPort(help)->drawn.clear();
+    ForgetDrawn(GetDialogPort(help));
     EventRecord update{};
     update.what = updateEvt;
     Route(update); // another window's
-    EXPECT_THAT(DrawnOf(DrawOp::Kind::ListBoxFrame), IsEmpty());
+    EXPECT_THAT(DrawnOf(DrawnKind::ListBoxFrame), IsEmpty());
 
     update.message = reinterpret_cast<unsigned long>(Window());
     Route(update);
-    EXPECT_THAT(DrawnOf(DrawOp::Kind::ListBoxFrame),
-                ElementsAre("16,48 208,356", "224,48 560,356"));
-    EXPECT_THAT(DrawnOf(DrawOp::Kind::Text),
+    EXPECT_THAT(DrawnOf(DrawnKind::ListBoxFrame), ElementsAre("16,48 208,356", "224,48 560,356"));
+    EXPECT_THAT(DrawnOf(DrawnKind::Text),
                 ElementsAre("Styled text at 228,52 316,68", "Styled at 21,49 69,65",
                             "Plain at 21,65 61,81", "Missing at 21,81 77,97"));
-    EXPECT_THAT(DrawnOf(DrawOp::Kind::Highlight), ElementsAre("17,49 192,65"));
+    EXPECT_THAT(DrawnOf(DrawnKind::Highlight), ElementsAre("17,49 192,65"));
 }

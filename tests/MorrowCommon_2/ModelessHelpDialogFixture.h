@@ -3,13 +3,13 @@
 #pragma once
 
 #include "DialogTemplates.h"
-#include "Lists/List.h"
 #include "MorrowCommon_2/ModelessHelpDialog.h"
 #include "MorrowCommon_2/MyDialogItems.h"
-#include "QuickDraw/Port.h"
+#include "TestSupport/DrawnOperations.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/ListCells.h"
 #include "TestSupport/PString.h"
-#include "TextEdit/TextEditRecord.h"
+#include "TestSupport/RecordsBehind.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -147,15 +147,19 @@ class HelpWindowFixture : public ::testing::Test {
 
     // A point of the window's content, on screen, as a script writes it.
     std::string At(SInt16 h, SInt16 v) const {
-        const Point origin = GetDialogPort(help)->origin;
-        return std::to_string(origin.h + h) + " " + std::to_string(origin.v + v);
+        GrafPtr saved;
+        GetPort(&saved);
+        SetPort(GetDialogPort(help));
+        Point onScreen{v, h};
+        LocalToGlobal(&onScreen);
+        SetPort(saved);
+        return std::to_string(onScreen.h) + " " + std::to_string(onScreen.v);
     }
 
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
-        const platform::lists::List& list = *platform::lists::Find(Rec()->topicList);
-        for (SInt16 row = 0; row < list.Rows(); ++row)
-            rows.push_back(list.cells[list.Index(Cell{row, 0})]);
+        for (SInt16 row = 0; row < RowCount(Rec()->topicList); ++row)
+            rows.push_back(CellText(Rec()->topicList, Cell{row, 0}));
         return rows;
     }
     std::vector<short> TextIDs() const {
@@ -173,7 +177,7 @@ class HelpWindowFixture : public ::testing::Test {
         return std::string(*text.hText, size_t(text.teLength));
     }
     TextStyle TextStyleAt(SInt32 offset) const {
-        return platform::textedit::Find(Rec()->textEdit)->runs.At(offset);
+        return testsupport::TextStyleAt(Rec()->textEdit, offset);
     }
     // Pixels of text above the view.
     SInt16 Scrolled() const {
@@ -190,12 +194,11 @@ class HelpWindowFixture : public ::testing::Test {
     }
 
     // What has been drawn of one kind: where, and for texts what.
-    std::vector<std::string> DrawnOf(platform::quickdraw::DrawOp::Kind kind) const {
+    std::vector<std::string> DrawnOf(DrawnKind kind) const {
         std::vector<std::string> drawn;
-        for (const auto& op : GetDialogPort(help)->drawn)
-            if (op.kind == kind)
-                drawn.push_back(op.text.empty() ? Corners(op.rect)
-                                                : op.text + " at " + Corners(op.rect));
+        for (const Drawn& op : testsupport::DrawnOf(GetDialogPort(help), kind))
+            drawn.push_back(op.text.empty() ? Corners(op.rect)
+                                            : op.text + " at " + Corners(op.rect));
         return drawn;
     }
 

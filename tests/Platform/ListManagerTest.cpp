@@ -183,3 +183,20 @@ TEST_F(ListManager, TheScrollBarsArrowsPagesAndThumbScrollByRows) {
     EXPECT_EQ(GetControlValue(GetListVerticalScrollBar(list)), 18);
     EXPECT_THAT(Messages(), HasSubstr("line 6: the front window has no such place"));
 }
+
+TEST_F(ListManager, CellsComeBackCutToTheRoomGivenAndNothingFromOutsideTheList) {
+    ListHandle list = Make(3);
+    char data[8] = {};
+    SInt16 length = sizeof data;
+    LGetCell(data, &length, Cell{2, 0}, list);
+    EXPECT_EQ(std::string(data, size_t(length)), "name 2");
+    length = 3;
+    LGetCell(data, &length, Cell{1, 0}, list);
+    EXPECT_EQ(std::string(data, size_t(length)), "nam");
+    length = sizeof data;
+    LGetCell(data, &length, Cell{0, 2}, list);
+    EXPECT_EQ(length, 0) << "no third column";
+    length = sizeof data;
+    LGetCell(data, &length, Cell{3, 0}, list);
+    EXPECT_EQ(length, 0) << "no fourth row";
+}

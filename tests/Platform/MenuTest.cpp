@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <optional>
 #include <vector>
 

@@ -2,6 +2,7 @@
 // callback is recorded as the export's callback uses it: the reply taken on the user's action,
 // and the dialog disposed of when it terminates.
 #include "Platform/Navigation.h"
+#include "Platform/Dialogs.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/ChooserScene.h"
 #include "Windows/Window.h"

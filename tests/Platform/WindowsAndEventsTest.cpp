@@ -2,7 +2,9 @@
 #include "Platform/Events.h"
 #include "Platform/MacWindows.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "Windows/Window.h"
 
+#include <gtest/gtest.h>
 #include <optional>
 
 using namespace platform;

@@ -2,7 +2,7 @@
 // the privileged tools started.
 #pragma once
 
-#include "Authorization/AuthorizationPrompt.h"
+#include "Platform/AdministratorPrompt.h"
 #include "Platform/PlatformTesting.h"
 
 #include <functional>

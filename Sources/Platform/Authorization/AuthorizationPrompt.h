@@ -3,28 +3,12 @@
 // another prompt is installed (tests install their own answers).
 #pragma once
 
-#include <functional>
+#include "Platform/AdministratorPrompt.h"
+
 #include <optional>
 #include <string>
 
 namespace platform {
-
-struct AdministratorCredentials {
-    std::string user;
-    std::string password;
-};
-
-// One asking: the right's name, the account whose password the privilege tool checks (the
-// process's own), and whether the answer before was wrong, which the prompt says.
-struct AdministratorQuestion {
-    std::string right;
-    std::string account;
-    bool again = false;
-};
-
-// Nothing means the person cancelled.
-using AuthorizationPrompt =
-    std::function<std::optional<AdministratorCredentials>(const AdministratorQuestion&)>;
 
 // Asks through the installed prompt, else on the terminal when a command asked for that, else
 // the dialog.
@@ -45,6 +29,3 @@ std::optional<AdministratorCredentials> AskOnTerminalLine(const std::string& pro
                                                           const AdministratorQuestion& question);
 
 } // namespace platform
-
-// Installs the prompt; an empty function goes back to the platform's own.
-void PlatformSetAuthorizationPrompt(platform::AuthorizationPrompt prompt);

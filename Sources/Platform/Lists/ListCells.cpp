@@ -67,3 +67,14 @@ void LSetCell(const void* dataPtr, SInt16 dataLen, Cell theCell, ListHandle lHan
                                              size_t(std::max<SInt16>(dataLen, 0)));
     DrawCell(*list, theCell);
 }
+
+void LGetCell(void* dataPtr, SInt16* dataLen, Cell theCell, ListHandle lHandle) {
+    const List* list = Find(lHandle);
+    if (!list || !list->Contains(theCell)) {
+        *dataLen = 0;
+        return;
+    }
+    const std::string& data = list->cells[list->Index(theCell)];
+    *dataLen = SInt16(std::min(data.size(), size_t(std::max<SInt16>(*dataLen, 0))));
+    std::copy_n(data.data(), *dataLen, static_cast<char*>(dataPtr));
+}

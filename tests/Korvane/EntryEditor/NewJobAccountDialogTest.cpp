@@ -9,6 +9,7 @@
 #include "MorrowCommon_2/MyDialogItems.h"
 #include "MorrowCommon_2/MyResFile.h"
 #include "Platform/MacErrors.h"
+#include "Platform/PlatformTesting.h"
 #include "TestSupport/HeadlessDriver.h"
 
 #include <algorithm>
@@ -132,7 +133,7 @@ TEST_F(EntryEditor, ConfirmTellsCaseApartAndHelpKeepsOneHelpWindow) {
     EXPECT_FALSE(Type(kEditorItemUserName, "ann"));
     for (int press = 0; press < 2; ++press)
         JobAccountDialogItemProc(context, Editor(), kEditorItemHelp);
-    EXPECT_EQ(platform::windows::WindowList().size(), 2u); // the editor and one help window
+    EXPECT_EQ(PlatformCountLive().windows, 2); // the editor and one help window
 }
 
 TEST_F(EntryEditor, CancelAndAFullListCloseTheEditorWithoutStoring) {

@@ -2,9 +2,9 @@
 #include "Korvane/DataStoreSupport.h"
 #include "Korvane/ListDialog/JobAccountDialog.h"
 #include "Korvane/ListDialog/NameOrder.h"
-#include "Lists/List.h"
 #include "Platform/MacErrors.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/ListCells.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -162,10 +162,9 @@ class SortJAListDialog : public ::testing::Test {
 
     std::vector<std::string> Rows() {
         std::vector<std::string> rows;
-        const platform::lists::List& list = *platform::lists::Find(store.setting->theList);
-        for (SInt16 row = 0; row < list.Rows(); ++row)
-            rows.push_back(list.cells[list.Index(Cell{row, 0})] + "|" +
-                           list.cells[list.Index(Cell{row, 1})]);
+        const ListHandle list = store.setting->theList;
+        for (SInt16 row = 0; row < RowCount(list); ++row)
+            rows.push_back(CellText(list, Cell{row, 0}) + "|" + CellText(list, Cell{row, 1}));
         return rows;
     }
 

@@ -1,7 +1,7 @@
 #include "../DialogTemplates.h"
-#include "Display/ModelPrinter.h"
 #include "MorrowCommon_2/MyAlignDialog.h"
 #include "TestSupport/HeadlessDriver.h"
+#include "TestSupport/ModelPrintout.h"
 
 #include <gtest/gtest.h>
 
@@ -45,9 +45,8 @@ TEST(MyAlignDialog, CentresDialogAndAlertTemplatesInMemoryOnly) {
 
     DialogRef dialog = GetNewDialog(kID, nullptr, WindowRef(-1));
     ASSERT_NE(dialog, nullptr);
-    std::ostringstream model;
-    platform::display::PrintModel(model, 0);
-    EXPECT_NE(model.str().find(" at 192,64 "), std::string::npos) << model.str();
+    const std::string model = ModelPrintout();
+    EXPECT_NE(model.find(" at 192,64 "), std::string::npos) << model;
 
     file.Close();
     for (const ResourceEntry& entry : file.OnDisk().entries) {
