@@ -22,11 +22,6 @@ using ::testing::StartsWith;
 
 namespace {
 
-AuthorizationItem adminItem = {kAuthorizationRightExecute, 0, nullptr, 0};
-AuthorizationRights adminRight = {1, &adminItem};
-constexpr AuthorizationFlags kAsk = kAuthorizationFlagInteractionAllowed |
-                                    kAuthorizationFlagExtendRights | kAuthorizationFlagPreAuthorize;
-
 const std::string kHelper = std::string(KORVANE_BUILD_BUNDLE) + "/Contents/MacOS/korvane-commit";
 std::string UserName() {
     const passwd* user = getpwuid(getuid());

@@ -21,11 +21,6 @@ using ::testing::Not;
 
 namespace {
 
-AuthorizationItem adminItem = {kAuthorizationRightExecute, 0, nullptr, 0};
-AuthorizationRights adminRight = {1, &adminItem};
-constexpr AuthorizationFlags kAsk = kAuthorizationFlagInteractionAllowed |
-                                    kAuthorizationFlagExtendRights | kAuthorizationFlagPreAuthorize;
-
 OSStatus Request(AuthorizationRef ref, AuthorizationFlags flags = kAsk) {
     return AuthorizationCopyRights(ref, &adminRight, nullptr, flags, nullptr);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "Platform/AdministratorPrompt.h"
+#include "Platform/Authorization.h"
 #include "Platform/PlatformTesting.h"
 
 #include <functional>
@@ -11,6 +12,13 @@
 #include <vector>
 
 namespace testsupport {
+
+// The administrator right, asked for as the program asks for it.
+inline AuthorizationItem adminItem = {kAuthorizationRightExecute, 0, nullptr, 0};
+inline AuthorizationRights adminRight = {1, &adminItem};
+inline constexpr AuthorizationFlags kAsk = kAuthorizationFlagInteractionAllowed |
+                                           kAuthorizationFlagExtendRights |
+                                           kAuthorizationFlagPreAuthorize;
 
 // Answers the administrator prompt: grants as the account asked for, or cancels. Counts the asks
 // and keeps the questions.
