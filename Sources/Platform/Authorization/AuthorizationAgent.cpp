@@ -2,7 +2,6 @@
 
 #include "Authorization/AuthorizationPrompt.h"
 #include "Authorization/AuthorizationTools.h"
-#include "Authorization/CommitHelperPath.h"
 
 #include <cstdlib>
 #include <optional>
@@ -27,13 +26,10 @@ bool InDesktopSession() {
     return (Named("DISPLAY") || Named("WAYLAND_DISPLAY")) && !AsksOnTerminalLine();
 }
 
-AgentAnswer AskTheAgent(const std::string& pkexec) {
-    const std::optional<std::string> helper = CommitHelperPath();
-    const std::optional<std::string> check = FindTool("/bin/true");
-    if (!helper || !check) return AgentAnswer::NoAgent;
+AgentAnswer AskTheAgent(std::vector<std::string> check) {
+    check.insert(check.begin() + 1, "--disable-internal-agent");
     std::string errors;
-    const std::optional<int> status =
-        RunTool({pkexec, "--disable-internal-agent", *helper, "--run", *check}, "", &errors);
+    const std::optional<int> status = RunTool(check, "", &errors);
     if (status == 0) return AgentAnswer::Granted;
     if (status == kDismissed) return AgentAnswer::Cancelled;
     if (errors.find(kRefusedText) != std::string::npos) return AgentAnswer::Refused;

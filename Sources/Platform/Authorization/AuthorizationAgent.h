@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace platform::authorization {
 
@@ -16,8 +17,8 @@ enum class AgentAnswer {
 // named and no command asked for the terminal's line prompt.
 bool InDesktopSession();
 
-// Runs the commit helper's check through pkexec with its own terminal agent turned off, so that
-// only a session agent can ask.
-AgentAnswer AskTheAgent(const std::string& pkexec);
+// Runs check, pkexec's command of the right's check, with pkexec's own terminal agent turned
+// off, so that only a session agent can ask.
+AgentAnswer AskTheAgent(std::vector<std::string> check);
 
 } // namespace platform::authorization

@@ -65,12 +65,15 @@ bool CheckedAsRoot(const std::string& password) {
 // pkexec takes no password from us: it asks itself, through the polkit agent of the person's
 // desktop session when one is registered, otherwise on the terminal, which it then needs to
 // itself. Only pkexec can tell whether an agent is there, so the program asks nothing first.
-OSStatus AskedByPkexec() {
-    display::ScreenHandedOver handedOver;
+// pkexec's command that checks the right: a tool that does nothing, run as root.
+std::optional<std::vector<std::string>> PkexecCheck() {
     std::optional<std::string> check = FindTool("/bin/true");
-    std::optional<std::vector<std::string>> command =
-        check ? RoutedCommand(PrivilegeRoute::Pkexec, {*check}) : std::nullopt;
-    std::optional<int> status = command ? RunTool(*command, "") : std::nullopt;
+    return check ? RoutedCommand(PrivilegeRoute::Pkexec, {*check}) : std::nullopt;
+}
+
+OSStatus AskedByPkexec(const std::vector<std::string>& check) {
+    display::ScreenHandedOver handedOver;
+    std::optional<int> status = RunTool(check, "");
     return status == 0 ? errAuthorizationSuccess : errAuthorizationDenied;
 }
 
@@ -121,9 +124,9 @@ OSStatus GrantAdministrator(AuthorizationFlags flags, PrivilegeRoute* route) {
     if (!(flags & kAuthorizationFlagInteractionAllowed))
         return errAuthorizationInteractionNotAllowed;
     if (root) return AskUntilRight(CheckedAsRoot);
-    const std::optional<std::string> pkexec = FindTool(Tools().pkexec);
-    if (pkexec && InDesktopSession()) {
-        const AgentAnswer answer = AskTheAgent(*pkexec);
+    const std::optional<std::vector<std::string>> pkexecCheck = PkexecCheck();
+    if (pkexecCheck && InDesktopSession()) {
+        const AgentAnswer answer = AskTheAgent(*pkexecCheck);
         *route = PrivilegeRoute::Pkexec;
         if (answer != AgentAnswer::NoAgent) return AgentStatus(answer);
     }
@@ -133,7 +136,7 @@ OSStatus GrantAdministrator(AuthorizationFlags flags, PrivilegeRoute* route) {
             [&sudo](const std::string& password) { return CheckedBySudo(*sudo, password); });
     }
     *route = PrivilegeRoute::Pkexec;
-    return pkexec ? AskedByPkexec() : errAuthorizationDenied;
+    return pkexecCheck ? AskedByPkexec(*pkexecCheck) : errAuthorizationDenied;
 }
 
 std::optional<std::vector<std::string>> RoutedCommand(PrivilegeRoute route,
