@@ -7,9 +7,10 @@
 set -euo pipefail
 
 run=(g++ cmake make pkg-config libicu-dev libncurses-dev libpugixml-dev libcups2-dev
-     libsdl2-dev libsdl2-ttf-dev fonts-dejavu-core)
+     libgtk-4-dev fonts-dejavu-core)
 test=(libgtest-dev libgmock-dev libbenchmark-dev tmux xvfb xdotool xauth x11-xkb-utils libx11-dev
-      libpng-dev cups-daemon cups-client cups-ipp-utils dbus-daemon ansible-core)
+      openbox libpng-dev cups-daemon cups-client cups-ipp-utils dbus-daemon at-spi2-core
+      python3-pyatspi ansible-core)
 ci=(clang libclang-rt-14-dev clang-format clang-tidy git)
 
 set_name=${1:-run}

@@ -18,8 +18,8 @@ constexpr int kHeadlessScriptEndedEarlyStatus = 3;
 // cursor (TERM unset, unknown or dumb).
 bool PlatformUseTerminalDisplay();
 
-// The window display, for people at a desktop: one window on the X11 or Wayland server that
-// DISPLAY or WAYLAND_DISPLAY names, scaled for dense screens (KORVANE_SCALE sets the factor).
+// The window display, for people at a desktop: the program's windows as the desktop's own, on
+// the X11 or Wayland server that DISPLAY or WAYLAND_DISPLAY names, scaled as the desktop is.
 // False, with nothing installed, when no server is named or answers, the window cannot be
 // opened, or the window display's module beside the program cannot be loaded (a machine without
 // the desktop's libraries); PlatformWindowDisplayRefusal then says why, in words.

@@ -31,7 +31,7 @@ std::vector<std::string> NeededLibraries(const std::string& file) {
 // the session bus).
 bool IsDesktopLibrary(const std::string& name) {
     for (const char* part :
-         {"SDL", "libX", "libxcb", "wayland", "xkbcommon", "decor", "gtk", "gdk", "glib", "gobject",
+         {"libX", "libxcb", "wayland", "xkbcommon", "decor", "gtk", "gdk", "glib", "gobject",
           "gio-", "cairo", "pango", "freetype", "pulse", "asound", "dbus", "systemd"})
         if (name.find(part) != std::string::npos) return true;
     return false;
@@ -67,7 +67,7 @@ TEST_F(WindowModule, OnlyTheModuleBesideTheProgramNeedsTheDesktopsLibraries) {
 // the module loaded and found everything it calls in the program.
 TEST_F(WindowModule, TheProgramLoadsItsModuleAndWithoutItFallsBackAsWithoutADesktop) {
     testsupport::ScopedEnv display("DISPLAY", ":4093"), wayland("WAYLAND_DISPLAY", "");
-    // Under the sanitizers no leak check: SDL's attempt leaves the desktop bus library's
+    // Under the sanitizers no leak check: the toolkit's attempt leaves its start-up
     // allocations behind, as in the window display's own tests.
     testsupport::ScopedEnv noLeakCheck("ASAN_OPTIONS", "detect_leaks=0");
     const RunResult loaded = RunWith({"--display=window"});

@@ -128,8 +128,8 @@ void PrintUsage(const char* programName) {
                 "                      <root>/Library/Preferences/<OEM Name>/ moves at a save)\n"
                 "  XDG_CONFIG_HOME     the user's Preferences folder (default ~/.config)\n"
                 "  KORVANE_SYSLOG_SOCKET  where the audit entries go (default /dev/log)\n"
-                "  KORVANE_SCALE       the window's scale, a whole number (default: from the\n"
-                "                      screen's density)\n",
+                "  GDK_SCALE           the window's scale, a whole number (default: the\n"
+                "                      desktop's)\n",
                 programName, programName, programName, programName, programName, programName,
                 programName, programName, programName, programName, programName, programName,
                 programName);

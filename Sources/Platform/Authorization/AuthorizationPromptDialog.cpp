@@ -27,7 +27,9 @@ constexpr size_t kMostBullets = 255 / 3;
 
 class PromptDialog {
   public:
-    PromptDialog() : dialog_(GetNewDialog(kPromptDialogID, nullptr, WindowRef(-1))) {}
+    PromptDialog() : dialog_(GetNewDialog(kPromptDialogID, nullptr, WindowRef(-1))) {
+        if (dialog_) dialog_->concealedField = kPasswordItem;
+    }
     ~PromptDialog() { DisposeDialog(dialog_); }
     PromptDialog(const PromptDialog&) = delete;
     PromptDialog& operator=(const PromptDialog&) = delete;

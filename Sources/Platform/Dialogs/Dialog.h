@@ -44,6 +44,8 @@ struct OpaqueDialogPtr {
     AlertKind alert = AlertKind::None;
     SInt16 alertID = 0;  // the 'ALRT' resource of an alert
     SInt16 dialogID = 0; // the 'DLOG' resource of a dialog made from one
+    // An edit field that shows a bullet for each character typed, never the characters.
+    DialogItemIndex concealedField = 0;
 };
 
 namespace platform::dialogs {

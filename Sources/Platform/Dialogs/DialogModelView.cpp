@@ -58,6 +58,7 @@ void AddDialog(display::WindowSnapshot& window) {
     shot.alert = dialog->alert;
     shot.alertID = dialog->alertID;
     shot.dialogID = dialog->dialogID;
+    shot.concealedField = dialog->concealedField;
 }
 
 std::optional<Point> ItemCenter(WindowRef window, SInt16 itemNo) {

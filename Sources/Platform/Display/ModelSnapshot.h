@@ -62,6 +62,8 @@ struct DialogSnapshot {
     // The 'DLOG' resource the dialog was made from (0 for none); a 'STR#' of the same ID, when
     // there is one, names the keys the application gives the window, key and meaning in turn.
     SInt16 dialogID = 0;
+    // A password field: its text is bullets, one a character, never the characters.
+    DialogItemIndex concealedField = 0;
 
     const ItemSnapshot* Item(DialogItemIndex number) const {
         return number >= 1 && size_t(number) <= items.size() ? &items[size_t(number) - 1] : nullptr;
@@ -77,6 +79,7 @@ struct ListRowSnapshot {
 // others come from ListRows.
 struct ListSnapshot {
     ListHandle id = nullptr;
+    Rect view{}; // the rows' area, without the scroll bar
     SInt16 rows = 0, columns = 0;
     SInt16 topRow = 0;    // the first row in view
     SInt16 shownRows = 0; // how many whole rows the view holds
@@ -91,6 +94,7 @@ struct StyledRun {
 };
 
 struct TextEditSnapshot {
+    Rect view{};
     SInt32 lines = 0;
     SInt32 height = 0;   // pixels, all lines
     SInt32 scrolled = 0; // pixels above the view

@@ -15,10 +15,10 @@ constexpr const char* kWindowModuleName = "korvane-window.so";
 // The module's one entry point, looked up by this name. The number in the name changes
 // whenever the Backend interface does, so that a module of another build is refused rather
 // than called.
-constexpr const char* kWindowModuleEntry = "KorvaneOpenWindowDisplay1";
+constexpr const char* kWindowModuleEntry = "KorvaneOpenWindowDisplay2";
 
 } // namespace platform::display
 
 // The backend with its window open, or null when no display server answers or the window
 // cannot be made.
-extern "C" platform::display::Backend* KorvaneOpenWindowDisplay1();
+extern "C" platform::display::Backend* KorvaneOpenWindowDisplay2();

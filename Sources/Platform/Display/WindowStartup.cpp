@@ -35,7 +35,7 @@ platform::display::Backend* OpenWindowFromModule() {
         refusal += path.empty() ? "the program's bundle cannot be found" : dlerror();
         return nullptr;
     }
-    auto open = reinterpret_cast<decltype(&KorvaneOpenWindowDisplay1)>(
+    auto open = reinterpret_cast<decltype(&KorvaneOpenWindowDisplay2)>(
         dlsym(module, platform::display::kWindowModuleEntry));
     if (!open) {
         refusal = path + " is not this program's window display module (it has no " +

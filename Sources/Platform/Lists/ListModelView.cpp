@@ -31,6 +31,7 @@ std::vector<display::ListRowSnapshot> RowsOf(const List& list, SInt16 first, SIn
 display::ListSnapshot SnapshotOf(List& list) {
     display::ListSnapshot shot;
     shot.id = list.Handle();
+    shot.view = quickdraw::GlobalOf(*list.rec.port, list.rec.rView);
     shot.rows = list.Rows();
     shot.columns = list.Columns();
     shot.topRow = TopRow(list);

@@ -1,6 +1,7 @@
 // The text edits in the display's snapshot of their window: their size and scroll position, and
 // the lines the view shows, run by run of style.
 #include "Display/ModelView.h"
+#include "QuickDraw/Port.h"
 #include "TextEdit/TextEditRecord.h"
 
 namespace platform::textedit {
@@ -22,6 +23,7 @@ void AddTextEdits(display::WindowSnapshot& window) {
     for (const TextEdit* edit : TextEditsIn(window.id)) {
         const TERec& rec = edit->rec;
         display::TextEditSnapshot& shot = window.textEdits.emplace_back();
+        if (rec.inPort) shot.view = quickdraw::GlobalOf(*rec.inPort, rec.viewRect);
         shot.lines = rec.nLines;
         shot.height = rec.nLines * kFontLineHeight;
         shot.scrolled = rec.viewRect.top - rec.destRect.top;

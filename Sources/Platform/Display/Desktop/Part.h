@@ -1,0 +1,61 @@
+// One widget of a window, made for a part of the model window (a control, a dialog item, a list,
+// a text) and kept in step with it. A part reads the window's latest snapshot, and hands what the
+// person does to the program as input; while the window is brought in step with the model its
+// widgets' own signals are the model's doing and are ignored.
+#pragma once
+
+#include "Display/Desktop/ModelInput.h"
+#include "Display/ModelSnapshot.h"
+
+#include <gtk/gtk.h>
+
+namespace platform::display::gtk {
+
+// The model's rows are 16 pixels high, too low for the desktop's widgets: a window's content is
+// laid out twice as high and a quarter wider, for proportional text.
+constexpr int kTallness = 2;
+constexpr double kWideness = 1.25;
+
+inline int Across(int modelPixels) {
+    return int(modelPixels * kWideness + 0.5);
+}
+inline int Down(int modelPixels) {
+    return modelPixels * kTallness;
+}
+
+struct WindowContext {
+    ModelInput& input;
+    WindowSnapshot model; // the latest
+    bool syncing = false;
+    // The window's widget the keyboard had last, and the field the model had current then.
+    DialogItemIndex modelField = 0;
+};
+
+class Part {
+  public:
+    Part(WindowContext& context, GtkWidget* widget);
+    virtual ~Part();
+    Part(const Part&) = delete;
+    Part& operator=(const Part&) = delete;
+
+    GtkWidget* Widget() const { return widget_; }
+    // Shows what the window's snapshot holds for the part; its box, global, where it goes.
+    virtual Rect Update(const WindowSnapshot& window) = 0;
+
+  protected:
+    // A signal of the widget, to this part, ignored while the model is shown.
+    void Connect(GtkWidget* widget, const char* signal, GCallback handler);
+    bool Syncing() const { return context_.syncing; }
+
+    WindowContext& context_;
+
+  private:
+    GtkWidget* widget_;
+};
+
+// Every vertical scroll bar's arrows answer the wheel: the one beside a box, for a list or a text
+// that scrolls with it.
+const ControlSnapshot* ScrollBarBeside(const WindowSnapshot& window, const Rect& box);
+void ScrollWithWheel(GtkWidget* widget, WindowContext& context, Rect box);
+
+} // namespace platform::display::gtk
