@@ -1,6 +1,7 @@
 // The window display for a person: the real program in its windows on a private X server with
 // a window manager, used with the mouse and the keys through xdotool, as a person at a desktop
 // would.
+#include "PrintServer.h"
 #include "ProgramRun.h"
 #include "XvfbScreen.h"
 
@@ -28,15 +29,18 @@ constexpr int kRowX = 100, kFirstRowY = 120; // the list's rows, 16 pixels apart
 class WindowDisplay : public ProgramTest {
   protected:
     // The program started with the arguments on the screen's display, drawn without OpenGL,
-    // which Xvfb lacks, and with no screen reader to talk to. Under the sanitizers no leak
-    // check: the toolkit keeps its caches to the end. The headless runs check the program's
-    // own leaks.
-    Started StartOn(const XvfbScreen& screen, const std::vector<std::string>& arguments) {
+    // which Xvfb lacks, and with no screen reader to talk to unless a session bus is given.
+    // Under the sanitizers no leak check: the toolkit keeps its caches to the end. The headless
+    // runs check the program's own leaks.
+    Started StartOn(const XvfbScreen& screen, const std::vector<std::string>& arguments,
+                    const std::string& sessionBus = "") {
         const std::vector<std::pair<const char*, std::string>> settings{
             {"DISPLAY", screen.Display()},
             {"GSK_RENDERER", "cairo"},
             {"GDK_DEBUG", "gl-disable"},
-            {"GTK_A11Y", "none"},
+            sessionBus.empty()
+                ? std::pair<const char*, std::string>{"GTK_A11Y", "none"}
+                : std::pair<const char*, std::string>{"DBUS_SESSION_BUS_ADDRESS", sessionBus},
             {"ASAN_OPTIONS", "detect_leaks=0"}};
         for (const auto& [name, value] : settings)
             setenv(name, value.c_str(), 1);
@@ -336,6 +340,48 @@ TEST_F(WindowDisplay, OnADenseScreenEveryWindowLiesOnTheScreen) {
     Keys(screen, "Return");
     ExpectEntry("dee,8,Dee Dee");
     QuitWithoutSaving(screen, *run);
+}
+
+// A screen reader alone, through the accessibility bus: it reads the list's rows, presses New…
+// by its action, fills in the fields it finds by their labels, presses OK, saves with the
+// administrator prompt answered and finds the new row (tests/EndToEnd/Accessibility.py prints
+// each role and name it found). The desktop's buses are private to the test.
+TEST_F(WindowDisplay, AScreenReaderReadsAndDrivesEveryStep) {
+    SKIP_UNLESS_ROOT();
+    SKIP_UNLESS_XVFB();
+    const char* launcher = "/usr/libexec/at-spi-bus-launcher";
+    if (!OnPath("dbus-daemon") || !std::filesystem::exists(launcher) ||
+        RunCommand({"/usr/bin/python3", "-c", "import pyatspi"}).status != 0)
+        GTEST_SKIP() << "needs dbus-daemon, at-spi2-core and python3-pyatspi";
+    WriteJAFile("amy,900,Amy Adams\r\n");
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    const std::string socket = domains.temp() / "session-bus";
+    const std::string address = "unix:path=" + socket;
+    const std::vector<std::string> desktop{"DBUS_SESSION_BUS_ADDRESS=" + address,
+                                           "DISPLAY=" + screen.Display(),
+                                           "HOME=" + domains.temp().str()};
+    Service bus, accessibility;
+    bus.Start({"dbus-daemon", "--session", "--nofork", "--address=" + address},
+              domains.temp() / "bus.log");
+    ASSERT_TRUE(Await([&] { return SocketAnswers(socket); }, 10));
+    accessibility.Start({launcher, "--launch-immediately"}, domains.temp() / "a11y.log", desktop);
+    const Started run = StartOn(screen, {"--display=window"}, address);
+    ASSERT_TRUE(screen.AwaitWindow(kList.title));
+
+    const CommandResult reader = RunCommand(
+        {"/usr/bin/python3", std::string(KORVANE_SOURCE_DIR) + "/tests/EndToEnd/Accessibility.py",
+         "carol", "Carol Cole", "31", "secret"},
+        desktop);
+    std::cout << reader.output;
+    EXPECT_EQ(reader.status, 0) << reader.output;
+    EXPECT_NE(reader.output.find("found list item 'Carol Cole, 31'"), std::string::npos);
+    // The reader pressed its buttons without moving the keyboard's focus there.
+    screen.Do("search --name '^Job Accounts$' windowactivate --sync");
+    Keys(screen, "ctrl+q");
+    const RunResult result = Finish(run);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_NE(ReadFileText(jaFile()).find("carol,31,Carol Cole"), std::string::npos);
 }
 
 // Started without a terminal on standard input (from a launcher, or with nohup), the program

@@ -41,6 +41,8 @@ class ListPart : public Part {
     }
     Rect Update(const WindowSnapshot& window) override {
         const ListSnapshot& list = *ListIn(window, id_);
+        gtk_accessible_update_property(GTK_ACCESSIBLE(box_), GTK_ACCESSIBLE_PROPERTY_LABEL,
+                                       window.title.c_str(), -1);
         while (rows_.size() > list.shown.size())
             RemoveLastRow();
         while (rows_.size() < list.shown.size())

@@ -51,6 +51,8 @@ class TextPart : public Part {
     }
     Rect Update(const WindowSnapshot& window) override {
         const TextEditSnapshot& text = window.textEdits[index_];
+        gtk_accessible_update_property(GTK_ACCESSIBLE(view_), GTK_ACCESSIBLE_PROPERTY_LABEL,
+                                       window.title.c_str(), -1);
         std::string signature = Signature(text);
         if (signature != shown_) {
             GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(view_));

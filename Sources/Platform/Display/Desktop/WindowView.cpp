@@ -7,6 +7,7 @@
 #include "Display/Desktop/ModelLayout.h"
 #include "Display/Desktop/TextPart.h"
 
+#include <cstdio>
 #include <functional>
 #include <string>
 
@@ -14,12 +15,17 @@ namespace platform::display::gtk {
 
 namespace {
 
-std::string Key(char kind, const void* id) {
-    return kind + std::to_string(reinterpret_cast<uintptr_t>(id));
+// A part's name among the window's, which orders the parts as they are read and visited: top
+// to bottom, then left to right.
+std::string Key(const Rect& at, char kind, uintptr_t id) {
+    char key[64];
+    std::snprintf(key, sizeof key, "%06d%06d%c%zx", at.top + 32768, at.left + 32768, kind,
+                  size_t(id));
+    return key;
 }
 
-std::string Key(char kind, size_t number, int subkind) {
-    return kind + std::to_string(number) + ":" + std::to_string(subkind);
+std::string Key(const ItemSnapshot& item) {
+    return Key(item.box, char('a' + int(item.kind)), item.number);
 }
 
 // The keys an edit field keeps: its own select all, clipboard and undo.
@@ -127,18 +133,18 @@ void WindowView::SetMenuBar(GtkWidget* bar) {
 void WindowView::ShowParts(const WindowSnapshot& window) {
     std::map<std::string, std::function<std::unique_ptr<Part>()>> wanted;
     for (const ControlSnapshot& control : window.controls)
-        wanted[Key('c', control.id)] = [this, c = &control] {
+        wanted[Key(control.bounds, 'c', uintptr_t(control.id))] = [this, c = &control] {
             return MakeControlPart(context_, *c);
         };
     for (const ItemSnapshot& item : window.dialog.items)
         if (item.kind != ItemSnapshot::Kind::Control)
-            wanted[Key('i', item.number, int(item.kind))] = [this, i = &item] {
-                return MakeItemPart(context_, *i);
-            };
+            wanted[Key(item)] = [this, i = &item] { return MakeItemPart(context_, *i); };
     for (const ListSnapshot& list : window.lists)
-        wanted[Key('l', list.id)] = [this, l = &list] { return MakeListPart(context_, *l); };
+        wanted[Key(list.view, 'l', uintptr_t(list.id))] = [this, l = &list] {
+            return MakeListPart(context_, *l);
+        };
     for (size_t i = 0; i < window.textEdits.size(); ++i)
-        wanted[Key('t', i, 0)] = [this, &window, i] {
+        wanted[Key(window.textEdits[i].view, 't', i)] = [this, &window, i] {
             return MakeTextPart(context_, i, window.textEdits[i]);
         };
     std::erase_if(parts_, [&](const auto& part) { return !wanted.contains(part.first); });
@@ -169,9 +175,8 @@ void WindowView::NameFields(const WindowSnapshot& window) {
     for (const ItemSnapshot& item : window.dialog.items) {
         if (item.kind != ItemSnapshot::Kind::EditText) continue;
         const ItemSnapshot* label = LabelOf(window.dialog, item);
-        const auto field = parts_.find(Key('i', item.number, int(item.kind)));
-        const auto named =
-            label ? parts_.find(Key('i', label->number, int(label->kind))) : parts_.end();
+        const auto field = parts_.find(Key(item));
+        const auto named = label ? parts_.find(Key(*label)) : parts_.end();
         if (field == parts_.end() || named == parts_.end()) continue;
         gtk_accessible_update_relation(GTK_ACCESSIBLE(field->second->Widget()),
                                        GTK_ACCESSIBLE_RELATION_LABELLED_BY, named->second->Widget(),
