@@ -148,13 +148,6 @@ TEST_F(ImportTest, TheRepeatAlertShowsOnlyForALoginNameThatComesAgainInTheFile) 
     }
 }
 
-TEST_F(ImportTest, SkippedAndRepeatedLinesShowBothAlertsInOrder) {
-    RunResult run = Import("x,1,X\r\nx,2,X2\r\nbad,0,B\r\n", 2);
-    ASSERT_EQ(run.screens.size(), 3u) << run.out;
-    EXPECT_EQ(AlertsOf(run), (std::vector<int>{1105, 1106}));
-    EXPECT_EQ(run.screens[2].front().rows(), (Rows{{"X2", "2"}}));
-}
-
 TEST_F(ImportTest, NothingToImportKeepsTheListAndActivatesSave) {
     const struct {
         std::string csv, results;
