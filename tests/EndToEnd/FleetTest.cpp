@@ -92,13 +92,7 @@ TEST_F(ProgramTest, ApplyRefusesAWholeMasterForAnyRefusedLineAndNamesEachOne) {
     EXPECT_NE(tooMany.err.find("holds 5001 accounts"), std::string::npos) << tooMany.err;
     EXPECT_EQ(ReadFileText(jaFile()), kThreeEntries);
 
-    // A list open elsewhere, a master that cannot be read, and usage have statuses of their own.
-    std::filesystem::create_directories(userPrefs());
-    const int lock = open((userPrefs() + "/QZJA.lock").c_str(), O_RDWR | O_CREAT, 0600);
-    ASSERT_EQ(flock(lock, LOCK_EX), 0);
-    WriteFile(master, "anna,5,Anna A\n");
-    EXPECT_EQ(RunWith({"apply", master}).status, 5);
-    close(lock);
+    // A master that cannot be read, and usage, have statuses of their own.
     RunResult missing = RunWith({"apply", domains.temp() / "none.csv"});
     EXPECT_EQ(missing.status, 3);
     EXPECT_EQ(missing.err,

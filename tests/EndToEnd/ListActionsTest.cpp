@@ -3,29 +3,6 @@
 
 using namespace endtoend;
 
-TEST_F(ProgramTest, EditMovesTheEntryToTheTopAndDeleteRemovesItWithoutAsking) {
-    WriteJAFile(kThreeEntries);
-    RunResult run = Run("click row 2\nprint\nclick item 15\nkey tab\ntype \"Carl Changed\"\n"
-                        "click item 1\nprint\nclick row 1\nclick item 16\nprint\n");
-    ASSERT_EQ(run.screens.size(), 3u) << run.out;
-    const WindowView& selected = run.screens[0].front();
-    EXPECT_EQ(selected.list().selected, 2);
-    for (int item : {15, 16})
-        EXPECT_TRUE(selected.active(item)) << "item " << item;
-
-    const WindowView& edited = run.screens[1].front();
-    EXPECT_EQ(edited.title, kListTitle) << "no question for an unchanged login name";
-    EXPECT_EQ(edited.rows(), (Rows{{"Carl Changed", "9"}, {"Anna A", "5"}, {"Bob B", "7"}}));
-    EXPECT_EQ(edited.list().selected, -1);
-    for (int item : {15, 16})
-        EXPECT_FALSE(edited.active(item)) << "item " << item;
-    EXPECT_TRUE(edited.active(4)) << "Save";
-
-    const WindowView& deleted = run.screens[2].front();
-    EXPECT_EQ(deleted.title, kListTitle);
-    EXPECT_EQ(deleted.rows(), (Rows{{"Carl Changed", "9"}, {"Bob B", "7"}}));
-}
-
 TEST_F(ProgramTest, DeleteAllAsksAndOnlyItsDeleteButtonEmptiesTheList) {
     const struct {
         const char* answer;

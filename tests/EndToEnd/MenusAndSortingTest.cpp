@@ -51,16 +51,6 @@ TEST_F(ProgramTest, TheFileMenuMakesNewAndSaves) {
     EXPECT_EQ(ReadFileText(jaFile()), Lines({{"bob", "7", "Bob B"}, {"carl", "9", "Carl C"}}));
 }
 
-TEST_F(ProgramTest, AboutShowsTheBundleNameAndInformation) {
-    RunResult run = Run("menu \"Korvane\" \"About Korvane…\"\nprint\nkey return\nprint\n");
-    ASSERT_EQ(run.screens.size(), 2u) << run.out;
-    const WindowView& about = run.screens[0].front();
-    EXPECT_EQ(about.alert(), "plain") << run.screens[0].text;
-    EXPECT_TRUE(about.hasStatic(InfoValue("CFBundleName"))) << run.screens[0].text;
-    EXPECT_TRUE(about.hasStatic(InfoValue("CFBundleGetInfoString"))) << run.screens[0].text;
-    EXPECT_EQ(run.screens[1].front().title, kListTitle);
-}
-
 TEST_F(ProgramTest, SortsOrderByEachKeyAndShowPageOneWithNothingSelected) {
     const struct {
         const char* command;

@@ -28,15 +28,6 @@ class DialogItems : public ::testing::Test {
 
 } // namespace
 
-TEST_F(DialogItems, FlashingAButtonTakesTenTicksAndLeavesItActive) {
-    const UInt32 start = display.Ticks();
-    MyHiliteControl10Ticks(dialog, kButton);
-    EXPECT_EQ(display.Ticks() - start, 10u);
-    EXPECT_EQ(MyGetControlHilite(dialog, kButton), 0);
-    MySetControlInactive(dialog, kButton);
-    EXPECT_EQ(MyGetControlHilite(dialog, kButton), 255);
-}
-
 TEST_F(DialogItems, SelectingTheWholeTextLeavesTheCurrentPort) {
     MySetIText(dialog, kField, PString("Ann Lee"));
     GrafPtr before, after;

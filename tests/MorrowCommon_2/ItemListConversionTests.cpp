@@ -52,14 +52,6 @@ std::vector<SInt16> ConvertTwice(const std::vector<SInt16>& procIDs, bool* secon
 
 } // namespace
 
-TEST(ItemListConversion, StepsOverItemsWithTheirPadByte) {
-    char item[20] = {};
-    item[13] = 3;
-    EXPECT_EQ(GetNextDialogItemPtr(item), item + 18);
-    item[13] = 2;
-    EXPECT_EQ(GetNextDialogItemPtr(item), item + 16);
-}
-
 // The platform has Appearance: popups and scroll bars become its live kinds, once.
 TEST(ItemListConversion, ConvertsEachKindOnce) {
     bool secondChanged = true;

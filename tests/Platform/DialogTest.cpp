@@ -33,12 +33,9 @@ class Controls : public DialogFixture {
         window_ = platform::windows::CreateWindow(Rect{100, 100, 500, 700}, "Controls", true, false,
                                                   0, reinterpret_cast<WindowRef>(-1));
     }
-    ControlRef Make(SInt16 procID, Rect bounds, SInt16 max = 1) {
+    ControlRef MakeButton(Rect bounds) {
         return NewControl(window_, &bounds, reinterpret_cast<const unsigned char*>("\x02OK"), true,
-                          0, 0, max, procID, 0);
-    }
-    ControlPartCode Find(SInt16 h, SInt16 v, ControlRef* found) {
-        return FindControl(Point{v, h}, window_, found);
+                          0, 0, 1, pushButProc, 0);
     }
     // The part TrackControl returns for the mouse-down the script makes first.
     ControlPartCode Track(ControlRef control, ControlActionUPP action = nullptr) {
@@ -52,9 +49,6 @@ class Controls : public DialogFixture {
     WindowRef window_ = nullptr;
 };
 
-// Vertical, 16 wide and 224 high: arrows 48-64 and 256-272, the thumb's travel 176 pixels.
-constexpr Rect kScrollBar{48, 544, 272, 560};
-
 ControlPartCode gHilite = 0;
 
 void NoteHilite(ControlRef control, ControlPartCode) {
@@ -62,22 +56,6 @@ void NoteHilite(ControlRef control, ControlPartCode) {
 }
 
 } // namespace
-
-TEST_F(DialogEvents, EveryKeystrokeInAFieldReportsTheField) {
-    DialogRef editor = Open(1008);
-    // Cmd-C is a menu key, not text; é comes as two bytes and goes as one character.
-    Script("type \"jdoe\"\nkey tab\ntype \"Jon Doex\"\nkey backspace\n"
-           "key left\nkey left\nkey left\nkey left\nkey left\nkey h\nkey c cmd\n"
-           "click item 10\ntype \"42é\"\nkey backspace\nkey left\n");
-    std::vector<DialogItemIndex> expected(5, 8);
-    expected.insert(expected.end(), 15, 9);
-    expected.insert(expected.end(), 7, 10);
-    EXPECT_EQ(Hits(), expected);
-    EXPECT_EQ(TextOf(editor, 8), "jdoe");
-    EXPECT_EQ(TextOf(editor, 9), "John Doe");
-    EXPECT_EQ(TextOf(editor, 10), "42");
-    EXPECT_THAT(Describe(editor), HasSubstr("  item 10 edit \"42\" focus caret 1\n"));
-}
 
 // Field 10 is 12 characters wide at 184-280 across, 256-272 down; its text scrolls with the caret.
 TEST_F(DialogEvents, AFieldScrolledToItsCaretTakesClicksWhereItsCharactersShow) {
@@ -181,31 +159,8 @@ TEST_F(DialogEvents, ModalDialogAnswersReturnEscapeClicksAndItsFilter) {
     EXPECT_EQ(TextOf(editor, 8), "x");
 }
 
-TEST_F(Controls, FindControlGivesThePartCodes) {
-    ControlRef button = Make(pushButProc, {0, 0, 16, 80});
-    ControlRef bar = Make(scrollBarProc, kScrollBar, 700);
-    ControlRef found = nullptr;
-    EXPECT_EQ(Find(40, 8, &found), kControlButtonPart);
-    EXPECT_EQ(found, button);
-    EXPECT_EQ(Find(552, 50, &found), kControlUpButtonPart);
-    EXPECT_EQ(Find(552, 270, &found), kControlDownButtonPart);
-    EXPECT_EQ(Find(552, 70, &found), kControlIndicatorPart); // value 0: thumb at the top
-    EXPECT_EQ(Find(552, 200, &found), kControlPageDownPart);
-    SetControlValue(bar, 700);
-    EXPECT_EQ(Find(552, 250, &found), kControlIndicatorPart);
-    EXPECT_EQ(Find(552, 100, &found), kControlPageUpPart);
-    EXPECT_EQ(found, bar);
-    EXPECT_EQ(Find(300, 300, &found), kControlNoPart);
-
-    HiliteControl(button, kControlInactivePart);
-    EXPECT_EQ(Find(40, 8, &found), kControlNoPart);
-    EXPECT_EQ(found, nullptr);
-    bar->visible = false;
-    EXPECT_EQ(Find(552, 50, &found), kControlNoPart);
-}
-
 TEST_F(Controls, ButtonCountsOnlyWhenReleasedInside) {
-    ControlRef button = Make(pushButProc, {0, 0, 16, 80});
+    ControlRef button = MakeButton({0, 0, 16, 80});
     Script("drag 140 108 to 400 400\nclick 140 108\n");
     EXPECT_EQ(Track(button), kControlNoPart);
     EXPECT_EQ(Track(button, NoteHilite), kControlButtonPart);

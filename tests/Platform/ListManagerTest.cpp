@@ -71,22 +71,16 @@ class ListManager : public DialogFixture {
         return out;
     }
     // Mouse-downs as the event loop passes them on: made local and handed to LClick, which
-    // tracks the button until it comes up. What LClick answered, and the summary after each.
-    std::vector<std::pair<bool, std::string>> Clicks(ListHandle list) {
-        std::vector<std::pair<bool, std::string>> outcomes;
+    // tracks the button until it comes up. The summary after each.
+    std::vector<std::string> Summaries(ListHandle list) {
+        std::vector<std::string> summaries;
         while (!driver_->ScriptEndedEarly()) {
             EventRecord event;
             if (!WaitNextEvent(mDownMask, &event, 10, nullptr)) continue;
             GlobalToLocal(&event.where);
-            bool twice = LClick(event.where, event.modifiers, list);
-            outcomes.push_back({twice, Summary()});
+            LClick(event.where, event.modifiers, list);
+            summaries.push_back(Summary());
         }
-        return outcomes;
-    }
-    std::vector<std::string> Summaries(ListHandle list) {
-        std::vector<std::string> summaries;
-        for (const auto& [twice, summary] : Clicks(list))
-            summaries.push_back(summary);
         return summaries;
     }
 
@@ -155,20 +149,6 @@ TEST_F(ListManager, ClicksSelectOneCellAtATimeWhateverTheModifiersAndEmptySpaceN
                                        "5 rows x 2 columns, top row 0, nothing selected"));
 }
 
-TEST_F(ListManager, ADoubleClickIsReportedOnceOnTheSecondClickOfTheSameCell) {
-    Script("doubleclick row 2\nclick row 2\ndoubleclick row 1 column 1\n");
-    ListHandle list = Make(5);
-    std::vector<bool> twice;
-    for (const auto& outcome : Clicks(list))
-        twice.push_back(outcome.first);
-    EXPECT_EQ(twice, (std::vector<bool>{false, true, false, false, true}));
-    // A third click at once begins a new pair rather than completing another.
-    Point cell{72, 100};
-    EXPECT_FALSE(LClick(cell, 0, list));
-    EXPECT_TRUE(LClick(cell, 0, list));
-    EXPECT_FALSE(LClick(cell, 0, list));
-}
-
 TEST_F(ListManager, TheScrollBarsArrowsPagesAndThumbScrollByRows) {
     // The thumb is dragged to value 14; row 5 then lies above the rows shown.
     Script(Global("click @392 @232\nclick @392 @200\nhold @392 @232 3\n"
@@ -182,21 +162,4 @@ TEST_F(ListManager, TheScrollBarsArrowsPagesAndThumbScrollByRows) {
                                        "30 rows x 2 columns, top row 18, nothing selected"));
     EXPECT_EQ(GetControlValue(GetListVerticalScrollBar(list)), 18);
     EXPECT_THAT(Messages(), HasSubstr("line 6: the front window has no such place"));
-}
-
-TEST_F(ListManager, CellsComeBackCutToTheRoomGivenAndNothingFromOutsideTheList) {
-    ListHandle list = Make(3);
-    char data[8] = {};
-    SInt16 length = sizeof data;
-    LGetCell(data, &length, Cell{2, 0}, list);
-    EXPECT_EQ(std::string(data, size_t(length)), "name 2");
-    length = 3;
-    LGetCell(data, &length, Cell{1, 0}, list);
-    EXPECT_EQ(std::string(data, size_t(length)), "nam");
-    length = sizeof data;
-    LGetCell(data, &length, Cell{0, 2}, list);
-    EXPECT_EQ(length, 0) << "no third column";
-    length = sizeof data;
-    LGetCell(data, &length, Cell{3, 0}, list);
-    EXPECT_EQ(length, 0) << "no fourth row";
 }

@@ -102,30 +102,3 @@ TEST(TextEditStyleScrap, RunsAreReadBigEndianAndAShortLastRunIsLeftOut) {
     EXPECT_EQ(runs[1].start, 256);
     EXPECT_EQ(runs[1].style.tsFace, underline);
 }
-
-// The help window's plain text: emptied, then styled before the insertion.
-TEST_F(TextEdit, AStyleWaitsForTheNextInsertionAndRestylesASelection) {
-    TEHandle text = Make(216);
-    TEInsert("old text", 8, text);
-    TEDeactivate(text);
-    TESetSelect(0, 32767, text);
-    TEDelete(text);
-    EXPECT_EQ((**text).nLines, 0);
-    EXPECT_TRUE(Texts().empty());
-    TextStyle style{GetSysFont(), bold, 0, LMGetSysFontSize(), {}};
-    TESetStyle(doFont + doSize + doFace, &style, true, text);
-    TEInsert("new words", 9, text);
-    EXPECT_EQ((**text).selStart, 9);
-    ASSERT_EQ(Texts().size(), 1u);
-    EXPECT_EQ(Texts()[0].face, bold);
-
-    TESetSelect(4, 9, text);
-    style.tsFace = underline;
-    TESetStyle(doFace, &style, true, text);
-    std::vector<DrawOp> texts = Texts();
-    ASSERT_EQ(texts.size(), 2u);
-    EXPECT_EQ(texts[1].text, "words");
-    EXPECT_EQ(texts[1].face, underline);
-    EXPECT_EQ(texts[1].rect.left, 10 + 4 * 8);
-    EXPECT_EQ(texts[0].face, bold);
-}

@@ -31,20 +31,6 @@ void Count(TMTaskPtr task) {
 
 } // namespace
 
-TEST(TimeManagerTest, ATaskRunsOnceWhenItsTimeHasPassed) {
-    CountedTask counted;
-    counted.task.tmAddr = Count;
-    EXPECT_EQ(PrimeTime(counted.Element(), 5), qErr); // not queued yet
-    ASSERT_EQ(InsTime(counted.Element()), noErr);
-    EXPECT_FALSE(counted.Active());
-    ASSERT_EQ(PrimeTime(counted.Element(), 200), noErr);
-    EXPECT_TRUE(counted.Active());
-    counted.WaitWhileActive();
-    EXPECT_EQ(RmvTime(counted.Element()), noErr); // waits for the routine to be done
-    EXPECT_EQ(counted.calls, 1);
-    EXPECT_EQ(RmvTime(counted.Element()), qErr);
-}
-
 TEST(TimeManagerTest, RemovedBeforeItsTimeItNeverRunsAndTellsWhatWasLeft) {
     CountedTask counted;
     counted.task.tmAddr = Count;

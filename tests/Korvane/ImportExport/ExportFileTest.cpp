@@ -49,21 +49,6 @@ class ExportFile : public ::testing::Test {
 
 } // namespace
 
-TEST_F(ExportFile, ReplacesTheContentAndMarksItAsTextWithoutTheOldFinderInformation) {
-    ASSERT_EQ(TextSave(context), noErr);
-    EXPECT_EQ(context->tempText, nullptr);
-    EXPECT_EQ(ReadFileText(target), "ann,42,Ann Lee\r\nbob,7,Bob B\r\n");
-    EXPECT_FALSE(std::filesystem::exists(folder / "QZJA.export"));
-
-    ASSERT_EQ(UpdateFileInfo(&context->exportFileRef, true), noErr);
-    FInfo info = FinderInfoOf(context->exportFileRef);
-    EXPECT_EQ(info.fdType, kExportFileType);
-    EXPECT_EQ(info.fdCreator, kExportFileCreator);
-    EXPECT_EQ(info.fdFlags, kIsStationery); // the old invisible flag went with the old content
-    ASSERT_EQ(UpdateFileInfo(&context->exportFileRef, false), noErr);
-    EXPECT_EQ(FinderInfoOf(context->exportFileRef).fdFlags, 0);
-}
-
 TEST_F(ExportFile, FailedWriteLeavesAReplacedFileIntactAndRemovesANewOne) {
     {
         PlatformScopedWriteFailure diskFull(5, dskFulErr);

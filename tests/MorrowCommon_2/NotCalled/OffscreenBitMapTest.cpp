@@ -128,4 +128,9 @@ TEST_F(OffscreenBitMapTest, ClearingPaintsWhiteUnlessTheBackgroundChanged) {
     ClosePortOffscreenBitMap(bitmap.rec);
     ClearPortOffscreenBitMap(bitmap.rec);
     EXPECT_EQ(firstPixel(), 0x0000FFu);
+
+    // Through 8 bits and back, the picture stays.
+    ASSERT_EQ(SetColorModeOffscreenBitMap(bitmap.rec, 3, 8), noErr);
+    ASSERT_EQ(SetColorModeOffscreenBitMap(bitmap.rec, 5, 8), noErr);
+    EXPECT_EQ(firstPixel(), 0x0000FFu);
 }
