@@ -9,7 +9,7 @@ set -euo pipefail
 run=(g++ cmake make pkg-config libicu-dev libncurses-dev libpugixml-dev libcups2-dev
      libgtk-4-dev fonts-dejavu-core)
 test=(libgtest-dev libgmock-dev libbenchmark-dev tmux xvfb xdotool xauth x11-xkb-utils libx11-dev
-      openbox libpng-dev cups-daemon cups-client cups-ipp-utils dbus-daemon at-spi2-core
+      libxtst-dev openbox libpng-dev cups-daemon cups-client cups-ipp-utils dbus-daemon at-spi2-core
       python3-pyatspi ansible-core)
 ci=(clang libclang-rt-14-dev clang-format clang-tidy git)
 

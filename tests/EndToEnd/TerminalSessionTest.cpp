@@ -23,10 +23,11 @@ class TerminalSession : public ProgramTest {
     // In the test's own folder, so that it goes with the folder whatever the test's end.
     std::string Socket() const { return domains.temp() / "tmux"; }
     std::string statusFile() const { return domains.temp() / "status"; }
+    // The shell makes the status file before it writes the status: the whole line counts.
     bool WaitForExit() const {
-        for (int i = 0; i < 200 && !std::filesystem::exists(statusFile()); ++i)
+        for (int i = 0; i < 200 && !ReadFileText(statusFile()).ends_with('\n'); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        return std::filesystem::exists(statusFile());
+        return ReadFileText(statusFile()).ends_with('\n');
     }
     // The line holding text has a stretch shown in reverse video.
     static bool ReversedLine(const std::string& screen, const std::string& text) {
