@@ -84,10 +84,9 @@ void BM_WindowAnswersAKeyInTheList(benchmark::State& state) {
         Clock::time_point started, painted;
     } frames;
     GdkFrameClock* frameClock = gtk_widget_get_frame_clock(GTK_WIDGET(window));
-    g_signal_connect(frameClock, "layout", G_CALLBACK(+[](GdkFrameClock*, Frames* seen) {
-                         seen->started = Clock::now();
-                     }),
-                     &frames);
+    g_signal_connect(
+        frameClock, "layout",
+        G_CALLBACK(+[](GdkFrameClock*, Frames* seen) { seen->started = Clock::now(); }), &frames);
     g_signal_connect(frameClock, "after-paint", G_CALLBACK(+[](GdkFrameClock*, Frames* seen) {
                          seen->painted = Clock::now();
                          ++seen->paints;

@@ -384,6 +384,23 @@ TEST_F(WindowDisplay, AScreenReaderReadsAndDrivesEveryStep) {
     EXPECT_NE(ReadFileText(jaFile()).find("carol,31,Carol Cole"), std::string::npos);
 }
 
+// The desktop's theme is the window's: under a dark one the list window is dark.
+TEST_F(WindowDisplay, TheDesktopsDarkThemeMakesTheWindowsDark) {
+    SKIP_UNLESS_XVFB();
+    XvfbScreen screen;
+    ASSERT_TRUE(screen.Running());
+    testsupport::ScopedEnv dark("GTK_THEME", "Adwaita:dark");
+    const std::optional<Started> run = OpenWindow(screen);
+    ASSERT_TRUE(run);
+    const Picture shown = screen.Grab(*screen.AwaitWindow(kList.title));
+    ASSERT_FALSE(shown.rgb.empty());
+    long brightness = 0;
+    for (unsigned char value : shown.rgb)
+        brightness += value;
+    EXPECT_LT(brightness / long(shown.rgb.size()), 100) << "the window is light";
+    QuitWithoutSaving(screen, *run);
+}
+
 // Started without a terminal on standard input (from a launcher, or with nohup), the program
 // opens its window on a desktop. A script on standard input runs by itself where there is no
 // desktop, and with --script - on one.
