@@ -238,6 +238,13 @@ TEST_F(WindowDisplay, ExportAndImportUseTheDesktopsFileChooser) {
     ASSERT_TRUE(screen.AwaitWindow("Korvane")); // the results
     Keys(screen, "Return");
     ExpectEntry("cat,12,Cat Cole");
+
+    // A chooser cancelled leaves everything as it was, and the program goes on.
+    Keys(screen, "ctrl+e");
+    ASSERT_TRUE(screen.AwaitWindow("Korvane"));
+    Keys(screen, "Escape");
+    EXPECT_NE(ReadFileText(exported).find("Amy Adams"), std::string::npos);
+    EXPECT_EQ(ReadFileText(exported).find("Cat Cole"), std::string::npos);
     QuitWithoutSaving(screen, *run);
 }
 
