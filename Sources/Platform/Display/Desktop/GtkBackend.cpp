@@ -43,9 +43,10 @@ void RunFor(UInt64 microseconds) {
 } // namespace
 
 std::unique_ptr<GtkBackend> GtkBackend::Open() {
-    if (!gtk_init_check()) return nullptr;
+    // The name first: the windows' class, which the desktop entry names, is taken from it.
     g_set_prgname("korvane");
     g_set_application_name("Korvane");
+    if (!gtk_init_check()) return nullptr;
     gtk_window_set_default_icon_name("korvane");
     return std::unique_ptr<GtkBackend>(new GtkBackend());
 }

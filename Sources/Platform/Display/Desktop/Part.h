@@ -27,7 +27,8 @@ struct WindowContext {
     ModelInput& input;
     WindowSnapshot model; // the latest
     bool syncing = false;
-    // The window's widget the keyboard had last, and the field the model had current then.
+    // The model's current edit field when the window was last shown: when the model moves it,
+    // the keyboard follows.
     DialogItemIndex modelField = 0;
 };
 
@@ -53,9 +54,10 @@ class Part {
     GtkWidget* widget_;
 };
 
-// Every vertical scroll bar's arrows answer the wheel: the one beside a box, for a list or a text
-// that scrolls with it.
+// The vertical scroll bar beside a box (a list's or a text's); null when there is none.
 const ControlSnapshot* ScrollBarBeside(const WindowSnapshot& window, const Rect& box);
+// The wheel over the widget clicks the arrows of the scroll bar beside the box, three rows a
+// notch.
 void ScrollWithWheel(GtkWidget* widget, WindowContext& context, Rect box);
 
 } // namespace platform::display::gtk
