@@ -77,7 +77,8 @@ class FieldPart : public Part {
     DialogItemIndex number_;
 };
 
-// An alert's icon, from the desktop's theme.
+// An alert's icon, from the desktop's theme: the alert's own icon item, or (item 0) one in the
+// corner an alert leaves for it.
 class IconPart : public Part {
   public:
     IconPart(WindowContext& context, DialogItemIndex number)
@@ -89,7 +90,7 @@ class IconPart : public Part {
                            : window.dialog.alert == AlertKind::Caution ? "dialog-warning"
                                                                        : "dialog-information";
         gtk_image_set_from_icon_name(GTK_IMAGE(Widget()), name);
-        return window.dialog.Item(number_)->box;
+        return number_ != 0 ? window.dialog.Item(number_)->box : AlertIconBox(window);
     }
 
   private:
@@ -109,6 +110,19 @@ std::unique_ptr<Part> MakeItemPart(WindowContext& context, const ItemSnapshot& i
     default:
         return nullptr;
     }
+}
+
+Rect AlertIconBox(const WindowSnapshot& window) {
+    const Rect& content = window.content;
+    return Rect{SInt16(content.top + 10), SInt16(content.left + 12), SInt16(content.top + 34),
+                SInt16(content.left + 48)};
+}
+
+std::unique_ptr<Part> MakeAlertIconPart(WindowContext& context, const WindowSnapshot& window) {
+    if (window.dialog.alert == AlertKind::None) return nullptr;
+    for (const ItemSnapshot& item : window.dialog.items)
+        if (item.kind == ItemSnapshot::Kind::Icon) return nullptr;
+    return std::make_unique<IconPart>(context, 0);
 }
 
 const ItemSnapshot* LabelOf(const DialogSnapshot& dialog, const ItemSnapshot& field) {

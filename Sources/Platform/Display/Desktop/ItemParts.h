@@ -11,6 +11,10 @@
 namespace platform::display::gtk {
 
 std::unique_ptr<Part> MakeItemPart(WindowContext& context, const ItemSnapshot& item);
+// The icon of an alert that has no icon item of its own, in the corner an alert leaves for it;
+// null for a window that is no such alert.
+std::unique_ptr<Part> MakeAlertIconPart(WindowContext& context, const WindowSnapshot& window);
+Rect AlertIconBox(const WindowSnapshot& window);
 
 // For the screen reader: each edit field is named by the static text on its left, or else above
 // it.

@@ -139,6 +139,10 @@ void WindowView::ShowParts(const WindowSnapshot& window) {
     for (const ItemSnapshot& item : window.dialog.items)
         if (item.kind != ItemSnapshot::Kind::Control)
             wanted[Key(item)] = [this, i = &item] { return MakeItemPart(context_, *i); };
+    if (window.dialog.alert != AlertKind::None)
+        wanted[Key(AlertIconBox(window), 'a', 0)] = [this, &window] {
+            return MakeAlertIconPart(context_, window);
+        };
     for (const ListSnapshot& list : window.lists)
         wanted[Key(list.view, 'l', uintptr_t(list.id))] = [this, l = &list] {
             return MakeListPart(context_, *l);
