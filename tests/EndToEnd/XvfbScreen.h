@@ -204,6 +204,7 @@ class XvfbScreen {
         if (!connection_ || !OnPath("openbox")) return;
         manager_ = fork();
         if (manager_ == 0) {
+            std::freopen("/dev/null", "w", stdout);
             std::freopen("/dev/null", "w", stderr);
             setenv("DISPLAY", display_.c_str(), 1);
             execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
