@@ -26,8 +26,6 @@ ControlRef FocusedControl(const WindowSnapshot& window, const KeyboardFocus& foc
 
 namespace {
 
-constexpr int kWheelRows = 3; // a notch of the wheel, as desktops scroll
-
 bool IsControlTarget(const WindowSnapshot& window, DialogItemIndex index) {
     return IsFocusTarget(window, index) &&
            window.dialog.Item(index)->kind == ItemSnapshot::Kind::Control;

@@ -37,6 +37,9 @@ ControlRef FocusedControl(const WindowSnapshot& window, const KeyboardFocus& foc
 // What Tab may visit: edit fields and the active buttons and boxes of a dialog.
 bool IsFocusTarget(const WindowSnapshot& window, DialogItemIndex index);
 
+// Rows a notch of the wheel scrolls, as desktops scroll.
+constexpr int kWheelRows = 3;
+
 // Each event is read against a snapshot of the model as it is then.
 class KeyConveniences {
   public:

@@ -1,7 +1,5 @@
 #include "Display/Desktop/ChooserView.h"
 
-#include <sys/stat.h>
-
 namespace platform::display::gtk {
 
 namespace {
@@ -15,11 +13,6 @@ std::string FolderShown(const WindowSnapshot& window) {
     const ItemSnapshot* item = window.dialog.Item(kFolderItem);
     if (!item || !item->text.starts_with(kFolderPrefix)) return "";
     return item->text.substr(std::string(kFolderPrefix).size());
-}
-
-bool Exists(const std::string& path) {
-    struct stat info {};
-    return stat(path.c_str(), &info) == 0;
 }
 
 } // namespace
@@ -76,7 +69,8 @@ void ChooserView::Answered(int response) {
     char* path = chosen ? g_file_get_path(chosen) : nullptr;
     const ItemSnapshot* name = model_.dialog.Item(kNameItem);
     if (path && name) {
-        replaceAgreed_ = model_.dialog.dialogID == kSaveChooserID && Exists(path);
+        replaceAgreed_ =
+            model_.dialog.dialogID == kSaveChooserID && g_file_query_exists(chosen, nullptr);
         input_.TypeIntoField(model_, *name, path);
         input_.Key(kReturnCharCode);
     } else {

@@ -105,11 +105,21 @@ std::unique_ptr<Part> MakeItemPart(WindowContext& context, const ItemSnapshot& i
         return std::make_unique<LabelPart>(context, item.number);
     case ItemSnapshot::Kind::EditText:
         return std::make_unique<FieldPart>(context, item.number);
-    case ItemSnapshot::Kind::Icon:
-        return std::make_unique<IconPart>(context, item.number);
     default:
-        return nullptr;
+        return std::make_unique<IconPart>(context, item.number);
     }
+}
+
+bool HasItemPart(const ItemSnapshot& item) {
+    return item.kind == ItemSnapshot::Kind::StaticText ||
+           item.kind == ItemSnapshot::Kind::EditText || item.kind == ItemSnapshot::Kind::Icon;
+}
+
+bool NeedsAlertIcon(const WindowSnapshot& window) {
+    if (window.dialog.alert == AlertKind::None) return false;
+    for (const ItemSnapshot& item : window.dialog.items)
+        if (item.kind == ItemSnapshot::Kind::Icon) return false;
+    return true;
 }
 
 Rect AlertIconBox(const WindowSnapshot& window) {
@@ -118,10 +128,7 @@ Rect AlertIconBox(const WindowSnapshot& window) {
                 SInt16(content.left + 48)};
 }
 
-std::unique_ptr<Part> MakeAlertIconPart(WindowContext& context, const WindowSnapshot& window) {
-    if (window.dialog.alert == AlertKind::None) return nullptr;
-    for (const ItemSnapshot& item : window.dialog.items)
-        if (item.kind == ItemSnapshot::Kind::Icon) return nullptr;
+std::unique_ptr<Part> MakeAlertIconPart(WindowContext& context) {
     return std::make_unique<IconPart>(context, 0);
 }
 

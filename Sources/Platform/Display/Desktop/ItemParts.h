@@ -10,10 +10,13 @@
 
 namespace platform::display::gtk {
 
+// A static text, an edit field or an icon: the items that have a part.
+bool HasItemPart(const ItemSnapshot& item);
 std::unique_ptr<Part> MakeItemPart(WindowContext& context, const ItemSnapshot& item);
-// The icon of an alert that has no icon item of its own, in the corner an alert leaves for it;
-// null for a window that is no such alert.
-std::unique_ptr<Part> MakeAlertIconPart(WindowContext& context, const WindowSnapshot& window);
+// An alert without an icon item of its own gets the icon of its kind, in the corner an alert
+// leaves for it.
+bool NeedsAlertIcon(const WindowSnapshot& window);
+std::unique_ptr<Part> MakeAlertIconPart(WindowContext& context);
 Rect AlertIconBox(const WindowSnapshot& window);
 
 // For the screen reader: each edit field is named by the static text on its left, or else above

@@ -41,8 +41,7 @@ class ListPart : public Part {
     }
     Rect Update(const WindowSnapshot& window) override {
         const ListSnapshot& list = *ListIn(window, id_);
-        gtk_accessible_update_property(GTK_ACCESSIBLE(box_), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                       window.title.c_str(), -1);
+        NameForReader(box_, name_, window.title);
         while (rows_.size() > list.shown.size())
             RemoveLastRow();
         while (rows_.size() < list.shown.size())
@@ -56,10 +55,11 @@ class ListPart : public Part {
     struct Row {
         GtkWidget* row;
         std::vector<GtkWidget*> cells;
+        std::string name;
     };
 
     void AddRow(const ListSnapshot& list) {
-        Row row{gtk_list_box_row_new(), {}};
+        Row row{gtk_list_box_row_new(), {}, {}};
         GtkWidget* line = gtk_box_new(GTK_ORIENTATION_HORIZONTAL, 0);
         gtk_box_set_homogeneous(GTK_BOX(line), TRUE);
         for (SInt16 column = 0; column < list.columns; ++column) {
@@ -81,14 +81,13 @@ class ListPart : public Part {
         gtk_list_box_remove(GTK_LIST_BOX(box_), rows_.back().row);
         rows_.pop_back();
     }
-    void ShowRow(const Row& row, const ListRowSnapshot& model) {
+    void ShowRow(Row& row, const ListRowSnapshot& model) {
         for (size_t column = 0; column < row.cells.size(); ++column) {
             const std::string& text = column < model.cells.size() ? model.cells[column] : "";
             if (text != gtk_label_get_text(GTK_LABEL(row.cells[column])))
                 gtk_label_set_text(GTK_LABEL(row.cells[column]), text.c_str());
         }
-        gtk_accessible_update_property(GTK_ACCESSIBLE(row.row), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                       RowName(model).c_str(), -1);
+        NameForReader(row.row, row.name, RowName(model));
         if (model.selected)
             gtk_list_box_select_row(GTK_LIST_BOX(box_), GTK_LIST_BOX_ROW(row.row));
         else
@@ -124,6 +123,7 @@ class ListPart : public Part {
 
     ListHandle id_;
     GtkWidget* box_;
+    std::string name_;
     std::vector<Row> rows_;
 };
 

@@ -41,8 +41,6 @@ struct WheelTarget {
     Rect box;
 };
 
-constexpr int kWheelRows = 3; // a notch, as desktops scroll
-
 gboolean OnWheel(GtkEventControllerScroll*, double, double dy, gpointer data) {
     auto* target = static_cast<WheelTarget*>(data);
     const ControlSnapshot* bar = ScrollBarBeside(target->context->model, target->box);
@@ -52,6 +50,13 @@ gboolean OnWheel(GtkEventControllerScroll*, double, double dy, gpointer data) {
 }
 
 } // namespace
+
+void NameForReader(GtkWidget* widget, std::string& named, const std::string& name) {
+    if (name == named) return;
+    named = name;
+    gtk_accessible_update_property(GTK_ACCESSIBLE(widget), GTK_ACCESSIBLE_PROPERTY_LABEL,
+                                   name.c_str(), -1);
+}
 
 void ScrollWithWheel(GtkWidget* widget, WindowContext& context, Rect box) {
     GtkEventController* wheel = gtk_event_controller_scroll_new(GtkEventControllerScrollFlags(

@@ -9,6 +9,8 @@
 
 #include <gtk/gtk.h>
 
+#include <string>
+
 namespace platform::display::gtk {
 
 // The model's rows are 16 pixels high, too low for the desktop's widgets: a window's content is
@@ -53,6 +55,10 @@ class Part {
   private:
     GtkWidget* widget_;
 };
+
+// Names the widget for the screen reader when the name is new: each naming is news on the
+// accessibility bus. `named` keeps the name given last.
+void NameForReader(GtkWidget* widget, std::string& named, const std::string& name);
 
 // The vertical scroll bar beside a box (a list's or a text's); null when there is none.
 const ControlSnapshot* ScrollBarBeside(const WindowSnapshot& window, const Rect& box);

@@ -51,8 +51,7 @@ class TextPart : public Part {
     }
     Rect Update(const WindowSnapshot& window) override {
         const TextEditSnapshot& text = window.textEdits[index_];
-        gtk_accessible_update_property(GTK_ACCESSIBLE(view_), GTK_ACCESSIBLE_PROPERTY_LABEL,
-                                       window.title.c_str(), -1);
+        NameForReader(view_, name_, window.title);
         std::string signature = Signature(text);
         if (signature != shown_) {
             GtkTextBuffer* buffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(view_));
@@ -70,6 +69,7 @@ class TextPart : public Part {
   private:
     size_t index_;
     GtkWidget* view_;
+    std::string name_;
     std::string shown_;
 };
 

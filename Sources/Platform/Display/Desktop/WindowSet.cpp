@@ -23,8 +23,12 @@ std::optional<Point> UncoveredPoint(const WindowSnapshot& window) {
 
 } // namespace
 
+// The windows stop reporting first: one coming to the front while the others close would
+// look for itself among views half gone.
 WindowSet::~WindowSet() {
     PlaceMenuBar(nullptr);
+    for (const auto& [serial, view] : views_)
+        g_signal_handlers_disconnect_by_data(view->Window(), this);
     views_.clear();
 }
 
@@ -69,8 +73,7 @@ void WindowSet::Show(const ModelSnapshot& model) {
 
 void WindowSet::ShowWindow(const WindowSnapshot& window, const ModelSnapshot& model,
                            GtkWindow* parent) {
-    const bool front =
-        model.Front() == &window || (model.Front() && model.Front()->serial == window.serial);
+    const bool front = model.Front() == &window;
     if (IsChooser(window)) {
         auto& chooser = choosers_[window.serial];
         if (!chooser) chooser = std::make_unique<ChooserView>(input_, window);
@@ -83,16 +86,11 @@ void WindowSet::ShowWindow(const WindowSnapshot& window, const ModelSnapshot& mo
     std::unique_ptr<WindowView>& view = views_[window.serial];
     if (!view) {
         view = std::make_unique<WindowView>(input_, window);
-        const UInt64 serial = window.serial;
-        g_signal_connect_data(view->Window(), "notify::is-active",
-                              G_CALLBACK(+[](GtkWindow* shown, GParamSpec*, gpointer data) {
-                                  auto* set = static_cast<WindowSet*>(
-                                      g_object_get_data(G_OBJECT(shown), "korvane-set"));
-                                  if (set && gtk_window_is_active(shown))
-                                      set->Activated(GPOINTER_TO_SIZE(data));
-                              }),
-                              GSIZE_TO_POINTER(serial), nullptr, GConnectFlags(0));
-        g_object_set_data(G_OBJECT(view->Window()), "korvane-set", this);
+        g_signal_connect(view->Window(), "notify::is-active",
+                         G_CALLBACK(+[](GtkWindow* shown, GParamSpec*, WindowSet* set) {
+                             if (gtk_window_is_active(shown)) set->Activated(shown);
+                         }),
+                         this);
     }
     view->Show(window, parent, front && model.inModalLoop);
 }
@@ -109,7 +107,10 @@ void WindowSet::PlaceMenuBar(WindowView* main) {
     gtk_widget_insert_action_group(GTK_WIDGET(main->Window()), "menu", menuBar_.Actions());
 }
 
-void WindowSet::Activated(UInt64 serial) {
+void WindowSet::Activated(GtkWindow* shown) {
+    UInt64 serial = 0;
+    for (const auto& [owner, view] : views_)
+        if (view->Window() == shown) serial = owner;
     const WindowSnapshot* front = model_.Front();
     if (!front || front->serial == serial || model_.inModalLoop) return;
     for (const WindowSnapshot& window : model_.windows)

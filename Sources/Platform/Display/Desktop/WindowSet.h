@@ -22,7 +22,7 @@ class WindowSet {
 
     void Show(const ModelSnapshot& model);
     // The window the person brought forward goes to the front of the model too.
-    void Activated(UInt64 serial);
+    void Activated(GtkWindow* shown);
 
   private:
     const WindowSnapshot* MainWindow(const ModelSnapshot& model) const;

@@ -137,12 +137,10 @@ void WindowView::ShowParts(const WindowSnapshot& window) {
             return MakeControlPart(context_, *c);
         };
     for (const ItemSnapshot& item : window.dialog.items)
-        if (item.kind != ItemSnapshot::Kind::Control)
+        if (HasItemPart(item))
             wanted[Key(item)] = [this, i = &item] { return MakeItemPart(context_, *i); };
-    if (window.dialog.alert != AlertKind::None)
-        wanted[Key(AlertIconBox(window), 'a', 0)] = [this, &window] {
-            return MakeAlertIconPart(context_, window);
-        };
+    if (NeedsAlertIcon(window))
+        wanted[Key(AlertIconBox(window), 'a', 0)] = [this] { return MakeAlertIconPart(context_); };
     for (const ListSnapshot& list : window.lists)
         wanted[Key(list.view, 'l', uintptr_t(list.id))] = [this, l = &list] {
             return MakeListPart(context_, *l);
@@ -157,14 +155,12 @@ void WindowView::ShowParts(const WindowSnapshot& window) {
         std::unique_ptr<Part>& part = parts_[key];
         if (!part) {
             part = make();
-            if (!part) continue;
             // In the window before it first shows the model, so that it can take the focus.
             gtk_widget_set_parent(part->Widget(), layout_);
             made = true;
         }
         Place(part->Widget(), part->Update(window));
     }
-    std::erase_if(parts_, [](const auto& part) { return !part.second; });
     if (made) NameFields(window);
 }
 
